@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CabinetOptions.h"
+#include "CabinetRecord.h"
+#include "Constants.h"
+#include "Measure.h"
+#include "Money.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace boxmill {
+
+class Prompter;
+class Vocabulary;
+
+// Where the program and the current cabinet live. Paths use the platform's
+// separator; only display texts keep the old backslash form.
+struct CabinetFolders {
+    std::filesystem::path programFolder;
+    std::filesystem::path cabinetFolder;
+    std::filesystem::path cabinetPath;
+    std::string cabinetName;
+    // What "Save Cabinet" writes to: the file last chosen in a dialog.
+    std::filesystem::path lastChosenFile = "Untitled.cab";
+};
+
+inline constexpr const char* kInitialCabinetStyle = "Base\\Untitled.cab";
+
+// The one cabinet being designed: its record, the numbers derived from it,
+// and the state around it. The windows mirror this object; every command
+// changes it and then asks for a recalculation.
+class CabinetModel {
+public:
+    CabinetRecord record;
+    // The live options; written into the record only when it is saved.
+    CabinetOptionSet options = CabinetOptionSet::FormDefaults();
+
+    std::array<double, kParamSlots> paramValue{};
+    std::array<std::string, kPartSlots> partWoodName;
+    std::array<double, kPartSlots> partStock{};
+    std::array<Money, kPartSlots> partPrice{};
+    std::array<double, kPartSlots> partArea{};
+    std::array<std::int32_t, kParamSlots> paramUnits{};
+    std::array<std::int32_t, kPartSlots> partStockUnits{};
+
+    int sectionCount = 1;
+    bool modified = false;
+    bool saveCabinetEnabled = false;
+    UnitMode units = UnitMode::Inches;
+    int drawScale = 1;
+    CabinetFolders folders;
+
+    // Puts a freshly read record in place and rebuilds what derives from it.
+    // Texts that are not numbers are read as 0 and reported once, by name.
+    void adoptRecord(const CabinetRecord& loaded, const Vocabulary& vocabulary, Prompter& prompter);
+
+    // Each returns the indices whose text was not a number (read as 0).
+    std::vector<int> rebuildParamValues();
+    std::vector<int> rebuildPartArrays();
+    void rebuildDrawingUnits();
+    void clearPartAreas() { partArea.fill(0.0); }
+
+    // The record as it is written to a file.
+    CabinetRecord recordForSave() const;
+
+    // The main window's "Blind Corner" and the options' "Mate" exclude each
+    // other: checking one clears the other.
+    void setBlindCorner(bool checked);
+    void setBlindMate(bool checked);
+
+    double param(int index) const { return paramValue.at(static_cast<std::size_t>(index)); }
+    int sectionItem(int s, SectionItem item) const { return record.sectionItem(s, item); }
+    bool include(int item) const { return record.includeFlag(item); }
+};
+
+// "Parameter "Cabinet Height" ("abc")" style listing of the texts that were
+// not numbers, for the one message a load shows about them.
+std::string DescribeNonNumbers(const CabinetModel& model, const Vocabulary& vocabulary,
+                               const std::vector<int>& params, const std::vector<int>& partRows);
+
+} // namespace boxmill

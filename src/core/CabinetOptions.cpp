@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CabinetOptions.h"
+
+#include "CabinetRecord.h"
+
+#include <algorithm>
+#include <string>
+
+namespace boxmill {
+
+namespace {
+
+using O = CabinetOption;
+
+constexpr CabinetOption kBlindCornerSide[] = {O::LeftCorner, O::RightCorner};
+constexpr CabinetOption kDivider1[] = {O::Center1, O::FlushRight1, O::FlushLeft1};
+constexpr CabinetOption kDivider2[] = {O::Center2, O::FlushRight2, O::FlushLeft2};
+constexpr CabinetOption kFrontCut[] = {O::FrontRabbit, O::FrontDoveTail, O::FrontButtJoint};
+constexpr CabinetOption kBackCut[] = {O::BackRabbit, O::BackDoveTail, O::BackButtJoint};
+constexpr CabinetOption kTop[] = {O::TopRabbit, O::TopDado, O::TopButtJoint};
+constexpr CabinetOption kCarcassRail[] = {O::CarcassRabbit, O::CarcassDado, O::CarcassButt};
+
+constexpr std::span<const CabinetOption> kGroups[] = {kBlindCornerSide, kDivider1, kDivider2, kFrontCut,
+                                                      kBackCut,         kTop,      kCarcassRail};
+
+} // namespace
+
+std::span<const CabinetOption> RadioGroupOf(CabinetOption option)
+{
+    for (const auto group : kGroups)
+        if (std::find(group.begin(), group.end(), option) != group.end())
+            return group;
+    return {};
+}
+
+CabinetOptionSet CabinetOptionSet::FormDefaults()
+{
+    CabinetOptionSet set;
+    for (const auto option : {O::RightCorner, O::SetDivider1, O::Center1, O::SetDivider2, O::Center2,
+                              O::DrawerDadoes, O::PartitionDadoes, O::ShelveDadoes, O::ToeKickLeft,
+                              O::ToeKickRight, O::FrontButtJoint, O::BackButtJoint, O::NotchedDivider,
+                              O::BottomDado, O::DividerDado, O::NailerRabbit, O::TopRabbit, O::CarcassRabbit})
+        set.m_flags[static_cast<std::size_t>(option)] = true;
+    return set;
+}
+
+bool CabinetOptionSet::set(CabinetOption option, bool value)
+{
+    const auto group = RadioGroupOf(option);
+    if (group.empty()) {
+        m_flags[static_cast<std::size_t>(option)] = value;
+        return true;
+    }
+    if (!value)
+        return false;
+    for (const auto member : group)
+        m_flags[static_cast<std::size_t>(member)] = member == option;
+    return true;
+}
+
+CabinetOptionSet LoadOptionsFromRecord(const CabinetRecord& record)
+{
+    // Starts from the form defaults so that a group whose bytes are all zero
+    // keeps the window's choice rather than having none.
+    CabinetOptionSet options = CabinetOptionSet::FormDefaults();
+    for (int i = 0; i < kOptionCount; ++i) {
+        const auto option = static_cast<CabinetOption>(i);
+        const bool on = record.flag(RecordOffset::Options + i);
+        if (RadioGroupOf(option).empty() || on)
+            options.set(option, on);
+    }
+    options.raisedPanelSides = record.flag(RecordOffset::RaisedPanelSides);
+    options.nailerCount = NailerCountValue(record);
+    return options;
+}
+
+void StoreOptionsToRecord(const CabinetOptionSet& options, CabinetRecord& record)
+{
+    for (int i = 0; i < kOptionCount; ++i)
+        record.setFlag(RecordOffset::Options + i, options[static_cast<CabinetOption>(i)]);
+    record.setFlag(RecordOffset::RaisedPanelSides, options.raisedPanelSides);
+    // With no count selected the field is left as the file had it.
+    if (options.nailerCount)
+        record.setNailerCount(std::to_string(*options.nailerCount));
+}
+
+DividerControlsEnabled UpdateDividerControls(const CabinetOptionSet& options)
+{
+    return {options[O::SetDivider1], options[O::SetDivider2]};
+}
+
+std::optional<int> OptionParameterIndex(CabinetOption option)
+{
+    switch (option) {
+    case O::LeftCorner:
+    case O::RightCorner:
+        return 9;
+    case O::DrawerDadoes:
+        return 28;
+    case O::PartitionDadoes:
+        return 52;
+    case O::ShelveDadoes:
+    case O::BottomDado:
+        return 36;
+    case O::LeftScribe:
+    case O::RightScribe:
+        return 68;
+    case O::ToeKickLeft:
+    case O::ToeKickRight:
+        return 51;
+    case O::FrontRabbit:
+    case O::BackRabbit:
+        return 53;
+    case O::FrontDoveTail:
+    case O::BackDoveTail:
+        return 54;
+    case O::DoorInset:
+        return 55;
+    case O::FaceInset:
+        return 56;
+    case O::DividerDado:
+        return 61;
+    case O::NailerRabbit:
+        return 60;
+    case O::TopRabbit:
+        return 58;
+    case O::TopDado:
+        return 59;
+    case O::TopButtJoint:
+        return 67;
+    case O::CarcassRabbit:
+        return 62;
+    case O::CarcassDado:
+        return 63;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace boxmill

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ParameterEntry.h"
+
+#include "CabinetModel.h"
+#include "NumberText.h"
+#include "Prompter.h"
+
+namespace boxmill {
+
+ParameterEntryText ShowParameter(const CabinetModel& model, int index)
+{
+    const double value = ParseDecimal(model.record.paramText(index)).value_or(0.0);
+    const std::string text = FormatMeasure(value, model.units);
+    if (model.units == UnitMode::Metric)
+        return {text, {}};
+    if (value < 1.0)
+        return {{}, text};
+    const auto blank = text.find(' ');
+    if (blank == std::string::npos)
+        return {text, {}};
+    return {text.substr(0, blank), text.substr(blank + 1)};
+}
+
+bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& typed, Prompter& prompter)
+{
+    model.modified = true;
+    std::optional<double> value;
+    if (model.units == UnitMode::Inches) {
+        const auto whole = ParseInteger(typed.inches.empty() ? std::string("0") : typed.inches);
+        if (!whole || *whole < 0 || *whole > 999) {
+            prompter.message(MessageKind::Error, "'" + typed.inches + "' is not a valid number of whole inches.");
+            return false;
+        }
+        const auto fraction = ParseMeasure(typed.fraction.empty() ? std::string("0") : typed.fraction, model.units, prompter);
+        if (!fraction)
+            return false;
+        value = static_cast<double>(*whole) + *fraction;
+    } else {
+        if (typed.inches.empty())
+            return false;
+        value = ParseMeasure(typed.inches, model.units, prompter);
+        if (!value)
+            return false;
+    }
+    model.record.setParamText(index, FormatDecimal(*value));
+    model.rebuildParamValues();
+    return true;
+}
+
+} // namespace boxmill

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace boxmill {
+
+enum class MessageKind { Warning, Error, Information, Confirmation };
+enum class QuestionButtons { OkCancel, YesNo };
+
+// The one way the core talks to the user. The desktop program shows modal
+// boxes, the command-line companion writes to standard error, and tests
+// script the answers.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual void message(MessageKind kind, std::string_view text) = 0;
+    // True for OK or Yes.
+    virtual bool ask(MessageKind kind, std::string_view text, QuestionButtons buttons) = 0;
+};
+
+} // namespace boxmill

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <filesystem>
+
+namespace boxmill {
+
+class CabinetModel;
+class Prompter;
+struct ProgramData;
+
+inline constexpr const char* kMissingBaseMessage =
+    "You need to run the SETUP.EXE file that came with Boxmill First to install Boxmill! LOOK for SETUP.EXE in "
+    "the same folder as the BOXMILL.EXE. This would be the folder that you unziped to. When you find SETUP.EXE "
+    "Double click it or run it.";
+
+enum class StartUpOutcome {
+    Ready,      // everything read
+    Incomplete, // a data file could not be read: reported, the program runs with what it has
+    EndProgram, // the program folder was never installed
+};
+
+// Reads the unit setting, the list files and the default cabinet from the
+// program folder. Each file replaces what was loaded before only when it was
+// read whole, so a second run (after a unit switch) that fails keeps the
+// earlier data.
+StartUpOutcome StartUp(const std::filesystem::path& programFolder, ProgramData& data, CabinetModel& model,
+                       Prompter& prompter);
+
+} // namespace boxmill
