@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/FileDialogs.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace boxmill {
+
+class QtFileDialogs : public FileDialogs {
+public:
+    explicit QtFileDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) override;
+
+private:
+    QWidget* m_parent;
+};
+
+// "Cabinet Files|*.cab" in the form Qt's dialogs take: "Cabinet Files (*.cab)".
+QString QtFilterOf(const std::string& filter);
+
+} // namespace boxmill

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace boxmill {
+
+// The core keeps texts as the single bytes its files hold (cabinet files
+// come from a Latin-1 world); the windows convert here and nowhere else.
+QString ToQt(std::string_view text);
+std::string FromQt(const QString& text);
+
+} // namespace boxmill

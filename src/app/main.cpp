@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindow.h"
+#include "MessageBoxPrompter.h"
+#include "QtFileDialogs.h"
+
+#include "core/CabinetSession.h"
+
+#include <QApplication>
+
+#include <filesystem>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Boxmill v4.0"));
+
+    boxmill::MessageBoxPrompter prompter;
+    boxmill::QtFileDialogs dialogs;
+    boxmill::CabinetSession session(prompter, dialogs);
+
+    // The program folder is the folder the program was started in; it holds
+    // the data files and the Base folder of cabinets.
+    const auto outcome = session.startUp(std::filesystem::current_path());
+    if (outcome == boxmill::StartUpOutcome::EndProgram)
+        return 1;
+
+    boxmill::MainWindow window(session);
+    prompter.setParent(&window);
+    dialogs.setParent(&window);
+    window.showMaximized();
+    return QApplication::exec();
+}
