@@ -1,200 +1,210 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
-#include "QtText.h"
+#include "CabinetStylePanel.h"
+#include "DimensionSettingsPanel.h"
+#include "IncludePartsPanel.h"
+#include "SectionalAreaPanel.h"
+#include "SessionController.h"
+#include "ToolIcons.h"
 
 #include "core/CabinetSession.h"
-#include "core/ParameterEntry.h"
+#include "core/Prompter.h"
+#include "core/UnitSwitch.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QGridLayout>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QToolBar>
 
 namespace boxmill {
 
-MainWindow::MainWindow(CabinetSession& session, QWidget* parent)
+MainWindow::MainWindow(SessionController& controller, QWidget* parent)
     : QMainWindow(parent)
-    , m_session(session)
+    , m_controller(controller)
 {
     setWindowTitle(QStringLiteral("Boxmill v4.0"));
-    buildMenus();
+    setObjectName(QStringLiteral("MainForm"));
 
     auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
-    layout->addWidget(buildDimensionSettings());
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildCabinetStyle());
-    right->addStretch();
-    layout->addLayout(right);
-    layout->addStretch();
+    auto* grid = new QGridLayout(central);
+    m_dimensions = new DimensionSettingsPanel(controller, central);
+    m_includeParts = new IncludePartsPanel(controller, central);
+    m_sectionalArea = new SectionalAreaPanel(controller, central);
+    m_cabinetStyle = new CabinetStylePanel(controller, central);
+    grid->addWidget(m_dimensions, 0, 0, 2, 1);
+    grid->addWidget(m_includeParts, 0, 1, 2, 1);
+    grid->addWidget(m_sectionalArea, 0, 2);
+    grid->addWidget(m_cabinetStyle, 1, 2, Qt::AlignTop);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(1, 1);
     setCentralWidget(central);
 
+    buildMenus();
+    buildToolBar();
+    connect(&m_controller, &SessionController::cabinetReplaced, this, &MainWindow::refreshFromModel);
+    connect(&m_controller, &SessionController::cabinetFileChanged, this, [this] {
+        m_cabinetStyle->showCabinetName();
+        m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
+    });
     refreshFromModel();
+    m_sectionalArea->refresh();
 }
 
 void MainWindow::buildMenus()
 {
     QMenu* files = menuBar()->addMenu(QStringLiteral("&Files"));
-    files->addAction(QStringLiteral("New Cabinet"), this, [this] { afterFileCommand(m_session.newCabinet()); });
-    files->addAction(QStringLiteral("Open Cabinet Library"), this,
-                     [this] { afterFileCommand(m_session.openCabinetLibrary()); });
+    files->addAction(QStringLiteral("New Cabinet"), this, &MainWindow::newCabinet);
     files->addSeparator();
-    m_saveCabinet = files->addAction(QStringLiteral("Save Cabinet"), this, [this] {
-        m_session.saveCabinet();
-        afterFileCommand(false);
-    });
-    files->addAction(QStringLiteral("Save Cabinet As..."), this, [this] {
-        m_session.saveCabinetAs();
-        afterFileCommand(false);
-    });
-    files->addAction(QStringLiteral("Save To Cabinet Library As..."), this, [this] {
-        m_session.saveToLibraryAs();
-        afterFileCommand(false);
-    });
+    m_saveCabinet = files->addAction(QStringLiteral("Save Cabinet"), this, &MainWindow::saveCabinet);
+    m_saveCabinet->setObjectName(QStringLiteral("SaveCabinetTemplate1"));
+    files->addAction(QStringLiteral("Save Cabinet As..."), this, &MainWindow::saveCabinetAs);
+    files->addAction(QStringLiteral("Save To Cabinet Library As..."), this, &MainWindow::saveToLibraryAs);
     files->addSeparator();
-    files->addAction(QStringLiteral("Exit Boxmill"), this, [this] {
-        if (m_session.confirmExit(ExitRoute::Command))
-            QApplication::exit(0);
+    files->addAction(QStringLiteral("Open Cabinet Library"), this, &MainWindow::openCabinetLibrary);
+    files->addSeparator();
+    files->addAction(QStringLiteral("Exit Boxmill"), this, &MainWindow::exitBoxmill);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->addAction(QStringLiteral("Wall Designer (Show Elevations)"), this, [this] {
+        m_controller.session().prompter().message(
+            MessageKind::Information,
+            "The Wall Designer, which shows a run of cabinets as elevations, is not available yet.");
+    });
+    tools->addSeparator();
+    auto* units = new QActionGroup(this);
+    m_inches = tools->addAction(QStringLiteral("Inches (American System)"));
+    m_inches->setObjectName(QStringLiteral("InchesFractionsAmerican1"));
+    m_metric = tools->addAction(QStringLiteral("Milli Meters (Metric System)"));
+    m_metric->setObjectName(QStringLiteral("Milli1"));
+    for (QAction* action : {m_inches, m_metric}) {
+        action->setCheckable(true);
+        units->addAction(action);
+    }
+    // The check mark moves only when the user confirms; the handler puts it
+    // back from the model otherwise.
+    connect(m_inches, &QAction::triggered, this, [this] { switchUnits(false); });
+    connect(m_metric, &QAction::triggered, this, [this] { switchUnits(true); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("About Boxmill"), this, [this] {
+        m_controller.session().prompter().message(MessageKind::Information,
+                                                  "Boxmill\nVersion 4.0.6\n\nFace-frame cabinets from design to cut list.");
     });
 }
 
-QWidget* MainWindow::buildDimensionSettings()
+void MainWindow::buildToolBar()
 {
-    auto* box = new QGroupBox(QStringLiteral("Dimension Settings"), this);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(new QLabel(QStringLiteral("Parameters"), box));
-    m_parameterList = new QListWidget(box);
-    m_parameterList->setObjectName(QStringLiteral("ParameterList"));
-    m_parameterList->setMinimumSize(220, 360);
-    layout->addWidget(m_parameterList);
-    layout->addWidget(new QLabel(QStringLiteral("Parameter Value"), box));
-
-    auto* entry = new QHBoxLayout;
-    m_inches = new QLineEdit(box);
-    m_inches->setObjectName(QStringLiteral("Inches"));
-    m_fraction = new QLineEdit(box);
-    m_fraction->setObjectName(QStringLiteral("Fraction"));
-    m_fraction->setMaxLength(5);
-    m_fraction->setFixedWidth(56);
-    m_millimetre = new QLabel(QStringLiteral("mm"), box);
-    m_enter = new QPushButton(QStringLiteral("Enter"), box);
-    m_enter->setObjectName(QStringLiteral("EnterParameter"));
-    m_enter->setToolTip(QStringLiteral("Enter Parameter"));
-    entry->addWidget(m_inches);
-    entry->addWidget(m_fraction);
-    entry->addWidget(m_millimetre);
-    entry->addWidget(m_enter);
-    entry->addStretch();
-    layout->addLayout(entry);
-
-    connect(m_parameterList, &QListWidget::currentRowChanged, this, [this] { showSelectedParameter(); });
-    connect(m_enter, &QPushButton::clicked, this, [this] { enterParameter(); });
-    connect(m_fraction, &QLineEdit::returnPressed, this, [this] { enterParameter(); });
-    connect(m_inches, &QLineEdit::returnPressed, this, [this] { enterParameter(); });
-    return box;
-}
-
-QWidget* MainWindow::buildCabinetStyle()
-{
-    auto* box = new QGroupBox(QStringLiteral("Cabinet Style"), this);
-    auto* layout = new QVBoxLayout(box);
-    m_cabinetStyle = new QLineEdit(ToQt(kInitialCabinetStyle), box);
-    m_cabinetStyle->setObjectName(QStringLiteral("CabinetStyle"));
-    m_cabinetStyle->setReadOnly(true);
-    m_cabinetStyle->setMinimumWidth(200);
-    layout->addWidget(m_cabinetStyle);
-    return box;
-}
-
-void MainWindow::applyUnitMode()
-{
-    const bool metric = m_session.model.units == UnitMode::Metric;
-    m_fraction->setVisible(!metric);
-    m_millimetre->setVisible(metric);
-    m_inches->setMaxLength(metric ? 4 : 3);
-    m_inches->setFixedWidth(metric ? 52 : 40);
+    auto* bar = addToolBar(QStringLiteral("Tool Bar"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(28, 28));
+    const auto add = [&](ToolGlyph glyph, const char* name, const char* hint, auto slot) {
+        QAction* action = bar->addAction(ToolIcon(glyph), QString::fromLatin1(hint));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(QString::fromLatin1(hint));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(ToolGlyph::NewCabinet, "NewCabinet", "New Cabinet", &MainWindow::newCabinet);
+    add(ToolGlyph::OpenLibrary, "CabinetLibrary", "Open Cabinet Library", &MainWindow::openCabinetLibrary);
+    add(ToolGlyph::SaveToLibrary, "SaveToLibrary", "Save To Cabinet Library As", &MainWindow::saveToLibraryAs);
+    add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", &MainWindow::saveCabinetAs);
+    m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", &MainWindow::toggleZoom);
+    m_zoom->setCheckable(true);
+    bar->addSeparator();
+    add(ToolGlyph::Exit, "ExitBoxmill", "Exit Boxmill", &MainWindow::exitBoxmill);
 }
 
 void MainWindow::refreshFromModel()
 {
-    applyUnitMode();
-    // The first fill selects the list's first entry; later fills keep the
-    // parameter the user was looking at.
-    const int selected = m_parameterList->count() > 0 ? selectedParameter() : -1;
-    m_parameterList->blockSignals(true);
-    m_parameterList->clear();
-    for (const auto& name : m_session.data.vocabulary.sortedParameters())
-        m_parameterList->addItem(ToQt(name));
-    m_parameterList->blockSignals(false);
-    if (m_parameterList->count() > 0) {
-        if (selected >= 0)
-            selectParameterByPosition(selected);
-        if (m_parameterList->currentRow() < 0)
-            m_parameterList->setCurrentRow(0);
+    m_dimensions->reload();
+    m_includeParts->reload();
+    m_cabinetStyle->reload();
+    m_cabinetStyle->showCabinetName();
+    m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
+    m_zoom->setChecked(m_controller.session().model.drawScale == 2);
+    showUnitChecks();
+}
+
+void MainWindow::showUnitChecks()
+{
+    const bool metric = m_controller.session().data.unitFlags.mode() == UnitMode::Metric;
+    m_metric->setChecked(metric);
+    m_inches->setChecked(!metric);
+}
+
+void MainWindow::newCabinet()
+{
+    if (m_controller.session().newCabinet())
+        m_controller.announceCabinetReplaced();
+    else
+        m_controller.announceCabinetFileChanged();
+}
+
+void MainWindow::openCabinetLibrary()
+{
+    if (m_controller.session().openCabinetLibrary())
+        m_controller.announceCabinetReplaced();
+    else
+        m_controller.announceCabinetFileChanged();
+}
+
+void MainWindow::saveCabinet()
+{
+    m_controller.session().saveCabinet();
+    afterSave();
+}
+
+void MainWindow::saveCabinetAs()
+{
+    m_controller.session().saveCabinetAs();
+    afterSave();
+}
+
+void MainWindow::saveToLibraryAs()
+{
+    m_controller.session().saveToLibraryAs();
+    afterSave();
+}
+
+void MainWindow::afterSave()
+{
+    m_controller.announceCabinetFileChanged();
+}
+
+void MainWindow::exitBoxmill()
+{
+    if (m_controller.session().confirmExit(ExitRoute::Command)) {
+        m_closeConfirmed = true;
+        close();
     }
-    showSelectedParameter();
-    const bool untitled = m_session.model.folders.cabinetName == "Untitled.cab" && !m_session.model.saveCabinetEnabled;
-    m_cabinetStyle->setText(untitled && m_session.model.folders.cabinetFolder.filename() == "Base"
-                                ? ToQt(kInitialCabinetStyle)
-                                : ToQt(m_session.model.folders.cabinetName));
-    m_saveCabinet->setEnabled(m_session.model.saveCabinetEnabled);
 }
 
-int MainWindow::selectedParameter() const
+void MainWindow::switchUnits(bool metric)
 {
-    const auto* item = m_parameterList->currentItem();
-    if (!item)
-        return -1;
-    return m_session.data.vocabulary.parameterIndexOfName(FromQt(item->text())).value_or(-1);
-}
-
-void MainWindow::selectParameterByPosition(int index)
-{
-    if (const auto row = m_session.data.vocabulary.sortedRowOfParameter(index))
-        m_parameterList->setCurrentRow(*row);
-}
-
-void MainWindow::showSelectedParameter()
-{
-    m_inches->clear();
-    m_fraction->clear();
-    const int index = selectedParameter();
-    if (index < 0)
+    const auto outcome = SwitchUnits(m_controller.session(), metric ? UnitMode::Metric : UnitMode::Inches);
+    if (outcome == StartUpOutcome::EndProgram) {
+        QApplication::exit(1);
         return;
-    const auto text = ShowParameter(m_session.model, index);
-    m_inches->setText(ToQt(text.inches));
-    m_fraction->setText(ToQt(text.fraction));
+    }
+    if (outcome)
+        m_controller.announceCabinetReplaced();
+    showUnitChecks();
 }
 
-void MainWindow::enterParameter()
+void MainWindow::toggleZoom()
 {
-    const int index = selectedParameter();
-    if (index < 0)
-        return;
-    EnterParameter(m_session.model, index, {FromQt(m_inches->text()), FromQt(m_fraction->text())},
-                   m_session.prompter());
-    m_session.recalculate();
-    showSelectedParameter();
-}
-
-void MainWindow::afterFileCommand(bool cabinetReplaced)
-{
-    if (cabinetReplaced)
-        refreshFromModel();
-    m_cabinetStyle->setText(ToQt(m_session.model.folders.cabinetName));
-    m_saveCabinet->setEnabled(m_session.model.saveCabinetEnabled);
+    ToggleZoom(m_controller.session());
+    m_zoom->setChecked(m_controller.session().model.drawScale == 2);
+    m_controller.recalculate();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_session.confirmExit(ExitRoute::WindowClose))
+    if (m_closeConfirmed || m_controller.session().confirmExit(ExitRoute::WindowClose))
         event->accept();
     else
         event->ignore();

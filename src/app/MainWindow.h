@@ -4,14 +4,14 @@
 #include <QMainWindow>
 
 class QAction;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 
 namespace boxmill {
 
-class CabinetSession;
+class CabinetStylePanel;
+class DimensionSettingsPanel;
+class IncludePartsPanel;
+class SectionalAreaPanel;
+class SessionController;
 
 // The program's home window. It shows the model and forwards the user's
 // commands to the session; it keeps no cabinet state of its own.
@@ -19,42 +19,49 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(CabinetSession& session, QWidget* parent = nullptr);
+    explicit MainWindow(SessionController& controller, QWidget* parent = nullptr);
 
     // Fills every control from the model again: after start-up and after a
     // cabinet was replaced.
     void refreshFromModel();
-    // Selects parameter `index` in the sorted list by its name.
-    void selectParameterByPosition(int index);
-    // The parameter the list has selected, by its Dims.dat position.
-    int selectedParameter() const;
 
-    QListWidget* parameterList() const { return m_parameterList; }
-    QLineEdit* inchesEdit() const { return m_inches; }
-    QLineEdit* fractionEdit() const { return m_fraction; }
-    QPushButton* enterButton() const { return m_enter; }
-    QLineEdit* cabinetStyle() const { return m_cabinetStyle; }
+    DimensionSettingsPanel* dimensionSettings() const { return m_dimensions; }
+    IncludePartsPanel* includeParts() const { return m_includeParts; }
+    SectionalAreaPanel* sectionalArea() const { return m_sectionalArea; }
+    CabinetStylePanel* cabinetStyle() const { return m_cabinetStyle; }
+    QAction* saveCabinetAction() const { return m_saveCabinet; }
+    QAction* inchesAction() const { return m_inches; }
+    QAction* metricAction() const { return m_metric; }
+
+    // The menu commands, callable from tests and other windows.
+    void newCabinet();
+    void openCabinetLibrary();
+    void saveCabinet();
+    void saveCabinetAs();
+    void saveToLibraryAs();
+    void exitBoxmill();
+    void switchUnits(bool metric);
+    void toggleZoom();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
-    QWidget* buildDimensionSettings();
-    QWidget* buildCabinetStyle();
-    void applyUnitMode();
-    void showSelectedParameter();
-    void enterParameter();
-    void afterFileCommand(bool cabinetReplaced);
+    void buildToolBar();
+    void showUnitChecks();
+    void afterSave();
 
-    CabinetSession& m_session;
-    QListWidget* m_parameterList = nullptr;
-    QLineEdit* m_inches = nullptr;
-    QLineEdit* m_fraction = nullptr;
-    QLabel* m_millimetre = nullptr;
-    QPushButton* m_enter = nullptr;
-    QLineEdit* m_cabinetStyle = nullptr;
+    SessionController& m_controller;
+    DimensionSettingsPanel* m_dimensions = nullptr;
+    IncludePartsPanel* m_includeParts = nullptr;
+    SectionalAreaPanel* m_sectionalArea = nullptr;
+    CabinetStylePanel* m_cabinetStyle = nullptr;
     QAction* m_saveCabinet = nullptr;
+    QAction* m_inches = nullptr;
+    QAction* m_metric = nullptr;
+    QAction* m_zoom = nullptr;
+    bool m_closeConfirmed = false;
 };
 
 } // namespace boxmill

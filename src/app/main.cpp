@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "MessageBoxPrompter.h"
 #include "QtFileDialogs.h"
+#include "SessionController.h"
 
 #include "core/CabinetSession.h"
 
@@ -24,7 +25,8 @@ int main(int argc, char** argv)
     if (outcome == boxmill::StartUpOutcome::EndProgram)
         return 1;
 
-    boxmill::MainWindow window(session);
+    boxmill::SessionController controller(session);
+    boxmill::MainWindow window(controller);
     prompter.setParent(&window);
     dialogs.setParent(&window);
     window.showMaximized();

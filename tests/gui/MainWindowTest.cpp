@@ -2,7 +2,10 @@
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
 
+#include "app/DimensionSettingsPanel.h"
+#include "app/CabinetStylePanel.h"
 #include "app/MainWindow.h"
+#include "app/SessionController.h"
 #include "core/CabinetSession.h"
 
 #include <QLineEdit>
@@ -23,7 +26,9 @@ private slots:
         m_prompter = std::make_unique<test::ScriptedPrompter>();
         m_session = std::make_unique<CabinetSession>(*m_prompter, m_dialogs);
         QCOMPARE(m_session->startUp(m_folder->path()), StartUpOutcome::Ready);
-        m_window = std::make_unique<MainWindow>(*m_session);
+        m_controller = std::make_unique<SessionController>(*m_session);
+        m_window = std::make_unique<MainWindow>(*m_controller);
+        m_panel = m_window->dimensionSettings();
         m_window->resize(1280, 1024);
         m_window->show();
     }
@@ -31,30 +36,31 @@ private slots:
     void cleanup()
     {
         m_window.reset();
+        m_controller.reset();
         m_session.reset();
         m_folder.reset();
     }
 
     void listsParametersAlphabetically()
     {
-        auto* list = m_window->parameterList();
+        auto* list = m_panel->parameterList();
         QCOMPARE(list->count(), 73);
         for (int row = 1; row < list->count(); ++row)
             QVERIFY(list->item(row - 1)->text().compare(list->item(row)->text(), Qt::CaseInsensitive) <= 0);
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(m_window->cabinetStyle()->text(), QStringLiteral("Base\\Untitled.cab"));
+        QCOMPARE(m_window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Base\\Untitled.cab"));
     }
 
     void showsAndEntersTheSelectedParameter()
     {
-        m_window->selectParameterByPosition(0); // cabinet height
-        QCOMPARE(m_window->selectedParameter(), 0);
-        QCOMPARE(m_window->inchesEdit()->text(), QStringLiteral("34"));
-        QCOMPARE(m_window->fractionEdit()->text(), QStringLiteral("1/2"));
+        m_panel->selectParameterByPosition(0); // cabinet height
+        QCOMPARE(m_panel->selectedParameter(), 0);
+        QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("34"));
+        QCOMPARE(m_panel->fractionEdit()->text(), QStringLiteral("1/2"));
 
-        m_window->inchesEdit()->setText(QStringLiteral("36"));
-        m_window->fractionEdit()->setText(QStringLiteral("3/4"));
-        QTest::mouseClick(m_window->enterButton(), Qt::LeftButton);
+        m_panel->inchesEdit()->setText(QStringLiteral("36"));
+        m_panel->fractionEdit()->setText(QStringLiteral("3/4"));
+        QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
         QCOMPARE(m_session->model.param(0), 36.75);
         QVERIFY(m_session->model.modified);
         QVERIFY(m_prompter->shown.empty());
@@ -62,13 +68,13 @@ private slots:
 
     void refusedFractionKeepsTheOldValue()
     {
-        m_window->selectParameterByPosition(1); // cabinet width
+        m_panel->selectParameterByPosition(1); // cabinet width
         const double before = m_session->model.param(1);
-        m_window->fractionEdit()->setText(QStringLiteral("1/3"));
-        QTest::mouseClick(m_window->enterButton(), Qt::LeftButton);
+        m_panel->fractionEdit()->setText(QStringLiteral("1/3"));
+        QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
         QCOMPARE(m_session->model.param(1), before);
         QCOMPARE(m_prompter->shown.size(), std::size_t{1});
-        QCOMPARE(m_window->fractionEdit()->text(), QString());
+        QCOMPARE(m_panel->fractionEdit()->text(), QString());
     }
 
     void grabForReview()
@@ -84,7 +90,9 @@ private:
     std::unique_ptr<test::ScriptedPrompter> m_prompter;
     test::ScriptedDialogs m_dialogs;
     std::unique_ptr<CabinetSession> m_session;
+    std::unique_ptr<SessionController> m_controller;
     std::unique_ptr<MainWindow> m_window;
+    DimensionSettingsPanel* m_panel = nullptr;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CabinetStylePanel.h"
+
+#include "QtText.h"
+#include "SessionController.h"
+
+#include "core/CabinetSession.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace boxmill {
+
+namespace {
+constexpr int kBlindCornerParameter = 9;
+constexpr int kShelfLengthGapParameter = 11;
+} // namespace
+
+CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* parent)
+    : QWidget(parent)
+    , m_controller(controller)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* styleBox = new QGroupBox(QStringLiteral("Cabinet Style"), this);
+    styleBox->setObjectName(QStringLiteral("CabinetStyleBox"));
+    auto* styleLayout = new QVBoxLayout(styleBox);
+    m_cabinetStyle = new QLineEdit(ToQt(kInitialCabinetStyle), styleBox);
+    m_cabinetStyle->setObjectName(QStringLiteral("CabinetStyle"));
+    m_cabinetStyle->setReadOnly(true);
+    styleLayout->addWidget(m_cabinetStyle);
+    layout->addWidget(styleBox);
+
+    auto* optionsBox = new QGroupBox(QStringLiteral("Cabinet Options Settings"), this);
+    optionsBox->setObjectName(QStringLiteral("CabinetOptionsBox"));
+    auto* optionsLayout = new QVBoxLayout(optionsBox);
+    m_detachedBase = new QCheckBox(QStringLiteral("Detached Base"), optionsBox);
+    m_detachedBase->setObjectName(QStringLiteral("DetachedBase"));
+    m_blindCorner = new QCheckBox(QStringLiteral("Blind Corner"), optionsBox);
+    m_blindCorner->setObjectName(QStringLiteral("BlindCorner"));
+    m_adjustableShelves = new QCheckBox(QStringLiteral("Adjustable Shelves"), optionsBox);
+    m_adjustableShelves->setObjectName(QStringLiteral("AdjustableShelves"));
+    for (auto* box : {m_detachedBase, m_blindCorner, m_adjustableShelves}) {
+        optionsLayout->addWidget(box);
+        box->installEventFilter(this);
+    }
+    layout->addWidget(optionsBox);
+
+    auto& model = m_controller.session().model;
+    connect(m_detachedBase, &QCheckBox::clicked, this, [this, &model](bool checked) {
+        model.record.setFlag(RecordOffset::DetachedBase, checked);
+        model.modified = true;
+        m_controller.recalculate();
+    });
+    connect(m_adjustableShelves, &QCheckBox::clicked, this, [this, &model](bool checked) {
+        model.record.setFlag(RecordOffset::AdjustableShelves, checked);
+        model.modified = true;
+        m_controller.recalculate();
+    });
+    connect(m_blindCorner, &QCheckBox::clicked, this, [this, &model](bool checked) {
+        model.setBlindCorner(checked);
+        m_controller.recalculate();
+    });
+    // The options window may clear "Blind Corner" through "Mate".
+    connect(&m_controller, &SessionController::layoutChanged, this, &CabinetStylePanel::reload);
+}
+
+bool CabinetStylePanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Pressing on a check box shows the size that goes with it, before the
+    // click changes anything.
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == m_blindCorner)
+            m_controller.requestParameter(kBlindCornerParameter);
+        else if (watched == m_adjustableShelves)
+            m_controller.requestParameter(kShelfLengthGapParameter);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CabinetStylePanel::reload()
+{
+    const auto& record = m_controller.session().model.record;
+    m_detachedBase->setChecked(record.flag(RecordOffset::DetachedBase));
+    m_blindCorner->setChecked(record.flag(RecordOffset::BlindCorner));
+    m_adjustableShelves->setChecked(record.flag(RecordOffset::AdjustableShelves));
+}
+
+void CabinetStylePanel::showCabinetName()
+{
+    const auto& model = m_controller.session().model;
+    // Until the cabinet is first saved it is the untitled cabinet of the
+    // library folder.
+    const bool untitled = !model.saveCabinetEnabled && model.folders.cabinetName == "Untitled.cab";
+    m_cabinetStyle->setText(untitled ? ToQt(kInitialCabinetStyle) : ToQt(model.folders.cabinetName));
+}
+
+} // namespace boxmill

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "IncludePartsPanel.h"
+
+#include "QtText.h"
+#include "SessionController.h"
+
+#include "core/CabinetSession.h"
+#include "core/IncludeParts.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace boxmill {
+
+IncludePartsPanel::IncludePartsPanel(SessionController& controller, QWidget* parent)
+    : QGroupBox(QStringLiteral("Cabinet Editing"), parent)
+    , m_controller(controller)
+{
+    setObjectName(QStringLiteral("CabinetEditingBox"));
+    auto* layout = new QVBoxLayout(this);
+    auto* caption = new QLabel(QStringLiteral("Include Parts"), this);
+    caption->setObjectName(QStringLiteral("IncludeParts"));
+    layout->addWidget(caption);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("IncludePartsList"));
+    m_list->setMinimumWidth(170);
+    layout->addWidget(m_list, 1);
+    connect(m_list, &QListWidget::itemChanged, this, &IncludePartsPanel::checkChanged);
+    connect(m_list, &QListWidget::itemClicked, this, &IncludePartsPanel::clicked);
+}
+
+void IncludePartsPanel::reload()
+{
+    const int row = m_list->currentRow();
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+        for (const auto& name : m_controller.session().data.vocabulary.includeNames()) {
+            auto* item = new QListWidgetItem(ToQt(name), m_list);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        }
+    }
+    showChecks();
+    m_list->setCurrentRow(row >= 0 ? row : 0);
+}
+
+void IncludePartsPanel::showChecks()
+{
+    const QSignalBlocker blocker(m_list);
+    const auto& model = m_controller.session().model;
+    for (int i = 0; i < m_list->count(); ++i)
+        m_list->item(i)->setCheckState(model.include(i) ? Qt::Checked : Qt::Unchecked);
+}
+
+void IncludePartsPanel::checkChanged(QListWidgetItem* item)
+{
+    const int index = m_list->row(item);
+    const auto parameter =
+        SetIncludeItem(m_controller.session().model, index, item->checkState() == Qt::Checked);
+    if (parameter)
+        m_controller.requestParameter(*parameter);
+    m_controller.recalculate();
+}
+
+void IncludePartsPanel::clicked(QListWidgetItem* item)
+{
+    if (OpensEditingWindow(m_list->row(item)) && m_openEditingWindow)
+        m_openEditingWindow();
+    auto& session = m_controller.session();
+    if (ResolveTopOrCarcassRail(session.model, session.prompter())) {
+        showChecks();
+        m_controller.recalculate();
+    }
+}
+
+} // namespace boxmill

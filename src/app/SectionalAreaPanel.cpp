@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SectionalAreaPanel.h"
+
+#include "QtText.h"
+#include "SessionController.h"
+
+#include "core/CabinetSession.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace boxmill {
+
+namespace {
+
+constexpr int kColumnWidth = 64;
+constexpr int kRowHeight = 20;
+constexpr int kLabelWidth = 66;
+
+const char* const kRowTitles[] = {"Width",    "Upper",    "Lower",    "Shelve(s)", "Drawer 1",
+                                  "Drawer 2", "Drawer 3", "Drawer 4", "Shelve(s)"};
+
+} // namespace
+
+SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* parent)
+    : QGroupBox(QStringLiteral("Sectional Dimensions"), parent)
+    , m_controller(controller)
+{
+    setObjectName(QStringLiteral("CabinetInfoBox"));
+    auto* layout = new QVBoxLayout(this);
+    auto* captions = new QHBoxLayout;
+    auto* area = new QLabel(QStringLiteral("Area"), this);
+    area->setObjectName(QStringLiteral("StaticText13"));
+    area->setFixedWidth(kLabelWidth);
+    m_section1 = new QLabel(QStringLiteral("Section 1"), this);
+    m_section1->setObjectName(QStringLiteral("Section1"));
+    m_section1->setFixedWidth(kColumnWidth);
+    m_section2 = new QLabel(QStringLiteral("Section 2"), this);
+    m_section2->setObjectName(QStringLiteral("Section2"));
+    captions->addWidget(area);
+    captions->addWidget(m_section1);
+    captions->addWidget(m_section2);
+    captions->addStretch();
+    layout->addLayout(captions);
+
+    m_grid = new QTableWidget(9, 3, this);
+    m_grid->setObjectName(QStringLiteral("SectionalArea"));
+    m_grid->horizontalHeader()->hide();
+    m_grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setFixedWidth(kLabelWidth);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    QStringList titles;
+    for (const char* title : kRowTitles)
+        titles << QString::fromLatin1(title);
+    m_grid->setVerticalHeaderLabels(titles);
+    // Two section columns at a time; the scroll bar brings in the third.
+    const int frame = 2 * m_grid->frameWidth();
+    m_grid->setFixedWidth(kLabelWidth + 2 * kColumnWidth + frame);
+    m_grid->setFixedHeight(9 * kRowHeight + m_grid->horizontalScrollBar()->sizeHint().height() + frame);
+    layout->addWidget(m_grid);
+
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { updateSectionLabels(); });
+    connect(&m_controller, &SessionController::layoutChanged, this, &SectionalAreaPanel::refresh);
+}
+
+void SectionalAreaPanel::refresh()
+{
+    const auto& grid = m_controller.session().layout.grid;
+    for (int row = 0; row < 9; ++row)
+        for (int column = 0; column < 3; ++column) {
+            const auto& text = grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            auto* item = m_grid->item(row, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                m_grid->setItem(row, column, item);
+            }
+            item->setText(ToQt(text));
+        }
+}
+
+void SectionalAreaPanel::updateSectionLabels()
+{
+    const int first = m_grid->horizontalScrollBar()->value() + 1;
+    m_section1->setText(QStringLiteral("Section %1").arg(first));
+    m_section2->setText(QStringLiteral("Section %1").arg(first + 1));
+}
+
+} // namespace boxmill

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SessionController.h"
+
+#include "core/CabinetSession.h"
+
+namespace boxmill {
+
+SessionController::SessionController(CabinetSession& session, QObject* parent)
+    : QObject(parent)
+    , m_session(session)
+{
+}
+
+void SessionController::announceCabinetReplaced()
+{
+    emit cabinetReplaced();
+    emit layoutChanged();
+    emit cabinetFileChanged();
+}
+
+void SessionController::recalculate()
+{
+    m_session.recalculate();
+    emit layoutChanged();
+}
+
+void SessionController::requestParameter(int index)
+{
+    emit parameterRequested(index);
+}
+
+void SessionController::announceCabinetFileChanged()
+{
+    emit cabinetFileChanged();
+}
+
+} // namespace boxmill

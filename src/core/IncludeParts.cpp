@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "IncludeParts.h"
+
+#include "CabinetModel.h"
+#include "Prompter.h"
+
+namespace boxmill {
+
+namespace {
+constexpr int kDoorGapParameter = 31;
+}
+
+std::optional<int> SetIncludeItem(CabinetModel& model, int item, bool checked)
+{
+    model.modified = true;
+    model.record.setIncludeFlag(item, checked);
+    if (item == IncludeItem::DoorMullions && !checked)
+        return kDoorGapParameter;
+    return std::nullopt;
+}
+
+bool ResolveTopOrCarcassRail(CabinetModel& model, Prompter& prompter)
+{
+    if (!model.include(IncludeItem::Top) || !model.include(IncludeItem::CarcassRails))
+        return false;
+    const bool keepTop = prompter.ask(MessageKind::Warning, kTopOrCarcassRailQuestion, QuestionButtons::YesNo);
+    model.record.setIncludeFlag(keepTop ? IncludeItem::CarcassRails : IncludeItem::Top, false);
+    return true;
+}
+
+bool OpensEditingWindow(int item)
+{
+    return item == IncludeItem::DrawerBoxes || item == IncludeItem::DrawerFaces || item == IncludeItem::DoorPanels;
+}
+
+} // namespace boxmill
