@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MainWindow.h"
+#include "MainForm.h"
 #include "MessageBoxPrompter.h"
 #include "QtFileDialogs.h"
 #include "SessionController.h"
@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         return 1;
 
     boxmill::SessionController controller(session);
-    boxmill::MainWindow window(controller);
+    boxmill::TMainForm window(controller);
     prompter.setParent(&window);
     dialogs.setParent(&window);
     window.showMaximized();

@@ -4,7 +4,7 @@
 
 #include "app/DimensionSettingsPanel.h"
 #include "app/CabinetStylePanel.h"
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/SessionController.h"
 #include "core/CabinetSession.h"
 
@@ -15,7 +15,7 @@
 
 using namespace boxmill;
 
-class MainWindowTest : public QObject {
+class MainFormTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -27,7 +27,7 @@ private slots:
         m_session = std::make_unique<CabinetSession>(*m_prompter, m_dialogs);
         QCOMPARE(m_session->startUp(m_folder->path()), StartUpOutcome::Ready);
         m_controller = std::make_unique<SessionController>(*m_session);
-        m_window = std::make_unique<MainWindow>(*m_controller);
+        m_window = std::make_unique<TMainForm>(*m_controller);
         m_panel = m_window->dimensionSettings();
         m_window->resize(1280, 1024);
         m_window->show();
@@ -91,9 +91,9 @@ private:
     test::ScriptedDialogs m_dialogs;
     std::unique_ptr<CabinetSession> m_session;
     std::unique_ptr<SessionController> m_controller;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<TMainForm> m_window;
     DimensionSettingsPanel* m_panel = nullptr;
 };
 
-QTEST_MAIN(MainWindowTest)
-#include "MainWindowTest.moc"
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"

@@ -8,6 +8,7 @@ class QAction;
 namespace boxmill {
 
 class CabinetStylePanel;
+class TDividerForm;
 class DimensionSettingsPanel;
 class IncludePartsPanel;
 class SectionalAreaPanel;
@@ -15,11 +16,11 @@ class SessionController;
 
 // The program's home window. It shows the model and forwards the user's
 // commands to the session; it keeps no cabinet state of its own.
-class MainWindow : public QMainWindow {
+class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(SessionController& controller, QWidget* parent = nullptr);
+    explicit TMainForm(SessionController& controller, QWidget* parent = nullptr);
 
     // Fills every control from the model again: after start-up and after a
     // cabinet was replaced.
@@ -32,6 +33,7 @@ public:
     QAction* saveCabinetAction() const { return m_saveCabinet; }
     QAction* inchesAction() const { return m_inches; }
     QAction* metricAction() const { return m_metric; }
+    TDividerForm* optionsWindow() const { return m_options; }
 
     // The menu commands, callable from tests and other windows.
     void newCabinet();
@@ -42,6 +44,10 @@ public:
     void exitBoxmill();
     void switchUnits(bool metric);
     void toggleZoom();
+    // The tool button updates the divider controls first; the menu entry
+    // shows the window as it is.
+    void showCabinetOptions(bool updateDividers);
+    void toggleRaisedPanelSides();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +67,8 @@ private:
     QAction* m_inches = nullptr;
     QAction* m_metric = nullptr;
     QAction* m_zoom = nullptr;
+    QAction* m_raisedPanelSides = nullptr;
+    TDividerForm* m_options = nullptr;
     bool m_closeConfirmed = false;
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MainWindow.h"
+#include "MainForm.h"
 
 #include "CabinetStylePanel.h"
 #include "DimensionSettingsPanel.h"
+#include "DividerForm.h"
 #include "IncludePartsPanel.h"
 #include "SectionalAreaPanel.h"
 #include "SessionController.h"
@@ -21,7 +22,7 @@
 
 namespace boxmill {
 
-MainWindow::MainWindow(SessionController& controller, QWidget* parent)
+TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     : QMainWindow(parent)
     , m_controller(controller)
 {
@@ -42,9 +43,12 @@ MainWindow::MainWindow(SessionController& controller, QWidget* parent)
     grid->setRowStretch(1, 1);
     setCentralWidget(central);
 
+    m_options = new TDividerForm(controller, this);
+    m_options->setSaveCommand([this] { saveCabinetAs(); });
+
     buildMenus();
     buildToolBar();
-    connect(&m_controller, &SessionController::cabinetReplaced, this, &MainWindow::refreshFromModel);
+    connect(&m_controller, &SessionController::cabinetReplaced, this, &TMainForm::refreshFromModel);
     connect(&m_controller, &SessionController::cabinetFileChanged, this, [this] {
         m_cabinetStyle->showCabinetName();
         m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
@@ -53,19 +57,19 @@ MainWindow::MainWindow(SessionController& controller, QWidget* parent)
     m_sectionalArea->refresh();
 }
 
-void MainWindow::buildMenus()
+void TMainForm::buildMenus()
 {
     QMenu* files = menuBar()->addMenu(QStringLiteral("&Files"));
-    files->addAction(QStringLiteral("New Cabinet"), this, &MainWindow::newCabinet);
+    files->addAction(QStringLiteral("New Cabinet"), this, &TMainForm::newCabinet);
     files->addSeparator();
-    m_saveCabinet = files->addAction(QStringLiteral("Save Cabinet"), this, &MainWindow::saveCabinet);
+    m_saveCabinet = files->addAction(QStringLiteral("Save Cabinet"), this, &TMainForm::saveCabinet);
     m_saveCabinet->setObjectName(QStringLiteral("SaveCabinetTemplate1"));
-    files->addAction(QStringLiteral("Save Cabinet As..."), this, &MainWindow::saveCabinetAs);
-    files->addAction(QStringLiteral("Save To Cabinet Library As..."), this, &MainWindow::saveToLibraryAs);
+    files->addAction(QStringLiteral("Save Cabinet As..."), this, &TMainForm::saveCabinetAs);
+    files->addAction(QStringLiteral("Save To Cabinet Library As..."), this, &TMainForm::saveToLibraryAs);
     files->addSeparator();
-    files->addAction(QStringLiteral("Open Cabinet Library"), this, &MainWindow::openCabinetLibrary);
+    files->addAction(QStringLiteral("Open Cabinet Library"), this, &TMainForm::openCabinetLibrary);
     files->addSeparator();
-    files->addAction(QStringLiteral("Exit Boxmill"), this, &MainWindow::exitBoxmill);
+    files->addAction(QStringLiteral("Exit Boxmill"), this, &TMainForm::exitBoxmill);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(QStringLiteral("Wall Designer (Show Elevations)"), this, [this] {
@@ -87,6 +91,13 @@ void MainWindow::buildMenus()
     // back from the model otherwise.
     connect(m_inches, &QAction::triggered, this, [this] { switchUnits(false); });
     connect(m_metric, &QAction::triggered, this, [this] { switchUnits(true); });
+    tools->addSeparator();
+    QMenu* cutOptions = tools->addMenu(QStringLiteral("Cabinet Cut/Options Settings"));
+    cutOptions->addAction(QStringLiteral("Cabinet Cut/Options Settings"), this, [this] { showCabinetOptions(false); });
+    m_raisedPanelSides = cutOptions->addAction(QStringLiteral("Raised Panel Sides"), this,
+                                               &TMainForm::toggleRaisedPanelSides);
+    m_raisedPanelSides->setObjectName(QStringLiteral("RaisedPanelSides1"));
+    m_raisedPanelSides->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("About Boxmill"), this, [this] {
@@ -95,7 +106,7 @@ void MainWindow::buildMenus()
     });
 }
 
-void MainWindow::buildToolBar()
+void TMainForm::buildToolBar()
 {
     auto* bar = addToolBar(QStringLiteral("Tool Bar"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
@@ -108,17 +119,18 @@ void MainWindow::buildToolBar()
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add(ToolGlyph::NewCabinet, "NewCabinet", "New Cabinet", &MainWindow::newCabinet);
-    add(ToolGlyph::OpenLibrary, "CabinetLibrary", "Open Cabinet Library", &MainWindow::openCabinetLibrary);
-    add(ToolGlyph::SaveToLibrary, "SaveToLibrary", "Save To Cabinet Library As", &MainWindow::saveToLibraryAs);
-    add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", &MainWindow::saveCabinetAs);
-    m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", &MainWindow::toggleZoom);
+    add(ToolGlyph::NewCabinet, "NewCabinet", "New Cabinet", &TMainForm::newCabinet);
+    add(ToolGlyph::OpenLibrary, "CabinetLibrary", "Open Cabinet Library", &TMainForm::openCabinetLibrary);
+    add(ToolGlyph::SaveToLibrary, "SaveToLibrary", "Save To Cabinet Library As", &TMainForm::saveToLibraryAs);
+    add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", &TMainForm::saveCabinetAs);
+    m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", &TMainForm::toggleZoom);
     m_zoom->setCheckable(true);
+    add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", [this] { showCabinetOptions(true); });
     bar->addSeparator();
-    add(ToolGlyph::Exit, "ExitBoxmill", "Exit Boxmill", &MainWindow::exitBoxmill);
+    add(ToolGlyph::Exit, "ExitBoxmill", "Exit Boxmill", &TMainForm::exitBoxmill);
 }
 
-void MainWindow::refreshFromModel()
+void TMainForm::refreshFromModel()
 {
     m_dimensions->reload();
     m_includeParts->reload();
@@ -126,17 +138,40 @@ void MainWindow::refreshFromModel()
     m_cabinetStyle->showCabinetName();
     m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
     m_zoom->setChecked(m_controller.session().model.drawScale == 2);
+    m_raisedPanelSides->setChecked(m_controller.session().model.options.raisedPanelSides);
+    m_options->reload();
     showUnitChecks();
 }
 
-void MainWindow::showUnitChecks()
+void TMainForm::showCabinetOptions(bool updateDividers)
+{
+    m_options->reload();
+    if (updateDividers)
+        m_options->updateDividerControls();
+    m_options->show();
+    m_options->raise();
+}
+
+void TMainForm::toggleRaisedPanelSides()
+{
+    auto& model = m_controller.session().model;
+    m_controller.session().prompter().message(
+        MessageKind::Information,
+        "Raised panel sides are not available yet: the sides are cut as plain panels. The setting is kept with "
+        "the cabinet.");
+    model.options.raisedPanelSides = !model.options.raisedPanelSides;
+    model.modified = true;
+    m_raisedPanelSides->setChecked(model.options.raisedPanelSides);
+}
+
+void TMainForm::showUnitChecks()
 {
     const bool metric = m_controller.session().data.unitFlags.mode() == UnitMode::Metric;
     m_metric->setChecked(metric);
     m_inches->setChecked(!metric);
 }
 
-void MainWindow::newCabinet()
+void TMainForm::newCabinet()
 {
     if (m_controller.session().newCabinet())
         m_controller.announceCabinetReplaced();
@@ -144,7 +179,7 @@ void MainWindow::newCabinet()
         m_controller.announceCabinetFileChanged();
 }
 
-void MainWindow::openCabinetLibrary()
+void TMainForm::openCabinetLibrary()
 {
     if (m_controller.session().openCabinetLibrary())
         m_controller.announceCabinetReplaced();
@@ -152,30 +187,30 @@ void MainWindow::openCabinetLibrary()
         m_controller.announceCabinetFileChanged();
 }
 
-void MainWindow::saveCabinet()
+void TMainForm::saveCabinet()
 {
     m_controller.session().saveCabinet();
     afterSave();
 }
 
-void MainWindow::saveCabinetAs()
+void TMainForm::saveCabinetAs()
 {
     m_controller.session().saveCabinetAs();
     afterSave();
 }
 
-void MainWindow::saveToLibraryAs()
+void TMainForm::saveToLibraryAs()
 {
     m_controller.session().saveToLibraryAs();
     afterSave();
 }
 
-void MainWindow::afterSave()
+void TMainForm::afterSave()
 {
     m_controller.announceCabinetFileChanged();
 }
 
-void MainWindow::exitBoxmill()
+void TMainForm::exitBoxmill()
 {
     if (m_controller.session().confirmExit(ExitRoute::Command)) {
         m_closeConfirmed = true;
@@ -183,7 +218,7 @@ void MainWindow::exitBoxmill()
     }
 }
 
-void MainWindow::switchUnits(bool metric)
+void TMainForm::switchUnits(bool metric)
 {
     const auto outcome = SwitchUnits(m_controller.session(), metric ? UnitMode::Metric : UnitMode::Inches);
     if (outcome == StartUpOutcome::EndProgram) {
@@ -195,14 +230,14 @@ void MainWindow::switchUnits(bool metric)
     showUnitChecks();
 }
 
-void MainWindow::toggleZoom()
+void TMainForm::toggleZoom()
 {
     ToggleZoom(m_controller.session());
     m_zoom->setChecked(m_controller.session().model.drawScale == 2);
     m_controller.recalculate();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
+void TMainForm::closeEvent(QCloseEvent* event)
 {
     if (m_closeConfirmed || m_controller.session().confirmExit(ExitRoute::WindowClose))
         event->accept();

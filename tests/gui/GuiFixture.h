@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ScriptedPrompter.h"
+#include "TempFolder.h"
+
+#include "app/MainForm.h"
+#include "app/SessionController.h"
+#include "core/CabinetSession.h"
+
+#include <QAbstractButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace boxmill::test {
+
+// The whole program on a scratch copy of the program folder, with scripted
+// answers for every question and file dialog.
+struct GuiFixture {
+    GuiFixture()
+    {
+        CopyProgramFolder(BOXMILL_PROGRAM_DIR, folder.path());
+        session = std::make_unique<CabinetSession>(prompter, dialogs);
+        outcome = session->startUp(folder.path());
+        controller = std::make_unique<SessionController>(*session);
+        window = std::make_unique<TMainForm>(*controller);
+        window->resize(1280, 1024);
+        window->show();
+    }
+
+    // Saves a picture of a window when BOXMILL_GRAB_DIR names a folder, so a
+    // person can look at what the tests drove.
+    static void grab(QWidget* widget, const char* name)
+    {
+        const QByteArray target = qgetenv("BOXMILL_GRAB_DIR");
+        if (target.isEmpty())
+            return;
+        QVERIFY(widget->grab().save(QString::fromLocal8Bit(target) + QLatin1Char('/') + QString::fromLatin1(name) +
+                                    QStringLiteral(".png")));
+    }
+
+    // Check boxes and radio buttons take clicks on their mark and caption
+    // only, not on the empty width a layout may give them.
+    static void clickMark(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    TempFolder folder;
+    ScriptedPrompter prompter;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<CabinetSession> session;
+    StartUpOutcome outcome = StartUpOutcome::Incomplete;
+    std::unique_ptr<SessionController> controller;
+    std::unique_ptr<TMainForm> window;
+};
+
+} // namespace boxmill::test
