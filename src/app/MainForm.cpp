@@ -9,6 +9,8 @@
 #include "SessionController.h"
 #include "ToolIcons.h"
 
+#include "designer/EditingForm.h"
+
 #include "core/CabinetSession.h"
 #include "core/Prompter.h"
 #include "core/UnitSwitch.h"
@@ -45,6 +47,9 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
 
     m_options = new TDividerForm(controller, this);
     m_options->setSaveCommand([this] { saveCabinetAs(); });
+    m_editing = new TEditingForm(controller, this);
+    m_editing->setSaveCommand([this] { saveCabinetAs(); });
+    m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
 
     buildMenus();
     buildToolBar();
@@ -140,6 +145,7 @@ void TMainForm::refreshFromModel()
     m_zoom->setChecked(m_controller.session().model.drawScale == 2);
     m_raisedPanelSides->setChecked(m_controller.session().model.options.raisedPanelSides);
     m_options->reload();
+    m_editing->reload();
     showUnitChecks();
 }
 

@@ -9,6 +9,7 @@ namespace boxmill {
 
 class CabinetStylePanel;
 class TDividerForm;
+class TEditingForm;
 class DimensionSettingsPanel;
 class IncludePartsPanel;
 class SectionalAreaPanel;
@@ -34,6 +35,7 @@ public:
     QAction* inchesAction() const { return m_inches; }
     QAction* metricAction() const { return m_metric; }
     TDividerForm* optionsWindow() const { return m_options; }
+    TEditingForm* editingWindow() const { return m_editing; }
 
     // The menu commands, callable from tests and other windows.
     void newCabinet();
@@ -69,6 +71,7 @@ private:
     QAction* m_zoom = nullptr;
     QAction* m_raisedPanelSides = nullptr;
     TDividerForm* m_options = nullptr;
+    TEditingForm* m_editing = nullptr;
     bool m_closeConfirmed = false;
 };
 
