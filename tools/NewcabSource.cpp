@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NewcabSource.h"
+#include "tools/NewcabSource.h"
 
 #include "core/Constants.h"
 #include "core/FileIo.h"

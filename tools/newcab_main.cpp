@@ -2,7 +2,7 @@
 // boxmill-newcab DATA_FOLDER OUTPUT: compiles DATA_FOLDER/Newcab.txt, naming
 // its keys after the folder's Dims.dat, CabParts.dat and IncParts.dat, into
 // the record file OUTPUT.
-#include "NewcabSource.h"
+#include "tools/NewcabSource.h"
 
 #include "core/CabinetFile.h"
 #include "core/Constants.h"

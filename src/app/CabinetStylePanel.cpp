@@ -91,11 +91,7 @@ void CabinetStylePanel::reload()
 
 void CabinetStylePanel::showCabinetName()
 {
-    const auto& model = m_controller.session().model;
-    // Until the cabinet is first saved it is the untitled cabinet of the
-    // library folder.
-    const bool untitled = !model.saveCabinetEnabled && model.folders.cabinetName == "Untitled.cab";
-    m_cabinetStyle->setText(untitled ? ToQt(kInitialCabinetStyle) : ToQt(model.folders.cabinetName));
+    m_cabinetStyle->setText(ToQt(m_controller.session().model.folders.cabinetStyle));
 }
 
 } // namespace boxmill

@@ -18,6 +18,8 @@ namespace boxmill {
 class Prompter;
 class Vocabulary;
 
+inline constexpr const char* kInitialCabinetStyle = "Base\\Untitled.cab";
+
 // Where the program and the current cabinet live. Paths use the platform's
 // separator; only display texts keep the old backslash form.
 struct CabinetFolders {
@@ -25,11 +27,12 @@ struct CabinetFolders {
     std::filesystem::path cabinetFolder;
     std::filesystem::path cabinetPath;
     std::string cabinetName;
+    // The cabinet's name as the main window shows it and the cut list
+    // files record it.
+    std::string cabinetStyle = kInitialCabinetStyle;
     // What "Save Cabinet" writes to: the file last chosen in a dialog.
     std::filesystem::path lastChosenFile = "Untitled.cab";
 };
-
-inline constexpr const char* kInitialCabinetStyle = "Base\\Untitled.cab";
 
 // The one cabinet being designed: its record, the numbers derived from it,
 // and the state around it. The windows mirror this object; every command

@@ -4,6 +4,7 @@
 #include "CabinetFile.h"
 #include "FileDialogs.h"
 #include "Prompter.h"
+#include "geometry/Layout.h"
 
 namespace boxmill {
 
@@ -30,7 +31,7 @@ StartUpOutcome CabinetSession::startUp(const fs::path& programFolder)
     const auto outcome = StartUp(programFolder, data, model, m_prompter);
     m_fileChosen = false;
     if (outcome == StartUpOutcome::Ready) {
-        recalculate();
+        recalculateAfterLoad();
         model.modified = false;
     }
     return outcome;
@@ -39,6 +40,13 @@ StartUpOutcome CabinetSession::startUp(const fs::path& programFolder)
 void CabinetSession::recalculate()
 {
     model.rebuildDrawingUnits();
+    RecalculateLayout(model, layout);
+}
+
+void CabinetSession::recalculateAfterLoad()
+{
+    model.rebuildDrawingUnits();
+    LayoutAfterLoad(model, layout);
 }
 
 bool CabinetSession::loadCabinetFile(const fs::path& path)
@@ -61,6 +69,7 @@ bool CabinetSession::saveCabinetFile(const fs::path& path)
     }
     model.folders.cabinetPath = path;
     model.folders.cabinetName = ExtractCabinetName(path);
+    model.folders.cabinetStyle = model.folders.cabinetName;
     model.folders.cabinetFolder = path.parent_path();
     model.saveCabinetEnabled = true;
     model.modified = false;
@@ -81,19 +90,25 @@ bool CabinetSession::offerToSave(const char* question, bool forgetEdits)
 
 bool CabinetSession::newCabinet()
 {
+    const bool hadEdits = model.modified;
     if (!offerToSave(kSaveBeforeNewQuestion, true))
         return false;
-    if (!loadCabinetFile(model.folders.programFolder / DataFile::NewCabinet))
+    if (!loadCabinetFile(model.folders.programFolder / DataFile::NewCabinet)) {
+        // The cabinet on screen stays, and so does the reminder to save it.
+        model.modified = hadEdits;
         return false;
-    recalculate();
+    }
+    recalculateAfterLoad();
     model.folders.cabinetPath = model.folders.cabinetFolder / kUntitled;
     model.folders.cabinetName = ExtractCabinetName(model.folders.cabinetPath);
+    model.folders.cabinetStyle = model.folders.cabinetName;
     model.saveCabinetEnabled = false;
     return true;
 }
 
 bool CabinetSession::openCabinetLibrary()
 {
+    const bool hadEdits = model.modified;
     if (!offerToSave(kSaveBeforeOpenQuestion, true))
         return false;
     FileDialogRequest request;
@@ -102,16 +117,19 @@ bool CabinetSession::openCabinetLibrary()
     request.fileName = kUntitled;
     request.initialFolder = model.folders.programFolder;
     const auto chosen = m_dialogs.openFile(request);
-    if (!chosen)
+    // A cabinet that was not replaced keeps its reminder to save, and a
+    // refused file must not become the target of the next "Save Cabinet".
+    if (!chosen || !loadCabinetFile(*chosen)) {
+        model.modified = hadEdits;
         return false;
+    }
     m_fileChosen = true;
     model.folders.lastChosenFile = *chosen;
-    if (!loadCabinetFile(*chosen))
-        return false;
     model.folders.cabinetPath = *chosen;
     model.folders.cabinetName = ExtractCabinetName(*chosen);
+    model.folders.cabinetStyle = model.folders.cabinetName;
     model.folders.cabinetFolder = chosen->parent_path();
-    recalculate();
+    recalculateAfterLoad();
     return true;
 }
 

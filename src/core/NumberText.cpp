@@ -71,7 +71,8 @@ std::optional<double> ParseDecimal(std::string_view text)
         buffer[length++] = (c == ',') ? '.' : c;
     const char* begin = buffer.data();
     const char* end = buffer.data() + length;
-    if (*begin == '+')
+    // One sign at most: from_chars takes a "-" of its own after our "+".
+    if (*begin == '+' && length > 1 && begin[1] != '-')
         ++begin;
     double value = 0.0;
     const auto [ptr, error] = std::from_chars(begin, end, value);
@@ -83,7 +84,7 @@ std::optional<double> ParseDecimal(std::string_view text)
 std::optional<long long> ParseInteger(std::string_view text)
 {
     text = TrimBlanks(text);
-    if (!text.empty() && text.front() == '+')
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
     if (text.empty())
         return std::nullopt;

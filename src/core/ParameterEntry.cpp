@@ -13,11 +13,12 @@ ParameterEntryText ShowParameter(const CabinetModel& model, int index)
     const std::string text = FormatMeasure(value, model.units);
     if (model.units == UnitMode::Metric)
         return {text, {}};
-    if (value < 1.0)
-        return {{}, text};
+    // Split on the blank rather than on the value: a value just under an
+    // inch formats as "1 " and must show as whole inches, or entering it
+    // again would offer "1 " as a fraction and be refused.
     const auto blank = text.find(' ');
     if (blank == std::string::npos)
-        return {text, {}};
+        return {{}, text};
     return {text.substr(0, blank), text.substr(blank + 1)};
 }
 

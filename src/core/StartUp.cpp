@@ -99,6 +99,7 @@ StartUpOutcome StartUp(const fs::path& programFolder, ProgramData& data, Cabinet
     model.adoptRecord(*record, data.vocabulary, prompter);
     model.folders.cabinetPath = base / "Untitled.cab";
     model.folders.cabinetName = "Untitled.cab";
+    model.folders.cabinetStyle = kInitialCabinetStyle;
     model.folders.lastChosenFile = "Untitled.cab";
     model.saveCabinetEnabled = false;
     model.modified = false;

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace boxmill {
+
+// One named rectangle of a drawing, in drawing units with the drawing's
+// origin included: what the window paints, what its tool tip says, and
+// which dimension parameter a click on it selects.
+struct Shape {
+    std::string name;  // "LeftSide", "Door1A", "MidRail2B" ...
+    std::string hint;  // "Left Side", "Door Panel" ...
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool visible = false;
+    std::optional<int> parameter; // index in Dims.dat order
+    // Drawn without an outline, to hide the line between two parts that
+    // read as one board.
+    bool blank = false;
+};
+
+// Every shape of a drawing in stacking order: later shapes cover earlier
+// ones, and a click goes to the topmost visible shape under the pointer.
+struct ShapeSet {
+    std::vector<Shape> shapes;
+
+    const Shape* find(const std::string& name) const;
+    Shape* find(const std::string& name);
+    // The topmost visible shape containing the point, if any.
+    const Shape* shapeAt(int x, int y) const;
+};
+
+} // namespace boxmill
