@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "WoodCost.h"
+
+#include <string>
+
+namespace boxmill {
+
+class CabinetModel;
+class Prompter;
+
+// What the main window's cost calculator shows: the wood cost listing of
+// the last cut list and the job total. The hours and the labour rate are
+// the texts the record holds, which the main window keeps current as they
+// are typed; editing them does not recompute anything.
+class CostCalculator {
+public:
+    // After every cut list build: the listing, then the job total with two
+    // decimals. Hours or a rate that is not a number keeps the old job
+    // total; the listing is shown all the same.
+    void update(const CabinetModel& model, Prompter& prompter);
+
+    // A click on the job total: the same sum with the current parts total,
+    // written with all its decimals.
+    void jobTotalClicked(const CabinetModel& model, Prompter& prompter);
+
+    const WoodCost& cost() const { return m_cost; }
+    const std::string& jobTotalText() const { return m_jobTotalText; }
+
+private:
+    WoodCost m_cost;
+    std::string m_jobTotalText;
+};
+
+} // namespace boxmill

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/Money.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace boxmill {
+
+class CabinetModel;
+
+// One row of the wood cost listing: every part kind of the same wood and
+// stock, with the price of the first of them.
+struct WoodCostRow {
+    std::string wood;
+    std::string stockText; // the stock as a measurement: 3/4, 1 , 19
+    double area = 0.0;     // square feet, or square centimetres in metric
+    Money price = 0;
+    std::int64_t wholeUnits = 0; // the integer part of the area plus one
+    Money cost = 0;
+    // The two cells of the listing, kept for the cutlist editor as well:
+    // "Red Oak" and "12 x 3/4".
+    std::string woodText;
+    std::string areaText;
+};
+
+inline constexpr int kWoodCostMinimumRows = 6;
+
+struct WoodCost {
+    std::vector<WoodCostRow> rows;
+    Money partsTotal = 0;
+
+    // The listing grid's row count: the header and the rows, never below 6.
+    int gridRows() const;
+};
+
+// The wood cost of the last cut list, from the part areas it accumulated.
+WoodCost UpdateWoodCost(const CabinetModel& model);
+
+} // namespace boxmill

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WoodEditBoxes.h"
+
+#include "core/Money.h"
+#include "core/NumberText.h"
+#include "core/Prompter.h"
+
+namespace boxmill {
+
+namespace {
+
+// Keeps what the measurement parser would have shown, so that the caller
+// decides when and how to show it.
+class MessageCatcher final : public Prompter {
+public:
+    void message(MessageKind, std::string_view text) override { caught = text; }
+    bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
+    std::string caught;
+};
+
+bool HasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+} // namespace
+
+WoodEditBoxes EditBoxesFromItem(std::string_view item, UnitMode mode)
+{
+    WoodEditBoxes boxes;
+    const auto firstStar = item.find('*');
+    boxes.woodType = std::string(item.substr(0, firstStar));
+    if (firstStar == std::string_view::npos)
+        return boxes;
+    const auto rest = item.substr(firstStar + 1);
+    const auto secondStar = rest.find('*');
+    // The thickness ends at the second "*" whatever it holds, so a malformed
+    // item never spills its price into the thickness boxes.
+    const auto thickness = rest.substr(0, secondStar);
+    if (secondStar != std::string_view::npos)
+        boxes.costSft = std::string(rest.substr(secondStar + 1));
+    if (mode == UnitMode::Metric) {
+        boxes.inchThick = std::string(thickness);
+        boxes.fracThick = "0";
+        return boxes;
+    }
+    const auto blank = thickness.find(' ');
+    boxes.inchThick = std::string(thickness.substr(0, blank));
+    if (blank != std::string_view::npos) {
+        boxes.fracThick = std::string(thickness.substr(blank + 1));
+        if (boxes.fracThick.empty())
+            boxes.fracThick = "0";
+    }
+    return boxes;
+}
+
+bool AllBoxesFilled(const WoodEditBoxes& boxes, UnitMode mode)
+{
+    return !boxes.woodType.empty() && !boxes.inchThick.empty() && !boxes.costSft.empty() &&
+           (mode == UnitMode::Metric || !boxes.fracThick.empty());
+}
+
+Result<double> ThicknessOfBoxes(const WoodEditBoxes& boxes, UnitMode mode)
+{
+    MessageCatcher catcher;
+    double inches = 0.0;
+    if (mode == UnitMode::Metric) {
+        const auto millimetres = ParseMeasure(boxes.inchThick, mode, catcher);
+        if (!millimetres)
+            return Result<double>::failure(catcher.caught);
+        inches = *millimetres;
+    } else {
+        const auto whole = ParseInteger(boxes.inchThick);
+        if (!whole)
+            return Result<double>::failure("'" + boxes.inchThick + "' is not a valid number of whole inches.");
+        const auto fraction = ParseMeasure(boxes.fracThick, mode, catcher);
+        if (!fraction)
+            return Result<double>::failure(catcher.caught);
+        inches = static_cast<double>(*whole) + *fraction;
+    }
+    // Wood.dat would keep a negative thickness, but inches cannot show one.
+    if (inches < 0.0)
+        return Result<double>::failure("A thickness cannot be negative.");
+    return inches;
+}
+
+Result<WoodEntry> ReadWoodBoxes(const WoodEditBoxes& boxes, UnitMode mode)
+{
+    // Wood.dat separates its fields with "*" and its woods with line breaks.
+    if (boxes.woodType.find('*') != std::string::npos || HasLineBreak(boxes.woodType))
+        return Result<WoodEntry>::failure("A wood name cannot contain \"*\" or a line break.");
+    const auto thickness = ThicknessOfBoxes(boxes, mode);
+    if (!thickness)
+        return Result<WoodEntry>::failure(thickness.error());
+    if (HasLineBreak(boxes.costSft) || !ParseMoney(boxes.costSft))
+        return Result<WoodEntry>::failure(NotACostMessage(boxes.costSft));
+    return WoodEntry{boxes.woodType, *thickness, boxes.costSft};
+}
+
+std::string NotACostMessage(std::string_view costText)
+{
+    return "The cost '" + std::string(costText) + "' is not a number.";
+}
+
+} // namespace boxmill
