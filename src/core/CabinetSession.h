@@ -4,6 +4,7 @@
 #include "CabinetModel.h"
 #include "ProgramData.h"
 #include "StartUp.h"
+#include "geometry/LayoutResult.h"
 
 #include <filesystem>
 
@@ -28,6 +29,9 @@ public:
 
     ProgramData data;
     CabinetModel model;
+    // Kept for the whole run: the mullion and partition shifts in it carry
+    // from one recalculation to the next.
+    LayoutResult layout;
 
     StartUpOutcome startUp(const std::filesystem::path& programFolder);
 
@@ -48,6 +52,9 @@ public:
 
     // Brings everything derived from the record up to date after a change.
     void recalculate();
+    // The same for a cabinet just read: the shifts of the previous cabinet
+    // are dropped and the offsets recorded in this one applied first.
+    void recalculateAfterLoad();
 
     Prompter& prompter() { return m_prompter; }
 

@@ -4,14 +4,33 @@
 #include "core/Constants.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace boxmill {
 
+// Rows of the sectional dimensions grid, top to bottom.
+enum class LayoutRow : int {
+    Width,
+    Upper,        // opening above the partition rail
+    Lower,        // opening below it, less the separately sized drawers
+    UpperShelves, // shelf spacing of the upper opening
+    Drawer1,
+    Drawer2,
+    Drawer3,
+    Drawer4,
+    Shelves, // shelf spacing of the main opening
+};
+
 // Everything one layout recalculation computes, in inches unless said.
 // Arrays are indexed by section 0..2 (sections 1..3 of the messages) and
 // drawer 0..3.
+//
+// The session owns one of these for the whole run and the recalculation
+// updates it in place: values of sections that no longer exist keep their
+// last value (only their grid cells are emptied), and the shifts below are
+// inputs as well as results.
 struct LayoutResult {
     std::array<double, kSections> SectionFaceWidth{};
     double DividerPosBottom = 0.0;
@@ -27,15 +46,41 @@ struct LayoutResult {
     std::array<double, kSections> BankHeight{};
     std::array<std::array<double, kMaxDrawers>, kSections> DrawerHeight{};
     std::array<double, kSections> ShelfSpacing{};
+
+    // Width of each section's carcass opening after mullion shifts, divider
+    // placement and blind corner: what shelves and partitions are cut to.
+    std::array<double, kSections> SectionCarcassWidth{};
+
+    // Set by ApplyMullionOffset and read by every recalculation. Only
+    // "Remove Mullion Offsets" and the sequence after a load (or a new
+    // cabinet) put them back to 0, through clearMullionShifts(); removing the
+    // offset flags alone does not.
     std::array<double, kSections> MullionShift{};
     std::array<std::int32_t, kSections> MullionShiftUnits{};
+    // Set by ApplyPartitionOffset and never reset: the section's
+    // PartitionAbove/PartitionBelow items decide whether it is used, and
+    // centring a partition clears those.
     std::array<double, kSections> PartitionShift{};
 
-    // The sectional dimensions grid: rows "Width", "Upper", "Lower",
-    // "Shelve(s)", "Drawer 1".."Drawer 4", "Shelve(s)"; one column per
-    // section. Cells of sections that do not exist are empty.
+    // The sectional dimensions grid: one column per section, rows as in
+    // LayoutRow. Cells of sections that do not exist are empty.
     static constexpr int kGridRows = 9;
     std::array<std::array<std::string, kSections>, kGridRows> grid;
+
+    std::string& cell(LayoutRow row, int section)
+    {
+        return grid.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(section));
+    }
+    const std::string& cell(LayoutRow row, int section) const
+    {
+        return grid.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(section));
+    }
+
+    void clearMullionShifts()
+    {
+        MullionShift.fill(0.0);
+        MullionShiftUnits.fill(0);
+    }
 };
 
 } // namespace boxmill

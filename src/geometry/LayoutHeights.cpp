@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Heights down the face: the openings above and below a partition rail, the
+// drawers, and the spacing of the shelves in each opening.
+#include "LayoutInputs.h"
+#include "LayoutResult.h"
+#include "LayoutSteps.h"
+
+namespace boxmill::layout {
+
+namespace {
+
+using Opt = CabinetOption;
+
+double& At(std::array<double, kSections>& values, int s)
+{
+    return values.at(static_cast<std::size_t>(s));
+}
+
+// An overlaid top sits on the sides and stiles and so takes its thickness
+// off the face.
+bool OverlaidTop(const LayoutInputs& in)
+{
+    return in.inc(include::Top) && in.opt(Opt::TopButtJoint);
+}
+
+double FaceOpeningHeight(const LayoutInputs& in)
+{
+    double h = in.p(param::Height);
+    if (in.faceFrame()) {
+        if (OverlaidTop(in))
+            h -= in.t(stock::Top);
+        h -= in.p(param::TopRail);
+        h -= in.p(param::BottomRail);
+    } else {
+        if (in.inc(include::Top))
+            h -= in.t(stock::Top);
+        if (in.inc(include::Bottom)) {
+            h -= in.t(stock::Bottom);
+            h -= in.p(param::BottomRail) - in.p(param::BottomSetting) - in.t(stock::Bottom);
+        }
+    }
+    if (in.inc(include::ToeKick))
+        h -= in.p(param::ToeKickHeight);
+    return h;
+}
+
+// Face heights plus mid rails of the drawers that are sized by their own
+// parameters, taken off `height`. A banked section has none of those and
+// gives 0; so does an opening the drawers overfill.
+double AfterSeparateDrawers(const LayoutInputs& in, int s, double height)
+{
+    if (in.banksInUse(s) != 0)
+        return 0.0;
+    for (int j = 0; j < in.drawers(s); ++j) {
+        height -= in.drawerFace(s, j);
+        height -= in.p(param::MidRail);
+    }
+    return height < 0.0 ? 0.0 : height;
+}
+
+double DrawerStack(const LayoutInputs& in, int s)
+{
+    double stack = 0.0;
+    for (int j = 0; j < in.drawers(s); ++j)
+        stack += in.drawerFace(s, j) + in.p(param::MidRail);
+    return stack;
+}
+
+} // namespace
+
+void OpeningRows(const LayoutInputs& in, int s, LayoutResult& out)
+{
+    out.OpeningHeight = FaceOpeningHeight(in);
+    const double rail = in.faceFrame() ? in.p(param::PartitionRail) : in.t(stock::Divider);
+    const double half = (out.OpeningHeight - rail) / 2;
+    double& upper = At(out.UpperHeight, s);
+    double& lower = At(out.LowerHeight, s);
+    upper = half;
+    lower = half;
+    At(out.PartitionNominal, s) = half;
+
+    if (in.hasPartition(s)) {
+        const double shift = out.PartitionShift.at(static_cast<std::size_t>(s));
+        if (in.item(s, SectionItem::PartitionAbove) != 0) {
+            upper -= shift;
+            lower += shift;
+        }
+        if (in.item(s, SectionItem::PartitionBelow) != 0) {
+            upper += shift;
+            lower -= shift;
+        }
+        out.cell(LayoutRow::Upper, s) = in.text(upper);
+        // The bank below the partition is sized from the whole lower opening
+        // (see DrawerRows), so a zero here leaves it as it is.
+        const double x = AfterSeparateDrawers(in, s, lower);
+        if (x != 0.0)
+            lower = x;
+        out.cell(LayoutRow::Lower, s) = in.text(x);
+    } else {
+        out.cell(LayoutRow::Upper, s).clear();
+        out.cell(LayoutRow::Lower, s).clear();
+        lower = 0.0;
+        if (in.banksInUse(s) == 0) {
+            lower = AfterSeparateDrawers(in, s, out.OpeningHeight);
+            out.cell(LayoutRow::Lower, s) = in.text(lower);
+        }
+    }
+}
+
+void UpperShelfRow(const LayoutInputs& in, int s, LayoutResult& out)
+{
+    const int k = in.item(s, SectionItem::PartitionShelves);
+    double& spacing = At(out.PartitionShelfSpacing, s);
+    if (k > 0) {
+        spacing = (out.UpperHeight.at(static_cast<std::size_t>(s)) - in.t(stock::Shelf) * k) / (k + 1);
+        out.cell(LayoutRow::UpperShelves, s) = in.text(spacing);
+    } else {
+        spacing = 0.0;
+        out.cell(LayoutRow::UpperShelves, s).clear();
+    }
+}
+
+void DrawerRows(const LayoutInputs& in, int s, LayoutResult& out)
+{
+    const int d = in.drawers(s);
+    const int b = in.banksInUse(s);
+    const int separate = d - b;
+    double& bank = At(out.BankHeight, s);
+    if (b > 0) {
+        double h = in.p(param::Height) - in.p(param::TopRail) - in.p(param::BottomRail);
+        if (OverlaidTop(in))
+            h -= in.t(stock::Top);
+        if (in.inc(include::ToeKick))
+            h -= in.p(param::ToeKickHeight);
+        if (in.hasPartition(s))
+            h = out.LowerHeight.at(static_cast<std::size_t>(s));
+        for (int j = 0; j < separate; ++j) {
+            h -= in.drawerFace(s, j);
+            h -= in.p(param::MidRail);
+        }
+        h -= in.p(param::MidRail) * (b - 1);
+        bank = h / b;
+    }
+    auto& heights = out.DrawerHeight.at(static_cast<std::size_t>(s));
+    for (int j = 0; j < kMaxDrawers; ++j) {
+        heights[static_cast<std::size_t>(j)] = j < separate ? in.drawerFace(s, j) : bank;
+        auto& cell = out.cell(static_cast<LayoutRow>(static_cast<int>(LayoutRow::Drawer1) + j), s);
+        if (j < d)
+            cell = in.text(heights[static_cast<std::size_t>(j)]);
+        else
+            cell.clear();
+    }
+}
+
+void ShelfRow(const LayoutInputs& in, int s, LayoutResult& out)
+{
+    const int k = in.item(s, SectionItem::Shelves);
+    double& spacing = At(out.ShelfSpacing, s);
+    if (k == 0) {
+        spacing = 0.0;
+        out.cell(LayoutRow::Shelves, s).clear();
+        return;
+    }
+    const double shelves = in.t(stock::Shelf) * k;
+    const bool partition = in.hasPartition(s);
+    double x = (partition ? out.LowerHeight.at(static_cast<std::size_t>(s)) : out.OpeningHeight) - shelves;
+    if (!partition && in.drawers(s) > 0 && !in.faceFrame())
+        x = out.OpeningHeight - shelves - in.p(param::TopRail) - in.p(param::BottomRail);
+    // A partitioned section's lower opening is already net of its drawers.
+    if (!partition)
+        x -= DrawerStack(in, s);
+    spacing = x / (k + 1);
+    out.cell(LayoutRow::Shelves, s) = in.text(spacing);
+}
+
+} // namespace boxmill::layout
