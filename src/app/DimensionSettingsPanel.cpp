@@ -122,7 +122,7 @@ void DimensionSettingsPanel::enterParameter()
     auto& session = m_controller.session();
     EnterParameter(session.model, index, {FromQt(m_inches->text()), FromQt(m_fraction->text())},
                    session.prompter());
-    m_controller.recalculate();
+    m_controller.recalculateAfterEntry();
     showSelectedParameter();
 }
 

@@ -24,6 +24,12 @@ void SessionController::recalculate()
     emit layoutChanged();
 }
 
+void SessionController::recalculateAfterEntry()
+{
+    m_session.recalculateAfterEntry();
+    emit layoutChanged();
+}
+
 void SessionController::requestParameter(int index)
 {
     emit parameterRequested(index);

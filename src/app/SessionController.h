@@ -22,6 +22,8 @@ public:
     void announceCabinetReplaced();
     // Recalculates the layout and lets every drawing and grid follow.
     void recalculate();
+    // After a size was entered: offsets are measured again first.
+    void recalculateAfterEntry();
     // Asks the main window to select and show a parameter.
     void requestParameter(int index);
     void announceCabinetFileChanged();

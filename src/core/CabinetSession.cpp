@@ -47,6 +47,14 @@ void CabinetSession::recalculateAfterLoad()
 {
     model.rebuildDrawingUnits();
     LayoutAfterLoad(model, layout);
+    woodSettings = FillWoodSelectionColumn(model);
+}
+
+void CabinetSession::recalculateAfterEntry()
+{
+    model.rebuildDrawingUnits();
+    ReapplySectionOffsets(model, layout);
+    RecalculateLayout(model, layout);
 }
 
 bool CabinetSession::loadCabinetFile(const fs::path& path)

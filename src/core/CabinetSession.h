@@ -4,6 +4,8 @@
 #include "CabinetModel.h"
 #include "ProgramData.h"
 #include "StartUp.h"
+#include "cutlist/CostCalculator.h"
+#include "cutlist/WoodSettings.h"
 #include "geometry/LayoutResult.h"
 
 #include <filesystem>
@@ -32,6 +34,10 @@ public:
     // Kept for the whole run: the mullion and partition shifts in it carry
     // from one recalculation to the next.
     LayoutResult layout;
+    // The wood cost of the last cut list and the job total.
+    CostCalculator cost;
+    // The wood-settings column as the main window shows it.
+    WoodSettingCells woodSettings;
 
     StartUpOutcome startUp(const std::filesystem::path& programFolder);
 
@@ -55,6 +61,9 @@ public:
     // The same for a cabinet just read: the shifts of the previous cabinet
     // are dropped and the offsets recorded in this one applied first.
     void recalculateAfterLoad();
+    // The same after a size was entered: the mullion and partition offsets
+    // are measured again from the new nominal sizes first.
+    void recalculateAfterEntry();
 
     Prompter& prompter() { return m_prompter; }
 
