@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "geometry/DoorCalculators.h"
+
+#include "geometry/CalculatorInputs.h"
+
+namespace boxmill {
+
+using namespace partcalc;
+using O = CabinetOption;
+
+namespace {
+
+// The raised panel style of an opening's doors, as the panel designer
+// copies it into the section.
+struct PanelStyle {
+    bool offset = false;
+    bool doublePanel = false;
+    bool horizontal = false; // the two panels lie one above the other
+    Param offsetLength = Param::LowerPanelOffset;
+};
+
+PanelStyle StyleOf(const Inputs& in, int section, Opening opening)
+{
+    if (opening == Opening::Upper)
+        return {in.sectionItem(section, SectionItem::UpperPanelsOffset) != 0,
+                in.sectionItem(section, SectionItem::DoublePanelP) != 0,
+                in.sectionItem(section, SectionItem::HorizontalP) != 0, Param::UpperPanelOffset};
+    return {in.sectionItem(section, SectionItem::LowerPanelsOffset) != 0,
+            in.sectionItem(section, SectionItem::DoublePanel) != 0,
+            in.sectionItem(section, SectionItem::Horizontal) != 0, Param::LowerPanelOffset};
+}
+
+int DoorCount(const Inputs& in, int section, Opening opening)
+{
+    return in.sectionItem(section, opening == Opening::Upper ? SectionItem::PartitionDoors : SectionItem::DoorCount);
+}
+
+// Inset doors overlap nothing: they keep a gap to the frame all round.
+double Grow(const Inputs& in)
+{
+    return in.option(O::DoorInset) ? -2.0 * in.P(Param::DoorInsetGap) : 2.0 * in.P(Param::DoorOverlay);
+}
+
+double DoorHeight(const Inputs& in, int section, Opening opening)
+{
+    return DoorOpeningHeight(in.layout(), section, opening) + Grow(in);
+}
+
+// Two doors share the opening. Between them stands a door mullion, or else
+// a gap; overlay doors also overlap each other's side of that gap.
+double DoorWidth(const Inputs& in, int section, Opening opening)
+{
+    double width = in.layout().SectionFaceWidth[static_cast<std::size_t>(section)];
+    if (DoorCount(in, section, opening) == 2) {
+        double between = in.P(Param::DoorMullionWidth);
+        if (!in.has(Inc::DoorMullions)) {
+            between = in.P(Param::DoorGap);
+            if (!in.option(O::DoorInset))
+                between += 2.0 * in.P(Param::DoorOverlay);
+        }
+        width = (width - between) / 2.0;
+    }
+    return width + Grow(in);
+}
+
+// Rails are tenoned into the stiles on both ends.
+double BetweenStiles(const Inputs& in, double doorWidth)
+{
+    return doorWidth - in.P(Param::DoorLeftStileWidth) - in.P(Param::DoorRightStileWidth) +
+           2.0 * in.P(Param::DoorRailTongue);
+}
+
+double BetweenRails(const Inputs& in, double doorHeight)
+{
+    return doorHeight - in.P(Param::DoorTopRailWidth) - in.P(Param::DoorBottomRailWidth) +
+           2.0 * in.P(Param::DoorRailTongue);
+}
+
+} // namespace
+
+double DoorOpeningHeight(const LayoutResult& layout, int section, Opening opening)
+{
+    CheckSection(section);
+    const auto s = static_cast<std::size_t>(section);
+    return opening == Opening::Upper ? layout.UpperHeight[s] : layout.LowerHeight[s];
+}
+
+PartSize CalcDoorStile(const CalcContext& context, int section, Opening opening, Side side)
+{
+    const Inputs in(context);
+    const double length = DoorHeight(in, section, opening);
+    if (side == Side::Right)
+        return in.finish(PartRow::DoorRightStile, length, in.P(Param::DoorRightStileWidth));
+    return in.finish(PartRow::DoorLeftStile, length, in.P(Param::DoorLeftStileWidth));
+}
+
+PartSize CalcDoorRail(const CalcContext& context, int section, Opening opening, RailEnd end)
+{
+    CheckSection(section);
+    const Inputs in(context);
+    const double length = BetweenStiles(in, DoorWidth(in, section, opening));
+    if (end == RailEnd::Bottom)
+        return in.finish(PartRow::DoorBottomRail, length, in.P(Param::DoorBottomRailWidth));
+    return in.finish(PartRow::DoorTopRail, length, in.P(Param::DoorTopRailWidth));
+}
+
+PartSize CalcDoorPanel(const CalcContext& context, int section, Opening opening, PanelOrder order)
+{
+    CheckSection(section);
+    const Inputs in(context);
+    const PanelStyle style = StyleOf(in, section, opening);
+
+    double height = DoorHeight(in, section, opening);
+    double width = DoorWidth(in, section, opening);
+    // The panel fills the frame and reaches into its grooves, less the
+    // clearance that lets it move with the seasons.
+    if (in.has(Inc::DoorFrames)) {
+        height = BetweenRails(in, height) - in.P(Param::PanelClearanceLength);
+        width = BetweenStiles(in, width) - in.P(Param::PanelClearanceWidth);
+    }
+    if (style.doublePanel) {
+        // The mid rail takes its width out of the middle and both panels
+        // reach into it. An offset mid rail makes the first panel longer.
+        double shift = 0.0;
+        if (style.offset)
+            shift = order == PanelOrder::Second ? -in.P(style.offsetLength) : in.P(style.offsetLength);
+        const double rail = in.P(Param::DoorMidRailWidth);
+        const double tongue = in.P(Param::DoorRailTongue);
+        if (style.horizontal)
+            height = (height - rail) / 2.0 + tongue - in.P(Param::PanelClearanceLength) / 2.0 + shift;
+        else
+            width = (width - rail) / 2.0 + tongue - in.P(Param::PanelClearanceWidth) / 2.0 + shift;
+    }
+    return in.finish(PartRow::DoorPanel, height, width);
+}
+
+std::optional<PartSize> CalcDoorMidRail(const CalcContext& context, int section, Opening opening)
+{
+    CheckSection(section);
+    const Inputs in(context);
+    const PanelStyle style = StyleOf(in, section, opening);
+    if (!style.doublePanel)
+        return std::nullopt;
+    // Across the door between the stiles, or up the door between the rails.
+    const double length = style.horizontal ? BetweenStiles(in, DoorWidth(in, section, opening))
+                                           : BetweenRails(in, DoorHeight(in, section, opening));
+    return in.finish(PartRow::DoorMidRail, length, in.P(Param::DoorMidRailWidth));
+}
+
+} // namespace boxmill

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Door cases beyond the worked cabinet: inset doors, a door mullion, and
+// each opening counting its own doors and keeping its own panel style.
+#include "CalculatorFixture.h"
+
+using namespace boxmill;
+using namespace boxmill::calctest;
+using O = CabinetOption;
+
+namespace {
+
+// A section 30 wide; lower opening 20 high, upper opening 12.
+class CalcDoor : public CalculatorFixture {
+protected:
+    CalcDoor()
+    {
+        params({{31, "0.125"}, {38, "2.25"}, {39, "2.5"}, {40, "2.25"}, {41, "2.75"}, {42, "0.375"}, {43, "1.5"},
+                {44, "2"}, {45, "0.375"}, {46, "1"}, {47, "0.5"}, {55, "0.0625"}, {64, "0.125"}, {65, "0.0625"}});
+        include({inc::DoorFrames});
+        item(0, SectionItem::DoorCount, 2);
+        item(0, SectionItem::PartitionDoors, 1);
+        layout.SectionFaceWidth = {30.0, 0.0, 0.0};
+        layout.LowerHeight = {20.0, 0.0, 0.0};
+        layout.UpperHeight = {12.0, 0.0, 0.0};
+    }
+
+    double railLength(Opening opening) { return CalcDoorRail(context(), 0, opening, RailEnd::Top).length; }
+    PartSize panel(Opening opening, PanelOrder order = PanelOrder::First)
+    {
+        return CalcDoorPanel(context(), 0, opening, order);
+    }
+};
+
+TEST_F(CalcDoor, FrameAndPanelOfAnInsetPairAgree)
+{
+    option(O::DoorInset);
+    // Inset doors keep the gap between them and 1/16 all round:
+    // (30 - 1/8) / 2 - 1/8 = 14 13/16 wide, 20 - 1/8 high.
+    EXPECT_DOUBLE_EQ(CalcDoorStile(context(), 0, Opening::Lower, Side::Right).length, 19.875);
+    // Rails 14 13/16 - 4 3/4 + 2 x 3/8; the panel 1/16 narrower than that.
+    EXPECT_DOUBLE_EQ(railLength(Opening::Lower), 10.8125);
+    EXPECT_DOUBLE_EQ(panel(Opening::Lower).width, 10.75);
+    item(0, SectionItem::DoublePanel, 1);
+    item(0, SectionItem::Horizontal, 1);
+    EXPECT_DOUBLE_EQ(CalcDoorMidRail(context(), 0, Opening::Lower)->length, 10.8125);
+    // With a door mullion between them: (30 - 1 1/2) / 2 - 1/8 - 4 3/4 + 3/4.
+    include({inc::DoorMullions});
+    EXPECT_DOUBLE_EQ(railLength(Opening::Lower), 10.125);
+}
+
+TEST_F(CalcDoor, EachOpeningCountsItsOwnDoors)
+{
+    // The upper opening's one door takes the whole width: 30 3/4 - 4 3/4 + 3/4.
+    EXPECT_DOUBLE_EQ(railLength(Opening::Upper), 26.75);
+    EXPECT_DOUBLE_EQ(panel(Opening::Upper).width, 26.6875);
+    item(0, SectionItem::DoorCount, 1);
+    item(0, SectionItem::PartitionDoors, 2);
+    EXPECT_DOUBLE_EQ(railLength(Opening::Lower), 26.75);
+    EXPECT_DOUBLE_EQ(railLength(Opening::Upper), 11.3125); // (30 - 1/8 - 3/4) / 2 + 3/4 - 4 3/4 + 3/4
+}
+
+TEST_F(CalcDoor, EachOpeningKeepsItsOwnPanelStyle)
+{
+    item(0, SectionItem::DoublePanel, 1);
+    item(0, SectionItem::Horizontal, 1);
+    item(0, SectionItem::LowerPanelsOffset, 1);
+    EXPECT_FALSE(CalcDoorMidRail(context(), 0, Opening::Upper));
+    EXPECT_EQ(areas[PartRow::DoorMidRail], 0.0);
+    // Upper panel single: 12 3/4 - 5 + 3/4 - 1/8 = 8 3/8 high.
+    EXPECT_DOUBLE_EQ(panel(Opening::Upper).length, 8.375);
+    item(0, SectionItem::DoublePanelP, 1);
+    item(0, SectionItem::HorizontalP, 1);
+    item(0, SectionItem::UpperPanelsOffset, 1);
+    // (8 3/8 - 2) / 2 + 3/8 - 1/16 = 3 1/2, offset by the upper panels' 1/2.
+    EXPECT_DOUBLE_EQ(panel(Opening::Upper, PanelOrder::First).length, 4.0);
+    EXPECT_DOUBLE_EQ(panel(Opening::Upper, PanelOrder::Second).length, 3.0);
+}
+
+TEST_F(CalcDoor, WithoutAFrameThePanelIsTheDoor)
+{
+    include({inc::DoorFrames}, false);
+    const PartSize door = panel(Opening::Upper);
+    EXPECT_DOUBLE_EQ(door.length, 12.75);
+    EXPECT_DOUBLE_EQ(door.width, 30.75);
+}
+
+} // namespace
