@@ -24,6 +24,7 @@ CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* par
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     auto* styleBox = new QGroupBox(QStringLiteral("Cabinet Style"), this);
     styleBox->setObjectName(QStringLiteral("CabinetStyleBox"));

@@ -9,6 +9,9 @@
 #include "SessionController.h"
 #include "ToolIcons.h"
 
+#include "cutlist/ui/CostCalculatorPanel.h"
+#include "cutlist/ui/WoodSelectionPanel.h"
+#include "cutlist/ui/WoodSettingsPanel.h"
 #include "designer/EditingForm.h"
 
 #include "core/CabinetSession.h"
@@ -19,6 +22,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QListWidget>
+#include <QVBoxLayout>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -37,12 +42,25 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     m_includeParts = new IncludePartsPanel(controller, central);
     m_sectionalArea = new SectionalAreaPanel(controller, central);
     m_cabinetStyle = new CabinetStylePanel(controller, central);
-    grid->addWidget(m_dimensions, 0, 0, 2, 1);
-    grid->addWidget(m_includeParts, 0, 1, 2, 1);
-    grid->addWidget(m_sectionalArea, 0, 2);
-    grid->addWidget(m_cabinetStyle, 1, 2, Qt::AlignTop);
-    grid->setColumnStretch(3, 1);
-    grid->setRowStretch(1, 1);
+    m_woodSelection = new WoodSelectionPanel(controller, central);
+    m_woodSettings = new WoodSettingsPanel(controller, central);
+    m_costCalculator = new CostCalculatorPanel(controller, central);
+    grid->addWidget(m_dimensions, 0, 0);
+    grid->addWidget(m_woodSelection, 1, 0);
+    grid->addWidget(m_includeParts, 0, 1);
+    grid->addWidget(m_woodSettings, 1, 1);
+    grid->addWidget(m_costCalculator, 1, 2);
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_sectionalArea);
+    right->addWidget(m_cabinetStyle);
+    right->addStretch();
+    grid->addLayout(right, 0, 3, 2, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(0, 3);
+    grid->setRowStretch(1, 2);
+    m_woodSelection->setSelectWoodCommand([this] { m_woodSettings->assignWood(m_woodSelection->boxes()); });
+    connect(m_woodSettings, &WoodSettingsPanel::clicked, this,
+            [this] { m_woodSelection->woodList()->setFocus(); });
     setCentralWidget(central);
 
     m_options = new TDividerForm(controller, this);
@@ -97,6 +115,8 @@ void TMainForm::buildMenus()
     connect(m_inches, &QAction::triggered, this, [this] { switchUnits(false); });
     connect(m_metric, &QAction::triggered, this, [this] { switchUnits(true); });
     tools->addSeparator();
+    tools->addAction(QStringLiteral("Delete From Wood Listing Index"), this, [this] { m_woodSelection->deleteSelected(); })
+        ->setObjectName(QStringLiteral("DeleteFromWoodlisting1"));
     QMenu* cutOptions = tools->addMenu(QStringLiteral("Cabinet Cut/Options Settings"));
     cutOptions->addAction(QStringLiteral("Cabinet Cut/Options Settings"), this, [this] { showCabinetOptions(false); });
     m_raisedPanelSides = cutOptions->addAction(QStringLiteral("Raised Panel Sides"), this,
@@ -141,6 +161,9 @@ void TMainForm::refreshFromModel()
     m_includeParts->reload();
     m_cabinetStyle->reload();
     m_cabinetStyle->showCabinetName();
+    m_woodSelection->reload();
+    m_woodSettings->reload();
+    m_costCalculator->reload();
     m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
     m_zoom->setChecked(m_controller.session().model.drawScale == 2);
     m_raisedPanelSides->setChecked(m_controller.session().model.options.raisedPanelSides);

@@ -8,6 +8,9 @@ class QAction;
 namespace boxmill {
 
 class CabinetStylePanel;
+class CostCalculatorPanel;
+class WoodSelectionPanel;
+class WoodSettingsPanel;
 class TDividerForm;
 class TEditingForm;
 class DimensionSettingsPanel;
@@ -31,6 +34,9 @@ public:
     IncludePartsPanel* includeParts() const { return m_includeParts; }
     SectionalAreaPanel* sectionalArea() const { return m_sectionalArea; }
     CabinetStylePanel* cabinetStyle() const { return m_cabinetStyle; }
+    WoodSelectionPanel* woodSelection() const { return m_woodSelection; }
+    WoodSettingsPanel* woodSettings() const { return m_woodSettings; }
+    CostCalculatorPanel* costCalculator() const { return m_costCalculator; }
     QAction* saveCabinetAction() const { return m_saveCabinet; }
     QAction* inchesAction() const { return m_inches; }
     QAction* metricAction() const { return m_metric; }
@@ -65,6 +71,9 @@ private:
     IncludePartsPanel* m_includeParts = nullptr;
     SectionalAreaPanel* m_sectionalArea = nullptr;
     CabinetStylePanel* m_cabinetStyle = nullptr;
+    WoodSelectionPanel* m_woodSelection = nullptr;
+    WoodSettingsPanel* m_woodSettings = nullptr;
+    CostCalculatorPanel* m_costCalculator = nullptr;
     QAction* m_saveCabinet = nullptr;
     QAction* m_inches = nullptr;
     QAction* m_metric = nullptr;

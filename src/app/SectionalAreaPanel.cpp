@@ -31,6 +31,7 @@ SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* p
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("CabinetInfoBox"));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     auto* captions = new QHBoxLayout;
     auto* area = new QLabel(QStringLiteral("Area"), this);

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CostCalculatorPanel.h"
+
+#include "app/QtText.h"
+#include "app/SessionController.h"
+
+#include "core/CabinetSession.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace boxmill {
+
+namespace {
+constexpr int kColumnWidth = 92;
+}
+
+CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget* parent)
+    : QGroupBox(QStringLiteral("Cost/SqFt Calculator"), parent)
+    , m_controller(controller)
+{
+    setObjectName(QStringLiteral("CostCalculatorBox"));
+    auto* layout = new QVBoxLayout(this);
+    m_grid = new QTableWidget(kWoodCostMinimumRows - 1, 2, this);
+    m_grid->setObjectName(QStringLiteral("WoodCostData"));
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
+    m_grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setMinimumWidth(2 * kColumnWidth + 24);
+    layout->addWidget(m_grid, 1);
+
+    auto* labour = new QGridLayout;
+    auto* caption = new QLabel(QStringLiteral("Labor Calculation"), this);
+    caption->setObjectName(QStringLiteral("LaborCalculation"));
+    labour->addWidget(caption, 0, 0, 1, 3);
+    labour->addWidget(new QLabel(QStringLiteral("Hours"), this), 1, 0);
+    labour->addWidget(new QLabel(QStringLiteral("Cost"), this), 1, 1);
+    labour->addWidget(new QLabel(QStringLiteral("Job Total"), this), 1, 2);
+    m_hours = new QLineEdit(this);
+    m_hours->setObjectName(QStringLiteral("Hours"));
+    m_hours->setMaxLength(4);
+    m_cost = new QLineEdit(this);
+    m_cost->setObjectName(QStringLiteral("Cost"));
+    m_cost->setMaxLength(5);
+    m_jobTotal = new QLineEdit(this);
+    m_jobTotal->setObjectName(QStringLiteral("JobTotal"));
+    m_jobTotal->setReadOnly(true);
+    m_jobTotal->installEventFilter(this);
+    labour->addWidget(m_hours, 2, 0);
+    labour->addWidget(m_cost, 2, 1);
+    labour->addWidget(m_jobTotal, 2, 2);
+    labour->setColumnStretch(2, 1);
+    layout->addLayout(labour);
+
+    // The labour belongs to the cabinet and is saved with it; editing it
+    // does not recompute the total until the next list or a click on it.
+    auto& model = m_controller.session().model;
+    connect(m_hours, &QLineEdit::textEdited, this, [&model](const QString& text) {
+        model.record.setHours(FromQt(text));
+        model.modified = true;
+    });
+    connect(m_cost, &QLineEdit::textEdited, this, [&model](const QString& text) {
+        model.record.setCost(FromQt(text));
+        model.modified = true;
+    });
+}
+
+void CostCalculatorPanel::applyUnitMode()
+{
+    const bool metric = m_controller.session().model.units == UnitMode::Metric;
+    setTitle(metric ? QStringLiteral("Cost/SqCm Calculator") : QStringLiteral("Cost/SqFt Calculator"));
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("Wood"), metric ? QStringLiteral("SqCm x Stock") : QStringLiteral("SqFt x Stock")});
+}
+
+void CostCalculatorPanel::reload()
+{
+    applyUnitMode();
+    const auto& record = m_controller.session().model.record;
+    m_hours->setText(ToQt(record.hours()));
+    m_cost->setText(ToQt(record.cost()));
+    showCost();
+}
+
+void CostCalculatorPanel::showCost()
+{
+    const auto& calculator = m_controller.session().cost;
+    const auto& rows = calculator.cost().rows;
+    m_grid->clearContents();
+    m_grid->setRowCount(calculator.cost().gridRows() - 1);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        m_grid->setItem(static_cast<int>(i), 0, new QTableWidgetItem(ToQt(rows[i].woodText)));
+        m_grid->setItem(static_cast<int>(i), 1, new QTableWidgetItem(ToQt(rows[i].areaText)));
+    }
+    m_jobTotal->setText(ToQt(calculator.jobTotalText()));
+}
+
+bool CostCalculatorPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_jobTotal && event->type() == QEvent::MouseButtonRelease) {
+        auto& session = m_controller.session();
+        session.cost.jobTotalClicked(session.model, session.prompter());
+        m_jobTotal->setText(ToQt(session.cost.jobTotalText()));
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+} // namespace boxmill

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WoodSettingsPanel.h"
+
+#include "app/QtText.h"
+#include "app/SessionController.h"
+
+#include "core/CabinetSession.h"
+#include "cutlist/WoodSettings.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace boxmill {
+
+WoodSettingsPanel::WoodSettingsPanel(SessionController& controller, QWidget* parent)
+    : QGroupBox(QStringLiteral("Wood Settings"), parent)
+    , m_controller(controller)
+{
+    setObjectName(QStringLiteral("WoodSettingsBox"));
+    auto* layout = new QVBoxLayout(this);
+    m_grid = new QTableWidget(kPartRows, 2, this);
+    m_grid->setObjectName(QStringLiteral("CabinetParts"));
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("Cabinet Parts"), QStringLiteral("Wood Selection")});
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
+    m_grid->horizontalHeader()->setDefaultSectionSize(124);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setMinimumWidth(2 * 124 + 24);
+    layout->addWidget(m_grid);
+    connect(m_grid, &QTableWidget::cellClicked, this, [this] { emit clicked(); });
+}
+
+void WoodSettingsPanel::reload()
+{
+    const auto& session = m_controller.session();
+    const auto& names = session.data.vocabulary.partNames();
+    for (int row = 0; row < kPartRows; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        m_grid->setItem(row, 0, new QTableWidgetItem(r < names.size() ? ToQt(names[r]) : QString()));
+        m_grid->setItem(row, 1, new QTableWidgetItem(ToQt(session.woodSettings[r])));
+    }
+}
+
+void WoodSettingsPanel::assignWood(const WoodEditBoxes& boxes)
+{
+    auto& session = m_controller.session();
+    // Grid rows count from 1 below the title row, as the command expects.
+    const int row = m_grid->currentRow();
+    const auto cell = ChangeWoodSettings(session.model, row >= 0 ? row + 1 : 0, boxes, session.prompter());
+    if (!cell)
+        return;
+    session.woodSettings[static_cast<std::size_t>(row)] = *cell;
+    m_grid->item(row, 1)->setText(ToQt(*cell));
+}
+
+} // namespace boxmill
