@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainForm.h"
 
+#include "AboutForm.h"
 #include "CabinetStylePanel.h"
 #include "DimensionSettingsPanel.h"
 #include "DividerForm.h"
@@ -25,6 +26,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace boxmill {
@@ -68,6 +70,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     m_editing = new TEditingForm(controller, this);
     m_editing->setSaveCommand([this] { saveCabinetAs(); });
     m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
+    registerToolWindow(m_options);
 
     buildMenus();
     buildToolBar();
@@ -126,8 +129,8 @@ void TMainForm::buildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("About Boxmill"), this, [this] {
-        m_controller.session().prompter().message(MessageKind::Information,
-                                                  "Boxmill\nVersion 4.0.6\n\nFace-frame cabinets from design to cut list.");
+        TAboutForm about(TAboutForm::Kind::About, this);
+        about.exec();
     });
 }
 
@@ -264,6 +267,30 @@ void TMainForm::toggleZoom()
     ToggleZoom(m_controller.session());
     m_zoom->setChecked(m_controller.session().model.drawScale == 2);
     m_controller.recalculate();
+}
+
+void TMainForm::registerToolWindow(QWidget* window)
+{
+    m_toolWindows.append(window);
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || QApplication::activeModalWidget())
+        return;
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        if (m_splashEnabled)
+            QTimer::singleShot(0, this, [this] {
+                TAboutForm splash(TAboutForm::Kind::Splash, this);
+                splash.exec();
+            });
+        return;
+    }
+    for (const auto& window : std::as_const(m_toolWindows))
+        if (window && window->isVisible())
+            window->close();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 
@@ -57,8 +59,15 @@ public:
     void showCabinetOptions(bool updateDividers);
     void toggleRaisedPanelSides();
 
+    // Tool windows close when the user comes back to the main window.
+    void registerToolWindow(QWidget* window);
+    // The splash greets the user at the first activation; tests switch it
+    // off.
+    void setSplashEnabled(bool enabled) { m_splashEnabled = enabled; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -82,6 +91,9 @@ private:
     TDividerForm* m_options = nullptr;
     TEditingForm* m_editing = nullptr;
     bool m_closeConfirmed = false;
+    bool m_activatedOnce = false;
+    bool m_splashEnabled = true;
+    QList<QPointer<QWidget>> m_toolWindows;
 };
 
 } // namespace boxmill

@@ -3,6 +3,7 @@
 
 #include "QtText.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace boxmill {
@@ -41,9 +42,17 @@ QString TitleOf(MessageKind kind)
 
 } // namespace
 
+QWidget* MessageBoxPrompter::owner() const
+{
+    // The box belongs to the window the user is working in, so that closing
+    // it hands the focus back there and not to the main window.
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : m_parent;
+}
+
 void MessageBoxPrompter::message(MessageKind kind, std::string_view text)
 {
-    QMessageBox box(IconOf(kind), TitleOf(kind), ToQt(text), QMessageBox::Ok, m_parent);
+    QMessageBox box(IconOf(kind), TitleOf(kind), ToQt(text), QMessageBox::Ok, owner());
     box.exec();
 }
 
@@ -52,7 +61,7 @@ bool MessageBoxPrompter::ask(MessageKind kind, std::string_view text, QuestionBu
     const bool yesNo = buttons == QuestionButtons::YesNo;
     const auto accept = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
     const auto reject = yesNo ? QMessageBox::No : QMessageBox::Cancel;
-    QMessageBox box(IconOf(kind), TitleOf(kind), ToQt(text), accept | reject, m_parent);
+    QMessageBox box(IconOf(kind), TitleOf(kind), ToQt(text), accept | reject, owner());
     box.setDefaultButton(accept);
     return box.exec() == accept;
 }

@@ -17,6 +17,7 @@ public:
     bool ask(MessageKind kind, std::string_view text, QuestionButtons buttons) override;
 
 private:
+    QWidget* owner() const;
     QWidget* m_parent;
 };
 

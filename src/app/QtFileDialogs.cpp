@@ -3,6 +3,7 @@
 
 #include "QtText.h"
 
+#include <QApplication>
 #include <QFileDialog>
 
 namespace boxmill {
@@ -20,6 +21,9 @@ namespace {
 
 std::optional<std::filesystem::path> Run(QWidget* parent, const FileDialogRequest& request, bool save)
 {
+    // Owned by the window the user works in, which gets the focus back.
+    if (QWidget* active = QApplication::activeWindow())
+        parent = active;
     QFileDialog dialog(parent, ToQt(request.title), QString::fromStdString(request.initialFolder.string()),
                        QtFilterOf(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

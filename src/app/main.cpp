@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "DisplayCheck.h"
 #include "MainForm.h"
 #include "MessageBoxPrompter.h"
 #include "QtFileDialogs.h"
@@ -7,6 +8,7 @@
 #include "core/CabinetSession.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <filesystem>
 
@@ -16,6 +18,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Boxmill v4.0"));
 
     boxmill::MessageBoxPrompter prompter;
+    if (const QScreen* screen = QGuiApplication::primaryScreen();
+        screen && !boxmill::DisplaySupported(screen->logicalDotsPerInch(), screen->devicePixelRatio())) {
+        prompter.message(boxmill::MessageKind::Error, boxmill::kLargeFontsMessage);
+        return 1;
+    }
     boxmill::QtFileDialogs dialogs;
     boxmill::CabinetSession session(prompter, dialogs);
 

@@ -25,6 +25,7 @@ struct GuiFixture {
         outcome = session->startUp(folder.path());
         controller = std::make_unique<SessionController>(*session);
         window = std::make_unique<TMainForm>(*controller);
+        window->setSplashEnabled(false);
         window->resize(1280, 1024);
         window->show();
     }

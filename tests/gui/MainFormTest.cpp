@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ScriptedPrompter.h"
-#include "TempFolder.h"
+#include "GuiFixture.h"
 
-#include "app/DimensionSettingsPanel.h"
 #include "app/CabinetStylePanel.h"
-#include "app/MainForm.h"
-#include "app/SessionController.h"
-#include "core/CabinetSession.h"
+#include "app/DimensionSettingsPanel.h"
+#include "app/IncludePartsPanel.h"
+#include "app/SectionalAreaPanel.h"
+#include "core/IncludeParts.h"
+#include "core/UnitSwitch.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTest>
+#include <QTableWidget>
 
 using namespace boxmill;
 
@@ -21,77 +22,176 @@ class MainFormTest : public QObject {
 private slots:
     void init()
     {
-        m_folder = std::make_unique<test::TempFolder>();
-        test::CopyProgramFolder(BOXMILL_PROGRAM_DIR, m_folder->path());
-        m_prompter = std::make_unique<test::ScriptedPrompter>();
-        m_session = std::make_unique<CabinetSession>(*m_prompter, m_dialogs);
-        QCOMPARE(m_session->startUp(m_folder->path()), StartUpOutcome::Ready);
-        m_controller = std::make_unique<SessionController>(*m_session);
-        m_window = std::make_unique<TMainForm>(*m_controller);
-        m_panel = m_window->dimensionSettings();
-        m_window->resize(1280, 1024);
-        m_window->show();
+        m_fixture = std::make_unique<test::GuiFixture>();
+        QCOMPARE(m_fixture->outcome, StartUpOutcome::Ready);
+        m_panel = m_fixture->window->dimensionSettings();
     }
+    void cleanup() { m_fixture.reset(); }
 
-    void cleanup()
-    {
-        m_window.reset();
-        m_controller.reset();
-        m_session.reset();
-        m_folder.reset();
-    }
-
-    void listsParametersAlphabetically()
+    void startsOnTheFirstParameterOfAnAlphabeticalList()
     {
         auto* list = m_panel->parameterList();
         QCOMPARE(list->count(), 73);
         for (int row = 1; row < list->count(); ++row)
             QVERIFY(list->item(row - 1)->text().compare(list->item(row)->text(), Qt::CaseInsensitive) <= 0);
         QCOMPARE(list->currentRow(), 0);
-        QCOMPARE(m_window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Base\\Untitled.cab"));
+        QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Base\\Untitled.cab"));
+        QVERIFY(!m_fixture->window->saveCabinetAction()->isEnabled());
+        QVERIFY(!m_fixture->session->model.modified);
     }
 
-    void showsAndEntersTheSelectedParameter()
+    void enteringAWidthChangesTheSectionalGrid()
     {
-        m_panel->selectParameterByPosition(0); // cabinet height
-        QCOMPARE(m_panel->selectedParameter(), 0);
-        QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("34"));
-        QCOMPARE(m_panel->fractionEdit()->text(), QStringLiteral("1/2"));
-
-        m_panel->inchesEdit()->setText(QStringLiteral("36"));
-        m_panel->fractionEdit()->setText(QStringLiteral("3/4"));
+        auto* grid = m_fixture->window->sectionalArea()->grid();
+        const QString before = grid->item(0, 0)->text();
+        m_panel->selectParameterByPosition(1); // cabinet width
+        QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("24"));
+        m_panel->inchesEdit()->setText(QStringLiteral("30"));
+        m_panel->fractionEdit()->setText(QStringLiteral("1/2"));
         QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
-        QCOMPARE(m_session->model.param(0), 36.75);
-        QVERIFY(m_session->model.modified);
-        QVERIFY(m_prompter->shown.empty());
+        QCOMPARE(m_fixture->session->model.param(1), 30.5);
+        QVERIFY(m_fixture->session->model.modified);
+        QVERIFY(grid->item(0, 0)->text() != before);
+        QCOMPARE(grid->item(0, 0)->text().toStdString(), m_fixture->session->layout.grid[0][0]);
     }
 
     void refusedFractionKeepsTheOldValue()
     {
-        m_panel->selectParameterByPosition(1); // cabinet width
-        const double before = m_session->model.param(1);
+        m_panel->selectParameterByPosition(1);
+        const double before = m_fixture->session->model.param(1);
         m_panel->fractionEdit()->setText(QStringLiteral("1/3"));
         QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
-        QCOMPARE(m_session->model.param(1), before);
-        QCOMPARE(m_prompter->shown.size(), std::size_t{1});
-        QCOMPARE(m_panel->fractionEdit()->text(), QString());
+        QCOMPARE(m_fixture->session->model.param(1), before);
+        QCOMPARE(m_fixture->prompter.shown.size(), std::size_t{1});
+        QCOMPARE(m_fixture->prompter.shown[0].text, std::string(kBadFractionMessage));
     }
 
-    void grabForReview()
+    void topAndCarcassRailExcludeEachOther()
     {
-        const QByteArray folder = qgetenv("BOXMILL_GRAB_DIR");
-        if (folder.isEmpty())
-            QSKIP("set BOXMILL_GRAB_DIR to keep pictures of the windows");
-        QVERIFY(m_window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/main-window.png")));
+        auto* list = m_fixture->window->includeParts()->list();
+        auto& model = m_fixture->session->model;
+        QVERIFY(model.include(IncludeItem::CarcassRails));
+        m_fixture->prompter.answers = {true}; // Yes keeps the top
+        clickCheck(list, IncludeItem::Top);
+        QCOMPARE(m_fixture->prompter.asked.back().text, std::string(kTopOrCarcassRailQuestion));
+        QVERIFY(model.include(IncludeItem::Top));
+        QVERIFY(!model.include(IncludeItem::CarcassRails));
+        QCOMPARE(list->item(IncludeItem::CarcassRails)->checkState(), Qt::Unchecked);
+
+        m_fixture->prompter.answers = {false}; // No keeps the carcass rail
+        clickCheck(list, IncludeItem::CarcassRails);
+        QVERIFY(!model.include(IncludeItem::Top));
+        QVERIFY(model.include(IncludeItem::CarcassRails));
+        QCOMPARE(list->item(IncludeItem::Top)->checkState(), Qt::Unchecked);
+    }
+
+    void uncheckingDoorMullionsShowsTheDoorGap()
+    {
+        auto* list = m_fixture->window->includeParts()->list();
+        if (list->item(IncludeItem::DoorMullions)->checkState() == Qt::Unchecked)
+            clickCheck(list, IncludeItem::DoorMullions);
+        clickCheck(list, IncludeItem::DoorMullions);
+        QCOMPARE(m_panel->selectedParameter(), 31);
+    }
+
+    void unitSwitchBothWaysAndItsCancel()
+    {
+        auto* window = m_fixture->window.get();
+        m_fixture->prompter.answers = {false};
+        window->metricAction()->trigger();
+        QVERIFY(window->inchesAction()->isChecked());
+        QCOMPARE(m_fixture->session->model.units, UnitMode::Inches);
+
+        m_fixture->prompter.answers = {true};
+        window->metricAction()->trigger();
+        QCOMPARE(m_fixture->prompter.asked.back().text, std::string(kToMetricQuestion));
+        QVERIFY(window->metricAction()->isChecked());
+        QCOMPARE(m_fixture->session->model.units, UnitMode::Metric);
+        QVERIFY(!m_panel->fractionEdit()->isVisible());
+        m_panel->selectParameterByPosition(0);
+        QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("876"));
+
+        m_fixture->prompter.answers = {true};
+        window->inchesAction()->trigger();
+        QCOMPARE(m_fixture->session->model.units, UnitMode::Inches);
+        QVERIFY(m_panel->fractionEdit()->isVisible());
+    }
+
+    void newWithAModifiedCabinetUnderEachAnswer()
+    {
+        auto* window = m_fixture->window.get();
+        enterWidth("30");
+        m_fixture->prompter.answers = {false};
+        window->newCabinet();
+        QCOMPARE(m_fixture->session->model.param(1), 24.0);
+        QVERIFY(!m_fixture->session->model.modified);
+
+        enterWidth("31");
+        m_fixture->prompter.answers = {true};
+        const auto saved = m_fixture->folder.path() / "Base" / "Wide.cab";
+        m_fixture->dialogs.choices = {saved};
+        window->newCabinet();
+        QVERIFY(std::filesystem::exists(saved));
+        QCOMPARE(m_fixture->session->model.param(1), 24.0);
+        QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Untitled.cab"));
+    }
+
+    void saveAndReopenRoundTrip()
+    {
+        auto* window = m_fixture->window.get();
+        enterWidth("33");
+        const auto file = m_fixture->folder.path() / "Base" / "Vanity.cab";
+        m_fixture->dialogs.choices = {file};
+        window->saveCabinetAs();
+        QVERIFY(window->saveCabinetAction()->isEnabled());
+        QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Vanity.cab"));
+        QVERIFY(!m_fixture->session->model.modified);
+
+        window->newCabinet();
+        QCOMPARE(m_fixture->session->model.param(1), 24.0);
+
+        m_fixture->dialogs.choices = {file};
+        window->openCabinetLibrary();
+        QCOMPARE(m_fixture->session->model.param(1), 33.0);
+        m_panel->selectParameterByPosition(1);
+        QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("33"));
+
+        // Open with unsaved edits: Cancel on the question, then on the dialog.
+        enterWidth("20");
+        m_fixture->prompter.answers = {false};
+        m_fixture->dialogs.choices = {std::nullopt};
+        window->openCabinetLibrary();
+        QCOMPARE(m_fixture->session->model.param(1), 20.0);
+        QVERIFY(m_fixture->session->model.modified);
+    }
+
+    void exitWithoutChangesAsksOnlyToExit()
+    {
+        m_fixture->prompter.answers = {false};
+        m_fixture->window->exitBoxmill();
+        QCOMPARE(m_fixture->prompter.asked.size(), std::size_t{1});
+        QCOMPARE(m_fixture->prompter.asked[0].text, std::string("Exit the application Boxmill v4.0?"));
+        QVERIFY(m_fixture->window->isVisible());
     }
 
 private:
-    std::unique_ptr<test::TempFolder> m_folder;
-    std::unique_ptr<test::ScriptedPrompter> m_prompter;
-    test::ScriptedDialogs m_dialogs;
-    std::unique_ptr<CabinetSession> m_session;
-    std::unique_ptr<SessionController> m_controller;
-    std::unique_ptr<TMainForm> m_window;
+    void enterWidth(const char* inches)
+    {
+        m_panel->selectParameterByPosition(1);
+        m_panel->inchesEdit()->setText(QString::fromLatin1(inches));
+        m_panel->fractionEdit()->clear();
+        QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
+        QVERIFY(m_fixture->session->model.modified);
+    }
+
+    static void clickCheck(QListWidget* list, int row)
+    {
+        // The check mark sits at the left of the row.
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 10, rect.center().y()));
+    }
+
+    std::unique_ptr<test::GuiFixture> m_fixture;
     DimensionSettingsPanel* m_panel = nullptr;
 };
 
