@@ -11,6 +11,7 @@
 #include "ToolIcons.h"
 
 #include "cutlist/ui/CostCalculatorPanel.h"
+#include "cutlist/ui/CostForm.h"
 #include "cutlist/ui/WoodSelectionPanel.h"
 #include "cutlist/ui/WoodSettingsPanel.h"
 #include "designer/EditingForm.h"
@@ -70,6 +71,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     m_editing = new TEditingForm(controller, this);
     m_editing->setSaveCommand([this] { saveCabinetAs(); });
     m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
+    m_estimator = new TCostForm(controller, this);
     registerToolWindow(m_options);
 
     buildMenus();
@@ -103,6 +105,12 @@ void TMainForm::buildMenus()
             MessageKind::Information,
             "The Wall Designer, which shows a run of cabinets as elevations, is not available yet.");
     });
+    tools->addAction(QStringLiteral("Wood Estimator "), this, [this] {
+        m_estimator->refill();
+        m_estimator->move(135, y());
+        m_estimator->show();
+        m_estimator->raise();
+    })->setObjectName(QStringLiteral("DetailedCostBreakdown1"));
     tools->addSeparator();
     auto* units = new QActionGroup(this);
     m_inches = tools->addAction(QStringLiteral("Inches (American System)"));

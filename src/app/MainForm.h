@@ -11,6 +11,7 @@ namespace boxmill {
 
 class CabinetStylePanel;
 class CostCalculatorPanel;
+class TCostForm;
 class WoodSelectionPanel;
 class WoodSettingsPanel;
 class TDividerForm;
@@ -44,6 +45,7 @@ public:
     QAction* metricAction() const { return m_metric; }
     TDividerForm* optionsWindow() const { return m_options; }
     TEditingForm* editingWindow() const { return m_editing; }
+    TCostForm* woodEstimator() const { return m_estimator; }
 
     // The menu commands, callable from tests and other windows.
     void newCabinet();
@@ -90,6 +92,7 @@ private:
     QAction* m_raisedPanelSides = nullptr;
     TDividerForm* m_options = nullptr;
     TEditingForm* m_editing = nullptr;
+    TCostForm* m_estimator = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
     bool m_splashEnabled = true;

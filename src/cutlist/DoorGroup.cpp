@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CutListGroups.h"
+
+#include "SectionCounts.h"
+
+#include "core/IncludeParts.h"
+#include "geometry/DoorCalculators.h"
+
+namespace boxmill {
+
+using namespace cutlist;
+
+namespace {
+
+constexpr Opening kOpenings[] = {Opening::Lower, Opening::Upper};
+
+bool DoublePanel(const CabinetModel& model, int s, Opening opening)
+{
+    return model.sectionItem(s, opening == Opening::Upper ? SectionItem::DoublePanelP : SectionItem::DoublePanel) != 0;
+}
+
+// Calls `add(s, opening)` once for every door of the given opening of every
+// section.
+template <typename Add>
+void ForEachDoor(const CabinetModel& model, Opening opening, Add add)
+{
+    for (int s = 0; s < Sections(model); ++s) {
+        for (int door = 0; door < Doors(model, s, opening); ++door)
+            add(s);
+    }
+}
+
+void Panels(const GroupInputs& in, CutList& list)
+{
+    const CabinetModel& model = in.model();
+    Batch panels("Dr Panel(s)");
+    for (const Opening opening : kOpenings) {
+        for (int s = 0; s < Sections(model); ++s) {
+            if (!PanelsEnabled(model, s, opening))
+                continue;
+            for (int door = 0; door < Doors(model, s, opening); ++door) {
+                panels.add(CalcDoorPanel(in.context, s, opening, PanelOrder::First));
+                if (DoublePanel(model, s, opening))
+                    panels.add(CalcDoorPanel(in.context, s, opening, PanelOrder::Second));
+            }
+        }
+    }
+    panels.emitTo(list);
+}
+
+} // namespace
+
+void BuildDoorList(const GroupInputs& in, CutList& list)
+{
+    const CabinetModel& model = in.model();
+    const CalcContext& c = in.context;
+
+    if (model.include(IncludeItem::DoorPanels))
+        Panels(in, list);
+
+    if (!model.include(IncludeItem::DoorFrames))
+        return;
+
+    Batch stiles("Dr Stile(s)");
+    for (const Opening opening : kOpenings) {
+        for (const Side side : {Side::Right, Side::Left})
+            ForEachDoor(model, opening, [&](int s) { stiles.add(CalcDoorStile(c, s, opening, side)); });
+    }
+    stiles.emitTo(list);
+
+    Batch rails("Dr Rails(s)");
+    for (const Opening opening : kOpenings) {
+        for (const RailEnd end : {RailEnd::Bottom, RailEnd::Top})
+            ForEachDoor(model, opening, [&](int s) { rails.add(CalcDoorRail(c, s, opening, end)); });
+    }
+    rails.emitTo(list);
+
+    Batch midRails("Dr Mid Rail(s)");
+    for (const Opening opening : kOpenings)
+        ForEachDoor(model, opening, [&](int s) { midRails.add(CalcDoorMidRail(c, s, opening)); });
+    midRails.emitTo(list);
+}
+
+} // namespace boxmill

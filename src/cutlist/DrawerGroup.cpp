@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CutListGroups.h"
+
+#include "ParamIndex.h"
+#include "SectionCounts.h"
+
+#include "core/IncludeParts.h"
+#include "core/Prompter.h"
+#include "geometry/DrawerCalculators.h"
+
+namespace boxmill {
+
+using namespace cutlist;
+
+namespace {
+
+bool AnyDrawerBox(const CabinetModel& model)
+{
+    for (int s = 0; s < Sections(model); ++s) {
+        for (int d = 0; d < Drawers(model, s); ++d) {
+            if (DrawerBoxEnabled(model, s, d))
+                return true;
+        }
+    }
+    return false;
+}
+
+// The check's allowance is one unit of what the user sees: an inch, or a
+// millimetre in metric.
+double DepthAllowance(const CabinetModel& model)
+{
+    return model.units == UnitMode::Inches ? 1.0 : kInchesPerMillimetre;
+}
+
+// Calls `add(s, d)` for every drawer whose entry in `enabled` is checked.
+template <typename Enabled, typename Add>
+void ForEachDrawer(const CabinetModel& model, Enabled enabled, Add add)
+{
+    for (int s = 0; s < Sections(model); ++s) {
+        for (int d = 0; d < Drawers(model, s); ++d) {
+            if (enabled(model, s, d))
+                add(s, d);
+        }
+    }
+}
+
+} // namespace
+
+bool ListsDrawerBoxes(const CabinetModel& model)
+{
+    return model.include(IncludeItem::DrawerBoxes) && AnyDrawerBox(model);
+}
+
+void BuildDrawerList(const GroupInputs& in, CutList& list)
+{
+    const CabinetModel& model = in.model();
+    const CalcContext& c = in.context;
+
+    // Only boxes are cut to the drawer depth: a cabinet without them has
+    // nothing that could run into its back.
+    if (ListsDrawerBoxes(model) &&
+        model.param(param::DrawerDepth) + DepthAllowance(model) > model.param(param::Depth))
+        in.prompter.message(MessageKind::Error, kDrawerDepthMessage);
+
+    if (model.include(IncludeItem::DrawerFaces)) {
+        Batch faces("Dw Face(s)");
+        ForEachDrawer(model, DrawerFaceEnabled, [&](int s, int d) { faces.add(CalcDrawerFace(c, s, d)); });
+        faces.emitTo(list);
+    }
+
+    if (!model.include(IncludeItem::DrawerBoxes))
+        return;
+    Batch fronts("Dw Front(s)");
+    ForEachDrawer(model, DrawerBoxEnabled,
+                  [&](int s, int d) { fronts.add(CalcDrawerFrontBack(c, s, d, DrawerEnd::Front)); });
+    fronts.emitTo(list);
+
+    Batch backs("Dw Back(s)");
+    ForEachDrawer(model, DrawerBoxEnabled,
+                  [&](int s, int d) { backs.add(CalcDrawerFrontBack(c, s, d, DrawerEnd::Back)); });
+    backs.emitTo(list);
+
+    Batch sides("Dw Side(s)");
+    ForEachDrawer(model, DrawerBoxEnabled, [&](int s, int d) {
+        sides.add(CalcDrawerSide(c, s, d));
+        sides.add(CalcDrawerSide(c, s, d));
+    });
+    sides.emitTo(list);
+
+    Batch bottoms("Dw Bottom(s)");
+    ForEachDrawer(model, DrawerBoxEnabled, [&](int s, int) { bottoms.add(CalcDrawerBottom(c, s)); });
+    bottoms.emitTo(list);
+}
+
+} // namespace boxmill

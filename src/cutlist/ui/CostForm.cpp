@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CostForm.h"
+
+#include "app/QtText.h"
+#include "app/SessionController.h"
+#include "app/ToolIcons.h"
+
+#include "core/CabinetSession.h"
+#include "cutlist/WoodEstimate.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace boxmill {
+
+namespace {
+
+constexpr int kCostColumnWidth = 120;
+constexpr int kTotalsColumnWidth = 160;
+
+QTableWidget* Grid(int rows, int columns, int columnWidth, const char* name, QWidget* parent)
+{
+    auto* grid = new QTableWidget(rows, columns, parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(20);
+    grid->horizontalHeader()->setDefaultSectionSize(columnWidth);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setShowGrid(true);
+    grid->setFixedWidth(columns * columnWidth + 2 * grid->frameWidth() + 18);
+    return grid;
+}
+
+} // namespace
+
+TCostForm::TCostForm(SessionController& controller, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    , m_controller(controller)
+{
+    setWindowTitle(QStringLiteral("Wood Estimator"));
+    setObjectName(QStringLiteral("CostForm"));
+    setModal(false);
+
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const std::pair<const char*, List> lists[] = {{"All", List::Complete},
+                                                  {"Cabinet", List::Cabinet},
+                                                  {"Face", List::FaceFrame},
+                                                  {"Drawers", List::Drawers},
+                                                  {"Doors", List::Doors}};
+    for (const auto& [caption, list] : lists) {
+        QAction* action = bar->addAction(ToolIcon(ToolGlyph::SendToCutList), QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(caption));
+        connect(action, &QAction::triggered, this, [this, which = list] {
+            if (m_listCommand)
+                m_listCommand(which);
+            refill();
+        });
+    }
+    bar->addSeparator();
+    bar->addAction(ToolIcon(ToolGlyph::Close), QStringLiteral("Close"), this, &QDialog::close);
+
+    m_costData = Grid(10, 4, kCostColumnWidth, "CostData", this);
+    m_costData->setMinimumHeight(11 * 20 + 30);
+    m_totals = Grid(1, 2, kTotalsColumnWidth, "TotalsData", this);
+    m_totals->setFixedHeight(20 + m_totals->horizontalHeader()->sizeHint().height() + 2 * m_totals->frameWidth());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(bar);
+    layout->addWidget(m_costData, 1);
+    layout->addWidget(m_totals, 0, Qt::AlignLeft);
+    applyUnitMode();
+}
+
+void TCostForm::applyUnitMode()
+{
+    const bool metric = m_controller.session().model.units == UnitMode::Metric;
+    m_costData->setHorizontalHeaderLabels({QStringLiteral("Cabinet Part"), QStringLiteral("Wood Type"),
+                                           metric ? QStringLiteral("Square Centimeters") : QStringLiteral("Square Feet"),
+                                           QStringLiteral("Part Cost")});
+    m_totals->setHorizontalHeaderLabels(
+        {metric ? QStringLiteral("Total Square Centimeters") : QStringLiteral("Total Square Feet"),
+         QStringLiteral("Total Parts Cost")});
+}
+
+void TCostForm::refill()
+{
+    applyUnitMode();
+    const auto& session = m_controller.session();
+    const auto estimate = EstimateWood(session.model, session.data.vocabulary.partNames(), session.woodSettings);
+    m_costData->clearContents();
+    m_costData->setRowCount(estimate.gridRows() - 1);
+    for (std::size_t i = 0; i < estimate.rows.size(); ++i) {
+        const auto& row = estimate.rows[i];
+        const int r = static_cast<int>(i);
+        m_costData->setItem(r, 0, new QTableWidgetItem(ToQt(row.partName)));
+        m_costData->setItem(r, 1, new QTableWidgetItem(ToQt(row.woodSetting)));
+        m_costData->setItem(r, 2, new QTableWidgetItem(ToQt(row.areaText)));
+        m_costData->setItem(r, 3, new QTableWidgetItem(ToQt(row.costText)));
+    }
+    m_totals->setItem(0, 0, new QTableWidgetItem(ToQt(estimate.totalAreaText)));
+    m_totals->setItem(0, 1, new QTableWidgetItem(ToQt(estimate.totalCostText)));
+}
+
+} // namespace boxmill

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QTableWidget;
+
+namespace boxmill {
+
+class SessionController;
+
+// "Wood Estimator": what each part kind of the last cut list costs.
+class TCostForm : public QDialog {
+    Q_OBJECT
+
+public:
+    // Which cut list a button builds; the main window runs it.
+    enum class List { Complete, Cabinet, FaceFrame, Drawers, Doors };
+
+    TCostForm(SessionController& controller, QWidget* parent = nullptr);
+
+    void setListCommand(std::function<void(List)> command) { m_listCommand = std::move(command); }
+    void refill();
+    void applyUnitMode();
+    QTableWidget* costGrid() const { return m_costData; }
+    QTableWidget* totalsGrid() const { return m_totals; }
+
+private:
+    SessionController& m_controller;
+    QTableWidget* m_costData = nullptr;
+    QTableWidget* m_totals = nullptr;
+    std::function<void(List)> m_listCommand;
+};
+
+} // namespace boxmill

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "FaceShapes.h"
+
+namespace boxmill {
+
+class CabinetModel;
+struct DesignerState;
+struct LayoutResult;
+
+// Where the drawing's top-left corner lies in the designer's client area.
+inline constexpr int kFaceOriginX = 292;
+inline constexpr int kFaceOriginY = 72;
+
+// The cabinet's face as the designer shows it: every shape of
+// FaceShapeCatalogue() placed in drawing units (model.paramUnits, origin
+// included) and shown or hidden by the design, the include checks, the
+// options and the enable flags. Run after a recalculation of `layout`.
+//
+// Drawing also keeps the design consistent: it re-applies the mullion and
+// partition offsets of the existing sections (updating `layout` and the
+// partition items), empties the sections a lowered section count removed,
+// keeps the shown section within the count, and clears the shelves and
+// doors of a section whose drawers are banked.
+ShapeSet DrawCabinetFace(CabinetModel& model, LayoutResult& layout, DesignerState& state);
+
+// The same into an existing set, which keeps its strings between redraws;
+// any set is accepted and replaced by the catalogue when it is not one.
+void DrawCabinetFace(CabinetModel& model, LayoutResult& layout, DesignerState& state, ShapeSet& shapes);
+
+} // namespace boxmill

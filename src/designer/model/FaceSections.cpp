@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Across the face: the mullions between the sections with their offsets,
+// the dividers behind them and the blind panel.
+#include "FaceDrawingSteps.h"
+
+#include "SectionCleanup.h"
+#include "geometry/MullionOffset.h"
+#include "geometry/PartitionOffset.h"
+
+#include <cmath>
+
+namespace boxmill::face {
+
+using Opt = CabinetOption;
+using namespace FaceShape;
+
+namespace {
+
+// Nearest integer, a half going to the even one.
+int Nearest(double value)
+{
+    return static_cast<int>(std::lrint(value));
+}
+
+} // namespace
+
+void FaceDrawer::redrawSections()
+{
+    placeMullions();
+    clearRemovedSections();
+    placeBlindPanel();
+    applyOffsets();
+    placeDividers();
+    for (int s = 0; s < m_sections; ++s)
+        drawSection(s);
+}
+
+void FaceDrawer::placeMullions()
+{
+    const Shape& leftStile = at(LeftStile);
+    const Shape& rightStile = at(RightStile);
+    const Shape& topRail = at(TopRail);
+    const int inner = leftStile.left + leftStile.width;
+    // The sections share the frame opening equally, mullions included.
+    const double share = static_cast<double>(rightStile.left - inner) / m_sections;
+    const int width = u(param::Mullion);
+    const int half = width / 2;
+
+    int height = u(param::Height) - u(param::TopRail) - u(param::BottomRail) + 2;
+    if (inc(include::ToeKick))
+        height -= u(param::ToeKickHeight);
+    else if (u(param::BottomOffset) + k(stock::Bottom) > u(param::BottomRail))
+        height -= 1;
+    height -= overlayTopStock();
+    const int top = topRail.top + u(param::TopRail) - 1;
+
+    // The middle one of three sections gives a whole mullion's width to its
+    // neighbours' half each; its mullions stand one unit further out to
+    // make up some of that.
+    const int outward = m_sections == 3 ? 1 : 0;
+    Shape& first = at(Mullion1);
+    place(first, Nearest(inner + share - half) - outward, top, width, height);
+    first.visible = m_sections >= 2 && inc(include::Mullions);
+    Shape& second = at(Mullion2);
+    place(second, Nearest(inner + 2 * share - half) + outward, top, width, height);
+    second.visible = m_sections == 3 && inc(include::Mullions);
+}
+
+void FaceDrawer::clearRemovedSections()
+{
+    if (m_state.shownSection > m_sections || m_state.drawnSections > m_sections)
+        ClearRemovedSections(m_model);
+    m_state.shownSection = std::clamp(m_state.shownSection, 1, m_sections);
+    m_state.drawnSections = m_sections;
+}
+
+void FaceDrawer::placeBlindPanel()
+{
+    const Shape& leftStile = at(LeftStile);
+    const Shape& rightStile = at(RightStile);
+    Shape& panel = at(BlindPanel);
+    const int left = opt(Opt::RightCorner) ? rightStile.left + u(param::RightStile) - 1 : kFaceOriginX;
+    place(panel, left, rightStile.top, u(param::BlindPanel) + 1, leftStile.height);
+    panel.visible = recordFlag(RecordOffset::BlindCorner);
+}
+
+// Each section's pass re-applies its own offsets, then moves the mullions by
+// the shifts in drawing units. Which mullion moves in which pass follows
+// the combination of offset sections, so that every combination the
+// designer allows moves each mullion exactly once.
+void FaceDrawer::applyOffsets()
+{
+    const auto offset = [&](int s) { return item(s, SectionItem::MullionOffset) != 0; };
+    const auto shiftUnits = [&](int s) {
+        return std::clamp<int>(m_layout.MullionShiftUnits[static_cast<std::size_t>(s)], -kUnitLimit, kUnitLimit);
+    };
+    const bool f1 = offset(0), f2 = offset(1), f3 = offset(2);
+    Shape& first = at(Mullion1);
+    Shape& second = at(Mullion2);
+
+    for (int s = 0; s < m_sections; ++s) {
+        if (offset(s))
+            ApplyMullionOffset(m_model, s, m_layout);
+        if (m_sections == 2) {
+            if (s == 0 && f1)
+                first.left += shiftUnits(0);
+            if (s == 1 && f2)
+                first.left -= shiftUnits(1);
+        } else if (m_sections == 3) {
+            if (s == 0 && f1 && !f2 && !f3) {
+                first.left += shiftUnits(0);
+                second.left -= shiftUnits(1);
+            }
+            const bool twoOrMiddle = (f2 && !(f1 && f3)) || (f1 && f3 && !f2);
+            if (s == 1 && twoOrMiddle) {
+                first.left += shiftUnits(0);
+                second.left -= shiftUnits(2);
+            }
+            if (s == 2 && f3 && !f1 && !f2) {
+                first.left += shiftUnits(1);
+                second.left -= shiftUnits(2);
+            }
+        }
+        if (item(s, SectionItem::PartitionAbove) != 0)
+            ApplyPartitionOffset(m_model, s, SectionItem::PartitionAbove, m_layout);
+        if (item(s, SectionItem::PartitionBelow) != 0)
+            ApplyPartitionOffset(m_model, s, SectionItem::PartitionBelow, m_layout);
+    }
+}
+
+void FaceDrawer::placeDividers()
+{
+    const Shape& top = at(CabinetTop);
+    const Shape& carcassRail = at(CarcassRail);
+    // A notched divider reaches past the carcass rail up to the top.
+    const int upper = inc(include::CarcassRail) && !opt(Opt::NotchedDivider) ? carcassRail.top + carcassRail.height
+                                                                              : top.top + top.height;
+    const int lower = at(Bottom).top;
+    const int width = k(stock::Partition);
+
+    struct Placement {
+        Opt set, center, flushLeft;
+        bool exists;
+    };
+    const Placement placements[] = {
+        {Opt::SetDivider1, Opt::Center1, Opt::FlushLeft1, m_sections >= 2},
+        {Opt::SetDivider2, Opt::Center2, Opt::FlushLeft2, m_sections == 3},
+    };
+    for (int d = 0; d < 2; ++d) {
+        const Placement& p = placements[d];
+        const Shape& mullion = at(Mullion(d));
+        int left = mullion.left + mullion.width - width; // flush to the right
+        if (opt(p.center))
+            left = mullion.left + mullion.width / 2 - width / 2;
+        else if (opt(p.flushLeft))
+            left = mullion.left;
+        Shape& divider = at(Divider(d));
+        place(divider, left, upper, width, lower - upper);
+        divider.visible = opt(p.set) && p.exists;
+    }
+}
+
+} // namespace boxmill::face

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SectionCleanup.h"
+
+#include "core/CabinetModel.h"
+
+#include <algorithm>
+
+namespace boxmill {
+
+void ClearRemovedSections(CabinetModel& model)
+{
+    static constexpr SectionItem kCleared[] = {
+        SectionItem::Shelves,        SectionItem::DrawerCount,      SectionItem::DoorCount,
+        SectionItem::MullionOffset,  SectionItem::Partition,        SectionItem::PartitionAbove,
+        SectionItem::PartitionBelow, SectionItem::PartitionShelves, SectionItem::PartitionDoors,
+    };
+    for (int s = std::clamp(model.sectionCount, 1, kSections); s < kSections; ++s)
+        for (const SectionItem item : kCleared)
+            model.record.setSectionItem(s, item, 0);
+}
+
+bool ApplyBankRule(CabinetModel& model, int section)
+{
+    const int banks = model.sectionItem(section, SectionItem::DrawerBanks);
+    if (banks == 0 || banks > model.sectionItem(section, SectionItem::DrawerCount))
+        return false;
+    model.record.setSectionItem(section, SectionItem::Shelves, 0);
+    model.record.setSectionItem(section, SectionItem::DoorCount, 0);
+    return true;
+}
+
+} // namespace boxmill
