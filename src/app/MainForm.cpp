@@ -14,6 +14,7 @@
 #include "cutlist/ui/CostForm.h"
 #include "cutlist/ui/WoodSelectionPanel.h"
 #include "cutlist/ui/WoodSettingsPanel.h"
+#include "designer/CabinetForm.h"
 #include "designer/EditingForm.h"
 
 #include "core/CabinetSession.h"
@@ -72,7 +73,13 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     m_editing->setSaveCommand([this] { saveCabinetAs(); });
     m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
     m_estimator = new TCostForm(controller, this);
+    DesignerCommands designerCommands;
+    designerCommands.saveToLibrary = [this] { saveToLibraryAs(); };
+    designerCommands.saveCabinetAs = [this] { saveCabinetAs(); };
+    designerCommands.cabinetOptions = [this] { showCabinetOptions(true); };
+    m_designer = new TCabinetForm(controller, std::move(designerCommands), this);
     registerToolWindow(m_options);
+    registerToolWindow(m_designer);
 
     buildMenus();
     buildToolBar();
@@ -100,6 +107,7 @@ void TMainForm::buildMenus()
     files->addAction(QStringLiteral("Exit Boxmill"), this, &TMainForm::exitBoxmill);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->addAction(QStringLiteral("Cabinet Designer"), this, &TMainForm::showCabinetDesigner);
     tools->addAction(QStringLiteral("Wall Designer (Show Elevations)"), this, [this] {
         m_controller.session().prompter().message(
             MessageKind::Information,
@@ -162,6 +170,7 @@ void TMainForm::buildToolBar()
     m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", &TMainForm::toggleZoom);
     m_zoom->setCheckable(true);
     add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", [this] { showCabinetOptions(true); });
+    add(ToolGlyph::Designer, "CabinetDesigner", "Cabinet Designer", &TMainForm::showCabinetDesigner);
     bar->addSeparator();
     add(ToolGlyph::Exit, "ExitBoxmill", "Exit Boxmill", &TMainForm::exitBoxmill);
 }
@@ -190,6 +199,11 @@ void TMainForm::showCabinetOptions(bool updateDividers)
         m_options->updateDividerControls();
     m_options->show();
     m_options->raise();
+}
+
+void TMainForm::showCabinetDesigner()
+{
+    m_designer->openDesigner();
 }
 
 void TMainForm::toggleRaisedPanelSides()

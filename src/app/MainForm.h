@@ -12,6 +12,7 @@ namespace boxmill {
 class CabinetStylePanel;
 class CostCalculatorPanel;
 class TCostForm;
+class TCabinetForm;
 class WoodSelectionPanel;
 class WoodSettingsPanel;
 class TDividerForm;
@@ -46,6 +47,8 @@ public:
     TDividerForm* optionsWindow() const { return m_options; }
     TEditingForm* editingWindow() const { return m_editing; }
     TCostForm* woodEstimator() const { return m_estimator; }
+    TCabinetForm* designer() const { return m_designer; }
+    void showCabinetDesigner();
 
     // The menu commands, callable from tests and other windows.
     void newCabinet();
@@ -93,6 +96,7 @@ private:
     TDividerForm* m_options = nullptr;
     TEditingForm* m_editing = nullptr;
     TCostForm* m_estimator = nullptr;
+    TCabinetForm* m_designer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
     bool m_splashEnabled = true;

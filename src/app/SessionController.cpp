@@ -41,3 +41,12 @@ void SessionController::announceCabinetFileChanged()
 }
 
 } // namespace boxmill
+
+namespace boxmill {
+
+void SessionController::announceLayoutChanged()
+{
+    emit layoutChanged();
+}
+
+} // namespace boxmill

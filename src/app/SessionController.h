@@ -27,6 +27,8 @@ public:
     // Asks the main window to select and show a parameter.
     void requestParameter(int index);
     void announceCabinetFileChanged();
+    // The layout was recalculated elsewhere (by a designer command).
+    void announceLayoutChanged();
 
 signals:
     void cabinetReplaced();

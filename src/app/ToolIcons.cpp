@@ -130,6 +130,20 @@ void Paint(QPainter& p, ToolGlyph glyph)
         p.setBrush(kPaper);
         p.drawRect(QRectF(9, 19, 14, 10));
         break;
+    case ToolGlyph::CenterPartition:
+    case ToolGlyph::CenterAllPartitions: {
+        const int count = glyph == ToolGlyph::CenterPartition ? 1 : 3;
+        const qreal width = 24.0 / count;
+        for (int i = 0; i < count; ++i) {
+            const QRectF cell(4 + i * width, 4, width - 1, 24);
+            p.setBrush(kPaper);
+            p.setPen(QPen(kInk, 1.5));
+            p.drawRect(cell);
+            p.setPen(QPen(kAccent, 3));
+            p.drawLine(QPointF(cell.left() + 1, 16), QPointF(cell.right() - 1, 16));
+        }
+        break;
+    }
     case ToolGlyph::Close:
         p.setPen(QPen(kAccent, 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(8, 8), QPointF(24, 24));

@@ -21,6 +21,8 @@ enum class ToolGlyph {
     Exit,
     Print,
     Close,
+    CenterPartition,
+    CenterAllPartitions,
 };
 
 // Small line drawings in one style, painted at run time so they stay sharp
