@@ -5,6 +5,7 @@
 #include "ProgramData.h"
 #include "StartUp.h"
 #include "cutlist/CostCalculator.h"
+#include "cutlist/CutListState.h"
 #include "cutlist/WoodSettings.h"
 #include "geometry/LayoutResult.h"
 
@@ -38,6 +39,8 @@ public:
     CostCalculator cost;
     // The wood-settings column as the main window shows it.
     WoodSettingCells woodSettings;
+    // The last viewer grid and cutlist editor listing.
+    CutListState cutList;
 
     StartUpOutcome startUp(const std::filesystem::path& programFolder);
 

@@ -18,28 +18,12 @@ bool SameBoard(const CutListRow& a, const CutListRow& b)
     return std::tie(a.stock, a.material, a.width, a.length) == std::tie(b.stock, b.material, b.width, b.length);
 }
 
-} // namespace
-
-Batch::Batch(std::string partName)
-    : m_partName(std::move(partName))
+// Equal boards are counted in the first entry that has them, so rows keep
+// the order the builder produced them in.
+EmittedBatch Merge(std::string partName, std::vector<CutListRow> entries)
 {
-}
-
-void Batch::add(const PartSize& part)
-{
-    m_entries.push_back(CutListRow{1, part.widthText, part.lengthText, part.stockText, part.material});
-}
-
-void Batch::add(const std::optional<PartSize>& part)
-{
-    if (part)
-        add(*part);
-}
-
-EmittedBatch Batch::merged() const
-{
-    EmittedBatch batch{m_partName, {}};
-    for (const auto& entry : m_entries) {
+    EmittedBatch batch{std::move(partName), {}};
+    for (auto& entry : entries) {
         if (entry.length.empty())
             continue;
         const auto same = std::find_if(batch.rows.begin(), batch.rows.end(),
@@ -47,14 +31,39 @@ EmittedBatch Batch::merged() const
         if (same != batch.rows.end())
             ++same->quantity;
         else
-            batch.rows.push_back(entry);
+            batch.rows.push_back(std::move(entry));
     }
     return batch;
 }
 
-void Batch::emitTo(CutList& list) const
+} // namespace
+
+Batch::Batch(std::string partName)
+    : m_partName(std::move(partName))
 {
-    auto batch = merged();
+}
+
+void Batch::add(PartSize part)
+{
+    m_entries.push_back(CutListRow{1, std::move(part.widthText), std::move(part.lengthText),
+                                   std::move(part.stockText), std::move(part.material)});
+}
+
+void Batch::add(std::optional<PartSize> part)
+{
+    if (part)
+        add(std::move(*part));
+}
+
+EmittedBatch Batch::merged() const
+{
+    return Merge(m_partName, m_entries);
+}
+
+void Batch::emitTo(CutList& list)
+{
+    EmittedBatch batch = Merge(m_partName, std::move(m_entries));
+    m_entries.clear();
     if (!batch.rows.empty())
         list.push_back(std::move(batch));
 }

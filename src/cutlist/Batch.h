@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/Calculators.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace boxmill {
-
-struct PartSize;
 
 // One line of a cut list: equal boards of one part name, counted.
 struct CutListRow {
@@ -35,19 +35,20 @@ class Batch {
 public:
     explicit Batch(std::string partName);
 
-    // Copies the board's texts; the calculator has already counted its area.
-    void add(const PartSize& part);
+    // Takes the board's texts; the calculator has already counted its area.
+    void add(PartSize part);
     // A calculator that sizes nothing (a shelf cut as part of its
     // neighbour's, a door without a mid rail) adds no entry.
-    void add(const std::optional<PartSize>& part);
+    void add(std::optional<PartSize> part);
 
     int count() const { return static_cast<int>(m_entries.size()); }
 
     // The merged rows. A board whose length text is empty (shorter than the
     // smallest fraction the lists show) is not listed.
     EmittedBatch merged() const;
-    // Appends the merged batch to `list` unless it lists nothing.
-    void emitTo(CutList& list) const;
+    // Appends the merged batch to `list` unless it lists nothing. The batch
+    // is scratch: its entries are handed over and it is left empty.
+    void emitTo(CutList& list);
 
 private:
     std::string m_partName;

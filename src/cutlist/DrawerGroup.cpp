@@ -14,17 +14,6 @@ using namespace cutlist;
 
 namespace {
 
-bool AnyDrawerBox(const CabinetModel& model)
-{
-    for (int s = 0; s < Sections(model); ++s) {
-        for (int d = 0; d < Drawers(model, s); ++d) {
-            if (DrawerBoxEnabled(model, s, d))
-                return true;
-        }
-    }
-    return false;
-}
-
 // The check's allowance is one unit of what the user sees: an inch, or a
 // millimetre in metric.
 double DepthAllowance(const CabinetModel& model)
@@ -48,7 +37,7 @@ void ForEachDrawer(const CabinetModel& model, Enabled enabled, Add add)
 
 bool ListsDrawerBoxes(const CabinetModel& model)
 {
-    return model.include(IncludeItem::DrawerBoxes) && AnyDrawerBox(model);
+    return model.include(IncludeItem::DrawerBoxes) && AnyDrawer(model, DrawerBoxEnabled);
 }
 
 void BuildDrawerList(const GroupInputs& in, CutList& list)

@@ -42,6 +42,15 @@ inline int Doors(const CabinetModel& model, int s, Opening opening)
     return Count(model, s, opening == Opening::Upper ? SectionItem::PartitionDoors : SectionItem::DoorCount, kMaxDoors);
 }
 
+inline bool HasDoors(const CabinetModel& model)
+{
+    for (int s = 0; s < Sections(model); ++s) {
+        if (Doors(model, s, Opening::Lower) > 0 || Doors(model, s, Opening::Upper) > 0)
+            return true;
+    }
+    return false;
+}
+
 inline bool HasPartition(const CabinetModel& model, int s)
 {
     return model.sectionItem(s, SectionItem::Partition) != 0;
@@ -61,6 +70,19 @@ inline bool DrawerFaceEnabled(const CabinetModel& model, int s, int d)
 inline bool PanelsEnabled(const CabinetModel& model, int s, Opening opening)
 {
     return model.record.flag(RecordOffset::PanelEnabled + 2 * s + (opening == Opening::Upper ? 1 : 0));
+}
+
+// Whether some drawer of the cabinet has its entry checked in one of the
+// enable lists above.
+inline bool AnyDrawer(const CabinetModel& model, bool (*enabled)(const CabinetModel&, int, int))
+{
+    for (int s = 0; s < Sections(model); ++s) {
+        for (int d = 0; d < Drawers(model, s); ++d) {
+            if (enabled(model, s, d))
+                return true;
+        }
+    }
+    return false;
 }
 
 inline bool DetachedBase(const CabinetModel& model)

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CliCommand.h"
+#include "CliPrompter.h"
+
+#include "core/CabinetSession.h"
+#include "core/FileDialogs.h"
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace boxmill::cli {
+
+// There is nobody to choose a file: every dialog is cancelled.
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<std::filesystem::path> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+};
+
+// The running program as the desktop starts it: the program folder's data
+// files and default cabinet, then the cabinet file if one is named, opened
+// as "Open Cabinet Library" opens it.
+class CliSession {
+public:
+    explicit CliSession(CliContext& context);
+
+    // kSuccess, or kFileError after the reason was printed.
+    int open(const std::optional<std::filesystem::path>& cabinetFile);
+
+    CabinetSession& session() { return m_session; }
+    CliPrompter& prompter() { return m_prompter; }
+
+private:
+    CliContext& m_context;
+    CliPrompter m_prompter;
+    NoFileDialogs m_dialogs;
+    CabinetSession m_session;
+};
+
+// The arguments of a command that takes one word out of `words` and an
+// optional cabinet file: nullopt when they do not fit.
+struct WordAndFile {
+    std::string word;
+    std::optional<std::filesystem::path> file;
+};
+std::optional<WordAndFile> ParseWordAndFile(std::span<const std::string> args, std::span<const std::string_view> words);
+// For a command that takes only the optional cabinet file.
+std::optional<std::optional<std::filesystem::path>> ParseFileOnly(std::span<const std::string> args);
+
+// Prints the command's synopsis and returns kUsageError.
+int UsageError(CliContext& context, std::string_view command, std::string_view why);
+
+} // namespace boxmill::cli

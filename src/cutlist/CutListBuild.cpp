@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CutListBuild.h"
+
+#include "CutListGroups.h"
+#include "SectionCounts.h"
+
+#include "core/CabinetModel.h"
+#include "core/IncludeParts.h"
+#include "core/Prompter.h"
+
+namespace boxmill {
+
+void StartCutListBuild(CabinetModel& model, Prompter& prompter)
+{
+    model.clearPartAreas();
+    // Sleepers run to the back of the sides; a back laid over the sides
+    // would hang below them.
+    if (model.include(IncludeItem::Back) && cutlist::DetachedBase(model) &&
+        !model.options[CabinetOption::BackInside])
+        prompter.message(MessageKind::Warning, kBackInsideWarning);
+}
+
+CutList BuildCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout, Prompter& prompter)
+{
+    StartCutListBuild(model, prompter);
+    const GroupInputs in{{model, layout, model.partArea}, prompter};
+    CutList list;
+    switch (kind) {
+    case CutListKind::Complete:
+        BuildFaceFrameList(in, list);
+        BuildCabinetList(in, list);
+        BuildDrawerList(in, list);
+        BuildDoorList(in, list);
+        break;
+    case CutListKind::Cabinet:
+        BuildCabinetList(in, list);
+        break;
+    case CutListKind::FaceFrame:
+        BuildFaceFrameList(in, list);
+        break;
+    case CutListKind::Drawers:
+        BuildDrawerList(in, list);
+        break;
+    case CutListKind::Doors:
+        BuildDoorList(in, list);
+        break;
+    }
+    return list;
+}
+
+} // namespace boxmill

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CutListViewer.h"
+#include "CutlistEditor.h"
+#include "CutlistFile.h"
+
+#include <optional>
+#include <string>
+
+namespace boxmill {
+
+// What the cut list commands leave for the windows: the main window's
+// viewer grid, the cutlist editor's text, and the name "Save Cutlist Editor
+// To File" suggests.
+struct CutListState {
+    ViewerGrid viewer;
+    // None until the editor has built a listing in this run.
+    std::optional<Listing> listing;
+    std::string saveName = kUntitledCutlist;
+};
+
+} // namespace boxmill

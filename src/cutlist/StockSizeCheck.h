@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string_view>
+
+namespace boxmill {
+
+class CabinetModel;
+class Prompter;
+
+inline constexpr std::string_view kFaceFrameStockMessage =
+    "One or more parts that make up the face frame are unequal in \"Stock Size!\" These parts include, \"Top or "
+    "Bottom Rails\", \"Left or Right Stiles\", \"Mullions\", \"Mid Rails\", \"Partition Rails\" and \"Door "
+    "Mullions\".";
+inline constexpr std::string_view kRaisedPanelStockMessage =
+    "One or more parts that make up the raised panels are unequal in \"Stock Size!\" These parts include, \"Top "
+    "or Bottom Rails\", \"Left or Right Stiles\" and \"Mid Rails\".";
+
+// Run before the cutlist editor is shown and before a cut list is printed.
+// Face frame members of unequal stock are only pointed out; door frame
+// members of unequal stock cannot be machined together, and then the result
+// is false: the caller shows no editor and prints nothing.
+[[nodiscard]] bool CheckStockSizes(const CabinetModel& model, Prompter& prompter);
+
+} // namespace boxmill

@@ -1,0 +1,92 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# boxmill-cli end to end: a saved cabinet through the three commands, a
+# refused one, usage errors. Arguments: the boxmill-cli to run, the program
+# folder the build laid out, tests/data.
+set -u
+cli=$1
+program=$2
+data=$3
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A private program folder: the listing rewrites its Cutlist.txt.
+cp -R "$program" "$work/program"
+folder="$work/program"
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# run NAME ARGS...: stdout to NAME.out, stderr to NAME.err, status to $status.
+run() {
+    name=$1
+    shift
+    "$cli" "$@" >"$work/$name.out" 2>"$work/$name.err"
+    status=$?
+}
+
+expect_status() {
+    [ "$status" -eq "$2" ] || fail "$1: exit status $status, expected $2; stderr: $(cat "$work/$1.err")"
+}
+
+same_as() {
+    diff -u "$2" "$work/$1.out" >"$work/$1.diff" || fail "$1: output differs from $2: $(cat "$work/$1.diff")"
+}
+
+# The listing's date is the day of SOURCE_DATE_EPOCH (2026-03-14) in the C
+# locale's short form.
+export SOURCE_DATE_EPOCH=1773446400
+export LC_ALL=C
+
+run listing --program-folder "$folder" listing all "$data/Busy.cab"
+expect_status listing 0
+same_as listing "$data/Busy.listing-all.txt"
+[ -s "$work/listing.err" ] && fail "listing: unexpected messages: $(cat "$work/listing.err")"
+# Cutlist.txt: one CR LF record per board line, naming the cabinet file.
+records=$(grep -c "Busy.cab$(printf '\r')\$" "$folder/Cutlist.txt")
+[ "$records" -eq 38 ] || fail "Cutlist.txt: $records records, expected 38"
+head -n 1 "$folder/Cutlist.txt" | grep -qx "Stile(s),1 1/2,30 ,2,Red Oak-3/4,Busy.cab$(printf '\r')" ||
+    fail "Cutlist.txt: first record $(head -n 1 "$folder/Cutlist.txt")"
+
+run viewer --program-folder "$folder" viewer complete "$data/Busy.cab"
+expect_status viewer 0
+same_as viewer "$data/Busy.viewer-complete.txt"
+
+run layout --program-folder "$folder" layout "$data/Busy.cab"
+expect_status layout 0
+same_as layout "$data/Busy.layout.txt"
+
+# Millimetres for this run only; Standard.dat stays as it was.
+cp "$folder/Standard.dat" "$work/Standard.before"
+run metric layout "$data/Busy.cab" --metric --program-folder "$folder"
+expect_status metric 0
+head -n 1 "$work/metric.out" | grep -qx "$(printf 'Width\t330\t314\t346')" ||
+    fail "metric: first line $(head -n 1 "$work/metric.out")"
+cmp -s "$folder/Standard.dat" "$work/Standard.before" || fail "metric: Standard.dat was changed"
+
+# A file shorter than a cabinet record is refused, and nothing is printed.
+head -c 1000 "$data/Busy.cab" >"$work/short.cab"
+run short --program-folder "$folder" listing all "$work/short.cab"
+expect_status short 1
+[ -s "$work/short.out" ] && fail "short: printed $(cat "$work/short.out")"
+grep -q '^error: .*short.cab.*1000 bytes' "$work/short.err" || fail "short: stderr $(cat "$work/short.err")"
+
+run missing --program-folder "$folder" viewer complete "$work/missing.cab"
+expect_status missing 1
+
+run nocommand --program-folder "$folder"
+expect_status nocommand 2
+grep -q '^usage: boxmill-cli' "$work/nocommand.err" || fail "nocommand: no usage text"
+
+run badword --program-folder "$folder" viewer sideways
+expect_status badword 2
+
+run help --help
+expect_status help 0
+grep -q '^usage: boxmill-cli' "$work/help.out" || fail "help: no usage text"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "boxmill-cli end to end: all passed"
