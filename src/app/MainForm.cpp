@@ -12,6 +12,10 @@
 
 #include "cutlist/ui/CostCalculatorPanel.h"
 #include "cutlist/ui/CostForm.h"
+#include "cutlist/ui/CutListForm.h"
+#include "cutlist/ui/CutlistViewerPanel.h"
+#include "cutlist/CutListViewer.h"
+#include "cutlist/CutlistFile.h"
 #include "cutlist/ui/WoodSelectionPanel.h"
 #include "cutlist/ui/WoodSettingsPanel.h"
 #include "designer/CabinetForm.h"
@@ -26,6 +30,10 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QListWidget>
+#include <QPushButton>
+
+#include <array>
+#include <tuple>
 #include <QVBoxLayout>
 #include <QMenuBar>
 #include <QTimer>
@@ -49,6 +57,26 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     m_woodSelection = new WoodSelectionPanel(controller, central);
     m_woodSettings = new WoodSettingsPanel(controller, central);
     m_costCalculator = new CostCalculatorPanel(controller, central);
+    m_viewer = new CutlistViewerPanel(controller, central);
+    auto* viewerColumn = new QVBoxLayout;
+    viewerColumn->addWidget(m_viewer, 1);
+    auto* listButtons = new QHBoxLayout;
+    const std::array<std::tuple<const char*, const char*, const char*>, 4> editorButtons = {
+        std::tuple{"CutAll", "All", "Show Complete Cutlist"},
+        std::tuple{"CutCabinet", "Cabinet", "Cabinet Cutlist Only"},
+        std::tuple{"CutDrawers", "Drawers", "Drawers Cutlist Only"},
+        std::tuple{"CutDoors", "Doors", "Doors Cutlist Only"}};
+    const int editorBuilds[] = {0, 1, 3, 4};
+    for (std::size_t i = 0; i < editorButtons.size(); ++i) {
+        const auto& [name, caption, hint] = editorButtons[i];
+        auto* button = new QPushButton(QString::fromLatin1(caption), central);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(QString::fromLatin1(hint));
+        connect(button, &QPushButton::clicked, this, [this, build = editorBuilds[i]] { openCutlistEditor(build); });
+        listButtons->addWidget(button);
+    }
+    viewerColumn->addLayout(listButtons);
+    grid->addLayout(viewerColumn, 0, 2);
     grid->addWidget(m_dimensions, 0, 0);
     grid->addWidget(m_woodSelection, 1, 0);
     grid->addWidget(m_includeParts, 0, 1);
@@ -77,7 +105,17 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     designerCommands.saveToLibrary = [this] { saveToLibraryAs(); };
     designerCommands.saveCabinetAs = [this] { saveCabinetAs(); };
     designerCommands.cabinetOptions = [this] { showCabinetOptions(true); };
+    designerCommands.sendToCutList = [this] { sendToCutlistViewer(0); };
     m_designer = new TCabinetForm(controller, std::move(designerCommands), this);
+    m_cutListEditor = new TCutListForm(controller, this);
+    m_estimator->setListCommand([this](TCostForm::List list) { sendToCutlistViewer(static_cast<int>(list)); });
+    connect(&m_controller, &SessionController::cutListChanged, this, [this] {
+        m_viewer->showGrid();
+        m_costCalculator->showCost();
+        if (m_estimator->isVisible())
+            m_estimator->refill();
+    });
+    registerToolWindow(m_cutListEditor);
     registerToolWindow(m_options);
     registerToolWindow(m_designer);
 
@@ -102,7 +140,19 @@ void TMainForm::buildMenus()
     files->addAction(QStringLiteral("Save Cabinet As..."), this, &TMainForm::saveCabinetAs);
     files->addAction(QStringLiteral("Save To Cabinet Library As..."), this, &TMainForm::saveToLibraryAs);
     files->addSeparator();
+    files->addAction(QStringLiteral("Save Cutlist Editor To File"), this, &TMainForm::saveCutlistEditorToFile);
+    files->addSeparator();
     files->addAction(QStringLiteral("Open Cabinet Library"), this, &TMainForm::openCabinetLibrary);
+    files->addSeparator();
+    QMenu* send = files->addMenu(QStringLiteral("Send To Cutlist Viewer"));
+    const std::pair<const char*, const char*> lists[] = {{"Complete Cutlist", "CompleteCutlist2"},
+                                                         {"Cabinet Cutlist", "CabinetCutlist1"},
+                                                         {"Face Frame Cutlist", "FaceFrameCutlist1"},
+                                                         {"Drawers Cutlist", "DrawersCutlist1"},
+                                                         {"Doors Cutlist", "DoorsCutlist1"}};
+    for (int i = 0; i < 5; ++i)
+        send->addAction(QString::fromLatin1(lists[i].first), this, [this, i] { sendToCutlistViewer(i); })
+            ->setObjectName(QString::fromLatin1(lists[i].second));
     files->addSeparator();
     files->addAction(QStringLiteral("Exit Boxmill"), this, &TMainForm::exitBoxmill);
 
@@ -143,6 +193,9 @@ void TMainForm::buildMenus()
     m_raisedPanelSides->setObjectName(QStringLiteral("RaisedPanelSides1"));
     m_raisedPanelSides->setCheckable(true);
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(QStringLiteral("Cutlist Editor"), this, [this] { openCutlistEditor(0); });
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("About Boxmill"), this, [this] {
         TAboutForm about(TAboutForm::Kind::About, this);
@@ -169,6 +222,7 @@ void TMainForm::buildToolBar()
     add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", &TMainForm::saveCabinetAs);
     m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", &TMainForm::toggleZoom);
     m_zoom->setCheckable(true);
+    add(ToolGlyph::SendToCutList, "SendToCutList", "Send To Cutlist Viewer", [this] { sendToCutlistViewer(0); });
     add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", [this] { showCabinetOptions(true); });
     add(ToolGlyph::Designer, "CabinetDesigner", "Cabinet Designer", &TMainForm::showCabinetDesigner);
     bar->addSeparator();
@@ -199,6 +253,23 @@ void TMainForm::showCabinetOptions(bool updateDividers)
         m_options->updateDividerControls();
     m_options->show();
     m_options->raise();
+}
+
+void TMainForm::sendToCutlistViewer(int list)
+{
+    ShowCutList(m_controller.session(), static_cast<CutListKind>(list));
+    m_controller.announceCutListChanged();
+}
+
+void TMainForm::openCutlistEditor(int build)
+{
+    m_cutListEditor->openWith(static_cast<ListingBuild>(build));
+}
+
+void TMainForm::saveCutlistEditorToFile()
+{
+    auto& session = m_controller.session();
+    SaveCutlistEditorToFile(session.model, session.cutList, session.dialogs(), session.prompter());
 }
 
 void TMainForm::showCabinetDesigner()

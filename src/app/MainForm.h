@@ -13,6 +13,8 @@ class CabinetStylePanel;
 class CostCalculatorPanel;
 class TCostForm;
 class TCabinetForm;
+class TCutListForm;
+class CutlistViewerPanel;
 class WoodSelectionPanel;
 class WoodSettingsPanel;
 class TDividerForm;
@@ -48,6 +50,14 @@ public:
     TEditingForm* editingWindow() const { return m_editing; }
     TCostForm* woodEstimator() const { return m_estimator; }
     TCabinetForm* designer() const { return m_designer; }
+    TCutListForm* cutListEditor() const { return m_cutListEditor; }
+    CutlistViewerPanel* viewer() const { return m_viewer; }
+    // The viewer commands: 0 complete, 1 cabinet, 2 face frame, 3 drawers,
+    // 4 doors, as the menu lists them.
+    void sendToCutlistViewer(int list);
+    // The cutlist editor's builds in the same order (0 all ... 4 doors).
+    void openCutlistEditor(int build);
+    void saveCutlistEditorToFile();
     void showCabinetDesigner();
 
     // The menu commands, callable from tests and other windows.
@@ -97,6 +107,8 @@ private:
     TEditingForm* m_editing = nullptr;
     TCostForm* m_estimator = nullptr;
     TCabinetForm* m_designer = nullptr;
+    TCutListForm* m_cutListEditor = nullptr;
+    CutlistViewerPanel* m_viewer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
     bool m_splashEnabled = true;

@@ -49,4 +49,9 @@ void SessionController::announceLayoutChanged()
     emit layoutChanged();
 }
 
+void SessionController::announceCutListChanged()
+{
+    emit cutListChanged();
+}
+
 } // namespace boxmill

@@ -29,12 +29,15 @@ public:
     void announceCabinetFileChanged();
     // The layout was recalculated elsewhere (by a designer command).
     void announceLayoutChanged();
+    // A cut list was built: the viewer grid and the cost listing follow.
+    void announceCutListChanged();
 
 signals:
     void cabinetReplaced();
     void layoutChanged();
     void parameterRequested(int index);
     void cabinetFileChanged();
+    void cutListChanged();
 
 private:
     CabinetSession& m_session;

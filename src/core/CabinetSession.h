@@ -69,6 +69,7 @@ public:
     void recalculateAfterEntry();
 
     Prompter& prompter() { return m_prompter; }
+    FileDialogs& dialogs() { return m_dialogs; }
 
 private:
     enum class SaveOutcome { Saved, Cancelled, Failed };

@@ -66,6 +66,9 @@ TCostForm::TCostForm(SessionController& controller, QWidget* parent)
     bar->addAction(ToolIcon(ToolGlyph::Close), QStringLiteral("Close"), this, &QDialog::close);
 
     m_costData = Grid(10, 4, kCostColumnWidth, "CostData", this);
+    // The wood setting reads like "Birch Plywood*0-3/4": give it the room.
+    m_costData->setColumnWidth(1, kCostColumnWidth + 60);
+    m_costData->setFixedWidth(m_costData->width() + 60);
     m_costData->setMinimumHeight(11 * 20 + 30);
     m_totals = Grid(1, 2, kTotalsColumnWidth, "TotalsData", this);
     m_totals->setFixedHeight(20 + m_totals->horizontalHeader()->sizeHint().height() + 2 * m_totals->frameWidth());

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CutListForm.h"
+
+#include "app/QtText.h"
+#include "app/SessionController.h"
+#include "app/ToolIcons.h"
+
+#include "core/CabinetSession.h"
+#include "cutlist/ShortDate.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QToolBar>
+
+namespace boxmill {
+
+namespace {
+
+QFont ListingFont()
+{
+    // Courier New where it is installed, the system's fixed-pitch font
+    // elsewhere: what matters is that every character is equally wide.
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setBold(true);
+    font.setPixelSize(13);
+    return font;
+}
+
+} // namespace
+
+TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    , m_controller(controller)
+{
+    setWindowTitle(QStringLiteral("Cutlist Editor"));
+    setObjectName(QStringLiteral("CutListForm"));
+
+    auto* bar = addToolBar(QStringLiteral("Tool Bar"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        ListingBuild build;
+    };
+    const Button buttons[] = {{"CutAll", "All", "Show Complete Cutlist", ListingBuild::All},
+                              {"Cabinet", "Cabinet", "Cabinet Cutlist Only", ListingBuild::Cabinet},
+                              {"Face", "Face", "Face Frame Cutlist Only", ListingBuild::Face},
+                              {"Drawers", "Drawers", "Drawers Cutlist Only", ListingBuild::Drawers},
+                              {"Panels", "Doors", "Door Panels Cutlist Only", ListingBuild::Doors}};
+    for (const auto& button : buttons) {
+        QAction* action = bar->addAction(ToolIcon(ToolGlyph::SendToCutList), QString::fromLatin1(button.caption));
+        action->setObjectName(QString::fromLatin1(button.name));
+        action->setToolTip(QString::fromLatin1(button.hint));
+        connect(action, &QAction::triggered, this, [this, build = button.build] { rebuild(build); });
+    }
+    bar->addSeparator();
+    QAction* exit = bar->addAction(ToolIcon(ToolGlyph::Close), QStringLiteral("Close"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("ExitEditor"));
+    exit->setToolTip(QStringLiteral("Exit Cutlist Editor"));
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("CutList"));
+    m_text->setFont(ListingFont());
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    setCentralWidget(m_text);
+
+    m_showing = new QLabel(this);
+    m_buildName = new QLabel(this);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(m_showing, 1);
+    statusBar()->addWidget(m_buildName);
+
+    // Wide enough for a listing line of 70 characters and its margins.
+    const int columns = QFontMetrics(m_text->font()).horizontalAdvance(QString(76, QLatin1Char('M')));
+    resize(columns + 40, 640);
+}
+
+bool TCutListForm::openWith(ListingBuild build)
+{
+    if (!OpenCutlistEditor(m_controller.session(), build, TodaysShortDate())) {
+        m_controller.announceCutListChanged();
+        return false;
+    }
+    m_controller.announceCutListChanged();
+    showListing();
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+void TCutListForm::rebuild(ListingBuild build)
+{
+    RunListingBuild(m_controller.session(), build, TodaysShortDate());
+    m_controller.announceCutListChanged();
+    showListing();
+}
+
+void TCutListForm::showListing()
+{
+    const auto& listing = m_controller.session().cutList.listing;
+    if (!listing)
+        return;
+    QStringList lines;
+    for (const auto& line : listing->lines)
+        lines << ToQt(line);
+    m_text->setPlainText(lines.join(QLatin1Char('\n')));
+    m_showing->setText(ToQt(listing->showing));
+    m_buildName->setText(ToQt(listing->buildName));
+    // The caret goes to the date line, the head of the listing.
+    const QTextBlock todays = m_text->document()->find(QStringLiteral("Todays")).block();
+    QTextCursor cursor(todays.isValid() ? todays : m_text->document()->firstBlock());
+    m_text->setTextCursor(cursor);
+}
+
+} // namespace boxmill

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GuiFixture.h"
+
+#include "core/FileIo.h"
+#include "cutlist/ui/CostCalculatorPanel.h"
+#include "cutlist/ui/CostForm.h"
+#include "cutlist/ui/CutListForm.h"
+#include "cutlist/ui/CutlistViewerPanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextBlock>
+
+using namespace boxmill;
+
+class CutlistWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_fixture = std::make_unique<test::GuiFixture>(); }
+    void cleanup() { m_fixture.reset(); }
+
+    void completeCutListFillsTheViewerAndTheJobTotal()
+    {
+        auto* window = m_fixture->window.get();
+        window->sendToCutlistViewer(0);
+        auto* grid = window->viewer()->grid();
+        const auto& rows = m_fixture->session->cutList.viewer.rows;
+        QVERIFY(rows.size() > 10);
+        QCOMPARE(grid->rowCount(), static_cast<int>(rows.size()));
+        QCOMPARE(grid->item(0, 1)->text().toStdString(), rows[0][1]);
+        // The face frame comes first in the complete list.
+        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Stile(s)"));
+
+        auto* cost = window->costCalculator();
+        QVERIFY(!cost->jobTotal()->text().isEmpty());
+        QVERIFY(cost->grid()->item(0, 0) && !cost->grid()->item(0, 0)->text().isEmpty());
+        QVERIFY(m_fixture->prompter.shown.empty());
+
+        // A smaller list afterwards leaves nothing of the longer one behind.
+        window->sendToCutlistViewer(4);
+        QCOMPARE(grid->rowCount(), std::max<int>(5, static_cast<int>(m_fixture->session->cutList.viewer.rows.size())));
+        for (int row = static_cast<int>(m_fixture->session->cutList.viewer.rows.size()); row < grid->rowCount(); ++row)
+            QVERIFY(!grid->item(row, 1) || grid->item(row, 1)->text().isEmpty());
+    }
+
+    void editorShowsTheListingWithTheCaretOnTheDateLine()
+    {
+        auto* window = m_fixture->window.get();
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("CutAll")), Qt::LeftButton);
+        auto* editor = window->cutListEditor();
+        QVERIFY(editor->isVisible());
+        QVERIFY(editor->text()->textCursor().block().text().startsWith(QStringLiteral("Todays Date ")));
+        QVERIFY(editor->text()->toPlainText().contains(QStringLiteral("Cabinet Mill Options:")));
+        QCOMPARE(editor->statusPanel(1)->text(), QStringLiteral("Complete Cabinet:"));
+        QVERIFY(QFontInfo(editor->text()->font()).fixedPitch());
+        test::GuiFixture::grab(editor, "cutlist-editor");
+
+        // Save Cutlist Editor To File copies the working file.
+        const auto target = m_fixture->folder.path() / "Xport" / "Complete.txt";
+        m_fixture->dialogs.choices = {target};
+        window->saveCutlistEditorToFile();
+        QCOMPARE(m_fixture->dialogs.requests.back().title, std::string("Save Cutlist To File"));
+        QCOMPARE(ReadFileBytes(target).value(), ReadFileBytes(m_fixture->folder.path() / "Cutlist.txt").value());
+    }
+
+    void estimatorBreaksTheCostDown()
+    {
+        auto* estimator = m_fixture->window->woodEstimator();
+        estimator->show();
+        auto* all = estimator->findChild<QAction*>(QStringLiteral("All"));
+        QVERIFY(all);
+        all->trigger();
+        QVERIFY(estimator->costGrid()->item(0, 0) && !estimator->costGrid()->item(0, 0)->text().isEmpty());
+        QVERIFY(!estimator->totalsGrid()->item(0, 1)->text().isEmpty());
+        QVERIFY(estimator->costGrid()->rowCount() >= 10);
+        test::GuiFixture::grab(estimator, "wood-estimator");
+        test::GuiFixture::grab(m_fixture->window.get(), "main-window");
+    }
+
+private:
+    std::unique_ptr<test::GuiFixture> m_fixture;
+};
+
+QTEST_MAIN(CutlistWindowsTest)
+#include "CutlistWindowsTest.moc"
