@@ -45,5 +45,6 @@ std::span<const CliCommand> Commands();
 int RunListing(CliContext& context, std::span<const std::string> args);
 int RunViewer(CliContext& context, std::span<const std::string> args);
 int RunLayout(CliContext& context, std::span<const std::string> args);
+int RunDraw(CliContext& context, std::span<const std::string> args);
 
 } // namespace boxmill::cli

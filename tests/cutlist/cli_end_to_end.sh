@@ -84,6 +84,19 @@ grep -q '^usage: boxmill-cli' "$work/nocommand.err" || fail "nocommand: no usage
 run badword --program-folder "$folder" viewer sideways
 expect_status badword 2
 
+# The designer's face as SVG: one rect per visible shape, named after the
+# shape, at the window's coordinates (the drawing's origin is 292, 72).
+run draw --program-folder "$folder" draw designer --svg "$work/face.svg" "$data/Busy.cab"
+expect_status draw 0
+grep -q '<rect id="LeftSide" x="292" y="72" ' "$work/face.svg" || fail "draw: no LeftSide at the origin"
+grep -q '<rect id="Mullion2" .*<title>Mullion</title>' "$work/face.svg" || fail "draw: no second mullion"
+grep -q '<title>Drawer Face</title>' "$work/face.svg" || fail "draw: no drawer face"
+run drawshort --program-folder "$folder" draw designer --svg "$work/short.svg" "$work/short.cab"
+expect_status drawshort 1
+[ -e "$work/short.svg" ] && fail "drawshort: wrote an SVG for a refused cabinet"
+run drawnosvg --program-folder "$folder" draw designer "$data/Busy.cab"
+expect_status drawnosvg 2
+
 run help --help
 expect_status help 0
 grep -q '^usage: boxmill-cli' "$work/help.out" || fail "help: no usage text"
