@@ -5,6 +5,12 @@
 #include "core/CabinetModel.h"
 #include "core/Prompter.h"
 #include "core/Vocabulary.h"
+#include "designer/model/DesignerState.h"
+#include "designer/model/FaceDrawing.h"
+#include "cutlist/CostCalculator.h"
+#include "cutlist/CutlistEditor.h"
+#include "designer/model/FrontDimensions.h"
+#include "geometry/Layout.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -45,6 +51,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         again.adoptRecord(saved, vocabulary, prompter);
         if (again.recordForSave() != saved)
             std::abort();
+        // Whatever a file holds, the engine and the drawing must cope: no
+        // crash, no read past a table, no undefined arithmetic.
+        CabinetModel working = again;
+        LayoutResult layout;
+        LayoutAfterLoad(working, layout);
+        DesignerState state;
+        for (int section = 1; section <= 3; ++section) {
+            state.shownSection = section;
+            DrawCabinetFace(working, layout, state);
+            FillFrontDimensions(working, layout, section);
+        }
+        CostCalculator cost;
+        BuildListing(ListingBuild::All, working, layout, cost, prompter, "01/01/26");
+
         const std::string file = SerializeCabinetRecord(saved, bytes);
         if (file.size() != size || std::memcmp(file.data() + RecordOffset::Size, data + RecordOffset::Size,
                                                size - RecordOffset::Size) != 0)
