@@ -5,6 +5,7 @@
 #include "SessionController.h"
 
 #include "core/CabinetSession.h"
+#include "core/ParameterIndex.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -12,11 +13,6 @@
 #include <QVBoxLayout>
 
 namespace boxmill {
-
-namespace {
-constexpr int kBlindCornerParameter = 9;
-constexpr int kShelfLengthGapParameter = 11;
-} // namespace
 
 CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* parent)
     : QWidget(parent)
@@ -75,9 +71,9 @@ bool CabinetStylePanel::eventFilter(QObject* watched, QEvent* event)
     // click changes anything.
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == m_blindCorner)
-            m_controller.requestParameter(kBlindCornerParameter);
+            m_controller.requestParameter(Param::BlindPanel);
         else if (watched == m_adjustableShelves)
-            m_controller.requestParameter(kShelfLengthGapParameter);
+            m_controller.requestParameter(Param::ShelfLengthAllowance);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 #include "CabinetOptions.h"
 
 #include "CabinetRecord.h"
+#include "ParameterIndex.h"
 
 #include <algorithm>
 #include <string>
@@ -94,44 +95,44 @@ std::optional<int> OptionParameterIndex(CabinetOption option)
     switch (option) {
     case O::LeftCorner:
     case O::RightCorner:
-        return 9;
+        return Param::BlindPanel;
     case O::DrawerDadoes:
-        return 28;
+        return Param::DrawerDado;
     case O::PartitionDadoes:
-        return 52;
+        return Param::PartitionDado;
     case O::ShelveDadoes:
     case O::BottomDado:
-        return 36;
+        return Param::BottomAndShelfDado;
     case O::LeftScribe:
     case O::RightScribe:
-        return 68;
+        return Param::Scribe;
     case O::ToeKickLeft:
     case O::ToeKickRight:
-        return 51;
+        return Param::ToeKickRabbit;
     case O::FrontRabbit:
     case O::BackRabbit:
-        return 53;
+        return Param::DrawerRabbit;
     case O::FrontDoveTail:
     case O::BackDoveTail:
-        return 54;
+        return Param::DrawerDovetail;
     case O::DoorInset:
-        return 55;
+        return Param::DoorInsetGap;
     case O::FaceInset:
-        return 56;
+        return Param::FaceInsetGap;
     case O::DividerDado:
-        return 61;
+        return Param::DividerDado;
     case O::NailerRabbit:
-        return 60;
+        return Param::NailerRabbit;
     case O::TopRabbit:
-        return 58;
+        return Param::TopRabbit;
     case O::TopDado:
-        return 59;
+        return Param::TopDado;
     case O::TopButtJoint:
-        return 67;
+        return Param::TopOverlayDepth;
     case O::CarcassRabbit:
-        return 62;
+        return Param::CarcassRailRabbit;
     case O::CarcassDado:
-        return 63;
+        return Param::CarcassRailDado;
     default:
         return std::nullopt;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CabinetRecord.h"
 
+#include "RecordFieldNames.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -158,12 +160,11 @@ std::optional<std::string> CheckRecordCounts(const CabinetRecord& record)
         {SectionItem::PartitionShelves, kMaxShelves, "partition shelves"},
         {SectionItem::PartitionDoors, kMaxDoors, "partition doors"},
     };
-    static constexpr char sectionNames[] = {'A', 'B', 'C'};
     for (int s = 0; s < kSections; ++s) {
         for (const auto& limit : limits) {
             const int value = record.sectionItem(s, limit.item);
             if (value > limit.maximum)
-                return "The cabinet file is damaged: section " + std::string(1, sectionNames[s]) + " holds " +
+                return "The cabinet file is damaged: section " + std::string(1, kSectionLetters[s]) + " holds " +
                        std::to_string(value) + " " + limit.what + ", but at most " + std::to_string(limit.maximum) +
                        " are allowed.";
         }

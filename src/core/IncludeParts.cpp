@@ -2,20 +2,17 @@
 #include "IncludeParts.h"
 
 #include "CabinetModel.h"
+#include "ParameterIndex.h"
 #include "Prompter.h"
 
 namespace boxmill {
-
-namespace {
-constexpr int kDoorGapParameter = 31;
-}
 
 std::optional<int> SetIncludeItem(CabinetModel& model, int item, bool checked)
 {
     model.modified = true;
     model.record.setIncludeFlag(item, checked);
     if (item == IncludeItem::DoorMullions && !checked)
-        return kDoorGapParameter;
+        return Param::DoorGap;
     return std::nullopt;
 }
 

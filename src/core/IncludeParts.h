@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Constants.h"
+
 #include <optional>
 
 namespace boxmill {
@@ -30,6 +32,7 @@ inline constexpr int DoorFrames = 16;
 inline constexpr int DoorPanels = 17;
 inline constexpr int DoorMullions = 18;
 inline constexpr int CarcassRails = 19;
+static_assert(CarcassRails + 1 == kIncludeItems, "every include item has its name here");
 } // namespace IncludeItem
 
 inline constexpr const char* kTopOrCarcassRailQuestion = "Please choose one or the other. Cabinet Top? Or Carcass Rail.";

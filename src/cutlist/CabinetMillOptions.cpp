@@ -2,9 +2,9 @@
 #include "MillOptions.h"
 
 #include "MillOptionWriter.h"
-#include "ParamIndex.h"
 
 #include "core/IncludeParts.h"
+#include "core/ParameterIndex.h"
 #include "geometry/Calculators.h"
 
 namespace boxmill {
@@ -29,12 +29,12 @@ void DividerPlacement(MillOptionWriter& w, const char* label, O center, O flushR
 // rail hangs below the bottom.
 void ToekickNotch(MillOptionWriter& w, const char* label, bool rabbeted)
 {
-    const double frameBack = w.P(param::ToekickDepth) - w.S(PartRow::TopRail) + w.S(PartRow::Toekick);
+    const double frameBack = w.P(Param::ToeKickDepth) - w.S(PartRow::TopRail) + w.S(PartRow::Toekick);
     if (rabbeted)
-        w.line(label, w.P(param::ToekickHeight), frameBack - w.P(param::ToekickRabbit));
+        w.line(label, w.P(Param::ToeKickHeight), frameBack - w.P(Param::ToeKickRabbit));
     else
         w.line(label,
-               w.P(param::ToekickHeight) + w.P(param::BottomRail) - w.P(param::BottomOffset) -
+               w.P(Param::ToeKickHeight) + w.P(Param::BottomRail) - w.P(Param::BottomOffset) -
                    w.S(PartRow::Bottom),
                frameBack);
 }
@@ -49,27 +49,27 @@ void TopAndRails(MillOptionWriter& w)
 {
     if (w.inc(IncludeItem::Top)) {
         if (w.opt(O::TopRabbit))
-            w.line("Rabbit Sides For Top:", kBlankMark, w.P(param::TopRabbit));
+            w.line("Rabbit Sides For Top:", kBlankMark, w.P(Param::TopRabbit));
         if (w.opt(O::TopDado))
-            w.line("Dado   Sides For Top:", w.P(param::TopSetdown), w.P(param::TopDado));
+            w.line("Dado   Sides For Top:", w.P(Param::TopAndRailSetdown), w.P(Param::TopDado));
         if (w.opt(O::TopButtJoint))
-            w.line("Top  Setting:OverLay", MeasureOrBlank(w, w.P(param::TopOverlayWidth)),
-                   MeasureOrBlank(w, w.P(param::TopOverlayDepth)));
+            w.line("Top  Setting:OverLay", MeasureOrBlank(w, w.P(Param::TopOverlayWidth)),
+                   MeasureOrBlank(w, w.P(Param::TopOverlayDepth)));
     }
     if (w.inc(IncludeItem::CarcassRails)) {
         if (w.opt(O::CarcassRabbit))
-            w.line("Rabbit Sides For Carcass Rail(s):", kBlankMark, w.P(param::CarcassRailRabbit));
+            w.line("Rabbit Sides For Carcass Rail(s):", kBlankMark, w.P(Param::CarcassRailRabbit));
         if (w.opt(O::CarcassDado))
-            w.line("Dado Sides   For Carcass Rail(s):", w.P(param::TopSetdown), w.P(param::CarcassRailDado));
+            w.line("Dado Sides   For Carcass Rail(s):", w.P(Param::TopAndRailSetdown), w.P(Param::CarcassRailDado));
         if (w.opt(O::CarcassButt))
             w.line("Butt Joint   For Carcass Rail(s):", kBlankMark, kBlankMark);
     }
     if (w.opt(O::NailerRabbit) && w.inc(IncludeItem::Nailers)) {
         // Behind an inside back the nailer goes into dadoes in front of it.
         if (w.opt(O::BackInside) && w.inc(IncludeItem::Back))
-            w.line("Dado   Sides For Nailer(s)", w.S(PartRow::Back), w.P(param::NailerRabbit));
+            w.line("Dado   Sides For Nailer(s)", w.S(PartRow::Back), w.P(Param::NailerRabbit));
         else
-            w.line("Rabbit Sides For Nailer(s)", kBlankMark, w.P(param::NailerRabbit));
+            w.line("Rabbit Sides For Nailer(s)", kBlankMark, w.P(Param::NailerRabbit));
     }
 }
 
@@ -94,33 +94,33 @@ void AddCabinetMillOptions(const CabinetModel& model, const LayoutResult& layout
         ToekickNotch(w, "Notch Lt.   Side For Toekick:", w.opt(O::ToeKickLeft));
     }
     if (AdjustableShelves(model))
-        w.line("Shelve(s)   Style:Adjustable", w.P(param::ShelfLengthAllowance), w.P(param::ShelfDepthAllowance));
+        w.line("Shelve(s)   Style:Adjustable", w.P(Param::ShelfLengthAllowance), w.P(Param::ShelfDepthAllowance));
 
     if (w.opt(O::NotchedDivider) && w.inc(IncludeItem::CarcassRails)) {
         if (Divider1(model))
-            w.line("Notch Divider 1 For Carcass Rail:", w.P(param::CarcassRail), w.S(PartRow::CarcassRail));
+            w.line("Notch Divider 1 For Carcass Rail:", w.P(Param::CarcassRail), w.S(PartRow::CarcassRail));
         if (Divider2(model))
-            w.line("Notch Divider 2 For Carcass Rail:", w.P(param::CarcassRail), w.S(PartRow::CarcassRail));
+            w.line("Notch Divider 2 For Carcass Rail:", w.P(Param::CarcassRail), w.S(PartRow::CarcassRail));
     }
 
     if (BlindCorner(model)) {
         if (w.opt(O::LeftCorner))
-            w.line("Blind Lt.   Corner:", kBlankMark, w.P(param::BlindCorner));
+            w.line("Blind Lt.   Corner:", kBlankMark, w.P(Param::BlindPanel));
         if (w.opt(O::RightCorner))
-            w.line("Blind Rt.   Corner:", kBlankMark, w.P(param::BlindCorner));
+            w.line("Blind Rt.   Corner:", kBlankMark, w.P(Param::BlindPanel));
     } else if (w.opt(O::BlindMate)) {
         w.line(w.opt(O::LeftCorner) ? "Lt.  Blind Mate:" : "Rt.  Blind Mate:", kBlankMark, kBlankMark);
     }
 
     if (w.opt(O::LeftScribe))
-        w.line("Scribe Lt.  Side:", kBlankMark, w.P(param::Scribe));
+        w.line("Scribe Lt.  Side:", kBlankMark, w.P(Param::Scribe));
     if (w.opt(O::RightScribe))
-        w.line("Scribe Rt.  Side:", kBlankMark, w.P(param::Scribe));
+        w.line("Scribe Rt.  Side:", kBlankMark, w.P(Param::Scribe));
     if (w.inc(IncludeItem::ToeKick)) {
         if (w.opt(O::ToeKickRight))
-            w.line("Rabbit Rt.  Side Of  Toekick:", kBlankMark, w.P(param::ToekickRabbit));
+            w.line("Rabbit Rt.  Side Of  Toekick:", kBlankMark, w.P(Param::ToeKickRabbit));
         if (w.opt(O::ToeKickLeft))
-            w.line("Rabbit Lt.  Side Of  Toekick:", kBlankMark, w.P(param::ToekickRabbit));
+            w.line("Rabbit Lt.  Side Of  Toekick:", kBlankMark, w.P(Param::ToeKickRabbit));
     }
 
     if (w.inc(IncludeItem::Partitions) && w.opt(O::PartitionDadoes))

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MillOptionWriter.h"
 
-#include "ParamIndex.h"
-
 #include "core/IncludeParts.h"
+#include "core/ParameterIndex.h"
 #include "core/Prompter.h"
 #include "geometry/Calculators.h"
 
@@ -80,19 +79,19 @@ double PartitionHeight(const MillOptionWriter& w, Face face, double pos)
     const bool frame = w.inc(IncludeItem::FaceFrame);
     if (!IsDivider(face)) {
         if (frame)
-            return w.P(param::TopRail) + pos;
+            return w.P(Param::TopRail) + pos;
         if (w.inc(IncludeItem::Top))
             return OverlaidTop(w) ? pos : w.S(PartRow::Top) + pos;
         return topOffset + pos;
     }
     double base = 0.0;
     if (frame)
-        base = OverlaidTop(w) ? w.P(param::TopRail) : w.P(param::TopRail) - topOffset;
+        base = OverlaidTop(w) ? w.P(Param::TopRail) : w.P(Param::TopRail) - topOffset;
     else if (w.inc(IncludeItem::Top) && w.opt(O::TopDado))
         base = w.S(PartRow::Top) - topOffset;
     double height = base + pos;
     if (w.opt(O::DividerDado) && topOffset != 0.0 && !OverlaidTop(w))
-        height += w.P(param::DividerDado);
+        height += w.P(Param::DividerDado);
     return height;
 }
 
@@ -106,9 +105,9 @@ std::string SectionNumber(int s)
 double TopOffset(const MillOptionWriter& w)
 {
     if (w.inc(IncludeItem::Top))
-        return w.S(PartRow::Top) + (w.opt(O::TopDado) ? w.P(param::TopSetdown) : 0.0);
+        return w.S(PartRow::Top) + (w.opt(O::TopDado) ? w.P(Param::TopAndRailSetdown) : 0.0);
     if (w.inc(IncludeItem::CarcassRails))
-        return w.S(PartRow::CarcassRail) + (w.opt(O::CarcassRabbit) ? 0.0 : w.P(param::TopSetdown));
+        return w.S(PartRow::CarcassRail) + (w.opt(O::CarcassRabbit) ? 0.0 : w.P(Param::TopAndRailSetdown));
     return 0.0;
 }
 
@@ -123,8 +122,7 @@ void AddPartitionDadoLines(MillOptionWriter& w)
         // Under the drawers of a section with a double partition lies a
         // second one, below the partition rail and the first drawer.
         const bool twin = model.options[O::ExtraPartition] && Drawers(model, s) > 0;
-        const double twinDrop =
-            w.P(param::PartitionRail) + w.P(param::FirstDrawerFace + kMaxDrawers * s);
+        const double twinDrop = w.P(Param::PartitionRail) + w.P(Param::DrawerFace(s, 0));
         const bool middle = sections == 3 && s == 1;
 
         const auto write = [&](Face face, const char* which, double extra) {
@@ -132,7 +130,7 @@ void AddPartitionDadoLines(MillOptionWriter& w)
                 return;
             const std::string label =
                 std::string(FaceLabel(face, middle)) + "For " + which + ": Sec " + SectionNumber(s);
-            w.line(label, PartitionHeight(w, face, pos) + extra, w.P(param::PartitionDado));
+            w.line(label, PartitionHeight(w, face, pos) + extra, w.P(Param::PartitionDado));
         };
         const auto faces = FacesOf(sections, s);
         if (middle) {
@@ -157,7 +155,7 @@ void AddShelfDadoLines(MillOptionWriter& w)
     const CabinetModel& model = w.model();
     const LayoutResult& layout = w.layout();
     const int sections = Sections(model);
-    const double top = w.inc(IncludeItem::FaceFrame) ? w.P(param::TopRail) : TopOffset(w);
+    const double top = w.inc(IncludeItem::FaceFrame) ? w.P(Param::TopRail) : TopOffset(w);
     for (int s = 0; s < sections; ++s) {
         const auto i = static_cast<std::size_t>(s);
         const int lowerShelves = Count(model, s, SectionItem::Shelves, kMaxShelves);
@@ -167,16 +165,16 @@ void AddShelfDadoLines(MillOptionWriter& w)
         // drawer stack.
         double lowerTop = top;
         if (HasPartition(model, s))
-            lowerTop += layout.UpperHeight[i] + w.P(param::PartitionRail);
+            lowerTop += layout.UpperHeight[i] + w.P(Param::PartitionRail);
         for (int d = 0; d < Drawers(model, s); ++d)
-            lowerTop += layout.DrawerHeight[i][static_cast<std::size_t>(d)] + w.P(param::MidRail);
+            lowerTop += layout.DrawerHeight[i][static_cast<std::size_t>(d)] + w.P(Param::MidRail);
 
         const auto write = [&](const char* opening, double height) {
             for (const Face face : FacesOf(sections, s)) {
                 if (FaceExists(w, face))
                     w.line(std::string(FaceLabel(face, false)) + "For Shelve(s) " + opening + ":Sec " +
                                SectionNumber(s),
-                           height, w.P(param::ShelfDado));
+                           height, w.P(Param::BottomAndShelfDado));
             }
         };
         if (lowerShelves > 0)
@@ -200,22 +198,22 @@ bool AddBottomLine(MillOptionWriter& w, Prompter& prompter)
     // sides: what the bottom rail drops below it, and the toekick.
     double position = 0.0;
     if (w.inc(IncludeItem::FaceFrame) &&
-        w.P(param::BottomRail) >= w.P(param::BottomOffset) + w.S(PartRow::Bottom))
-        position = w.P(param::BottomRail) - w.P(param::BottomOffset) - w.S(PartRow::Bottom);
+        w.P(Param::BottomRail) >= w.P(Param::BottomOffset) + w.S(PartRow::Bottom))
+        position = w.P(Param::BottomRail) - w.P(Param::BottomOffset) - w.S(PartRow::Bottom);
     if (toekick && !detached)
-        position += w.P(param::ToekickHeight);
+        position += w.P(Param::ToeKickHeight);
 
     if (position != 0.0) {
-        double side = w.P(param::Height);
+        double side = w.P(Param::Height);
         if (detached && toekick)
-            side -= w.P(param::ToekickHeight);
+            side -= w.P(Param::ToeKickHeight);
         if (OverlaidTop(w))
             side -= w.S(PartRow::Top);
-        w.line("Dado Sides   For Bottom:", side - (position + w.S(PartRow::Bottom)), w.P(param::ShelfDado));
+        w.line("Dado Sides   For Bottom:", side - (position + w.S(PartRow::Bottom)), w.P(Param::BottomAndShelfDado));
         return false;
     }
     // Flush with the lower edge of the sides a dado would break out.
-    w.line("Rabbit Sides For Bottom:", kBlankMark, w.P(param::TopRabbit));
+    w.line("Rabbit Sides For Bottom:", kBlankMark, w.P(Param::TopRabbit));
     prompter.message(MessageKind::Information, kBottomRabbitInformation);
     return true;
 }
@@ -231,9 +229,9 @@ void AddDividerDadoLines(MillOptionWriter& w, bool bottomRabbeted)
             // one reaches into the sides by the rabbit instead.
             double height = bottomPosition;
             if (bottomRabbeted && w.opt(O::BottomDado))
-                height += w.P(param::TopRabbit) - w.P(param::ShelfDado);
+                height += w.P(Param::TopRabbit) - w.P(Param::BottomAndShelfDado);
             w.line(std::string(dadoed ? "Dado " : "Set  ") + "Bottom " + suffix, height,
-                   dadoed ? w.measure(w.P(param::DividerDado)) : std::string(kBlankMark));
+                   dadoed ? w.measure(w.P(Param::DividerDado)) : std::string(kBlankMark));
         }
         const bool top = w.inc(IncludeItem::Top);
         const bool rail = w.inc(IncludeItem::CarcassRails);
@@ -244,7 +242,7 @@ void AddDividerDadoLines(MillOptionWriter& w, bool bottomRabbeted)
         const bool topDadoed = dadoed && !(top && w.opt(O::TopButtJoint)) &&
                                !(rail && w.opt(O::NotchedDivider));
         w.line(std::string(topDadoed ? "Dado " : "Set  ") + (top ? "Top    " : "Carcass") + suffix, topPosition,
-               topDadoed ? w.measure(w.P(param::DividerDado)) : std::string(kBlankMark));
+               topDadoed ? w.measure(w.P(Param::DividerDado)) : std::string(kBlankMark));
     };
     if (Divider1(w.model()))
         write(1, layout.DividerPosBottom, layout.DividerPosTop);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutListGroups.h"
 
-#include "ParamIndex.h"
 #include "SectionCounts.h"
 
 #include "core/IncludeParts.h"
+#include "core/ParameterIndex.h"
 #include "core/Prompter.h"
 #include "geometry/DrawerCalculators.h"
 
@@ -48,7 +48,7 @@ void BuildDrawerList(const GroupInputs& in, CutList& list)
     // Only boxes are cut to the drawer depth: a cabinet without them has
     // nothing that could run into its back.
     if (ListsDrawerBoxes(model) &&
-        model.param(param::DrawerDepth) + DepthAllowance(model) > model.param(param::Depth))
+        model.param(Param::DrawerDepth) + DepthAllowance(model) > model.param(Param::Depth))
         in.prompter.message(MessageKind::Error, kDrawerDepthMessage);
 
     if (model.include(IncludeItem::DrawerFaces)) {

@@ -2,7 +2,8 @@
 #include "MillOptions.h"
 
 #include "MillOptionWriter.h"
-#include "ParamIndex.h"
+
+#include "core/ParameterIndex.h"
 
 namespace boxmill {
 
@@ -13,8 +14,8 @@ void AddDrawerMillOptions(const CabinetModel& model, const LayoutResult& layout,
 {
     MillOptionWriter w(model, layout, lines);
     w.title("Drawer Mill Options:");
-    const double rabbit = w.P(param::DrawerRabbit);
-    const double dovetail = w.P(param::DrawerDovetail);
+    const double rabbit = w.P(Param::DrawerRabbit);
+    const double dovetail = w.P(Param::DrawerDovetail);
     if (w.opt(O::FrontRabbit))
         w.line("Rabbit Front(s):", kBlankMark, rabbit);
     if (w.opt(O::FrontDoveTail))
@@ -28,7 +29,7 @@ void AddDrawerMillOptions(const CabinetModel& model, const LayoutResult& layout,
     if (w.opt(O::BackButtJoint))
         w.line("Butt Joint Back(s):", kBlankMark, kBlankMark);
     if (w.opt(O::DrawerDadoes))
-        w.line("Dado Sides For Bottom(s):", w.P(param::DrawerBottomDado), rabbit);
+        w.line("Dado Sides For Bottom(s):", w.P(Param::DrawerBottomDado), rabbit);
 }
 
 } // namespace boxmill

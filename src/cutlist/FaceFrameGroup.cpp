@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutListGroups.h"
 
-#include "ParamIndex.h"
 #include "SectionCounts.h"
 
 #include "core/IncludeParts.h"
+#include "core/ParameterIndex.h"
 #include "geometry/FaceFrameCalculators.h"
 
 namespace boxmill {
@@ -26,7 +26,7 @@ void BuildFaceFrameList(const GroupInputs& in, CutList& list)
         Batch rails("Face Rail(s)");
         rails.add(CalcTopRail(c));
         // A frame without a bottom rail stands on the bottom itself.
-        if (model.param(param::BottomRail) != 0.0)
+        if (model.param(Param::BottomRail) != 0.0)
             rails.add(CalcBottomRail(c));
         rails.emitTo(list);
     }

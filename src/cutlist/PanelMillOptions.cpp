@@ -2,9 +2,9 @@
 #include "MillOptions.h"
 
 #include "MillOptionWriter.h"
-#include "ParamIndex.h"
 
 #include "core/IncludeParts.h"
+#include "core/ParameterIndex.h"
 
 namespace boxmill {
 
@@ -50,9 +50,9 @@ void AddPanelMillOptions(const CabinetModel& model, const LayoutResult& layout, 
         return;
     MillOptionWriter w(model, layout, lines);
     w.title("Raised Panel Mill Options:");
-    w.line("Mortise Depth:", kBlankMark, w.P(param::DoorMortise));
-    w.line("Mortise Space Length:", w.P(param::MortiseSpaceLength), kBlankMark);
-    w.line("Mortise Space Width:", w.P(param::MortiseSpaceWidth), kBlankMark);
+    w.line("Mortise Depth:", kBlankMark, w.P(Param::DoorMortise));
+    w.line("Mortise Space Length:", w.P(Param::DoorPanelClearanceLength), kBlankMark);
+    w.line("Mortise Space Width:", w.P(Param::DoorPanelClearanceWidth), kBlankMark);
     for (const Opening opening : {Opening::Lower, Opening::Upper}) {
         const bool lower = opening == Opening::Lower;
         for (int s = 0; s < Sections(model); ++s) {
@@ -62,7 +62,7 @@ void AddPanelMillOptions(const CabinetModel& model, const LayoutResult& layout, 
             const std::string label = std::string("Double Panel:") + (lower ? "Lower" : "Upper") + " Sec " +
                                       std::to_string(s + 1) + " " + (style.horizontal ? "Horizontal" : "Vertical  ");
             if (style.offset)
-                w.line(label, Direction(style), w.P(lower ? param::LowerPanelOffset : param::UpperPanelOffset));
+                w.line(label, Direction(style), w.P(lower ? Param::LowerPanelOffset : Param::UpperPanelOffset));
             else
                 w.line(label, Direction(style), kBlankMark);
         }

@@ -5,6 +5,7 @@
 #include "app/ToolIcons.h"
 
 #include "core/CabinetSession.h"
+#include "core/RecordFieldNames.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +21,7 @@ namespace {
 QStringList Captions(const char* part, int perSection, const char* spacing)
 {
     QStringList captions;
-    for (const char letter : {'A', 'B', 'C'})
+    for (const char letter : kSectionLetters)
         for (int d = 1; d <= perSection; ++d)
             captions << QStringLiteral("%1%2%3%4Enabled")
                             .arg(QString::fromLatin1(part))

@@ -34,34 +34,34 @@ double Inputs::scribes(bool leftEnd, bool rightEnd) const
 {
     double allowance = 0.0;
     if (leftEnd && option(CabinetOption::LeftScribe))
-        allowance += P(Param::ScribeAllowance);
+        allowance += P(Param::Scribe);
     if (rightEnd && option(CabinetOption::RightScribe))
-        allowance += P(Param::ScribeAllowance);
+        allowance += P(Param::Scribe);
     return allowance;
 }
 
 double Inputs::kickHeight() const
 {
-    return has(Inc::Toekick) ? P(Param::ToekickHeight) : 0.0;
+    return has(IncludeItem::ToeKick) ? P(Param::ToeKickHeight) : 0.0;
 }
 
 double Inputs::overlayTop() const
 {
-    return has(Inc::Top) && option(CabinetOption::TopButtJoint) ? T(PartRow::Top) : 0.0;
+    return has(IncludeItem::Top) && option(CabinetOption::TopButtJoint) ? T(PartRow::Top) : 0.0;
 }
 
 double Inputs::bottomRailDrop() const
 {
-    const double drop = P(Param::BottomRailWidth) - T(PartRow::Bottom) - P(Param::BottomOffset);
+    const double drop = P(Param::BottomRail) - T(PartRow::Bottom) - P(Param::BottomOffset);
     return drop > 0.0 ? drop : 0.0;
 }
 
 double Inputs::caseDepth(int frameStockRow) const
 {
     double depth = P(Param::Depth);
-    if (has(Inc::FaceFrame))
+    if (has(IncludeItem::FaceFrame))
         depth -= T(frameStockRow);
-    if (has(Inc::Back) && !option(CabinetOption::BackInside))
+    if (has(IncludeItem::Back) && !option(CabinetOption::BackInside))
         depth -= T(PartRow::Back);
     return depth;
 }
@@ -69,11 +69,11 @@ double Inputs::caseDepth(int frameStockRow) const
 double Inputs::clearDepth() const
 {
     double depth = P(Param::Depth);
-    if (has(Inc::FaceFrame))
+    if (has(IncludeItem::FaceFrame))
         depth -= T(PartRow::TopRail);
-    if (has(Inc::Back))
+    if (has(IncludeItem::Back))
         depth -= T(PartRow::Back);
-    if (has(Inc::Front))
+    if (has(IncludeItem::Front))
         depth -= T(PartRow::Front) + P(Param::FrontSetback);
     return depth;
 }

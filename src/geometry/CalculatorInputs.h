@@ -5,85 +5,12 @@
 // formulas read, so that each formula reads like the workshop rule it is.
 
 #include "core/CabinetModel.h"
+#include "core/IncludeParts.h"
+#include "core/ParameterIndex.h"
 #include "geometry/Calculators.h"
 #include "geometry/LayoutResult.h"
 
 namespace boxmill::partcalc {
-
-// Dimension parameters by index, named after their role.
-enum class Param : int {
-    Height = 0,
-    Width = 1,
-    Depth = 2,
-    ToekickHeight = 3,
-    ToekickDepth = 4,
-    RightStileWidth = 5,
-    LeftStileWidth = 6,
-    TopRailWidth = 7,
-    BottomRailWidth = 8,
-    BlindCornerWidth = 9,
-    AdjustableShelfDepthAllowance = 10,
-    AdjustableShelfLengthAllowance = 11,
-    MidRailWidth = 12,
-    MullionWidth = 13,
-    DrawerHeightClearance = 26,
-    DrawerDepth = 27,
-    DrawerDadoDepth = 28,
-    DrawerSideClearance = 29,
-    DrawerFaceOverlay = 30,
-    DoorGap = 31,
-    PartitionRailWidth = 35,
-    BottomDadoDepth = 36, // also the shelf dadoes
-    NailerWidth = 37,
-    DoorLeftStileWidth = 38,
-    DoorRightStileWidth = 39,
-    DoorTopRailWidth = 40,
-    DoorBottomRailWidth = 41,
-    DoorOverlay = 42,
-    DoorMullionWidth = 43,
-    DoorMidRailWidth = 44,
-    DoorRailTongue = 45,
-    LowerPanelOffset = 46,
-    UpperPanelOffset = 47,
-    CarcassRailWidth = 48,
-    FrontSetback = 49,
-    BottomOffset = 50,
-    ToekickRabbitDepth = 51,
-    PartitionDadoDepth = 52,
-    DrawerDovetailAllowance = 54,
-    DoorInsetGap = 55,
-    DrawerFaceInsetGap = 56,
-    BackDadoDepth = 57, // dado of the top and carcass rail for backs and dividers
-    TopRabbitDepth = 58,
-    TopDadoDepth = 59,
-    NailerRabbitDepth = 60,
-    DividerDadoDepth = 61,
-    CarcassRailRabbitDepth = 62,
-    CarcassRailDadoDepth = 63,
-    PanelClearanceLength = 64,
-    PanelClearanceWidth = 65,
-    TopOverlayWidth = 66,
-    TopOverlayDepth = 67,
-    ScribeAllowance = 68,
-    DrawerBottomDadoDepth = 69,
-};
-
-// Items of the include-parts list.
-enum class Inc : int {
-    Top = 0,
-    Bottom = 1,
-    LeftSide = 2,
-    RightSide = 3,
-    Back = 4,
-    Front = 5,
-    Nailers = 6,
-    Toekick = 7,
-    FaceFrame = 8,
-    Mullions = 9,
-    DoorFrames = 16,
-    DoorMullions = 18,
-    CarcassRail = 19,
-};
 
 class Inputs {
 public:
@@ -97,9 +24,9 @@ public:
     const CabinetModel& model() const { return m_model; }
     const LayoutResult& layout() const { return m_layout; }
 
-    double P(Param param) const { return m_model.paramValue[static_cast<std::size_t>(param)]; }
+    double P(int param) const { return m_model.paramValue[static_cast<std::size_t>(param)]; }
     double T(int partRow) const { return m_model.partStock.at(static_cast<std::size_t>(partRow)); }
-    bool has(Inc item) const { return m_model.include(static_cast<int>(item)); }
+    bool has(int item) const { return m_model.include(item); }
     bool option(CabinetOption which) const { return m_model.options[which]; }
     bool detachedBase() const;
     bool blindCorner() const;

@@ -21,22 +21,22 @@ double BetweenSides(const Inputs& in)
 double InsideBackHeight(const Inputs& in)
 {
     double height = in.P(Param::Height);
-    if (in.has(Inc::Top)) {
+    if (in.has(IncludeItem::Top)) {
         if (in.option(O::TopDado))
-            height -= in.T(PartRow::Top) + in.P(Param::BackDadoDepth);
+            height -= in.T(PartRow::Top) + in.P(Param::TopAndRailSetdown);
         else
             height -= in.T(PartRow::Top); // rabbeted or laid over
     }
-    if (in.has(Inc::CarcassRail)) {
+    if (in.has(IncludeItem::CarcassRails)) {
         if (in.option(O::CarcassDado))
-            height -= in.T(PartRow::CarcassRail) + in.P(Param::BackDadoDepth);
+            height -= in.T(PartRow::CarcassRail) + in.P(Param::TopAndRailSetdown);
         else
             height -= in.T(PartRow::CarcassRail);
     }
-    if (in.has(Inc::Bottom))
+    if (in.has(IncludeItem::Bottom))
         height -= in.T(PartRow::Bottom);
     height -= in.kickHeight();
-    if (in.has(Inc::FaceFrame))
+    if (in.has(IncludeItem::FaceFrame))
         height -= in.bottomRailDrop();
     return height;
 }
@@ -60,8 +60,8 @@ PartSize CalcBottom(const CalcContext& context)
         // A bottom that sits at least its own thickness above the bottom
         // rail's lower edge goes into dadoes; lower down it can only be
         // rabbeted into the sides, as deep as the top's rabbets.
-        const bool dadoed = in.P(Param::BottomRailWidth) >= in.P(Param::BottomOffset) + in.T(PartRow::Bottom);
-        length += 2.0 * in.P(dadoed ? Param::BottomDadoDepth : Param::TopRabbitDepth);
+        const bool dadoed = in.P(Param::BottomRail) >= in.P(Param::BottomOffset) + in.T(PartRow::Bottom);
+        length += 2.0 * in.P(dadoed ? Param::BottomAndShelfDado : Param::TopRabbit);
     }
     length -= in.scribes();
     return in.finish(PartRow::Bottom, length, in.caseDepth(PartRow::RightStile));
@@ -78,9 +78,9 @@ PartSize CalcTop(const CalcContext& context)
     }
     double length = BetweenSides(in);
     if (in.option(O::TopRabbit))
-        length += 2.0 * in.P(Param::TopRabbitDepth);
+        length += 2.0 * in.P(Param::TopRabbit);
     else if (in.option(O::TopDado))
-        length += 2.0 * in.P(Param::TopDadoDepth);
+        length += 2.0 * in.P(Param::TopDado);
     length -= in.scribes();
     return in.finish(PartRow::Top, length, in.caseDepth(PartRow::TopRail));
 }
@@ -90,25 +90,25 @@ PartSize CalcCarcassRail(const CalcContext& context)
     const Inputs in(context);
     double length = BetweenSides(in);
     if (in.option(O::CarcassRabbit))
-        length += 2.0 * in.P(Param::CarcassRailRabbitDepth);
+        length += 2.0 * in.P(Param::CarcassRailRabbit);
     if (in.option(O::CarcassDado))
-        length += 2.0 * in.P(Param::CarcassRailDadoDepth);
+        length += 2.0 * in.P(Param::CarcassRailDado);
     length -= in.scribes();
-    return in.finish(PartRow::CarcassRail, length, in.P(Param::CarcassRailWidth));
+    return in.finish(PartRow::CarcassRail, length, in.P(Param::CarcassRail));
 }
 
 PartSize CalcDivider(const CalcContext& context)
 {
     const Inputs in(context);
-    const bool bottom = in.has(Inc::Bottom);
+    const bool bottom = in.has(IncludeItem::Bottom);
     const bool dadoed = in.option(O::DividerDado);
-    const double dado = in.P(Param::DividerDadoDepth);
+    const double dado = in.P(Param::DividerDado);
 
     // What is taken off the cabinet height below the divider ...
     double off = in.kickHeight();
-    if (in.has(Inc::FaceFrame)) {
-        const double drop = in.P(Param::BottomRailWidth) - in.P(Param::BottomOffset);
-        if (in.P(Param::BottomRailWidth) >= in.P(Param::BottomOffset) + in.T(PartRow::Bottom))
+    if (in.has(IncludeItem::FaceFrame)) {
+        const double drop = in.P(Param::BottomRail) - in.P(Param::BottomOffset);
+        if (in.P(Param::BottomRail) >= in.P(Param::BottomOffset) + in.T(PartRow::Bottom))
             off += drop;
         else if (bottom)
             off += in.T(PartRow::Bottom);
@@ -117,21 +117,21 @@ PartSize CalcDivider(const CalcContext& context)
     }
 
     // ... and above it, less the dadoes it reaches into.
-    if (in.has(Inc::Top)) {
+    if (in.has(IncludeItem::Top)) {
         if (in.option(O::TopRabbit) || in.option(O::TopButtJoint))
             off += in.T(PartRow::Top);
         else if (in.option(O::TopDado))
-            off += in.T(PartRow::Top) + in.P(Param::BackDadoDepth);
+            off += in.T(PartRow::Top) + in.P(Param::TopAndRailSetdown);
         if (dadoed)
             off -= bottom ? 2.0 * dado : dado;
         // An overlay top takes no dado.
         if (dadoed && in.option(O::TopButtJoint))
             off += dado;
-    } else if (in.has(Inc::CarcassRail)) {
+    } else if (in.has(IncludeItem::CarcassRails)) {
         if (in.option(O::CarcassRabbit))
             off += in.T(PartRow::CarcassRail);
         else
-            off += in.T(PartRow::CarcassRail) + in.P(Param::BackDadoDepth);
+            off += in.T(PartRow::CarcassRail) + in.P(Param::TopAndRailSetdown);
         if (in.option(O::NotchedDivider)) {
             // The notch takes the rail, so the divider runs up past it.
             off -= in.T(PartRow::CarcassRail);
@@ -155,9 +155,9 @@ PartSize CalcBack(const CalcContext& context)
     // Fitted behind the case the back runs its full height, up into the
     // dado of whatever closes the top.
     double height = in.P(Param::Height);
-    const bool topDadoed = in.has(Inc::Top) ? in.option(O::TopDado) : in.option(O::CarcassDado);
+    const bool topDadoed = in.has(IncludeItem::Top) ? in.option(O::TopDado) : in.option(O::CarcassDado);
     if (topDadoed)
-        height -= in.P(Param::BackDadoDepth);
+        height -= in.P(Param::TopAndRailSetdown);
     return in.finish(PartRow::Back, height, in.P(Param::Width) - in.scribes());
 }
 
@@ -172,7 +172,7 @@ PartSize CalcNailer(const CalcContext& context)
     const Inputs in(context);
     double length = BetweenSides(in);
     if (in.option(O::NailerRabbit))
-        length += 2.0 * in.P(Param::NailerRabbitDepth);
+        length += 2.0 * in.P(Param::NailerRabbit);
     length -= in.scribes();
     return in.finish(PartRow::Nailer, length, in.P(Param::NailerWidth));
 }
@@ -180,7 +180,7 @@ PartSize CalcNailer(const CalcContext& context)
 PartSize CalcBlindPanel(const CalcContext& context)
 {
     const Inputs in(context);
-    return in.finish(PartRow::BlindPanel, in.standingHeight(), in.P(Param::BlindCornerWidth));
+    return in.finish(PartRow::BlindPanel, in.standingHeight(), in.P(Param::BlindPanel));
 }
 
 PartSize CalcToekick(const CalcContext& context)
@@ -190,12 +190,12 @@ PartSize CalcToekick(const CalcContext& context)
     double length = in.P(Param::Width);
     if (detached) {
         // A detached base fits between the sleepers under the sides.
-        if (in.has(Inc::LeftSide))
+        if (in.has(IncludeItem::LeftSide))
             length -= in.T(PartRow::LeftSide);
-        if (in.has(Inc::RightSide))
+        if (in.has(IncludeItem::RightSide))
             length -= in.T(PartRow::RightSide);
     }
-    const double scribe = in.P(Param::ScribeAllowance);
+    const double scribe = in.P(Param::Scribe);
     if (in.option(O::LeftScribe) && (detached || in.option(O::ToeKickLeft)))
         length -= scribe;
     if (in.option(O::RightScribe) && (detached || in.option(O::ToeKickRight)))
@@ -203,20 +203,20 @@ PartSize CalcToekick(const CalcContext& context)
     // The mate of a blind corner cabinet runs its toekick on under the
     // corner cabinet's face.
     if (!detached && in.option(O::BlindMate))
-        length += in.P(Param::ToekickDepth);
-    return in.finish(PartRow::Toekick, length, in.P(Param::ToekickHeight) + in.bottomRailDrop());
+        length += in.P(Param::ToeKickDepth);
+    return in.finish(PartRow::Toekick, length, in.P(Param::ToeKickHeight) + in.bottomRailDrop());
 }
 
 PartSize CalcSleeper(const CalcContext& context, Side side)
 {
     const Inputs in(context);
-    double length = in.P(Param::Depth) - in.P(Param::ToekickDepth) - in.T(PartRow::Toekick);
+    double length = in.P(Param::Depth) - in.P(Param::ToeKickDepth) - in.T(PartRow::Toekick);
     const bool rabbeted = in.option(side == Side::Right ? O::ToeKickRight : O::ToeKickLeft);
     if (rabbeted)
-        length += in.P(Param::ToekickRabbitDepth);
+        length += in.P(Param::ToeKickRabbit);
     if (!in.option(O::BackInside))
         length -= in.T(PartRow::Back);
-    return in.finish(PartRow::Toekick, length, in.P(Param::ToekickHeight) + in.bottomRailDrop());
+    return in.finish(PartRow::Toekick, length, in.P(Param::ToeKickHeight) + in.bottomRailDrop());
 }
 
 } // namespace boxmill

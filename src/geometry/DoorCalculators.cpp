@@ -16,7 +16,7 @@ struct PanelStyle {
     bool offset = false;
     bool doublePanel = false;
     bool horizontal = false; // the two panels lie one above the other
-    Param offsetLength = Param::LowerPanelOffset;
+    int offsetLength = Param::LowerPanelOffset;
 };
 
 PanelStyle StyleOf(const Inputs& in, int section, Opening opening)
@@ -52,8 +52,8 @@ double DoorWidth(const Inputs& in, int section, Opening opening)
 {
     double width = in.layout().SectionFaceWidth[static_cast<std::size_t>(section)];
     if (DoorCount(in, section, opening) == 2) {
-        double between = in.P(Param::DoorMullionWidth);
-        if (!in.has(Inc::DoorMullions)) {
+        double between = in.P(Param::DoorMullion);
+        if (!in.has(IncludeItem::DoorMullions)) {
             between = in.P(Param::DoorGap);
             if (!in.option(O::DoorInset))
                 between += 2.0 * in.P(Param::DoorOverlay);
@@ -66,14 +66,14 @@ double DoorWidth(const Inputs& in, int section, Opening opening)
 // Rails are tenoned into the stiles on both ends.
 double BetweenStiles(const Inputs& in, double doorWidth)
 {
-    return doorWidth - in.P(Param::DoorLeftStileWidth) - in.P(Param::DoorRightStileWidth) +
-           2.0 * in.P(Param::DoorRailTongue);
+    return doorWidth - in.P(Param::DoorLeftStile) - in.P(Param::DoorRightStile) +
+           2.0 * in.P(Param::DoorMortise);
 }
 
 double BetweenRails(const Inputs& in, double doorHeight)
 {
-    return doorHeight - in.P(Param::DoorTopRailWidth) - in.P(Param::DoorBottomRailWidth) +
-           2.0 * in.P(Param::DoorRailTongue);
+    return doorHeight - in.P(Param::DoorTopRail) - in.P(Param::DoorBottomRail) +
+           2.0 * in.P(Param::DoorMortise);
 }
 
 } // namespace
@@ -90,8 +90,8 @@ PartSize CalcDoorStile(const CalcContext& context, int section, Opening opening,
     const Inputs in(context);
     const double length = DoorHeight(in, section, opening);
     if (side == Side::Right)
-        return in.finish(PartRow::DoorRightStile, length, in.P(Param::DoorRightStileWidth));
-    return in.finish(PartRow::DoorLeftStile, length, in.P(Param::DoorLeftStileWidth));
+        return in.finish(PartRow::DoorRightStile, length, in.P(Param::DoorRightStile));
+    return in.finish(PartRow::DoorLeftStile, length, in.P(Param::DoorLeftStile));
 }
 
 PartSize CalcDoorRail(const CalcContext& context, int section, Opening opening, RailEnd end)
@@ -100,8 +100,8 @@ PartSize CalcDoorRail(const CalcContext& context, int section, Opening opening, 
     const Inputs in(context);
     const double length = BetweenStiles(in, DoorWidth(in, section, opening));
     if (end == RailEnd::Bottom)
-        return in.finish(PartRow::DoorBottomRail, length, in.P(Param::DoorBottomRailWidth));
-    return in.finish(PartRow::DoorTopRail, length, in.P(Param::DoorTopRailWidth));
+        return in.finish(PartRow::DoorBottomRail, length, in.P(Param::DoorBottomRail));
+    return in.finish(PartRow::DoorTopRail, length, in.P(Param::DoorTopRail));
 }
 
 PartSize CalcDoorPanel(const CalcContext& context, int section, Opening opening, PanelOrder order)
@@ -114,9 +114,9 @@ PartSize CalcDoorPanel(const CalcContext& context, int section, Opening opening,
     double width = DoorWidth(in, section, opening);
     // The panel fills the frame and reaches into its grooves, less the
     // clearance that lets it move with the seasons.
-    if (in.has(Inc::DoorFrames)) {
-        height = BetweenRails(in, height) - in.P(Param::PanelClearanceLength);
-        width = BetweenStiles(in, width) - in.P(Param::PanelClearanceWidth);
+    if (in.has(IncludeItem::DoorFrames)) {
+        height = BetweenRails(in, height) - in.P(Param::DoorPanelClearanceLength);
+        width = BetweenStiles(in, width) - in.P(Param::DoorPanelClearanceWidth);
     }
     if (style.doublePanel) {
         // The mid rail takes its width out of the middle and both panels
@@ -124,12 +124,12 @@ PartSize CalcDoorPanel(const CalcContext& context, int section, Opening opening,
         double shift = 0.0;
         if (style.offset)
             shift = order == PanelOrder::Second ? -in.P(style.offsetLength) : in.P(style.offsetLength);
-        const double rail = in.P(Param::DoorMidRailWidth);
-        const double tongue = in.P(Param::DoorRailTongue);
+        const double rail = in.P(Param::DoorMidRail);
+        const double tongue = in.P(Param::DoorMortise);
         if (style.horizontal)
-            height = (height - rail) / 2.0 + tongue - in.P(Param::PanelClearanceLength) / 2.0 + shift;
+            height = (height - rail) / 2.0 + tongue - in.P(Param::DoorPanelClearanceLength) / 2.0 + shift;
         else
-            width = (width - rail) / 2.0 + tongue - in.P(Param::PanelClearanceWidth) / 2.0 + shift;
+            width = (width - rail) / 2.0 + tongue - in.P(Param::DoorPanelClearanceWidth) / 2.0 + shift;
     }
     return in.finish(PartRow::DoorPanel, height, width);
 }
@@ -144,7 +144,7 @@ std::optional<PartSize> CalcDoorMidRail(const CalcContext& context, int section,
     // Across the door between the stiles, or up the door between the rails.
     const double length = style.horizontal ? BetweenStiles(in, DoorWidth(in, section, opening))
                                            : BetweenRails(in, DoorHeight(in, section, opening));
-    return in.finish(PartRow::DoorMidRail, length, in.P(Param::DoorMidRailWidth));
+    return in.finish(PartRow::DoorMidRail, length, in.P(Param::DoorMidRail));
 }
 
 } // namespace boxmill

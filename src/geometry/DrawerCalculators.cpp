@@ -38,8 +38,7 @@ PartSize CalcDrawerFace(const CalcContext& context, int section, int drawer)
     const double height = FaceHeight(in, section, drawer);
     // An inset face sits inside its opening with a gap all round; an overlay
     // face covers the frame around it.
-    const double grow = in.option(O::FaceInset) ? -2.0 * in.P(Param::DrawerFaceInsetGap)
-                                                 : 2.0 * in.P(Param::DrawerFaceOverlay);
+    const double grow = in.option(O::FaceInset) ? -2.0 * in.P(Param::FaceInsetGap) : 2.0 * in.P(Param::FaceOverlay);
     return in.finish(PartRow::DrawerFace, width + grow, height + grow);
 }
 
@@ -54,11 +53,11 @@ PartSize CalcDrawerFrontBack(const CalcContext& context, int section, int drawer
     if (in.option(front ? O::FrontButtJoint : O::BackButtJoint))
         length -= sides;
     else if (in.option(front ? O::FrontRabbit : O::BackRabbit))
-        length += -sides + 2.0 * in.P(Param::DrawerDadoDepth);
+        length += -sides + 2.0 * in.P(Param::DrawerDado);
 
     double width = FaceHeight(in, section, drawer) - in.P(Param::DrawerHeightClearance) - in.T(PartRow::DrawerBottom);
     if (in.option(O::DrawerDadoes))
-        width -= in.P(Param::DrawerBottomDadoDepth);
+        width -= in.P(Param::DrawerBottomDado);
     return in.finish(front ? PartRow::DrawerFront : PartRow::DrawerBack, length, width);
 }
 
@@ -67,9 +66,9 @@ PartSize CalcDrawerSide(const CalcContext& context, int section, int drawer)
     const Inputs in(context);
     double length = in.P(Param::DrawerDepth);
     if (in.option(O::FrontDoveTail))
-        length -= in.P(Param::DrawerDovetailAllowance);
+        length -= in.P(Param::DrawerDovetail);
     if (in.option(O::BackDoveTail))
-        length -= in.P(Param::DrawerDovetailAllowance);
+        length -= in.P(Param::DrawerDovetail);
     // Without dadoes the bottom sits under the sides and its thickness
     // comes off their height.
     double width = FaceHeight(in, section, drawer) - in.P(Param::DrawerHeightClearance);
@@ -83,7 +82,7 @@ PartSize CalcDrawerBottom(const CalcContext& context, int section)
     const Inputs in(context);
     double width = BoxWidth(in, section);
     if (in.option(O::DrawerDadoes))
-        width += -2.0 * in.T(PartRow::DrawerSide) + 2.0 * in.P(Param::DrawerDadoDepth);
+        width += -2.0 * in.T(PartRow::DrawerSide) + 2.0 * in.P(Param::DrawerDado);
     return in.finish(PartRow::DrawerBottom, in.P(Param::DrawerDepth), width);
 }
 

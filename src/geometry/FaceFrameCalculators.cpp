@@ -16,8 +16,8 @@ double RailLength(const Inputs& in)
 {
     double length = in.P(Param::Width);
     if (in.blindCorner())
-        length -= in.P(Param::BlindCornerWidth);
-    return length - in.P(Param::RightStileWidth) - in.P(Param::LeftStileWidth);
+        length -= in.P(Param::BlindPanel);
+    return length - in.P(Param::RightStile) - in.P(Param::LeftStile);
 }
 
 } // namespace
@@ -25,32 +25,32 @@ double RailLength(const Inputs& in)
 PartSize CalcLeftStile(const CalcContext& context)
 {
     const Inputs in(context);
-    return in.finish(PartRow::LeftStile, in.standingHeight(), in.P(Param::LeftStileWidth));
+    return in.finish(PartRow::LeftStile, in.standingHeight(), in.P(Param::LeftStile));
 }
 
 PartSize CalcRightStile(const CalcContext& context)
 {
     const Inputs in(context);
-    return in.finish(PartRow::RightStile, in.standingHeight(), in.P(Param::RightStileWidth));
+    return in.finish(PartRow::RightStile, in.standingHeight(), in.P(Param::RightStile));
 }
 
 PartSize CalcTopRail(const CalcContext& context)
 {
     const Inputs in(context);
-    return in.finish(PartRow::TopRail, RailLength(in), in.P(Param::TopRailWidth));
+    return in.finish(PartRow::TopRail, RailLength(in), in.P(Param::TopRail));
 }
 
 PartSize CalcBottomRail(const CalcContext& context)
 {
     const Inputs in(context);
-    return in.finish(PartRow::BottomRail, RailLength(in), in.P(Param::BottomRailWidth));
+    return in.finish(PartRow::BottomRail, RailLength(in), in.P(Param::BottomRail));
 }
 
 PartSize CalcMullion(const CalcContext& context)
 {
     const Inputs in(context);
-    const double length = in.standingHeight() - in.P(Param::TopRailWidth) - in.P(Param::BottomRailWidth);
-    return in.finish(PartRow::Mullion, length, in.P(Param::MullionWidth));
+    const double length = in.standingHeight() - in.P(Param::TopRail) - in.P(Param::BottomRail);
+    return in.finish(PartRow::Mullion, length, in.P(Param::Mullion));
 }
 
 PartSize CalcMidRail(const CalcContext& context, int section, FaceRail kind)
@@ -59,15 +59,15 @@ PartSize CalcMidRail(const CalcContext& context, int section, FaceRail kind)
     const Inputs in(context);
     const double length = in.layout().SectionFaceWidth[static_cast<std::size_t>(section)];
     if (kind == FaceRail::PartitionRail)
-        return in.finish(PartRow::PartitionRail, length, in.P(Param::PartitionRailWidth));
-    return in.finish(PartRow::MidRail, length, in.P(Param::MidRailWidth));
+        return in.finish(PartRow::PartitionRail, length, in.P(Param::PartitionRail));
+    return in.finish(PartRow::MidRail, length, in.P(Param::MidRail));
 }
 
 PartSize CalcDoorMullion(const CalcContext& context, int section, Opening opening)
 {
     const Inputs in(context);
     return in.finish(PartRow::DoorMullion, DoorOpeningHeight(context.layout, section, opening),
-                     in.P(Param::DoorMullionWidth));
+                     in.P(Param::DoorMullion));
 }
 
 } // namespace boxmill

@@ -20,27 +20,27 @@ double& At(std::array<double, kSections>& values, int s)
 // off the face.
 bool OverlaidTop(const LayoutInputs& in)
 {
-    return in.inc(include::Top) && in.opt(Opt::TopButtJoint);
+    return in.inc(IncludeItem::Top) && in.opt(Opt::TopButtJoint);
 }
 
 double FaceOpeningHeight(const LayoutInputs& in)
 {
-    double h = in.p(param::Height);
+    double h = in.p(Param::Height);
     if (in.faceFrame()) {
         if (OverlaidTop(in))
-            h -= in.t(stock::Top);
-        h -= in.p(param::TopRail);
-        h -= in.p(param::BottomRail);
+            h -= in.t(PartRow::Top);
+        h -= in.p(Param::TopRail);
+        h -= in.p(Param::BottomRail);
     } else {
-        if (in.inc(include::Top))
-            h -= in.t(stock::Top);
-        if (in.inc(include::Bottom)) {
-            h -= in.t(stock::Bottom);
-            h -= in.p(param::BottomRail) - in.p(param::BottomSetting) - in.t(stock::Bottom);
+        if (in.inc(IncludeItem::Top))
+            h -= in.t(PartRow::Top);
+        if (in.inc(IncludeItem::Bottom)) {
+            h -= in.t(PartRow::Bottom);
+            h -= in.p(Param::BottomRail) - in.p(Param::BottomOffset) - in.t(PartRow::Bottom);
         }
     }
-    if (in.inc(include::ToeKick))
-        h -= in.p(param::ToeKickHeight);
+    if (in.inc(IncludeItem::ToeKick))
+        h -= in.p(Param::ToeKickHeight);
     return h;
 }
 
@@ -53,7 +53,7 @@ double AfterSeparateDrawers(const LayoutInputs& in, int s, double height)
         return 0.0;
     for (int j = 0; j < in.drawers(s); ++j) {
         height -= in.drawerFace(s, j);
-        height -= in.p(param::MidRail);
+        height -= in.p(Param::MidRail);
     }
     return height < 0.0 ? 0.0 : height;
 }
@@ -62,7 +62,7 @@ double DrawerStack(const LayoutInputs& in, int s)
 {
     double stack = 0.0;
     for (int j = 0; j < in.drawers(s); ++j)
-        stack += in.drawerFace(s, j) + in.p(param::MidRail);
+        stack += in.drawerFace(s, j) + in.p(Param::MidRail);
     return stack;
 }
 
@@ -71,7 +71,7 @@ double DrawerStack(const LayoutInputs& in, int s)
 void OpeningRows(const LayoutInputs& in, int s, LayoutResult& out)
 {
     out.OpeningHeight = FaceOpeningHeight(in);
-    const double rail = in.faceFrame() ? in.p(param::PartitionRail) : in.t(stock::Divider);
+    const double rail = in.faceFrame() ? in.p(Param::PartitionRail) : in.t(PartRow::Partition);
     const double half = (out.OpeningHeight - rail) / 2;
     double& upper = At(out.UpperHeight, s);
     double& lower = At(out.LowerHeight, s);
@@ -112,7 +112,7 @@ void UpperShelfRow(const LayoutInputs& in, int s, LayoutResult& out)
     const int k = in.item(s, SectionItem::PartitionShelves);
     double& spacing = At(out.PartitionShelfSpacing, s);
     if (k > 0) {
-        spacing = (out.UpperHeight.at(static_cast<std::size_t>(s)) - in.t(stock::Shelf) * k) / (k + 1);
+        spacing = (out.UpperHeight.at(static_cast<std::size_t>(s)) - in.t(PartRow::Shelf) * k) / (k + 1);
         out.cell(LayoutRow::UpperShelves, s) = in.text(spacing);
     } else {
         spacing = 0.0;
@@ -127,18 +127,18 @@ void DrawerRows(const LayoutInputs& in, int s, LayoutResult& out)
     const int separate = d - b;
     double& bank = At(out.BankHeight, s);
     if (b > 0) {
-        double h = in.p(param::Height) - in.p(param::TopRail) - in.p(param::BottomRail);
+        double h = in.p(Param::Height) - in.p(Param::TopRail) - in.p(Param::BottomRail);
         if (OverlaidTop(in))
-            h -= in.t(stock::Top);
-        if (in.inc(include::ToeKick))
-            h -= in.p(param::ToeKickHeight);
+            h -= in.t(PartRow::Top);
+        if (in.inc(IncludeItem::ToeKick))
+            h -= in.p(Param::ToeKickHeight);
         if (in.hasPartition(s))
             h = out.LowerHeight.at(static_cast<std::size_t>(s));
         for (int j = 0; j < separate; ++j) {
             h -= in.drawerFace(s, j);
-            h -= in.p(param::MidRail);
+            h -= in.p(Param::MidRail);
         }
-        h -= in.p(param::MidRail) * (b - 1);
+        h -= in.p(Param::MidRail) * (b - 1);
         bank = h / b;
     }
     auto& heights = out.DrawerHeight.at(static_cast<std::size_t>(s));
@@ -161,11 +161,11 @@ void ShelfRow(const LayoutInputs& in, int s, LayoutResult& out)
         out.cell(LayoutRow::Shelves, s).clear();
         return;
     }
-    const double shelves = in.t(stock::Shelf) * k;
+    const double shelves = in.t(PartRow::Shelf) * k;
     const bool partition = in.hasPartition(s);
     double x = (partition ? out.LowerHeight.at(static_cast<std::size_t>(s)) : out.OpeningHeight) - shelves;
     if (!partition && in.drawers(s) > 0 && !in.faceFrame())
-        x = out.OpeningHeight - shelves - in.p(param::TopRail) - in.p(param::BottomRail);
+        x = out.OpeningHeight - shelves - in.p(Param::TopRail) - in.p(Param::BottomRail);
     // A partitioned section's lower opening is already net of its drawers.
     if (!partition)
         x -= DrawerStack(in, s);

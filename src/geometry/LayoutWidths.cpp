@@ -25,16 +25,16 @@ double& At(std::array<double, kSections>& values, int s)
 // there is no face frame.
 double InsideWidth(const LayoutInputs& in, bool lessBlindPanel)
 {
-    double w = in.p(param::Width);
+    double w = in.p(Param::Width);
     if (lessBlindPanel && in.blindCorner())
-        w -= in.p(param::BlindPanel);
+        w -= in.p(Param::BlindPanel);
     if (in.faceFrame()) {
-        w = w - in.p(param::RightStile) - in.p(param::LeftStile);
+        w = w - in.p(Param::RightStile) - in.p(Param::LeftStile);
     } else {
-        if (in.inc(include::LeftSide))
-            w -= in.t(stock::LeftSide);
-        if (in.inc(include::RightSide))
-            w -= in.t(stock::RightSide);
+        if (in.inc(IncludeItem::LeftSide))
+            w -= in.t(PartRow::LeftSide);
+        if (in.inc(IncludeItem::RightSide))
+            w -= in.t(PartRow::RightSide);
     }
     return w;
 }
@@ -43,7 +43,7 @@ double InsideWidth(const LayoutInputs& in, bool lessBlindPanel)
 // behind it gives one neighbour h more and the other h less.
 double AlignWithDividers(const LayoutInputs& in, int s, double w)
 {
-    const double h = (in.p(param::Mullion) - in.t(stock::Divider)) / 2;
+    const double h = (in.p(Param::Mullion) - in.t(PartRow::Partition)) / 2;
     const bool set1 = in.opt(Opt::SetDivider1);
     const bool set2 = in.opt(Opt::SetDivider2);
     const auto leftOfDivider = [&](Opt flushLeft, Opt flushRight) {
@@ -86,7 +86,7 @@ double ShareBlindPanel(const LayoutInputs& in, int s, double w)
     const int n = in.n();
     if (n != 2 && n != 3)
         return w;
-    const double b = in.p(param::BlindPanel) / n;
+    const double b = in.p(Param::BlindPanel) / n;
     const bool right = in.opt(Opt::RightCorner);
     if (n == 2) {
         if (s == 0)
@@ -104,25 +104,25 @@ double ShareBlindPanel(const LayoutInputs& in, int s, double w)
 // the top or carcass rail, which run into the sides by their joints.
 void FirstDividerPositions(const LayoutInputs& in, double w, LayoutResult& out)
 {
-    const double scribe = in.opt(Opt::LeftScribe) ? in.p(param::Scribe) : 0.0;
+    const double scribe = in.opt(Opt::LeftScribe) ? in.p(Param::Scribe) : 0.0;
     double bottom = w;
     if (in.opt(Opt::BottomDado))
-        bottom += in.p(param::BottomDadoDepth);
+        bottom += in.p(Param::BottomAndShelfDado);
     out.DividerPosBottom = bottom - scribe;
 
-    if (in.inc(include::Top)) {
+    if (in.inc(IncludeItem::Top)) {
         if (in.opt(Opt::TopRabbit))
-            out.DividerPosTop = w + in.p(param::TopRabbitDepth) - scribe;
+            out.DividerPosTop = w + in.p(Param::TopRabbit) - scribe;
         else if (in.opt(Opt::TopDado))
-            out.DividerPosTop = w + in.p(param::TopDadoDepth) - scribe;
+            out.DividerPosTop = w + in.p(Param::TopDado) - scribe;
         else if (in.opt(Opt::TopButtJoint))
-            out.DividerPosTop = w + in.t(stock::LeftSide) + in.p(param::TopOverlay) / 2;
+            out.DividerPosTop = w + in.t(PartRow::LeftSide) + in.p(Param::TopOverlayWidth) / 2;
     }
-    if (in.inc(include::CarcassRail)) {
+    if (in.inc(IncludeItem::CarcassRails)) {
         if (in.opt(Opt::CarcassRabbit))
-            out.DividerPosTop = w + in.p(param::CarcassRabbitDepth) - scribe;
+            out.DividerPosTop = w + in.p(Param::CarcassRailRabbit) - scribe;
         else if (in.opt(Opt::CarcassDado))
-            out.DividerPosTop = w + in.p(param::CarcassDadoDepth) - scribe;
+            out.DividerPosTop = w + in.p(Param::CarcassRailDado) - scribe;
         else if (in.opt(Opt::CarcassButt)) // butted, it starts where the carcass opening does
             out.DividerPosTop = w - scribe;
     }
@@ -133,23 +133,23 @@ void FirstDividerPositions(const LayoutInputs& in, double w, LayoutResult& out)
 void FaceWidth(const LayoutInputs& in, int s, LayoutResult& out)
 {
     // Between the stiles, whether or not the face frame is cut.
-    double w = in.p(param::Width);
+    double w = in.p(Param::Width);
     if (in.blindCorner())
-        w -= in.p(param::BlindPanel);
-    w = w - in.p(param::RightStile) - in.p(param::LeftStile);
-    const bool mullions = in.inc(include::Mullions);
+        w -= in.p(Param::BlindPanel);
+    w = w - in.p(Param::RightStile) - in.p(Param::LeftStile);
+    const bool mullions = in.inc(IncludeItem::Mullions);
     switch (in.n()) {
     case 1:
         At(out.SectionFaceWidth, s) = w;
         return;
     case 2:
         if (mullions)
-            w -= in.p(param::Mullion);
+            w -= in.p(Param::Mullion);
         w *= 0.5;
         break;
     case 3:
         if (mullions)
-            w -= 2 * in.p(param::Mullion);
+            w -= 2 * in.p(Param::Mullion);
         w = Third(w);
         break;
     default:
@@ -173,15 +173,15 @@ void CarcassWidthAndDividers(const LayoutInputs& in, int s, LayoutResult& out)
     if (n < 1)
         return;
     const bool faceFrame = in.faceFrame();
-    const double member = faceFrame ? in.p(param::Mullion) : in.t(stock::Divider);
+    const double member = faceFrame ? in.p(Param::Mullion) : in.t(PartRow::Partition);
     double w = (InsideWidth(in, false) - member * (n - 1)) / n;
 
     if (faceFrame) {
         // The stiles and mullions are wider than the sides and dividers
         // behind them; their overhang belongs to the carcass opening.
-        const double leftOverhang = in.p(param::LeftStile) - in.t(stock::LeftSide);
-        const double rightOverhang = in.p(param::RightStile) - in.t(stock::RightSide);
-        const double mullionOverhang = in.p(param::Mullion) - in.t(stock::Divider);
+        const double leftOverhang = in.p(Param::LeftStile) - in.t(PartRow::LeftSide);
+        const double rightOverhang = in.p(Param::RightStile) - in.t(PartRow::RightSide);
+        const double mullionOverhang = in.p(Param::Mullion) - in.t(PartRow::Partition);
         if (n == 1)
             w = w + leftOverhang + rightOverhang;
         else if (n == 2)
@@ -195,7 +195,7 @@ void CarcassWidthAndDividers(const LayoutInputs& in, int s, LayoutResult& out)
     if (s == 0 && (n == 2 || n == 3))
         FirstDividerPositions(in, w, out);
     if (s == 1 && n == 3) {
-        const double pastFirst = in.t(stock::Divider) + w;
+        const double pastFirst = in.t(PartRow::Partition) + w;
         out.Divider2PosBottom = out.DividerPosBottom + pastFirst;
         out.Divider2PosTop = out.DividerPosTop + pastFirst;
     }
@@ -205,8 +205,8 @@ void WidthRow(const LayoutInputs& in, int s, LayoutResult& out)
 {
     double w = InsideWidth(in, true);
     const bool faceFrame = in.faceFrame();
-    const double mullion = in.p(param::Mullion);
-    const double divider = in.t(stock::Divider);
+    const double mullion = in.p(Param::Mullion);
+    const double divider = in.t(PartRow::Partition);
     switch (in.n()) {
     case 1:
         At(out.SectionNominalWidth, s) = w;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MullionOffset.h"
 
-#include "LayoutInputs.h"
 #include "LayoutResult.h"
+#include "core/CabinetModel.h"
+#include "core/ParameterIndex.h"
 
 namespace boxmill {
 
@@ -12,7 +13,7 @@ void ApplyMullionOffset(const CabinetModel& model, int section, LayoutResult& la
         return;
     const auto at = [](int s) { return static_cast<std::size_t>(s); };
     auto& shift = layout.MullionShift;
-    const double wanted = model.param(layout::param::FirstSectionWidth + section);
+    const double wanted = model.param(Param::FirstSectionWidth + section);
     const int n = model.sectionCount;
 
     if (n == 2) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PartitionOffset.h"
 
-#include "LayoutInputs.h"
 #include "LayoutResult.h"
+#include "core/CabinetModel.h"
+#include "core/ParameterIndex.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +25,7 @@ void ApplyPartitionOffset(CabinetModel& model, int section, SectionItem directio
     if (section < 0 || section >= kSections || model.sectionItem(section, direction) == 0)
         return;
     const auto s = static_cast<std::size_t>(section);
-    const double wanted = model.param(layout::param::FirstPartitionOpening + section);
+    const double wanted = model.param(Param::FirstPartitionOpening + section);
     // Only the distance is taken from the parameter; the item says which way.
     // A wanted height equal to the centred one centres the partition.
     double shift = std::fabs(wanted - layout.PartitionNominal[s]);

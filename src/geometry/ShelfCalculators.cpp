@@ -32,9 +32,9 @@ double RunWidth(const Inputs& in, ShelfRun run)
         return in.layout().SectionCarcassWidth[static_cast<std::size_t>(run.first)];
 
     double whole = in.P(Param::Width);
-    if (in.has(Inc::LeftSide))
+    if (in.has(IncludeItem::LeftSide))
         whole -= in.T(PartRow::LeftSide);
-    if (in.has(Inc::RightSide))
+    if (in.has(IncludeItem::RightSide))
         whole -= in.T(PartRow::RightSide);
     if (run.first == 0 && run.last == in.sectionCount() - 1)
         return whole;
@@ -82,17 +82,17 @@ std::optional<PartSize> CalcShelf(const CalcContext& context, int section, Shelf
     // Only the outer sides are scribed.
     const double w = RunWidth(in, run) - in.scribes(run.first == 0, run.last == in.sectionCount() - 1);
     if (kind == ShelfKind::Partition) {
-        const double dadoes = in.option(O::PartitionDadoes) ? 2.0 * in.P(Param::PartitionDadoDepth) : 0.0;
+        const double dadoes = in.option(O::PartitionDadoes) ? 2.0 * in.P(Param::PartitionDado) : 0.0;
         return in.finish(PartRow::Partition, w + dadoes, in.clearDepth());
     }
     double length = w;
     double depth = in.clearDepth();
     if (in.adjustableShelves()) {
         // Loose shelves on pins need room to be put in and taken out.
-        length -= in.P(Param::AdjustableShelfLengthAllowance);
-        depth -= in.P(Param::AdjustableShelfDepthAllowance);
+        length -= in.P(Param::ShelfLengthAllowance);
+        depth -= in.P(Param::ShelfDepthAllowance);
     } else if (in.option(O::ShelveDadoes)) {
-        length += 2.0 * in.P(Param::BottomDadoDepth);
+        length += 2.0 * in.P(Param::BottomAndShelfDado);
     }
     return in.finish(PartRow::Shelf, length, depth);
 }

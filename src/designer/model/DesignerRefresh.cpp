@@ -5,6 +5,7 @@
 #include "DesignerWindow.h"
 #include "FaceDrawing.h"
 #include "core/CabinetModel.h"
+#include "core/ParameterIndex.h"
 #include "geometry/Layout.h"
 
 namespace boxmill {
@@ -13,8 +14,8 @@ DesignerView RefreshDesigner(CabinetModel& model, LayoutResult& layout, Designer
 {
     model.rebuildDrawingUnits();
     DesignerView view;
-    view.windowWidth = DesignerWindowWidth(model.paramUnits[1], currentWidth);
-    view.windowHeight = DesignerWindowHeight(model.paramUnits[0]);
+    view.windowWidth = DesignerWindowWidth(model.paramUnits[Param::Width], currentWidth);
+    view.windowHeight = DesignerWindowHeight(model.paramUnits[Param::Height]);
     RecalculateLayout(model, layout);
     // After the recalculation, so that the section height is the one drawn.
     view.statusTexts = DesignerStatusTexts(model, layout);

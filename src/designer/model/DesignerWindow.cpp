@@ -3,6 +3,7 @@
 
 #include "FaceDrawing.h"
 #include "core/CabinetModel.h"
+#include "core/ParameterIndex.h"
 #include "geometry/LayoutResult.h"
 
 #include <algorithm>
@@ -40,9 +41,9 @@ int DesignerWindowHeight(int drawingHeight)
 std::array<std::string, 4> DesignerStatusTexts(const CabinetModel& model, const LayoutResult& layout)
 {
     return {
-        "Height: " + FormatMeasure(model.param(0), model.units),
-        "Width: " + FormatMeasure(model.param(1), model.units),
-        "Depth: " + FormatMeasure(model.param(2), model.units),
+        "Height: " + FormatMeasure(model.param(Param::Height), model.units),
+        "Width: " + FormatMeasure(model.param(Param::Width), model.units),
+        "Depth: " + FormatMeasure(model.param(Param::Depth), model.units),
         "Section Height: " + FormatMeasure(layout.OpeningHeight, model.units),
     };
 }

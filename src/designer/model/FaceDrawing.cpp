@@ -21,24 +21,24 @@ FaceDrawer::FaceDrawer(CabinetModel& model, LayoutResult& layout, DesignerState&
 
 int FaceDrawer::doorMullionWidth() const
 {
-    if (inc(include::DoorMullions))
-        return u(param::DoorMullion);
+    if (inc(IncludeItem::DoorMullions))
+        return u(Param::DoorMullion);
     if (opt(Opt::DoorInset))
-        return u(param::DoorGap);
-    return 2 * u(param::DoorOverlay) + u(param::DoorGap);
+        return u(Param::DoorGap);
+    return 2 * u(Param::DoorOverlay) + u(Param::DoorGap);
 }
 
 void FaceDrawer::layoutShell()
 {
     const int x0 = kFaceOriginX;
     const int y0 = kFaceOriginY;
-    const int H = u(param::Height);
-    const int W = u(param::Width);
-    const bool toeKick = inc(include::ToeKick);
-    const int kick = toeKick ? u(param::ToeKickHeight) : 0;
+    const int H = u(Param::Height);
+    const int W = u(Param::Width);
+    const bool toeKick = inc(IncludeItem::ToeKick);
+    const int kick = toeKick ? u(Param::ToeKickHeight) : 0;
     const bool detachedBase = recordFlag(RecordOffset::DetachedBase);
-    const int topStock = k(stock::Top);
-    const int bottomStock = k(stock::Bottom);
+    const int topStock = k(PartRow::Top);
+    const int bottomStock = k(PartRow::Bottom);
     const int leftStock = leftSideStock();
     const int rightStock = rightSideStock();
     const int frameTop = y0 + overlayTopStock();
@@ -47,33 +47,33 @@ void FaceDrawer::layoutShell()
     if (opt(Opt::TopButtJoint))
         place(top, x0, y0, W, topStock);
     else
-        place(top, x0 + k(stock::LeftSide), y0 + (opt(Opt::TopDado) ? u(param::DadoDepth) : 0),
-              W - k(stock::LeftSide) - k(stock::RightSide), topStock);
-    top.visible = inc(include::Top);
+        place(top, x0 + k(PartRow::LeftSide), y0 + (opt(Opt::TopDado) ? u(Param::TopAndRailSetdown) : 0),
+              W - k(PartRow::LeftSide) - k(PartRow::RightSide), topStock);
+    top.visible = inc(IncludeItem::Top);
 
     // A detached base is a box of its own under the sides.
     const int sideHeight = H - (toeKick && detachedBase ? kick : 0) - overlayTopStock();
     Shape& leftSide = at(LeftSide);
-    place(leftSide, x0, frameTop, k(stock::LeftSide), sideHeight);
-    leftSide.visible = inc(include::LeftSide);
+    place(leftSide, x0, frameTop, k(PartRow::LeftSide), sideHeight);
+    leftSide.visible = inc(IncludeItem::LeftSide);
     Shape& rightSide = at(RightSide);
-    place(rightSide, x0 + W - k(stock::RightSide), frameTop, k(stock::RightSide), sideHeight);
-    rightSide.visible = inc(include::RightSide);
+    place(rightSide, x0 + W - k(PartRow::RightSide), frameTop, k(PartRow::RightSide), sideHeight);
+    rightSide.visible = inc(IncludeItem::RightSide);
 
-    const int bottomRail = u(param::BottomRail);
-    const int bottomOffset = u(param::BottomOffset);
+    const int bottomRail = u(Param::BottomRail);
+    const int bottomOffset = u(Param::BottomOffset);
     Shape& bottom = at(Bottom);
     int bottomTop = y0 + H - bottomStock;
     if (toeKick) {
         bottomTop = y0 + H + bottomOffset - kick - bottomRail;
-    } else if (inc(include::FaceFrame)) {
+    } else if (inc(IncludeItem::FaceFrame)) {
         if (bottomRail >= bottomOffset + bottomStock)
             bottomTop = y0 + H + bottomOffset - bottomRail;
-        if (!inc(include::Bottom))
+        if (!inc(IncludeItem::Bottom))
             bottomTop += 2;
     }
     place(bottom, x0 + leftStock, bottomTop, W - leftStock - rightStock, bottomStock);
-    bottom.visible = inc(include::Bottom);
+    bottom.visible = inc(IncludeItem::Bottom);
 
     Shape& toeKickShape = at(ToeKick);
     Shape& recess = at(ToeKick2);
@@ -90,10 +90,10 @@ void FaceDrawer::layoutShell()
         seam.visible = true;
     }
 
-    const bool faceFrame = inc(include::FaceFrame);
+    const bool faceFrame = inc(IncludeItem::FaceFrame);
     const int stileHeight = H - kick - overlayTopStock();
-    const int leftStileWidth = u(param::LeftStile);
-    const int rightStileWidth = u(param::RightStile);
+    const int leftStileWidth = u(Param::LeftStile);
+    const int rightStileWidth = u(Param::RightStile);
     Shape& leftStile = at(LeftStile);
     place(leftStile, x0, frameTop, leftStileWidth, stileHeight);
     Shape& rightStile = at(RightStile);
@@ -101,14 +101,14 @@ void FaceDrawer::layoutShell()
     // The rails overlap each stile by one unit so that no seam shows.
     const int railWidth = W - leftStileWidth - rightStileWidth + 2;
     Shape& topRail = at(TopRail);
-    place(topRail, x0 + leftStileWidth - 1, frameTop, railWidth, u(param::TopRail));
+    place(topRail, x0 + leftStileWidth - 1, frameTop, railWidth, u(Param::TopRail));
     Shape& bottomRailShape = at(BottomRail);
     place(bottomRailShape, x0 + leftStileWidth - 1, y0 + H - kick - bottomRail, railWidth, bottomRail);
     for (Shape* member : {&leftStile, &rightStile, &topRail, &bottomRailShape})
         member->visible = faceFrame;
 
     if (recordFlag(RecordOffset::BlindCorner)) {
-        const int blind = u(param::BlindPanel);
+        const int blind = u(Param::BlindPanel);
         topRail.width -= blind;
         bottomRailShape.width -= blind;
         if (opt(Opt::RightCorner)) {
@@ -121,32 +121,32 @@ void FaceDrawer::layoutShell()
     }
 
     Shape& carcassRail = at(CarcassRail);
-    place(carcassRail, x0 + leftStock, y0 + (opt(Opt::CarcassDado) ? u(param::DadoDepth) : 0),
-          W - leftStock - rightStock, k(stock::CarcassRail));
-    carcassRail.visible = inc(include::CarcassRail);
+    place(carcassRail, x0 + leftStock, y0 + (opt(Opt::CarcassDado) ? u(Param::TopAndRailSetdown) : 0),
+          W - leftStock - rightStock, k(PartRow::CarcassRail));
+    carcassRail.visible = inc(IncludeItem::CarcassRails);
 
     // A panel fitted between the sides hangs under the top, or under the
     // carcass rail of a cabinet without a top, and stands on the bottom.
     int underTop = y0;
-    if (inc(include::Top))
+    if (inc(IncludeItem::Top))
         underTop = top.top + top.height;
-    else if (inc(include::CarcassRail))
+    else if (inc(IncludeItem::CarcassRails))
         underTop = carcassRail.top + carcassRail.height;
     Shape& back = at(Back);
     if (opt(Opt::BackInside)) {
         place(back, x0 + leftStock, underTop, W - leftStock - rightStock, bottom.top - underTop);
     } else {
         int backTop = y0;
-        if (inc(include::Top))
+        if (inc(IncludeItem::Top))
             backTop = top.top;
-        else if (inc(include::CarcassRail))
+        else if (inc(IncludeItem::CarcassRails))
             backTop = carcassRail.top;
         place(back, x0, backTop, W, bottom.top + bottom.height - backTop);
     }
-    back.visible = inc(include::Back);
+    back.visible = inc(IncludeItem::Back);
     Shape& front = at(Front);
     place(front, x0 + leftStock, underTop, W - leftStock - rightStock, bottom.top - underTop);
-    front.visible = inc(include::Front);
+    front.visible = inc(IncludeItem::Front);
 }
 
 } // namespace face

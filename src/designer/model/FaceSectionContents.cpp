@@ -38,16 +38,16 @@ void FaceDrawer::drawSection(int s)
     // are not drawn) and moved by the distance its items record.
     const bool partition = item(s, SectionItem::Partition) != 0;
     const Shape& mullion = at(Mullion1);
-    const int railHeight = u(param::PartitionRail);
+    const int railHeight = u(Param::PartitionRail);
     const int railTop = mullion.top + mullion.height / 2 - railHeight / 2 - item(s, SectionItem::PartitionAbove) +
                         item(s, SectionItem::PartitionBelow);
     Shape& rail = at(PartitionRail(s));
     place(rail, left - 1, railTop, right - left + 2, railHeight);
-    rail.visible = partition && inc(include::PartitionRails);
+    rail.visible = partition && inc(IncludeItem::PartitionRails);
     const ShelfSpan span = shelfSpan(s);
     Shape& board = at(Partition(s));
-    place(board, span.left, railTop, span.right - span.left, k(stock::Partition));
-    board.visible = partition && inc(include::Partitions);
+    place(board, span.left, railTop, span.right - span.left, k(PartRow::Partition));
+    board.visible = partition && inc(IncludeItem::Partitions);
 
     const int topRailBottom = topRail.top + topRail.height;
     const Opening main{left, right - left, partition ? railTop + railHeight : topRailBottom, bottomRail.top};
@@ -63,12 +63,12 @@ void FaceDrawer::drawSection(int s)
     // Without the face member that closes the opening above, the shelves
     // are spaced from the carcass part that does.
     int underTop = kFaceOriginY;
-    if (inc(include::Top))
-        underTop += k(stock::Top) + (opt(Opt::TopDado) ? u(param::DadoDepth) : 0);
+    if (inc(IncludeItem::Top))
+        underTop += k(PartRow::Top) + (opt(Opt::TopDado) ? u(Param::TopAndRailSetdown) : 0);
     if (!drawers) {
-        if (partition && !inc(include::PartitionRails))
-            shelfTop = board.top + 2 * k(stock::Partition);
-        else if (!partition && !inc(include::FaceFrame))
+        if (partition && !inc(IncludeItem::PartitionRails))
+            shelfTop = board.top + 2 * k(PartRow::Partition);
+        else if (!partition && !inc(IncludeItem::FaceFrame))
             shelfTop = underTop;
     }
     const int shelves = std::clamp(item(s, SectionItem::Shelves), 0, kMaxShelves);
@@ -79,14 +79,14 @@ void FaceDrawer::drawSection(int s)
     if (!partition)
         return;
     const int upperShelves = std::clamp(item(s, SectionItem::PartitionShelves), 0, kMaxShelves);
-    drawShelves(s, true, upperShelves, inc(include::FaceFrame) ? upper.top : underTop,
+    drawShelves(s, true, upperShelves, inc(IncludeItem::FaceFrame) ? upper.top : underTop,
                 static_cast<double>(upper.height()) / (upperShelves + 1));
     if (opt(Opt::ExtraPartition) && drawers) {
         // The second panel of a double partition lies on the first mid rail
         // and is drawn with the section's fourth shelf.
         Shape& extra = at(Shelf(s, false, kMaxShelves - 1));
-        place(extra, span.left, at(MidRail(s, 0)).top, span.right - span.left, k(stock::Partition));
-        extra.visible = inc(include::Partitions);
+        place(extra, span.left, at(MidRail(s, 0)).top, span.right - span.left, k(PartRow::Partition));
+        extra.visible = inc(IncludeItem::Partitions);
     }
     drawDoors(s, true, item(s, SectionItem::PartitionDoors), upper, upper.top);
 }
@@ -94,7 +94,7 @@ void FaceDrawer::drawSection(int s)
 FaceDrawer::ShelfSpan FaceDrawer::shelfSpan(int s) const
 {
     // A side that is not drawn leaves the cabinet's outer edge as the end.
-    ShelfSpan span{kFaceOriginX + leftSideStock(), kFaceOriginX + u(param::Width) - rightSideStock()};
+    ShelfSpan span{kFaceOriginX + leftSideStock(), kFaceOriginX + u(Param::Width) - rightSideStock()};
     const auto dividerSet = [&](int d) { return opt(d == 0 ? Opt::SetDivider1 : Opt::SetDivider2); };
     // Where no divider is set the shelves run on through its place.
     if (s > 0) {
@@ -116,34 +116,33 @@ int FaceDrawer::drawDrawers(int s, const Opening& main)
     // again) is not in use: the layout sizes those drawers by their own
     // heights, and so are they drawn.
     const bool banked = ApplyBankRule(m_model, s);
-    const int midRail = u(param::MidRail);
-    const int firstFace = param::FirstDrawerFace + kMaxDrawers * s;
+    const int midRail = u(Param::MidRail);
 
     int bankHeight = 0;
     if (banked) {
         int rest = main.height();
         for (int j = 0; j < count - banks; ++j)
-            rest -= u(firstFace + j) + midRail;
+            rest -= u(Param::DrawerFace(s, j)) + midRail;
         rest -= midRail * (banks - 1);
         bankHeight = rest / banks;
     }
 
     const bool inset = opt(Opt::FaceInset);
-    const int gap = u(param::FaceInsetGap);
-    const int overlay = u(param::FaceOverlay);
+    const int gap = u(Param::FaceInsetGap);
+    const int overlay = u(Param::FaceOverlay);
     int stack = main.top;
     for (int j = 0; j < count; ++j) {
-        const int height = banked && j >= count - banks ? bankHeight : u(firstFace + j);
+        const int height = banked && j >= count - banks ? bankHeight : u(Param::DrawerFace(s, j));
         Shape& rail = at(MidRail(s, j));
         place(rail, main.left - 1, stack + height, main.width + 2, midRail);
         // The last banked drawer closes on the bottom rail.
-        rail.visible = inc(include::MidRails) && !(banked && j == count - 1);
+        rail.visible = inc(IncludeItem::MidRails) && !(banked && j == count - 1);
         Shape& face = at(DrawerFace(s, j));
         if (inset)
             place(face, main.left + gap, stack + gap, main.width - 2 * gap, height - 2 * gap + 1);
         else
             place(face, main.left - overlay, stack - overlay, main.width + 2 * overlay, height + 2 * overlay);
-        face.visible = inc(include::DrawerFaces) && recordFlag(RecordOffset::FaceEnabled + kMaxDrawers * s + j);
+        face.visible = inc(IncludeItem::DrawerFaces) && recordFlag(RecordOffset::FaceEnabled + kMaxDrawers * s + j);
         stack += height + midRail;
     }
     return stack;
@@ -161,22 +160,22 @@ void FaceDrawer::drawDoors(int s, bool upper, int count, const Opening& opening,
     if (count == 2) {
         const int mullionWidth = doorMullionWidth();
         place(mullion, opening.left + (w - mullionWidth) / 2, regionTop - 1, mullionWidth, regionHeight + 2);
-        mullion.visible = inc(include::DoorMullions);
+        mullion.visible = inc(IncludeItem::DoorMullions);
         shares[0] = (w - mullionWidth) / 2;
         // An odd opening gives its spare unit to the second door.
         shares[1] = shares[0] + (w % 2 != 0 ? 1 : 0);
     }
 
     const bool inset = opt(Opt::DoorInset);
-    const int gap = u(param::DoorInsetGap);
-    const int overlay = u(param::DoorOverlay);
-    const bool panels = inc(include::DoorPanels) && recordFlag(RecordOffset::PanelEnabled + 2 * s + (upper ? 1 : 0));
-    const bool frames = inc(include::DoorFrames);
-    const int leftStile = u(param::DoorLeftStile);
-    const int rightStile = u(param::DoorRightStile);
+    const int gap = u(Param::DoorInsetGap);
+    const int overlay = u(Param::DoorOverlay);
+    const bool panels = inc(IncludeItem::DoorPanels) && recordFlag(RecordOffset::PanelEnabled + 2 * s + (upper ? 1 : 0));
+    const bool frames = inc(IncludeItem::DoorFrames);
+    const int leftStile = u(Param::DoorLeftStile);
+    const int rightStile = u(Param::DoorRightStile);
     // Inset doors keep a gap all round, except towards a gap that already
     // stands for the missing door mullion.
-    const int insetWidthLoss = inc(include::DoorMullions) ? 2 * gap : gap;
+    const int insetWidthLoss = inc(IncludeItem::DoorMullions) ? 2 * gap : gap;
     for (int d = 0; d < count; ++d) {
         const int inner = d == 0 ? opening.left : mullion.left + mullion.width;
         const int share = shares[static_cast<std::size_t>(d)];
@@ -193,10 +192,10 @@ void FaceDrawer::drawDoors(int s, bool upper, int count, const Opening& opening,
         Shape& right = at(Door(s, upper, d, RightStileOfDoor));
         place(right, door.left + door.width - rightStile, door.top, rightStile, door.height);
         Shape& top = at(Door(s, upper, d, TopRailOfDoor));
-        place(top, door.left + leftStile - 1, door.top, betweenStiles, u(param::DoorTopRail));
+        place(top, door.left + leftStile - 1, door.top, betweenStiles, u(Param::DoorTopRail));
         Shape& bottom = at(Door(s, upper, d, BottomRailOfDoor));
-        place(bottom, door.left + leftStile - 1, door.top + door.height - u(param::DoorBottomRail), betweenStiles,
-              u(param::DoorBottomRail));
+        place(bottom, door.left + leftStile - 1, door.top + door.height - u(Param::DoorBottomRail), betweenStiles,
+              u(Param::DoorBottomRail));
         for (Shape* part : {&left, &right, &top, &bottom})
             part->visible = frames;
         drawDoorMidRail(s, upper, d);
@@ -213,14 +212,14 @@ void FaceDrawer::drawDoorMidRail(int s, bool upper, int d)
     const bool horizontal = item(s, upper ? SectionItem::HorizontalP : SectionItem::Horizontal) != 0;
     // The upper doors' panels are cut with their own offset; the rail is
     // drawn where those panels meet.
-    const int offset = offsetSet ? u(upper ? param::UpperPanelOffset : param::LowerPanelOffset) : 0;
+    const int offset = offsetSet ? u(upper ? Param::UpperPanelOffset : Param::LowerPanelOffset) : 0;
 
     const Shape& door = at(Door(s, upper, d, Panel));
-    const int leftStile = u(param::DoorLeftStile);
-    const int rightStile = u(param::DoorRightStile);
-    const int topRail = u(param::DoorTopRail);
-    const int bottomRail = u(param::DoorBottomRail);
-    const int width = u(param::DoorMidRail);
+    const int leftStile = u(Param::DoorLeftStile);
+    const int rightStile = u(Param::DoorRightStile);
+    const int topRail = u(Param::DoorTopRail);
+    const int bottomRail = u(Param::DoorBottomRail);
+    const int width = u(Param::DoorMidRail);
     Shape& rail = at(Door(s, upper, d, MidRailOfDoor));
     if (horizontal) {
         // Across the door, midway between the top and bottom rails; an
@@ -235,7 +234,7 @@ void FaceDrawer::drawDoorMidRail(int s, bool upper, int d)
         const int left = door.left + leftStile + inner / 2 - width / 2 + (negative ? -offset : offset);
         place(rail, left, door.top + topRail - 1, width, door.height - topRail - bottomRail + 2);
     }
-    rail.visible = inc(include::DoorFrames);
+    rail.visible = inc(IncludeItem::DoorFrames);
 }
 
 void FaceDrawer::drawShelves(int s, bool upper, int count, int regionTop, double spacing)
@@ -244,8 +243,8 @@ void FaceDrawer::drawShelves(int s, bool upper, int count, int regionTop, double
     for (int i = 0; i < count; ++i) {
         Shape& shelf = at(Shelf(s, upper, i));
         const int top = static_cast<int>(std::lrint(regionTop + (i + 1) * spacing - 1));
-        place(shelf, span.left, top, span.right - span.left, k(stock::Shelf));
-        shelf.visible = inc(include::Shelves);
+        place(shelf, span.left, top, span.right - span.left, k(PartRow::Shelf));
+        shelf.visible = inc(IncludeItem::Shelves);
     }
 }
 

@@ -43,16 +43,16 @@ void FaceDrawer::placeMullions()
     const int inner = leftStile.left + leftStile.width;
     // The sections share the frame opening equally, mullions included.
     const double share = static_cast<double>(rightStile.left - inner) / m_sections;
-    const int width = u(param::Mullion);
+    const int width = u(Param::Mullion);
     const int half = width / 2;
 
-    int height = u(param::Height) - u(param::TopRail) - u(param::BottomRail) + 2;
-    if (inc(include::ToeKick))
-        height -= u(param::ToeKickHeight);
-    else if (u(param::BottomOffset) + k(stock::Bottom) > u(param::BottomRail))
+    int height = u(Param::Height) - u(Param::TopRail) - u(Param::BottomRail) + 2;
+    if (inc(IncludeItem::ToeKick))
+        height -= u(Param::ToeKickHeight);
+    else if (u(Param::BottomOffset) + k(PartRow::Bottom) > u(Param::BottomRail))
         height -= 1;
     height -= overlayTopStock();
-    const int top = topRail.top + u(param::TopRail) - 1;
+    const int top = topRail.top + u(Param::TopRail) - 1;
 
     // The middle one of three sections gives a whole mullion's width to its
     // neighbours' half each; its mullions stand one unit further out to
@@ -60,10 +60,10 @@ void FaceDrawer::placeMullions()
     const int outward = m_sections == 3 ? 1 : 0;
     Shape& first = at(Mullion1);
     place(first, Nearest(inner + share - half) - outward, top, width, height);
-    first.visible = m_sections >= 2 && inc(include::Mullions);
+    first.visible = m_sections >= 2 && inc(IncludeItem::Mullions);
     Shape& second = at(Mullion2);
     place(second, Nearest(inner + 2 * share - half) + outward, top, width, height);
-    second.visible = m_sections == 3 && inc(include::Mullions);
+    second.visible = m_sections == 3 && inc(IncludeItem::Mullions);
 }
 
 void FaceDrawer::clearRemovedSections()
@@ -79,8 +79,8 @@ void FaceDrawer::placeBlindPanel()
     const Shape& leftStile = at(LeftStile);
     const Shape& rightStile = at(RightStile);
     Shape& panel = at(BlindPanel);
-    const int left = opt(Opt::RightCorner) ? rightStile.left + u(param::RightStile) - 1 : kFaceOriginX;
-    place(panel, left, rightStile.top, u(param::BlindPanel) + 1, leftStile.height);
+    const int left = opt(Opt::RightCorner) ? rightStile.left + u(Param::RightStile) - 1 : kFaceOriginX;
+    place(panel, left, rightStile.top, u(Param::BlindPanel) + 1, leftStile.height);
     panel.visible = recordFlag(RecordOffset::BlindCorner);
 }
 
@@ -133,10 +133,10 @@ void FaceDrawer::placeDividers()
     const Shape& top = at(CabinetTop);
     const Shape& carcassRail = at(CarcassRail);
     // A notched divider reaches past the carcass rail up to the top.
-    const int upper = inc(include::CarcassRail) && !opt(Opt::NotchedDivider) ? carcassRail.top + carcassRail.height
+    const int upper = inc(IncludeItem::CarcassRails) && !opt(Opt::NotchedDivider) ? carcassRail.top + carcassRail.height
                                                                               : top.top + top.height;
     const int lower = at(Bottom).top;
-    const int width = k(stock::Partition);
+    const int width = k(PartRow::Partition);
 
     struct Placement {
         Opt set, center, flushLeft;

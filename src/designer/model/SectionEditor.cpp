@@ -16,9 +16,6 @@ namespace boxmill {
 
 namespace {
 
-constexpr int kFirstSectionWidthParameter = 70;
-constexpr int kFirstPartitionOpeningParameter = 32;
-
 int ShownSectionIndex(const DesignerState& state)
 {
     return std::clamp(state.shownSection, 1, kSections) - 1;
@@ -34,12 +31,12 @@ std::string MullionOffsetLimitMessage(int sectionCount)
 
 int MullionOffsetParameter(const DesignerState& state)
 {
-    return kFirstSectionWidthParameter + ShownSectionIndex(state);
+    return Param::FirstSectionWidth + ShownSectionIndex(state);
 }
 
 int PartitionOffsetParameter(const DesignerState& state)
 {
-    return kFirstPartitionOpeningParameter + ShownSectionIndex(state);
+    return Param::FirstPartitionOpening + ShownSectionIndex(state);
 }
 
 SectionEditor::SectionEditor(CabinetModel& model, LayoutResult& layout, Prompter& prompter, DesignerState& state)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DesignerState.h"
+#include "core/ParameterIndex.h"
 
 #include <optional>
 #include <string>
@@ -52,7 +53,7 @@ std::string MullionOffsetLimitMessage(int sectionCount);
 // height (Size Cabinet).
 int MullionOffsetParameter(const DesignerState& state);
 int PartitionOffsetParameter(const DesignerState& state);
-inline constexpr int kSizeCabinetParameter = 0;
+inline constexpr int kSizeCabinetParameter = Param::Height;
 
 // The section editing commands of the designer. Each acts on the shown
 // section of `state`, changes the cabinet record, recalculates the layout
