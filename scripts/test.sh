@@ -15,5 +15,6 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DBOXMILL_SANITIZE=ON >/de
 cmake --build "$build" -j"$jobs"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export UBSAN_OPTIONS=print_stacktrace=1
 ctest --test-dir "$build" --output-on-failure --no-tests=error -j"$jobs"

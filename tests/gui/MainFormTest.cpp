@@ -2,6 +2,7 @@
 #include "GuiFixture.h"
 
 #include "app/CabinetStylePanel.h"
+#include "app/DisplayCheck.h"
 #include "app/DimensionSettingsPanel.h"
 #include "app/IncludePartsPanel.h"
 #include "app/SectionalAreaPanel.h"
@@ -163,6 +164,35 @@ private slots:
         window->openCabinetLibrary();
         QCOMPARE(m_fixture->session->model.param(1), 20.0);
         QVERIFY(m_fixture->session->model.modified);
+    }
+
+    void openWithAModifiedCabinetSavesItFirstOnOk()
+    {
+        auto* window = m_fixture->window.get();
+        const auto kept = m_fixture->folder.path() / "Base" / "Kept.cab";
+        enterWidth("28");
+        m_fixture->dialogs.choices = {kept};
+        window->saveCabinetAs();
+        enterWidth("29");
+        m_fixture->prompter.answers = {true};
+        const auto edited = m_fixture->folder.path() / "Base" / "Edited.cab";
+        m_fixture->dialogs.choices = {edited, kept};
+        window->openCabinetLibrary();
+        QCOMPARE(m_fixture->prompter.asked.back().text, std::string("Save cabinet before opening another?"));
+        QVERIFY(std::filesystem::exists(edited));
+        QCOMPARE(m_fixture->session->model.param(1), 28.0);
+        QVERIFY(!m_fixture->session->model.modified);
+        QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Kept.cab"));
+    }
+
+    void displayCheckRefusesOnlyHugeFontScales()
+    {
+        QVERIFY(DisplaySupported(96, 1));    // an ordinary desktop, Xvfb
+        QVERIFY(DisplaySupported(192, 2));   // a high-resolution screen scaled by two
+        QVERIFY(DisplaySupported(144, 1.5)); // scaled by one and a half
+        QVERIFY(DisplaySupported(120, 1));   // "large fonts" of the old days still fit
+        QVERIFY(!DisplaySupported(300, 1));  // text three times the drawing's size
+        QVERIFY(DisplaySupported(0, 0));     // a platform that reports nothing
     }
 
     void exitWithoutChangesAsksOnlyToExit()
