@@ -40,10 +40,6 @@ void SessionController::announceCabinetFileChanged()
     emit cabinetFileChanged();
 }
 
-} // namespace boxmill
-
-namespace boxmill {
-
 void SessionController::announceLayoutChanged()
 {
     emit layoutChanged();

@@ -21,12 +21,21 @@ namespace {
 
 QFont ListingFont()
 {
-    // Courier New where it is installed, the system's fixed-pitch font
-    // elsewhere: what matters is that every character is equally wide.
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(font).fixedPitch())
+    // Courier New where it is installed, another fixed-pitch font elsewhere:
+    // what matters is that every character is equally wide.
+    QFont font;
+    const QStringList candidates = {QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"),
+                                    QStringLiteral("Liberation Mono"), QStringLiteral("Noto Mono")};
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : candidates)
+        if (installed.contains(family) && QFontDatabase::isFixedPitch(family)) {
+            font.setFamily(family);
+            break;
+        }
+    if (font.family().isEmpty() || !QFontDatabase::isFixedPitch(font.family()))
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
     font.setBold(true);
     font.setPixelSize(13);
     return font;
