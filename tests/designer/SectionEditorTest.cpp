@@ -163,6 +163,13 @@ TEST(DesignerEnter, PartitionModeRoutesShelvesAndDoors)
     d.editor().chooseMode(ModeButton::AddPartition);
     d.enter(ModeButton::AddDoor, 1);
     EXPECT_EQ(d.item(0, SectionItem::DoorCount), 1);
+
+    // Removing the partition removes what stood in its opening.
+    d.enter(ModeButton::AddPartition, 0);
+    EXPECT_EQ(d.item(0, SectionItem::Partition), 0);
+    EXPECT_EQ(d.item(0, SectionItem::PartitionShelves), 0);
+    EXPECT_EQ(d.item(0, SectionItem::PartitionDoors), 0);
+    EXPECT_EQ(d.item(0, SectionItem::DoorCount), 1);
 }
 
 TEST(DesignerEnter, StoresIntoTheShownSection)

@@ -164,9 +164,16 @@ DesignerEffect SectionEditor::enter()
             refuse(MessageKind::Error, kTooManyDoors);
     }
     if (partition && !shelves && !doors) {
-        if (v <= kMaxPartitions)
+        if (v <= kMaxPartitions) {
             set(SectionItem::Partition, v);
-        else
+            // Without its partition the upper opening is gone, and with it
+            // its shelves, doors and position; left behind they would still
+            // be cut and listed.
+            if (v == 0)
+                for (const auto item : {SectionItem::PartitionShelves, SectionItem::PartitionDoors,
+                                        SectionItem::PartitionAbove, SectionItem::PartitionBelow})
+                    set(item, 0);
+        } else
             refuse(MessageKind::Error, kOnePartitionOnly);
     }
     if (partition && shelves) {
