@@ -120,9 +120,9 @@ void DimensionSettingsPanel::enterParameter()
     if (index < 0)
         return;
     auto& session = m_controller.session();
-    EnterParameter(session.model, index, {FromQt(m_inches->text()), FromQt(m_fraction->text())},
-                   session.prompter());
-    m_controller.recalculateAfterEntry();
+    if (EnterParameter(session.model, index, {FromQt(m_inches->text()), FromQt(m_fraction->text())},
+                       session.prompter()))
+        m_controller.recalculateAfterEntry();
     showSelectedParameter();
 }
 

@@ -90,9 +90,12 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     nailerRow->addWidget(m_nailers);
     nailerRow->addStretch();
     static_cast<QVBoxLayout*>(misc->layout())->addLayout(nailerRow);
-    connect(m_nailers, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    // The current row, not the click: the keys move the selection too.
+    connect(m_nailers, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0)
+            return;
         auto& model = m_controller.session().model;
-        model.options.nailerCount = m_nailers->row(item) + 1;
+        model.options.nailerCount = row + 1;
         model.modified = true;
     });
 

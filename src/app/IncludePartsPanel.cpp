@@ -60,6 +60,11 @@ void IncludePartsPanel::checkChanged(QListWidgetItem* item)
         SetIncludeItem(m_controller.session().model, index, item->checkState() == Qt::Checked);
     if (parameter)
         m_controller.requestParameter(*parameter);
+    // A check toggled with the keyboard brings no click: the top and the
+    // carcass rail are kept apart here as well.
+    auto& session = m_controller.session();
+    if (ResolveTopOrCarcassRail(session.model, session.prompter()))
+        showChecks();
     m_controller.recalculate();
 }
 

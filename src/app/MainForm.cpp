@@ -122,6 +122,9 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     buildMenus();
     buildToolBar();
     connect(&m_controller, &SessionController::cabinetReplaced, this, &TMainForm::refreshFromModel);
+    // Closing the designer sets the scale back; the button follows.
+    connect(&m_controller, &SessionController::layoutChanged, this,
+            [this] { m_zoom->setChecked(m_controller.session().model.drawScale == 2); });
     connect(&m_controller, &SessionController::cabinetFileChanged, this, [this] {
         m_cabinetStyle->showCabinetName();
         m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
@@ -345,6 +348,12 @@ void TMainForm::exitBoxmill()
 
 void TMainForm::switchUnits(bool metric)
 {
+    // Choosing the system already in use changes nothing, and must not
+    // replace the cabinet on screen.
+    if ((m_controller.session().model.units == UnitMode::Metric) == metric) {
+        showUnitChecks();
+        return;
+    }
     const auto outcome = SwitchUnits(m_controller.session(), metric ? UnitMode::Metric : UnitMode::Inches);
     if (outcome == StartUpOutcome::EndProgram) {
         QApplication::exit(1);

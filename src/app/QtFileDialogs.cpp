@@ -4,6 +4,7 @@
 #include "QtText.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 
 namespace boxmill {
@@ -24,7 +25,7 @@ std::optional<std::filesystem::path> Run(QWidget* parent, const FileDialogReques
     // Owned by the window the user works in, which gets the focus back.
     if (QWidget* active = QApplication::activeWindow())
         parent = active;
-    QFileDialog dialog(parent, ToQt(request.title), QString::fromStdString(request.initialFolder.string()),
+    QFileDialog dialog(parent, ToQt(request.title), QFile::decodeName(request.initialFolder.c_str()),
                        QtFilterOf(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -36,7 +37,7 @@ std::optional<std::filesystem::path> Run(QWidget* parent, const FileDialogReques
         dialog.selectFile(ToQt(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
 }
 
 } // namespace

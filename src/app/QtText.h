@@ -8,8 +8,8 @@
 
 namespace boxmill {
 
-// The core keeps texts as the single bytes its files hold (cabinet files
-// come from a Latin-1 world); the windows convert here and nowhere else.
+// The core keeps texts as the bytes its files hold; the windows convert here
+// and nowhere else.
 QString ToQt(std::string_view text);
 std::string FromQt(const QString& text);
 

@@ -16,6 +16,7 @@ void SessionController::announceCabinetReplaced()
     emit cabinetReplaced();
     emit layoutChanged();
     emit cabinetFileChanged();
+    emit cutListChanged();
 }
 
 void SessionController::recalculate()

@@ -29,8 +29,8 @@ CabinetSession::CabinetSession(Prompter& prompter, FileDialogs& dialogs)
 StartUpOutcome CabinetSession::startUp(const fs::path& programFolder)
 {
     const auto outcome = StartUp(programFolder, data, model, m_prompter);
-    m_fileChosen = false;
     if (outcome == StartUpOutcome::Ready) {
+        m_fileChosen = false;
         recalculateAfterLoad();
         model.modified = false;
     }
@@ -48,6 +48,9 @@ void CabinetSession::recalculateAfterLoad()
     model.rebuildDrawingUnits();
     LayoutAfterLoad(model, layout);
     woodSettings = FillWoodSelectionColumn(model);
+    // The last cut list and its cost were the previous cabinet's.
+    cost = CostCalculator();
+    cutList = CutListState();
 }
 
 void CabinetSession::recalculateAfterEntry()
@@ -68,6 +71,13 @@ bool CabinetSession::loadCabinetFile(const fs::path& path)
     return true;
 }
 
+void CabinetSession::nameCabinet(const fs::path& path)
+{
+    model.folders.cabinetPath = path;
+    model.folders.cabinetName = ExtractCabinetName(path);
+    model.folders.cabinetStyle = model.folders.cabinetName;
+}
+
 bool CabinetSession::saveCabinetFile(const fs::path& path)
 {
     const auto status = WriteCabinetFile(path, model.recordForSave());
@@ -75,49 +85,40 @@ bool CabinetSession::saveCabinetFile(const fs::path& path)
         m_prompter.message(MessageKind::Error, status.error());
         return false;
     }
-    model.folders.cabinetPath = path;
-    model.folders.cabinetName = ExtractCabinetName(path);
-    model.folders.cabinetStyle = model.folders.cabinetName;
+    nameCabinet(path);
     model.folders.cabinetFolder = path.parent_path();
     model.saveCabinetEnabled = true;
     model.modified = false;
     return true;
 }
 
-bool CabinetSession::offerToSave(const char* question, bool forgetEdits)
+bool CabinetSession::offerToSave(const char* question)
 {
     if (!model.modified)
         return true;
-    if (m_prompter.ask(MessageKind::Warning, question, QuestionButtons::OkCancel) &&
-        saveThroughDialog("Save Cabinet As...", model.folders.cabinetFolder) == SaveOutcome::Failed)
-        return false;
-    if (forgetEdits)
-        model.modified = false;
-    return true;
+    return !(m_prompter.ask(MessageKind::Warning, question, QuestionButtons::OkCancel) &&
+             saveThroughDialog("Save Cabinet As...", model.folders.cabinetFolder) == SaveOutcome::Failed);
 }
 
+// New and Open leave the reminder to save alone until the cabinet on screen
+// is really replaced: a cancelled dialog or a file that cannot be read keeps
+// the edits, and with them the question at exit.
 bool CabinetSession::newCabinet()
 {
-    const bool hadEdits = model.modified;
-    if (!offerToSave(kSaveBeforeNewQuestion, true))
+    if (!offerToSave(kSaveBeforeNewQuestion))
         return false;
-    if (!loadCabinetFile(model.folders.programFolder / DataFile::NewCabinet)) {
-        // The cabinet on screen stays, and so does the reminder to save it.
-        model.modified = hadEdits;
+    if (!loadCabinetFile(model.folders.programFolder / DataFile::NewCabinet))
         return false;
-    }
+    model.modified = false;
     recalculateAfterLoad();
-    model.folders.cabinetPath = model.folders.cabinetFolder / kUntitled;
-    model.folders.cabinetName = ExtractCabinetName(model.folders.cabinetPath);
-    model.folders.cabinetStyle = model.folders.cabinetName;
+    nameCabinet(model.folders.cabinetFolder / kUntitled);
     model.saveCabinetEnabled = false;
     return true;
 }
 
 bool CabinetSession::openCabinetLibrary()
 {
-    const bool hadEdits = model.modified;
-    if (!offerToSave(kSaveBeforeOpenQuestion, true))
+    if (!offerToSave(kSaveBeforeOpenQuestion))
         return false;
     FileDialogRequest request;
     request.title = "Open Cabinet Library";
@@ -125,17 +126,13 @@ bool CabinetSession::openCabinetLibrary()
     request.fileName = kUntitled;
     request.initialFolder = model.folders.programFolder;
     const auto chosen = m_dialogs.openFile(request);
-    // A cabinet that was not replaced keeps its reminder to save, and a
-    // refused file must not become the target of the next "Save Cabinet".
-    if (!chosen || !loadCabinetFile(*chosen)) {
-        model.modified = hadEdits;
+    // A refused file must not become the target of the next "Save Cabinet".
+    if (!chosen || !loadCabinetFile(*chosen))
         return false;
-    }
+    model.modified = false;
     m_fileChosen = true;
     model.folders.lastChosenFile = *chosen;
-    model.folders.cabinetPath = *chosen;
-    model.folders.cabinetName = ExtractCabinetName(*chosen);
-    model.folders.cabinetStyle = model.folders.cabinetName;
+    nameCabinet(*chosen);
     model.folders.cabinetFolder = chosen->parent_path();
     recalculateAfterLoad();
     return true;
@@ -163,9 +160,12 @@ CabinetSession::SaveOutcome CabinetSession::saveThroughDialog(const char* title,
     const auto chosen = m_dialogs.saveFile(request);
     if (!chosen)
         return SaveOutcome::Cancelled;
+    // Only a file that was written becomes the one "Save Cabinet" writes to.
+    if (!saveCabinetFile(*chosen))
+        return SaveOutcome::Failed;
     m_fileChosen = true;
     model.folders.lastChosenFile = *chosen;
-    return saveCabinetFile(*chosen) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    return SaveOutcome::Saved;
 }
 
 bool CabinetSession::saveCabinetAs()
@@ -180,7 +180,7 @@ bool CabinetSession::saveToLibraryAs()
 
 bool CabinetSession::confirmExit(ExitRoute route)
 {
-    if (!offerToSave(kSaveBeforeExitQuestion, false))
+    if (!offerToSave(kSaveBeforeExitQuestion))
         return false;
     if (route == ExitRoute::WindowClose)
         return true;

@@ -75,9 +75,8 @@ private:
     enum class SaveOutcome { Saved, Cancelled, Failed };
     // The save prompt of New, Open and Exit. False when the user asked for a
     // save that then failed: the unsaved cabinet must not be thrown away.
-    // New and Open forget the edits whatever the answer; Exit keeps them in
-    // case the user then stays.
-    bool offerToSave(const char* question, bool forgetEdits);
+    bool offerToSave(const char* question);
+    void nameCabinet(const std::filesystem::path& path);
     SaveOutcome saveThroughDialog(const char* title, const std::filesystem::path& startFolder);
 
     Prompter& m_prompter;

@@ -55,33 +55,22 @@ std::vector<std::string> Fitted(std::vector<std::string> lines, int count)
 
 StartUpOutcome StartUp(const fs::path& programFolder, ProgramData& data, CabinetModel& model, Prompter& prompter)
 {
+    // Everything is read before anything is replaced, so that a second run
+    // (after a unit switch) that fails keeps the program as it was instead
+    // of mixing new units with old lists. The program folder itself is the
+    // same on every run.
     model.folders.programFolder = programFolder;
-
     auto flags = ReadUnitFlags(programFolder / kStandardFileName);
     if (!flags) {
         prompter.message(MessageKind::Error, flags.error());
         return StartUpOutcome::Incomplete;
     }
-    data.unitFlags = *flags;
-    model.units = flags->mode();
-
+    const UnitMode units = flags->mode();
     auto lists = ReadLists(programFolder);
     if (!lists) {
         prompter.message(MessageKind::Error, lists.error());
         return StartUpOutcome::Incomplete;
     }
-    data.vocabulary = Vocabulary(Fitted(lists->dims, kParamCount), Fitted(lists->includes, kIncludeItems),
-                                 Fitted(lists->parts, kPartRows));
-    auto woods = BuildWoodListing(lists->woods, model.units);
-    data.woodItems = std::move(woods.items);
-    if (!woods.skipped.empty()) {
-        std::string text = "Some lines of Wood.dat could not be read and are left out of the wood listing:";
-        for (const auto& line : woods.skipped)
-            text += "\n" + line;
-        prompter.message(MessageKind::Warning, text);
-    }
-
-    model.drawScale = 1;
 
     const fs::path base = programFolder / DataFile::BaseFolder;
     std::error_code code;
@@ -89,13 +78,28 @@ StartUpOutcome StartUp(const fs::path& programFolder, ProgramData& data, Cabinet
         prompter.message(MessageKind::Error, kMissingBaseMessage);
         return StartUpOutcome::EndProgram;
     }
-    model.folders.cabinetFolder = base;
 
     auto record = ReadCabinetFile(programFolder / DataFile::NewCabinet);
     if (!record) {
         prompter.message(MessageKind::Error, record.error());
         return StartUpOutcome::Incomplete;
     }
+
+    auto woods = BuildWoodListing(lists->woods, units);
+    if (!woods.skipped.empty()) {
+        std::string text = "Some lines of Wood.dat could not be read and are left out of the wood listing:";
+        for (const auto& line : woods.skipped)
+            text += "\n" + line;
+        prompter.message(MessageKind::Warning, text);
+    }
+    data.unitFlags = *flags;
+    data.vocabulary = Vocabulary(Fitted(lists->dims, kParamCount), Fitted(lists->includes, kIncludeItems),
+                                 Fitted(lists->parts, kPartRows));
+    data.woodItems = std::move(woods.items);
+
+    model.folders.cabinetFolder = base;
+    model.units = units;
+    model.drawScale = 1;
     model.adoptRecord(*record, data.vocabulary, prompter);
     model.folders.cabinetPath = base / "Untitled.cab";
     model.folders.cabinetName = "Untitled.cab";

@@ -21,9 +21,8 @@ enum class StartUpOutcome {
 };
 
 // Reads the unit setting, the list files and the default cabinet from the
-// program folder. Each file replaces what was loaded before only when it was
-// read whole, so a second run (after a unit switch) that fails keeps the
-// earlier data.
+// program folder. Nothing is replaced unless every file was read, so a
+// second run (after a unit switch) that fails keeps the program as it was.
 StartUpOutcome StartUp(const std::filesystem::path& programFolder, ProgramData& data, CabinetModel& model,
                        Prompter& prompter);
 

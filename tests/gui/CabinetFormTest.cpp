@@ -8,6 +8,7 @@
 #include "designer/model/SectionEditor.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLabel>
@@ -78,8 +79,11 @@ private slots:
         m_fixture->window->toggleZoom();
         QCOMPARE(m_fixture->session->model.drawScale, 2);
         QVERIFY(m_designer->canvas()->shapes().find("TopRail")->width > width + width / 2);
+        auto* zoom = m_fixture->window->findChild<QAction*>(QStringLiteral("CabinetZoom"));
+        QVERIFY(zoom && zoom->isChecked());
         m_designer->close();
         QCOMPARE(m_fixture->session->model.drawScale, 1);
+        QVERIFY(!zoom->isChecked());
     }
 
     void grabsOfTypicalCabinets()

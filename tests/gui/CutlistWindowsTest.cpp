@@ -47,6 +47,19 @@ private slots:
             QVERIFY(!grid->item(row, 1) || grid->item(row, 1)->text().isEmpty());
     }
 
+    void aNewCabinetStartsWithoutTheOldCutList()
+    {
+        auto* window = m_fixture->window.get();
+        window->sendToCutlistViewer(0);
+        QVERIFY(!window->costCalculator()->jobTotal()->text().isEmpty());
+        window->newCabinet();
+        const auto empty = [](QTableWidget* grid) { return !grid->item(0, 0) || grid->item(0, 0)->text().isEmpty(); };
+        QVERIFY(empty(window->viewer()->grid()));
+        QVERIFY(empty(window->costCalculator()->grid()));
+        QVERIFY(window->costCalculator()->jobTotal()->text().isEmpty());
+        QVERIFY(m_fixture->session->cost.cost().rows.empty());
+    }
+
     void editorShowsTheListingWithTheCaretOnTheDateLine()
     {
         auto* window = m_fixture->window.get();

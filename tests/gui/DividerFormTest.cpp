@@ -79,6 +79,10 @@ private slots:
         auto* list = form->nailerCount();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
         QCOMPARE(m_fixture->session->model.options.nailerCount, std::optional<int>(3));
+        // The keys move the choice as well as the mouse.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(m_fixture->session->model.options.nailerCount, std::optional<int>(2));
         test::GuiFixture::grab(form, "options-window");
     }
 

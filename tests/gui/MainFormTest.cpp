@@ -118,6 +118,15 @@ private slots:
         QVERIFY(m_panel->fractionEdit()->isVisible());
     }
 
+    void choosingTheUnitsInUseChangesNothing()
+    {
+        enterWidth("30");
+        m_fixture->window->inchesAction()->trigger();
+        QVERIFY(m_fixture->prompter.asked.empty());
+        QVERIFY(m_fixture->window->inchesAction()->isChecked());
+        QCOMPARE(m_fixture->session->model.param(1), 30.0);
+    }
+
     void newWithAModifiedCabinetUnderEachAnswer()
     {
         auto* window = m_fixture->window.get();

@@ -377,6 +377,23 @@ TEST_F(CabinetSessionTest, ACancelledOrFailedSaveAsKeepsTheEdits)
     EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
+
+    // The file that could not be written is not what Save As offers next.
+    dialogs.choices = {std::nullopt};
+    session.saveCabinetAs();
+    EXPECT_EQ(dialogs.requests.back().fileName, "Style1.cab");
+}
+
+TEST_F(CabinetSessionTest, ASavedCabinetStaysSavedWhenNewThenFails)
+{
+    edit(1, "30");
+    std::filesystem::remove(folder.path() / "Newcab.dat");
+    prompter.answers = {true};
+    dialogs.choices = {userFile("Kept.cab")};
+    EXPECT_FALSE(session.newCabinet());
+    EXPECT_TRUE(std::filesystem::exists(userFile("Kept.cab")));
+    EXPECT_FALSE(session.model.modified);
+    EXPECT_EQ(session.model.folders.cabinetName, "Kept.cab");
 }
 
 TEST_F(CabinetSessionTest, ExitWithoutChangesAsksOnlyWhetherToExit)

@@ -142,8 +142,13 @@ TEST_F(StartUpTest, DamagedUnitSettingOrDefaultCabinetIsReported)
 TEST_F(StartUpTest, AFailedSecondRunKeepsWhatTheFirstLoaded)
 {
     ASSERT_EQ(run(), StartUpOutcome::Ready);
+    // The switch to metric has been written, but a list file is gone: the
+    // program stays in inches with everything it had.
+    rewrite("Standard.dat", std::string("\0\1", 2));
     fs::remove(folder / "Dims.dat");
     EXPECT_EQ(run(), StartUpOutcome::Incomplete);
+    EXPECT_EQ(model.units, UnitMode::Inches);
+    EXPECT_EQ(data.unitFlags.mode(), UnitMode::Inches);
     EXPECT_EQ(data.vocabulary.parameterBase().size(), 73u);
     EXPECT_EQ(data.vocabulary.parameterName(0), "Cabinet Height");
     EXPECT_EQ(model.param(0), 34.5);

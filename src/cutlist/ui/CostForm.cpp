@@ -56,10 +56,10 @@ TCostForm::TCostForm(SessionController& controller, QWidget* parent)
     for (const auto& [caption, list] : lists) {
         QAction* action = bar->addAction(ToolIcon(ToolGlyph::SendToCutList), QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(caption));
+        // The command announces the new list, which refills this window.
         connect(action, &QAction::triggered, this, [this, which = list] {
             if (m_listCommand)
                 m_listCommand(which);
-            refill();
         });
     }
     bar->addSeparator();

@@ -95,11 +95,10 @@ TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
 
 bool TCutListForm::openWith(ListingBuild build)
 {
-    if (!OpenCutlistEditor(m_controller.session(), build, TodaysShortDate())) {
-        m_controller.announceCutListChanged();
-        return false;
-    }
+    const bool passed = OpenCutlistEditor(m_controller.session(), build, TodaysShortDate());
     m_controller.announceCutListChanged();
+    if (!passed)
+        return false;
     showListing();
     show();
     raise();

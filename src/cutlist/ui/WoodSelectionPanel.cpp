@@ -85,18 +85,12 @@ WoodSelectionPanel::WoodSelectionPanel(SessionController& controller, QWidget* p
 
     connect(m_list, &QListWidget::currentRowChanged, this, [this] { fillBoxesFromSelection(); });
     connect(m_add, &QPushButton::clicked, this, [this] {
-        auto& session = m_controller.session();
-        WoodListingEditor editor(session.data.woodItems, session.model.units,
-                                 session.model.folders.programFolder / DataFile::Wood, session.prompter());
-        const auto result = editor.add(boxes(), selectedRow());
+        const auto result = editor().add(boxes(), selectedRow());
         if (result.outcome == WoodListingOutcome::Done)
             showList(result.selected);
     });
     connect(m_change, &QPushButton::clicked, this, [this] {
-        auto& session = m_controller.session();
-        WoodListingEditor editor(session.data.woodItems, session.model.units,
-                                 session.model.folders.programFolder / DataFile::Wood, session.prompter());
-        const auto result = editor.change(boxes(), selectedRow());
+        const auto result = editor().change(boxes(), selectedRow());
         if (result.outcome == WoodListingOutcome::Done)
             showList(result.selected);
     });
@@ -153,6 +147,13 @@ void WoodSelectionPanel::fillBoxesFromSelection()
     m_costSft->setText(ToQt(filled.costSft));
 }
 
+WoodListingEditor WoodSelectionPanel::editor()
+{
+    auto& session = m_controller.session();
+    return WoodListingEditor(session.data.woodItems, session.model.units,
+                             session.model.folders.programFolder / DataFile::Wood, session.prompter());
+}
+
 WoodEditBoxes WoodSelectionPanel::boxes() const
 {
     const bool metric = m_controller.session().model.units == UnitMode::Metric;
@@ -163,10 +164,7 @@ WoodEditBoxes WoodSelectionPanel::boxes() const
 
 void WoodSelectionPanel::deleteSelected()
 {
-    auto& session = m_controller.session();
-    WoodListingEditor editor(session.data.woodItems, session.model.units,
-                             session.model.folders.programFolder / DataFile::Wood, session.prompter());
-    const auto result = editor.remove(selectedRow());
+    const auto result = editor().remove(selectedRow());
     if (result.outcome == WoodListingOutcome::Done)
         showList(result.selected);
 }

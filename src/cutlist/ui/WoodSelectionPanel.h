@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cutlist/WoodEditBoxes.h"
+#include "cutlist/WoodListingEditor.h"
 
 #include <QGroupBox>
 
@@ -43,6 +44,8 @@ public:
     void setSelectWoodCommand(std::function<void()> command) { m_selectWoodCommand = std::move(command); }
 
 private:
+    // The listing commands, over the listing the session holds.
+    WoodListingEditor editor();
     void fillBoxesFromSelection();
     void showList(std::optional<int> selected);
     std::optional<int> selectedRow() const;
