@@ -21,9 +21,6 @@ constexpr int kColumnWidth = 64;
 constexpr int kRowHeight = 20;
 constexpr int kLabelWidth = 66;
 
-const char* const kRowTitles[] = {"Width",    "Upper",    "Lower",    "Shelve(s)", "Drawer 1",
-                                  "Drawer 2", "Drawer 3", "Drawer 4", "Shelve(s)"};
-
 } // namespace
 
 SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* parent)
@@ -60,8 +57,8 @@ SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* p
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     QStringList titles;
-    for (const char* title : kRowTitles)
-        titles << QString::fromLatin1(title);
+    for (const auto title : kLayoutRowTitles)
+        titles << ToQt(title);
     m_grid->setVerticalHeaderLabels(titles);
     // Two section columns at a time; the scroll bar brings in the third.
     const int frame = 2 * m_grid->frameWidth();

@@ -8,13 +8,6 @@
 
 namespace boxmill::cli {
 
-namespace {
-
-constexpr std::array<std::string_view, LayoutResult::kGridRows> kRowTitles = {
-    "Width", "Upper", "Lower", "Shelve(s)", "Drawer 1", "Drawer 2", "Drawer 3", "Drawer 4", "Shelve(s)"};
-
-} // namespace
-
 int RunLayout(CliContext& context, std::span<const std::string> args)
 {
     const auto file = ParseFileOnly(args);
@@ -24,8 +17,8 @@ int RunLayout(CliContext& context, std::span<const std::string> args)
     if (const int status = run.open(*file); status != kSuccess)
         return status;
     const LayoutResult& layout = run.session().layout;
-    for (std::size_t row = 0; row < kRowTitles.size(); ++row) {
-        context.out << kRowTitles[row];
+    for (std::size_t row = 0; row < kLayoutRowTitles.size(); ++row) {
+        context.out << kLayoutRowTitles[row];
         for (const auto& cell : layout.grid[row])
             context.out << '\t' << cell;
         context.out << '\n';

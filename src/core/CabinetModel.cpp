@@ -5,6 +5,8 @@
 #include "Prompter.h"
 #include "Vocabulary.h"
 
+#include <algorithm>
+
 namespace boxmill {
 
 void CabinetModel::adoptRecord(const CabinetRecord& loaded, const Vocabulary& vocabulary, Prompter& prompter)
@@ -56,6 +58,17 @@ void CabinetModel::rebuildDrawingUnits()
         paramUnits[static_cast<std::size_t>(i)] = ToDrawingUnits(paramValue[static_cast<std::size_t>(i)], drawScale);
     for (int row = 0; row < kPartRows; ++row)
         partStockUnits[static_cast<std::size_t>(row)] = ToDrawingUnits(partStock[static_cast<std::size_t>(row)], drawScale);
+}
+
+int CabinetModel::drawers(int s) const
+{
+    return std::min(sectionItem(s, SectionItem::DrawerCount), kMaxDrawers);
+}
+
+int CabinetModel::banksInUse(int s) const
+{
+    const int banks = sectionItem(s, SectionItem::DrawerBanks);
+    return banks <= drawers(s) ? banks : 0;
 }
 
 CabinetRecord CabinetModel::recordForSave() const

@@ -78,6 +78,12 @@ public:
 
     double param(int index) const { return paramValue.at(static_cast<std::size_t>(index)); }
     int sectionItem(int s, SectionItem item) const { return record.sectionItem(s, item); }
+    // Drawers of section s (0..2), held to the table of four.
+    int drawers(int s) const;
+    // The banked drawers of section s. A bank larger than the drawer count
+    // is left behind when drawers or sections are removed; it is not in use,
+    // and every drawer is then sized, drawn and cut on its own.
+    int banksInUse(int s) const;
     bool include(int item) const { return record.includeFlag(item); }
 };
 

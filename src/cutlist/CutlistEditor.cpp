@@ -94,7 +94,7 @@ private:
 void WriteWoodListing(ListingWriter& out, const CabinetModel& model, CostCalculator& cost, Prompter& prompter)
 {
     cost.update(model, prompter);
-    out.line(WoodLine("Wood Type", model.units == UnitMode::Inches ? "SqFt x Stock" : "SqCm x Stock"));
+    out.line(WoodLine("Wood Type", WoodCostAreaTitle(model.units)));
     out.line({});
     for (const auto& row : cost.cost().rows)
         out.line(WoodLine(row.woodText, row.areaText));

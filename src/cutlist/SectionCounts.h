@@ -25,16 +25,12 @@ inline int Count(const CabinetModel& model, int s, SectionItem item, int most)
 
 inline int Drawers(const CabinetModel& model, int s)
 {
-    return Count(model, s, SectionItem::DrawerCount, kMaxDrawers);
+    return model.drawers(s);
 }
 
-// A bank larger than the drawer count is left behind when drawers are
-// removed; the layout and the designer then size and draw every drawer on
-// its own, and so it is listed.
 inline bool Banked(const CabinetModel& model, int s)
 {
-    const int banks = model.sectionItem(s, SectionItem::DrawerBanks);
-    return banks != 0 && banks <= Drawers(model, s);
+    return model.banksInUse(s) != 0;
 }
 
 inline int Doors(const CabinetModel& model, int s, Opening opening)

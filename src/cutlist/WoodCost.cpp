@@ -40,6 +40,11 @@ Money RowCost(Money price, std::int64_t units, UnitMode mode)
 
 } // namespace
 
+std::string_view WoodCostAreaTitle(UnitMode mode)
+{
+    return mode == UnitMode::Inches ? "SqFt x Stock" : "SqCm x Stock";
+}
+
 WoodCost UpdateWoodCost(const CabinetModel& model)
 {
     WoodCost result;

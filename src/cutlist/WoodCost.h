@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Measure.h"
 #include "core/Money.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace boxmill {
@@ -35,6 +37,9 @@ struct WoodCost {
     // The listing grid's row count: the header and the rows, never below 6.
     int gridRows() const;
 };
+
+// The title of the listing's area column: "SqFt x Stock" or "SqCm x Stock".
+std::string_view WoodCostAreaTitle(UnitMode mode);
 
 // The wood cost of the last cut list, from the part areas it accumulated.
 WoodCost UpdateWoodCost(const CabinetModel& model);

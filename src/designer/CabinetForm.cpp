@@ -90,9 +90,10 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
     // small cabinet shows at that width and never narrower.
     resize(kDesignerWideWidth + 20, kDesignerMinHeight);
 
+    // Whoever announces a new layout has recalculated it already.
     connect(&m_controller, &SessionController::layoutChanged, this, [this] {
         if (isVisible())
-            refreshDesigner();
+            showView(DrawDesigner(m_controller.session().model, m_controller.session().layout, m_state, width()));
     });
 }
 
@@ -249,11 +250,15 @@ void TCabinetForm::openDesigner()
 void TCabinetForm::refreshDesigner()
 {
     auto& session = m_controller.session();
-    const auto view = RefreshDesigner(session.model, session.layout, m_state, width());
+    showView(RefreshDesigner(session.model, session.layout, m_state, width()));
+}
+
+void TCabinetForm::showView(const DesignerView& view)
+{
     m_canvas->setShapes(view.shapes);
     for (std::size_t i = 0; i < m_status.size(); ++i)
         m_status[i]->setText(ToQt(view.statusTexts[i]));
-    fillFrontDimensions();
+    showFrontDimensions(view.frontDimensions);
     showEditState();
     // The drawing sets the size; the editor beside it must fit as well.
     const QToolBar* bar = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
@@ -262,10 +267,8 @@ void TCabinetForm::refreshDesigner()
     setFixedSize(view.windowWidth, needed);
 }
 
-void TCabinetForm::fillFrontDimensions()
+void TCabinetForm::showFrontDimensions(const std::vector<FrontDimensionRow>& rows)
 {
-    auto& session = m_controller.session();
-    const auto rows = FillFrontDimensions(session.model, session.layout, m_state.shownSection);
     m_frontDimensions->clearContents();
     m_frontDimensions->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -312,12 +315,12 @@ void TCabinetForm::apply(const DesignerEffect& effect)
         // Everyone else (the sectional grid, open views) follows the change;
         // this window redraws through the same signal.
         m_controller.announceLayoutChanged();
-        if (!isVisible())
-            refreshDesigner();
         return;
     }
-    if (effect.refillFrontDimensions)
-        fillFrontDimensions();
+    if (effect.refillFrontDimensions) {
+        const auto& session = m_controller.session();
+        showFrontDimensions(FillFrontDimensions(session.model, session.layout, m_state.shownSection));
+    }
     showEditState();
 }
 

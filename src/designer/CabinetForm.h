@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QAbstractButton;
 class QComboBox;
@@ -20,6 +21,8 @@ namespace boxmill {
 class FaceCanvas;
 class SessionController;
 struct DesignerEffect;
+struct DesignerView;
+struct FrontDimensionRow;
 
 // Commands of the designer's tool bar that belong to the main window.
 struct DesignerCommands {
@@ -66,8 +69,9 @@ private:
     QWidget* buildSectionEditor(QWidget* parent);
     QWidget* buildFrontDimensions(QWidget* parent);
     void apply(const DesignerEffect& effect);
+    void showView(const DesignerView& view);
     void showEditState();
-    void fillFrontDimensions();
+    void showFrontDimensions(const std::vector<FrontDimensionRow>& rows);
 
     SessionController& m_controller;
     DesignerCommands m_commands;

@@ -46,15 +46,8 @@ public:
 
     int item(int s, SectionItem which) const { return m_model.sectionItem(s, which); }
     bool hasPartition(int s) const { return item(s, SectionItem::Partition) != 0; }
-    int drawers(int s) const { return std::min(item(s, SectionItem::DrawerCount), kMaxDrawers); }
-    // A bank larger than the drawer count is left behind when drawers or
-    // sections are removed; like the designer, the layout ignores it rather
-    // than taking the whole section for a bank.
-    int banksInUse(int s) const
-    {
-        const int banks = item(s, SectionItem::DrawerBanks);
-        return banks <= drawers(s) ? banks : 0;
-    }
+    int drawers(int s) const { return m_model.drawers(s); }
+    int banksInUse(int s) const { return m_model.banksInUse(s); }
     // Face height of drawer j (0..3) of section s.
     double drawerFace(int s, int j) const { return p(Param::DrawerFace(s, j)); }
 

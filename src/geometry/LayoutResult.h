@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace boxmill {
 
@@ -22,6 +23,10 @@ enum class LayoutRow : int {
     Drawer4,
     Shelves, // shelf spacing of the main opening
 };
+
+// The rows' titles, as the grid and the command-line companion show them.
+inline constexpr std::array<std::string_view, 9> kLayoutRowTitles = {
+    "Width", "Upper", "Lower", "Shelve(s)", "Drawer 1", "Drawer 2", "Drawer 3", "Drawer 4", "Shelve(s)"};
 
 // Everything one layout recalculation computes, in inches unless said.
 // Arrays are indexed by section 0..2 (sections 1..3 of the messages) and

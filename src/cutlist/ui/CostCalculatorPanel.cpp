@@ -77,7 +77,7 @@ void CostCalculatorPanel::applyUnitMode()
     const bool metric = m_controller.session().model.units == UnitMode::Metric;
     setTitle(metric ? QStringLiteral("Cost/SqCm Calculator") : QStringLiteral("Cost/SqFt Calculator"));
     m_grid->setHorizontalHeaderLabels(
-        {QStringLiteral("Wood"), metric ? QStringLiteral("SqCm x Stock") : QStringLiteral("SqFt x Stock")});
+        {QStringLiteral("Wood"), ToQt(WoodCostAreaTitle(m_controller.session().model.units))});
 }
 
 void CostCalculatorPanel::reload()

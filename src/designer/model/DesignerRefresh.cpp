@@ -13,11 +13,15 @@ namespace boxmill {
 DesignerView RefreshDesigner(CabinetModel& model, LayoutResult& layout, DesignerState& state, int currentWidth)
 {
     model.rebuildDrawingUnits();
+    RecalculateLayout(model, layout);
+    return DrawDesigner(model, layout, state, currentWidth);
+}
+
+DesignerView DrawDesigner(CabinetModel& model, LayoutResult& layout, DesignerState& state, int currentWidth)
+{
     DesignerView view;
     view.windowWidth = DesignerWindowWidth(model.paramUnits[Param::Width], currentWidth);
     view.windowHeight = DesignerWindowHeight(model.paramUnits[Param::Height]);
-    RecalculateLayout(model, layout);
-    // After the recalculation, so that the section height is the one drawn.
     view.statusTexts = DesignerStatusTexts(model, layout);
     DrawCabinetFace(model, layout, state, view.shapes);
     view.frontDimensions = FillFrontDimensions(model, layout, state.shownSection);

@@ -29,4 +29,8 @@ struct DesignerView {
 // the window's width now, which the size rule may keep.
 DesignerView RefreshDesigner(CabinetModel& model, LayoutResult& layout, DesignerState& state, int currentWidth);
 
+// The same from a layout that was just recalculated (after an edit that ran
+// the recalculation itself): the drawing and the grid only.
+DesignerView DrawDesigner(CabinetModel& model, LayoutResult& layout, DesignerState& state, int currentWidth);
+
 } // namespace boxmill

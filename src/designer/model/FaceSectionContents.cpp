@@ -110,11 +110,8 @@ FaceDrawer::ShelfSpan FaceDrawer::shelfSpan(int s) const
 
 int FaceDrawer::drawDrawers(int s, const Opening& main)
 {
-    const int count = std::clamp(item(s, SectionItem::DrawerCount), 0, kMaxDrawers);
-    const int banks = item(s, SectionItem::DrawerBanks);
-    // A bank left larger than its drawers (a section removed and added
-    // again) is not in use: the layout sizes those drawers by their own
-    // heights, and so are they drawn.
+    const int count = m_model.drawers(s);
+    const int banks = m_model.banksInUse(s);
     const bool banked = ApplyBankRule(m_model, s);
     const int midRail = u(Param::MidRail);
 

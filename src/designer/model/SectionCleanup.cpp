@@ -21,8 +21,7 @@ void ClearRemovedSections(CabinetModel& model)
 
 bool ApplyBankRule(CabinetModel& model, int section)
 {
-    const int banks = model.sectionItem(section, SectionItem::DrawerBanks);
-    if (banks == 0 || banks > model.sectionItem(section, SectionItem::DrawerCount))
+    if (model.banksInUse(section) == 0)
         return false;
     model.record.setSectionItem(section, SectionItem::Shelves, 0);
     model.record.setSectionItem(section, SectionItem::DoorCount, 0);
