@@ -30,14 +30,13 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QListWidget>
-#include <QPushButton>
-
-#include <array>
-#include <tuple>
-#include <QVBoxLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
+
+#include <tuple>
 
 namespace boxmill {
 
@@ -58,25 +57,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     m_woodSettings = new WoodSettingsPanel(controller, central);
     m_costCalculator = new CostCalculatorPanel(controller, central);
     m_viewer = new CutlistViewerPanel(controller, central);
-    auto* viewerColumn = new QVBoxLayout;
-    viewerColumn->addWidget(m_viewer, 1);
-    auto* listButtons = new QHBoxLayout;
-    const std::array<std::tuple<const char*, const char*, const char*>, 4> editorButtons = {
-        std::tuple{"CutAll", "All", "Show Complete Cutlist"},
-        std::tuple{"CutCabinet", "Cabinet", "Cabinet Cutlist Only"},
-        std::tuple{"CutDrawers", "Drawers", "Drawers Cutlist Only"},
-        std::tuple{"CutDoors", "Doors", "Doors Cutlist Only"}};
-    const int editorBuilds[] = {0, 1, 3, 4};
-    for (std::size_t i = 0; i < editorButtons.size(); ++i) {
-        const auto& [name, caption, hint] = editorButtons[i];
-        auto* button = new QPushButton(QString::fromLatin1(caption), central);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromLatin1(hint));
-        connect(button, &QPushButton::clicked, this, [this, build = editorBuilds[i]] { openCutlistEditor(build); });
-        listButtons->addWidget(button);
-    }
-    viewerColumn->addLayout(listButtons);
-    grid->addLayout(viewerColumn, 0, 2);
+    grid->addLayout(buildCutlistViewerColumn(central), 0, 2);
     grid->addWidget(m_dimensions, 0, 0);
     grid->addWidget(m_woodSelection, 1, 0);
     grid->addWidget(m_includeParts, 0, 1);
@@ -95,29 +76,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
             [this] { m_woodSelection->woodList()->setFocus(); });
     setCentralWidget(central);
 
-    m_options = new TDividerForm(controller, this);
-    m_options->setSaveCommand([this] { saveCabinetAs(); });
-    m_editing = new TEditingForm(controller, this);
-    m_editing->setSaveCommand([this] { saveCabinetAs(); });
-    m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
-    m_estimator = new TCostForm(controller, this);
-    DesignerCommands designerCommands;
-    designerCommands.saveToLibrary = [this] { saveToLibraryAs(); };
-    designerCommands.saveCabinetAs = [this] { saveCabinetAs(); };
-    designerCommands.cabinetOptions = [this] { showCabinetOptions(true); };
-    designerCommands.sendToCutList = [this] { sendToCutlistViewer(0); };
-    m_designer = new TCabinetForm(controller, std::move(designerCommands), this);
-    m_cutListEditor = new TCutListForm(controller, this);
-    m_estimator->setListCommand([this](TCostForm::List list) { sendToCutlistViewer(static_cast<int>(list)); });
-    connect(&m_controller, &SessionController::cutListChanged, this, [this] {
-        m_viewer->showGrid();
-        m_costCalculator->showCost();
-        if (m_estimator->isVisible())
-            m_estimator->refill();
-    });
-    registerToolWindow(m_cutListEditor);
-    registerToolWindow(m_options);
-    registerToolWindow(m_designer);
+    createToolWindows();
 
     buildMenus();
     buildToolBar();
@@ -131,6 +90,62 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     });
     refreshFromModel();
     m_sectionalArea->refresh();
+}
+
+QLayout* TMainForm::buildCutlistViewerColumn(QWidget* parent)
+{
+    auto* column = new QVBoxLayout;
+    column->addWidget(m_viewer, 1);
+    auto* buttons = new QHBoxLayout;
+    struct EditorButton {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        ListingBuild build;
+    };
+    const EditorButton editorButtons[] = {{"CutAll", "All", "Show Complete Cutlist", ListingBuild::All},
+                                          {"CutCabinet", "Cabinet", "Cabinet Cutlist Only", ListingBuild::Cabinet},
+                                          {"CutDrawers", "Drawers", "Drawers Cutlist Only", ListingBuild::Drawers},
+                                          {"CutDoors", "Doors", "Doors Cutlist Only", ListingBuild::Doors}};
+    for (const auto& editorButton : editorButtons) {
+        auto* button = new QPushButton(QString::fromLatin1(editorButton.caption), parent);
+        button->setObjectName(QString::fromLatin1(editorButton.name));
+        button->setToolTip(QString::fromLatin1(editorButton.hint));
+        connect(button, &QPushButton::clicked, this,
+                [this, build = editorButton.build] { openCutlistEditor(build); });
+        buttons->addWidget(button);
+    }
+    column->addLayout(buttons);
+    return column;
+}
+
+// The tool windows live as long as the main window and are only shown and
+// hidden.
+void TMainForm::createToolWindows()
+{
+    m_options = new TDividerForm(m_controller, this);
+    m_options->setSaveCommand([this] { saveCabinetAs(); });
+    m_editing = new TEditingForm(m_controller, this);
+    m_editing->setSaveCommand([this] { saveCabinetAs(); });
+    m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
+    m_estimator = new TCostForm(m_controller, this);
+    DesignerCommands designerCommands;
+    designerCommands.saveToLibrary = [this] { saveToLibraryAs(); };
+    designerCommands.saveCabinetAs = [this] { saveCabinetAs(); };
+    designerCommands.cabinetOptions = [this] { showCabinetOptions(true); };
+    designerCommands.sendToCutList = [this] { sendToCutlistViewer(CutListKind::Complete); };
+    m_designer = new TCabinetForm(m_controller, std::move(designerCommands), this);
+    m_cutListEditor = new TCutListForm(m_controller, this);
+    m_estimator->setListCommand([this](CutListKind list) { sendToCutlistViewer(list); });
+    connect(&m_controller, &SessionController::cutListChanged, this, [this] {
+        m_viewer->showGrid();
+        m_costCalculator->showCost();
+        if (m_estimator->isVisible())
+            m_estimator->refill();
+    });
+    registerToolWindow(m_cutListEditor);
+    registerToolWindow(m_options);
+    registerToolWindow(m_designer);
 }
 
 void TMainForm::buildMenus()
@@ -148,14 +163,15 @@ void TMainForm::buildMenus()
     files->addAction(QStringLiteral("Open Cabinet Library"), this, &TMainForm::openCabinetLibrary);
     files->addSeparator();
     QMenu* send = files->addMenu(QStringLiteral("Send To Cutlist Viewer"));
-    const std::pair<const char*, const char*> lists[] = {{"Complete Cutlist", "CompleteCutlist2"},
-                                                         {"Cabinet Cutlist", "CabinetCutlist1"},
-                                                         {"Face Frame Cutlist", "FaceFrameCutlist1"},
-                                                         {"Drawers Cutlist", "DrawersCutlist1"},
-                                                         {"Doors Cutlist", "DoorsCutlist1"}};
-    for (int i = 0; i < 5; ++i)
-        send->addAction(QString::fromLatin1(lists[i].first), this, [this, i] { sendToCutlistViewer(i); })
-            ->setObjectName(QString::fromLatin1(lists[i].second));
+    const std::tuple<const char*, const char*, CutListKind> lists[] = {
+        {"Complete Cutlist", "CompleteCutlist2", CutListKind::Complete},
+        {"Cabinet Cutlist", "CabinetCutlist1", CutListKind::Cabinet},
+        {"Face Frame Cutlist", "FaceFrameCutlist1", CutListKind::FaceFrame},
+        {"Drawers Cutlist", "DrawersCutlist1", CutListKind::Drawers},
+        {"Doors Cutlist", "DoorsCutlist1", CutListKind::Doors}};
+    for (const auto& [caption, name, list] : lists)
+        send->addAction(QString::fromLatin1(caption), this, [this, which = list] { sendToCutlistViewer(which); })
+            ->setObjectName(QString::fromLatin1(name));
     files->addSeparator();
     files->addAction(QStringLiteral("Exit Boxmill"), this, &TMainForm::exitBoxmill);
 
@@ -197,7 +213,7 @@ void TMainForm::buildMenus()
     m_raisedPanelSides->setCheckable(true);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    view->addAction(QStringLiteral("Cutlist Editor"), this, [this] { openCutlistEditor(0); });
+    view->addAction(QStringLiteral("Cutlist Editor"), this, [this] { openCutlistEditor(ListingBuild::All); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("About Boxmill"), this, [this] {
@@ -225,7 +241,7 @@ void TMainForm::buildToolBar()
     add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", &TMainForm::saveCabinetAs);
     m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", &TMainForm::toggleZoom);
     m_zoom->setCheckable(true);
-    add(ToolGlyph::SendToCutList, "SendToCutList", "Send To Cutlist Viewer", [this] { sendToCutlistViewer(0); });
+    add(ToolGlyph::SendToCutList, "SendToCutList", "Send To Cutlist Viewer", [this] { sendToCutlistViewer(CutListKind::Complete); });
     add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", [this] { showCabinetOptions(true); });
     add(ToolGlyph::Designer, "CabinetDesigner", "Cabinet Designer", &TMainForm::showCabinetDesigner);
     bar->addSeparator();
@@ -258,15 +274,15 @@ void TMainForm::showCabinetOptions(bool updateDividers)
     m_options->raise();
 }
 
-void TMainForm::sendToCutlistViewer(int list)
+void TMainForm::sendToCutlistViewer(CutListKind list)
 {
-    ShowCutList(m_controller.session(), static_cast<CutListKind>(list));
+    ShowCutList(m_controller.session(), list);
     m_controller.announceCutListChanged();
 }
 
-void TMainForm::openCutlistEditor(int build)
+void TMainForm::openCutlistEditor(ListingBuild build)
 {
-    m_cutListEditor->openWith(static_cast<ListingBuild>(build));
+    m_cutListEditor->openWith(build);
 }
 
 void TMainForm::saveCutlistEditorToFile()

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cutlist/CutListBuild.h"
+#include "cutlist/CutlistEditor.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -52,11 +55,8 @@ public:
     TCabinetForm* designer() const { return m_designer; }
     TCutListForm* cutListEditor() const { return m_cutListEditor; }
     CutlistViewerPanel* viewer() const { return m_viewer; }
-    // The viewer commands: 0 complete, 1 cabinet, 2 face frame, 3 drawers,
-    // 4 doors, as the menu lists them.
-    void sendToCutlistViewer(int list);
-    // The cutlist editor's builds in the same order (0 all ... 4 doors).
-    void openCutlistEditor(int build);
+    void sendToCutlistViewer(CutListKind list);
+    void openCutlistEditor(ListingBuild build);
     void saveCutlistEditorToFile();
     void showCabinetDesigner();
 
@@ -85,6 +85,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QLayout* buildCutlistViewerColumn(QWidget* parent);
+    void createToolWindows();
     void buildMenus();
     void buildToolBar();
     void showUnitChecks();

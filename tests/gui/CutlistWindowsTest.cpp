@@ -26,7 +26,7 @@ private slots:
     void completeCutListFillsTheViewerAndTheJobTotal()
     {
         auto* window = m_fixture->window.get();
-        window->sendToCutlistViewer(0);
+        window->sendToCutlistViewer(CutListKind::Complete);
         auto* grid = window->viewer()->grid();
         const auto& rows = m_fixture->session->cutList.viewer.rows;
         QVERIFY(rows.size() > 10);
@@ -41,7 +41,7 @@ private slots:
         QVERIFY(m_fixture->prompter.shown.empty());
 
         // A smaller list afterwards leaves nothing of the longer one behind.
-        window->sendToCutlistViewer(4);
+        window->sendToCutlistViewer(CutListKind::Doors);
         QCOMPARE(grid->rowCount(), std::max<int>(5, static_cast<int>(m_fixture->session->cutList.viewer.rows.size())));
         for (int row = static_cast<int>(m_fixture->session->cutList.viewer.rows.size()); row < grid->rowCount(); ++row)
             QVERIFY(!grid->item(row, 1) || grid->item(row, 1)->text().isEmpty());
@@ -50,7 +50,7 @@ private slots:
     void aNewCabinetStartsWithoutTheOldCutList()
     {
         auto* window = m_fixture->window.get();
-        window->sendToCutlistViewer(0);
+        window->sendToCutlistViewer(CutListKind::Complete);
         QVERIFY(!window->costCalculator()->jobTotal()->text().isEmpty());
         window->newCabinet();
         const auto empty = [](QTableWidget* grid) { return !grid->item(0, 0) || grid->item(0, 0)->text().isEmpty(); };

@@ -48,11 +48,11 @@ TCostForm::TCostForm(SessionController& controller, QWidget* parent)
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    const std::pair<const char*, List> lists[] = {{"All", List::Complete},
-                                                  {"Cabinet", List::Cabinet},
-                                                  {"Face", List::FaceFrame},
-                                                  {"Drawers", List::Drawers},
-                                                  {"Doors", List::Doors}};
+    const std::pair<const char*, CutListKind> lists[] = {{"All", CutListKind::Complete},
+                                                         {"Cabinet", CutListKind::Cabinet},
+                                                         {"Face", CutListKind::FaceFrame},
+                                                         {"Drawers", CutListKind::Drawers},
+                                                         {"Doors", CutListKind::Doors}};
     for (const auto& [caption, list] : lists) {
         QAction* action = bar->addAction(ToolIcon(ToolGlyph::SendToCutList), QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(caption));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cutlist/CutListBuild.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -16,12 +18,10 @@ class TCostForm : public QDialog {
     Q_OBJECT
 
 public:
-    // Which cut list a button builds; the main window runs it.
-    enum class List { Complete, Cabinet, FaceFrame, Drawers, Doors };
-
     TCostForm(SessionController& controller, QWidget* parent = nullptr);
 
-    void setListCommand(std::function<void(List)> command) { m_listCommand = std::move(command); }
+    // A button's cut list; the main window builds it.
+    void setListCommand(std::function<void(CutListKind)> command) { m_listCommand = std::move(command); }
     void refill();
     void applyUnitMode();
     QTableWidget* costGrid() const { return m_costData; }
@@ -31,7 +31,7 @@ private:
     SessionController& m_controller;
     QTableWidget* m_costData = nullptr;
     QTableWidget* m_totals = nullptr;
-    std::function<void(List)> m_listCommand;
+    std::function<void(CutListKind)> m_listCommand;
 };
 
 } // namespace boxmill
