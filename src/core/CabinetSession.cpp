@@ -45,7 +45,7 @@ void CabinetSession::recalculate()
 
 void CabinetSession::recalculateAfterLoad()
 {
-    model.rebuildDrawingUnits();
+    // Reading the record rebuilt the drawing units already.
     LayoutAfterLoad(model, layout);
     woodSettings = FillWoodSelectionColumn(model);
     // The last cut list and its cost were the previous cabinet's.
