@@ -4,10 +4,10 @@
 // must feel immediate.
 #include "core/CabinetModel.h"
 #include "core/Prompter.h"
-#include "designer/model/DesignerState.h"
-#include "designer/model/FaceDrawing.h"
-#include "designer/model/FrontDimensions.h"
-#include "designer/model/SectionEditor.h"
+#include "designer/DesignerState.h"
+#include "designer/FaceDrawing.h"
+#include "designer/FrontDimensions.h"
+#include "designer/SectionEditor.h"
 #include "geometry/Layout.h"
 
 #include <benchmark/benchmark.h>
@@ -85,7 +85,7 @@ void DesignerEditCycle(benchmark::State& state)
         shelves = 3 - shelves;
         editor.selectDataInput(shelves);
         editor.enter();
-        DrawCabinetFace(model, layout, designer, shapes);
+        DrawCabinetFace(model, layout, shapes);
         auto rows = FillFrontDimensions(model, layout, designer.shownSection);
         benchmark::DoNotOptimize(shapes);
         benchmark::DoNotOptimize(rows);
@@ -99,9 +99,8 @@ void FreshFaceDrawing(benchmark::State& state)
     CabinetModel model = BusyDesign();
     LayoutResult layout;
     LayoutAfterLoad(model, layout);
-    DesignerState designer;
     for (auto _ : state) {
-        ShapeSet shapes = DrawCabinetFace(model, layout, designer);
+        ShapeSet shapes = DrawCabinetFace(model, layout);
         benchmark::DoNotOptimize(shapes);
     }
 }

@@ -5,11 +5,11 @@
 #include "core/CabinetModel.h"
 #include "core/Prompter.h"
 #include "core/Vocabulary.h"
-#include "designer/model/DesignerState.h"
-#include "designer/model/FaceDrawing.h"
+#include "designer/DesignerState.h"
+#include "designer/FaceDrawing.h"
 #include "cutlist/CostCalculator.h"
 #include "cutlist/CutlistEditor.h"
-#include "designer/model/FrontDimensions.h"
+#include "designer/FrontDimensions.h"
 #include "geometry/Layout.h"
 
 #include <cstdlib>
@@ -56,12 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CabinetModel working = again;
         LayoutResult layout;
         LayoutAfterLoad(working, layout);
-        DesignerState state;
-        for (int section = 1; section <= 3; ++section) {
-            state.shownSection = section;
-            DrawCabinetFace(working, layout, state);
+        DrawCabinetFace(working, layout);
+        for (int section = 1; section <= 3; ++section)
             FillFrontDimensions(working, layout, section);
-        }
         CostCalculator cost;
         BuildListing(ListingBuild::All, working, layout, cost, prompter, "01/01/26");
 

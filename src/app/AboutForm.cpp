@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutForm.h"
 
-#include "ToolIcons.h"
+#include "ui/common/ToolIcons.h"
+
+#include "core/Version.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -15,7 +17,7 @@ TAboutForm::TAboutForm(Kind kind, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
 {
     const bool about = kind == Kind::About;
-    setWindowTitle(about ? QStringLiteral("About Boxmill") : QStringLiteral("Boxmill v4.0"));
+    setWindowTitle(about ? QStringLiteral("About Boxmill") : QString::fromLatin1(kProgramTitle));
     setObjectName(about ? QStringLiteral("AboutForm") : QStringLiteral("RoutineForm"));
     setModal(true);
 
@@ -24,7 +26,8 @@ TAboutForm::TAboutForm(Kind kind, QWidget* parent)
     auto* text = new QLabel(this);
     text->setTextFormat(Qt::RichText);
     text->setText(QStringLiteral("<h2>Boxmill</h2><p>Face-frame cabinets, from the design to the cut list.</p>"
-                                 "<p>Version 4.0.6</p>"));
+                                 "<p>Version %1</p>")
+                      .arg(QString::fromLatin1(kVersion)));
     auto* row = new QHBoxLayout;
     row->addWidget(picture);
     row->addWidget(text, 1);

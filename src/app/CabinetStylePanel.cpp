@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CabinetStylePanel.h"
 
-#include "QtText.h"
-#include "SessionController.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "core/ParameterIndex.h"
 
 #include <QCheckBox>
@@ -46,20 +46,14 @@ CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* par
     }
     layout->addWidget(optionsBox);
 
-    auto& model = m_controller.session().model;
-    connect(m_detachedBase, &QCheckBox::clicked, this, [this, &model](bool checked) {
-        model.record.setFlag(RecordOffset::DetachedBase, checked);
-        model.modified = true;
-        m_controller.recalculate();
-    });
-    connect(m_adjustableShelves, &QCheckBox::clicked, this, [this, &model](bool checked) {
-        model.record.setFlag(RecordOffset::AdjustableShelves, checked);
-        model.modified = true;
-        m_controller.recalculate();
-    });
-    connect(m_blindCorner, &QCheckBox::clicked, this, [this, &model](bool checked) {
-        model.setBlindCorner(checked);
-        m_controller.recalculate();
+    for (const auto& [box, offset] : {std::pair{m_detachedBase, RecordOffset::DetachedBase},
+                                       std::pair{m_adjustableShelves, RecordOffset::AdjustableShelves}})
+        connect(box, &QCheckBox::clicked, this, [this, box = box, offset = offset](bool checked) {
+            m_controller.edit(FromQt(box->text()),
+                              [&](CabinetModel& model, LayoutResult&) { model.record.setFlag(offset, checked); });
+        });
+    connect(m_blindCorner, &QCheckBox::clicked, this, [this](bool checked) {
+        m_controller.edit("Blind Corner", [&](CabinetModel& model, LayoutResult&) { model.setBlindCorner(checked); });
     });
     // The options window may clear "Blind Corner" through "Mate".
     connect(&m_controller, &SessionController::layoutChanged, this, &CabinetStylePanel::reload);

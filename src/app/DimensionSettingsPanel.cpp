@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DimensionSettingsPanel.h"
 
-#include "QtText.h"
-#include "SessionController.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "core/ParameterEntry.h"
 
 #include <QHBoxLayout>
@@ -120,9 +120,11 @@ void DimensionSettingsPanel::enterParameter()
     if (index < 0)
         return;
     auto& session = m_controller.session();
-    if (EnterParameter(session.model, index, {FromQt(m_inches->text()), FromQt(m_fraction->text())},
-                       session.prompter()))
-        m_controller.recalculateAfterEntry();
+    const ParameterEntryText typed{FromQt(m_inches->text()), FromQt(m_fraction->text())};
+    m_controller.edit(
+        session.data.vocabulary.parameterName(index),
+        [&](CabinetModel& model, LayoutResult&) { EnterParameter(model, index, typed, session.prompter()); },
+        {Recalc::AfterEntry});
     showSelectedParameter();
 }
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DividerForm.h"
 
-#include "SessionController.h"
-#include "ToolIcons.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
+#include "ui/common/ToolIcons.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "core/RecordFieldNames.h"
 
 #include <QCheckBox>
@@ -94,9 +95,7 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     connect(m_nailers, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0)
             return;
-        auto& model = m_controller.session().model;
-        model.options.nailerCount = row + 1;
-        model.modified = true;
+        m_controller.edit("Nailer Count", [&](CabinetModel& model, LayoutResult&) { model.options.nailerCount = row + 1; });
     });
 
     auto* exit = new QGroupBox(QStringLiteral("Exit Options"), this);
@@ -158,13 +157,12 @@ void TDividerForm::add(QAbstractButton* button, CabinetOption option)
 
 void TDividerForm::clicked(CabinetOption option, bool checked)
 {
-    auto& model = m_controller.session().model;
-    if (option == O::BlindMate)
-        model.setBlindMate(checked);
-    else
-        model.options.set(option, checked);
-    // Every option belongs to the cabinet, so every click is an unsaved edit.
-    model.modified = true;
+    m_controller.edit(FromQt(button(option)->text()), [&](CabinetModel& model, LayoutResult&) {
+        if (option == O::BlindMate)
+            model.setBlindMate(checked);
+        else
+            model.options.set(option, checked);
+    });
     if (option == O::SetDivider1 || option == O::SetDivider2)
         updateDividerControls();
     reload();

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IncludePartsPanel.h"
 
-#include "QtText.h"
-#include "SessionController.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "core/IncludeParts.h"
 
 #include <QLabel>
@@ -56,27 +56,28 @@ void IncludePartsPanel::showChecks()
 void IncludePartsPanel::checkChanged(QListWidgetItem* item)
 {
     const int index = m_list->row(item);
-    const auto parameter =
-        SetIncludeItem(m_controller.session().model, index, item->checkState() == Qt::Checked);
+    const bool checked = item->checkState() == Qt::Checked;
+    std::optional<int> parameter;
+    auto& prompter = m_controller.session().prompter();
+    m_controller.edit(FromQt(item->text()), [&](CabinetModel& model, LayoutResult&) {
+        parameter = SetIncludeItem(model, index, checked);
+        // A check toggled with the keyboard brings no click: the top and
+        // the carcass rail are kept apart here as well.
+        ResolveTopOrCarcassRail(model, prompter);
+    });
+    showChecks();
     if (parameter)
         m_controller.requestParameter(*parameter);
-    // A check toggled with the keyboard brings no click: the top and the
-    // carcass rail are kept apart here as well.
-    auto& session = m_controller.session();
-    if (ResolveTopOrCarcassRail(session.model, session.prompter()))
-        showChecks();
-    m_controller.recalculate();
 }
 
 void IncludePartsPanel::clicked(QListWidgetItem* item)
 {
     if (OpensEditingWindow(m_list->row(item)) && m_openEditingWindow)
         m_openEditingWindow();
-    auto& session = m_controller.session();
-    if (ResolveTopOrCarcassRail(session.model, session.prompter())) {
-        showChecks();
-        m_controller.recalculate();
-    }
+    auto& prompter = m_controller.session().prompter();
+    m_controller.edit(FromQt(item->text()),
+                      [&](CabinetModel& model, LayoutResult&) { ResolveTopOrCarcassRail(model, prompter); });
+    showChecks();
 }
 
 } // namespace boxmill

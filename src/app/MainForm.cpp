@@ -7,23 +7,26 @@
 #include "DividerForm.h"
 #include "IncludePartsPanel.h"
 #include "SectionalAreaPanel.h"
-#include "SessionController.h"
-#include "ToolIcons.h"
+#include "ui/common/SessionController.h"
+#include "ui/common/ToolIcons.h"
+#include "ui/common/UndoActions.h"
 
 #include "cutlist/ui/CostCalculatorPanel.h"
 #include "cutlist/ui/CostForm.h"
 #include "cutlist/ui/CutListForm.h"
 #include "cutlist/ui/CutlistViewerPanel.h"
 #include "cutlist/CutListViewer.h"
+#include "session/CutListCommands.h"
 #include "cutlist/CutlistFile.h"
 #include "cutlist/ui/WoodSelectionPanel.h"
 #include "cutlist/ui/WoodSettingsPanel.h"
-#include "designer/CabinetForm.h"
-#include "designer/EditingForm.h"
+#include "designer/ui/CabinetForm.h"
+#include "designer/ui/EditingForm.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
+#include "core/Version.h"
 #include "core/Prompter.h"
-#include "core/UnitSwitch.h"
+#include "session/UnitSwitch.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -44,7 +47,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     : QMainWindow(parent)
     , m_controller(controller)
 {
-    setWindowTitle(QStringLiteral("Boxmill v4.0"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral("[*]"));
     setObjectName(QStringLiteral("MainForm"));
 
     auto* central = new QWidget(this);
@@ -87,6 +90,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     connect(&m_controller, &SessionController::cabinetFileChanged, this, [this] {
         m_cabinetStyle->showCabinetName();
         m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
+        setWindowModified(m_controller.session().modified());
     });
     refreshFromModel();
     m_sectionalArea->refresh();
@@ -174,6 +178,11 @@ void TMainForm::buildMenus()
             ->setObjectName(QString::fromLatin1(name));
     files->addSeparator();
     files->addAction(QStringLiteral("Exit Boxmill"), this, &TMainForm::exitBoxmill);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    auto* undo = new UndoActions(m_controller, this);
+    edit->addAction(undo->undo());
+    edit->addAction(undo->redo());
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(QStringLiteral("Cabinet Designer"), this, &TMainForm::showCabinetDesigner);
@@ -298,13 +307,14 @@ void TMainForm::showCabinetDesigner()
 
 void TMainForm::toggleRaisedPanelSides()
 {
-    auto& model = m_controller.session().model;
+    const auto& model = m_controller.model();
     m_controller.session().prompter().message(
         MessageKind::Information,
         "Raised panel sides are not available yet: the sides are cut as plain panels. The setting is kept with "
         "the cabinet.");
-    model.options.raisedPanelSides = !model.options.raisedPanelSides;
-    model.modified = true;
+    m_controller.edit("Raised Panel Sides", [](CabinetModel& edited, LayoutResult&) {
+        edited.options.raisedPanelSides = !edited.options.raisedPanelSides;
+    });
     m_raisedPanelSides->setChecked(model.options.raisedPanelSides);
 }
 

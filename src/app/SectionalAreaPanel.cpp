@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SectionalAreaPanel.h"
 
-#include "QtText.h"
-#include "SessionController.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DisplayCheck.h"
 #include "MainForm.h"
-#include "MessageBoxPrompter.h"
-#include "QtFileDialogs.h"
-#include "SessionController.h"
+#include "ui/common/MessageBoxPrompter.h"
+#include "ui/common/QtFileDialogs.h"
+#include "ui/common/SessionController.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
+#include "core/Version.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -15,7 +16,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Boxmill v4.0"));
+    QApplication::setApplicationName(QString::fromLatin1(boxmill::kProgramTitle));
 
     boxmill::MessageBoxPrompter prompter;
     if (const QScreen* screen = QGuiApplication::primaryScreen();

@@ -4,7 +4,7 @@
 #include "CliCommand.h"
 #include "CliPrompter.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "core/FileDialogs.h"
 
 #include <filesystem>

@@ -5,9 +5,8 @@
 #include "CliSession.h"
 
 #include "core/FileIo.h"
-#include "designer/model/DesignerState.h"
-#include "designer/model/FaceDrawing.h"
-#include "designer/model/FaceDrawingSvg.h"
+#include "designer/FaceDrawing.h"
+#include "designer/FaceDrawingSvg.h"
 
 #include <ostream>
 
@@ -34,8 +33,7 @@ int RunDraw(CliContext& context, std::span<const std::string> args)
     if (const int status = run.open(cabinet); status != kSuccess)
         return status;
     auto& session = run.session();
-    DesignerState state;
-    const ShapeSet shapes = DrawCabinetFace(session.model, session.layout, state);
+    const ShapeSet shapes = DrawCabinetFace(session.model, session.layout);
     if (const auto written = WriteFileAtomic(*svg, FaceDrawingSvg(shapes)); !written) {
         context.err << "error: " << written.error() << '\n';
         return kFileError;

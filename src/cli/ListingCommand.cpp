@@ -5,6 +5,7 @@
 #include "CliSession.h"
 
 #include "cutlist/CutlistEditor.h"
+#include "session/CutListCommands.h"
 #include "cutlist/ShortDate.h"
 
 #include <array>

@@ -5,6 +5,7 @@
 #include "CliSession.h"
 
 #include "cutlist/CutListViewer.h"
+#include "session/CutListCommands.h"
 
 #include <array>
 #include <ostream>

@@ -83,7 +83,6 @@ void CabinetModel::setBlindCorner(bool checked)
     record.setFlag(RecordOffset::BlindCorner, checked);
     if (checked)
         options.set(CabinetOption::BlindMate, false);
-    modified = true;
 }
 
 void CabinetModel::setBlindMate(bool checked)
@@ -91,7 +90,6 @@ void CabinetModel::setBlindMate(bool checked)
     options.set(CabinetOption::BlindMate, checked);
     if (checked)
         record.setFlag(RecordOffset::BlindCorner, false);
-    modified = true;
 }
 
 std::string DescribeNonNumbers(const CabinetModel& model, const Vocabulary& vocabulary,

@@ -52,7 +52,6 @@ public:
     std::array<std::int32_t, kPartSlots> partStockUnits{};
 
     int sectionCount = 1;
-    bool modified = false;
     bool saveCabinetEnabled = false;
     UnitMode units = UnitMode::Inches;
     int drawScale = 1;

@@ -9,7 +9,6 @@ namespace boxmill {
 
 std::optional<int> SetIncludeItem(CabinetModel& model, int item, bool checked)
 {
-    model.modified = true;
     model.record.setIncludeFlag(item, checked);
     if (item == IncludeItem::DoorMullions && !checked)
         return Param::DoorGap;

@@ -24,7 +24,6 @@ ParameterEntryText ShowParameter(const CabinetModel& model, int index)
 
 bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& typed, Prompter& prompter)
 {
-    model.modified = true;
     std::optional<double> value;
     if (model.units == UnitMode::Inches) {
         const auto whole = ParseInteger(typed.inches.empty() ? std::string("0") : typed.inches);

@@ -10,7 +10,7 @@ namespace boxmill {
 // A value or the message that explains why there is none. Errors travel up
 // as values; only the user interface decides how to show them.
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
 public:
     Result(T value) : m_state(std::move(value)) {}
     static Result failure(std::string message) { return Result(Error{std::move(message)}); }

@@ -106,7 +106,6 @@ StartUpOutcome StartUp(const fs::path& programFolder, ProgramData& data, Cabinet
     model.folders.cabinetStyle = kInitialCabinetStyle;
     model.folders.lastChosenFile = "Untitled.cab";
     model.saveCabinetEnabled = false;
-    model.modified = false;
     return StartUpOutcome::Ready;
 }
 

@@ -3,8 +3,6 @@
 
 #include "CostCalculator.h"
 
-#include "core/CabinetSession.h"
-
 #include <algorithm>
 
 namespace boxmill {
@@ -41,12 +39,6 @@ ViewerGrid ShowCutList(CutListKind kind, CabinetModel& model, const LayoutResult
     ViewerGrid grid = ViewerGridOf(BuildCutList(kind, model, layout, prompter));
     cost.update(model, prompter);
     return grid;
-}
-
-const ViewerGrid& ShowCutList(CabinetSession& session, CutListKind kind)
-{
-    session.cutList.viewer = ShowCutList(kind, session.model, session.layout, session.cost, session.prompter());
-    return session.cutList.viewer;
 }
 
 } // namespace boxmill

@@ -12,7 +12,6 @@
 namespace boxmill {
 
 class CabinetModel;
-class CabinetSession;
 class CostCalculator;
 class Prompter;
 struct LayoutResult;
@@ -46,8 +45,4 @@ ViewerGrid ViewerGridOf(const CutList& list);
 // job total of the boards just counted.
 ViewerGrid ShowCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout, CostCalculator& cost,
                        Prompter& prompter);
-// The same for the running program; the grid is kept in the session for
-// the main window to show.
-const ViewerGrid& ShowCutList(CabinetSession& session, CutListKind kind);
-
 } // namespace boxmill

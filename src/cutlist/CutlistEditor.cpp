@@ -9,7 +9,6 @@
 #include "SectionCounts.h"
 #include "StockSizeCheck.h"
 
-#include "core/CabinetSession.h"
 #include "core/IncludeParts.h"
 #include "core/Prompter.h"
 
@@ -143,29 +142,6 @@ Listing BuildListing(ListingBuild build, CabinetModel& model, const LayoutResult
     if (plan.doors)
         AddPanelMillOptions(model, layout, listing.lines);
     return listing;
-}
-
-bool RunListingBuild(CabinetSession& session, ListingBuild build, std::string_view todaysDate)
-{
-    session.cutList.viewer = ViewerGrid{};
-    Listing listing =
-        BuildListing(build, session.model, session.layout, session.cost, session.prompter(), todaysDate);
-    const auto written = WriteCutlistFile(CutlistFilePath(session.model), listing.cutlistFile);
-    if (!written) {
-        session.prompter().message(MessageKind::Error, written.error());
-        return false;
-    }
-    session.cutList.saveName = listing.saveName;
-    session.cutList.listing = std::move(listing);
-    return true;
-}
-
-bool OpenCutlistEditor(CabinetSession& session, ListingBuild build, std::string_view todaysDate)
-{
-    session.recalculate();
-    if (!RunListingBuild(session, build, todaysDate))
-        return false;
-    return CheckStockSizes(session.model, session.prompter());
 }
 
 } // namespace boxmill

@@ -8,7 +8,6 @@
 namespace boxmill {
 
 class CabinetModel;
-class CabinetSession;
 class CostCalculator;
 class Prompter;
 struct LayoutResult;
@@ -35,16 +34,5 @@ struct Listing {
 // the wood of its boards into the model's part areas and updates `cost`.
 Listing BuildListing(ListingBuild build, CabinetModel& model, const LayoutResult& layout, CostCalculator& cost,
                      Prompter& prompter, std::string_view todaysDate);
-
-// The editor's build for the running program: the listing, kept in the
-// session, and Cutlist.txt in the program folder rewritten. The viewer is
-// reset, its areas and wood cost are those of this build. False, after
-// telling the user, when Cutlist.txt cannot be written; the last listing
-// then stays.
-bool RunListingBuild(CabinetSession& session, ListingBuild build, std::string_view todaysDate);
-
-// The main window's commands that show the editor: the layout recalculated,
-// the build, and the stock size check. True when the editor may be shown.
-bool OpenCutlistEditor(CabinetSession& session, ListingBuild build, std::string_view todaysDate);
 
 } // namespace boxmill

@@ -55,7 +55,6 @@ std::optional<std::string> ChangeWoodSettings(CabinetModel& model, int gridRow, 
     model.record.setPartStockText(row, FormatDecimal(*thickness));
     model.record.setPartPriceText(row, price);
     model.rebuildPartArrays();
-    model.modified = true;
     return CellText(boxes, model.units);
 }
 

@@ -55,6 +55,16 @@ void ReapplySectionOffsets(CabinetModel& model, LayoutResult& result)
     }
 }
 
+void ApplySectionOffsets(CabinetModel& model, LayoutResult& result)
+{
+    const int sections = LayoutInputs(model).sectionsInUse();
+    for (int s = 0; s < sections; ++s) {
+        ApplyMullionOffset(model, s, result);
+        ApplyPartitionOffset(model, s, SectionItem::PartitionAbove, result);
+        ApplyPartitionOffset(model, s, SectionItem::PartitionBelow, result);
+    }
+}
+
 void LayoutAfterLoad(CabinetModel& model, LayoutResult& result)
 {
     result.clearMullionShifts();

@@ -27,6 +27,11 @@ void UpperLowerRows(const CabinetModel& model, int section, LayoutResult& layout
 // RecalculateLayout.
 void ReapplySectionOffsets(CabinetModel& model, LayoutResult& layout);
 
+// The offsets of the existing sections applied again to the layout just
+// recalculated, as every edit ends: the mullion shifts and the partition
+// items follow the nominal sizes of that recalculation.
+void ApplySectionOffsets(CabinetModel& model, LayoutResult& layout);
+
 // What follows reading a cabinet: the previous cabinet's mullion shifts are
 // dropped, the offsets the new one records are applied, and the whole layout
 // is computed. Writes the partition offsets back into the section table.

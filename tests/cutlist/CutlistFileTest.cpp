@@ -5,7 +5,8 @@
 #include "TempFolder.h"
 
 #include "core/CabinetFile.h"
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
+#include "session/CutListCommands.h"
 #include "cutlist/CutlistEditor.h"
 #include "cutlist/CutlistFile.h"
 #include "cutlist/StockSizeCheck.h"

@@ -3,10 +3,10 @@
 // an SVG document.
 #include "DesignerTestCabinet.h"
 
-#include "designer/model/DesignerRefresh.h"
-#include "designer/model/DesignerWindow.h"
-#include "designer/model/FaceDrawingSvg.h"
-#include "designer/model/FrontDimensions.h"
+#include "designer/DesignerRefresh.h"
+#include "designer/DesignerWindow.h"
+#include "designer/FaceDrawingSvg.h"
+#include "designer/FrontDimensions.h"
 
 using namespace boxmill;
 using test::Designer;

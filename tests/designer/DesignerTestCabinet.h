@@ -4,9 +4,12 @@
 #include "core/CabinetModel.h"
 #include "core/FileIo.h"
 #include "core/Vocabulary.h"
-#include "designer/model/DesignerState.h"
-#include "designer/model/FaceDrawing.h"
-#include "designer/model/SectionEditor.h"
+#include "designer/DesignerRefresh.h"
+#include "designer/DesignerState.h"
+#include "designer/FaceDrawing.h"
+#include "designer/SectionEditor.h"
+#include "designer/DesignerWindow.h"
+#include "designer/SectionCleanup.h"
 #include "geometry/Layout.h"
 #include "tools/NewcabSource.h"
 #include "ScriptedPrompter.h"
@@ -87,11 +90,16 @@ struct Designer {
         LayoutAfterLoad(model, layout);
     }
 
+    // What the program does after an edit that changed the record by hand:
+    // the session's rules and recalculation, then the designer's drawing.
     ShapeSet draw()
     {
+        ApplyEditRules(model, drawnSections);
+        drawnSections = model.sectionCount;
         model.rebuildDrawingUnits();
         RecalculateLayout(model, layout);
-        shapes = DrawCabinetFace(model, layout, state);
+        ApplySectionOffsets(model, layout);
+        shapes = DrawDesigner(model, layout, state, kDesignerWideWidth).shapes;
         return shapes;
     }
     SectionEditor editor() { return SectionEditor(model, layout, prompter, state); }
@@ -124,6 +132,7 @@ struct Designer {
     CabinetModel model;
     LayoutResult layout;
     DesignerState state;
+    int drawnSections = 0;
     ScriptedPrompter prompter;
     ShapeSet shapes;
 };

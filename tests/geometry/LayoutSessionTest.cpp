@@ -5,7 +5,7 @@
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
 #include "core/CabinetFile.h"
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "core/ProgramData.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +74,7 @@ TEST_F(LayoutSession, OpeningACabinetLaysItOutWithItsOffsets)
     // The distance is written back into the section table for the drawing,
     // without counting as an unsaved edit.
     EXPECT_EQ(session.model.sectionItem(0, SectionItem::PartitionAbove), 14);
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
     EXPECT_TRUE(prompter.shown.empty());
 }
 

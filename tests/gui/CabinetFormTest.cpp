@@ -3,9 +3,9 @@
 
 #include "app/DimensionSettingsPanel.h"
 #include "app/SectionalAreaPanel.h"
-#include "designer/CabinetForm.h"
-#include "designer/FaceCanvas.h"
-#include "designer/model/SectionEditor.h"
+#include "designer/ui/CabinetForm.h"
+#include "designer/ui/FaceCanvas.h"
+#include "designer/SectionEditor.h"
 
 #include <QAbstractButton>
 #include <QAction>

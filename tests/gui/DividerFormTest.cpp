@@ -30,7 +30,7 @@ private slots:
         QVERIFY(options[O::TopDado]);
         QVERIFY(!options[O::TopRabbit]);
         QVERIFY(!form->button(O::TopRabbit)->isChecked());
-        QVERIFY(m_fixture->session->model.modified);
+        QVERIFY(m_fixture->session->modified());
     }
 
     void setDividerEnablesItsPlacementButtonsOnly()

@@ -2,7 +2,7 @@
 #include "GuiFixture.h"
 
 #include "app/IncludePartsPanel.h"
-#include "designer/EditingForm.h"
+#include "designer/ui/EditingForm.h"
 
 #include <QListWidget>
 #include <QTimer>
@@ -32,7 +32,7 @@ private slots:
         QVERIFY(model.record.flag(RecordOffset::FaceEnabled + 1));
         form->faceList()->item(1)->setCheckState(Qt::Unchecked);
         QVERIFY(!model.record.flag(RecordOffset::FaceEnabled + 1));
-        QVERIFY(model.modified);
+        QVERIFY(m_fixture->session->modified());
     }
 
     void locatorStaysWithinThreeSections()

@@ -5,8 +5,8 @@
 #include "TempFolder.h"
 
 #include "app/MainForm.h"
-#include "app/SessionController.h"
-#include "core/CabinetSession.h"
+#include "ui/common/SessionController.h"
+#include "session/CabinetSession.h"
 
 #include <QAbstractButton>
 #include <QtTest>

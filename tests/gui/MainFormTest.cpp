@@ -7,7 +7,7 @@
 #include "app/IncludePartsPanel.h"
 #include "app/SectionalAreaPanel.h"
 #include "core/IncludeParts.h"
-#include "core/UnitSwitch.h"
+#include "session/UnitSwitch.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(list->currentRow(), 0);
         QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Base\\Untitled.cab"));
         QVERIFY(!m_fixture->window->saveCabinetAction()->isEnabled());
-        QVERIFY(!m_fixture->session->model.modified);
+        QVERIFY(!m_fixture->session->modified());
     }
 
     void enteringAWidthChangesTheSectionalGrid()
@@ -51,7 +51,7 @@ private slots:
         m_panel->fractionEdit()->setText(QStringLiteral("1/2"));
         QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
         QCOMPARE(m_fixture->session->model.param(1), 30.5);
-        QVERIFY(m_fixture->session->model.modified);
+        QVERIFY(m_fixture->session->modified());
         QVERIFY(grid->item(0, 0)->text() != before);
         QCOMPARE(grid->item(0, 0)->text().toStdString(), m_fixture->session->layout.grid[0][0]);
     }
@@ -134,7 +134,7 @@ private slots:
         m_fixture->prompter.answers = {false};
         window->newCabinet();
         QCOMPARE(m_fixture->session->model.param(1), 24.0);
-        QVERIFY(!m_fixture->session->model.modified);
+        QVERIFY(!m_fixture->session->modified());
 
         enterWidth("31");
         m_fixture->prompter.answers = {true};
@@ -155,7 +155,7 @@ private slots:
         window->saveCabinetAs();
         QVERIFY(window->saveCabinetAction()->isEnabled());
         QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Vanity.cab"));
-        QVERIFY(!m_fixture->session->model.modified);
+        QVERIFY(!m_fixture->session->modified());
 
         window->newCabinet();
         QCOMPARE(m_fixture->session->model.param(1), 24.0);
@@ -172,7 +172,7 @@ private slots:
         m_fixture->dialogs.choices = {std::nullopt};
         window->openCabinetLibrary();
         QCOMPARE(m_fixture->session->model.param(1), 20.0);
-        QVERIFY(m_fixture->session->model.modified);
+        QVERIFY(m_fixture->session->modified());
     }
 
     void openWithAModifiedCabinetSavesItFirstOnOk()
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(m_fixture->prompter.asked.back().text, std::string("Save cabinet before opening another?"));
         QVERIFY(std::filesystem::exists(edited));
         QCOMPARE(m_fixture->session->model.param(1), 28.0);
-        QVERIFY(!m_fixture->session->model.modified);
+        QVERIFY(!m_fixture->session->modified());
         QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Kept.cab"));
     }
 
@@ -220,7 +220,7 @@ private:
         m_panel->inchesEdit()->setText(QString::fromLatin1(inches));
         m_panel->fractionEdit()->clear();
         QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
-        QVERIFY(m_fixture->session->model.modified);
+        QVERIFY(m_fixture->session->modified());
     }
 
     static void clickCheck(QListWidget* list, int row)

@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(model.partStock[2], 1.0);
         QCOMPARE(model.partPrice[2], Money{120000});
         QCOMPARE(settings->grid()->item(2, 1)->text(), QStringLiteral("Walnut*1-0"));
-        QVERIFY(model.modified);
+        QVERIFY(m_fixture->session->modified());
     }
 
     void labourIsKeptWithTheCabinet()

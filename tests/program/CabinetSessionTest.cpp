@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CabinetFile.h"
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "ProgramFolderCopy.h"
 #include "RecordFixtures.h"
 #include "ScriptedPrompter.h"
@@ -22,7 +22,6 @@ struct ModelSnapshot {
         , partPrice(model.partPrice)
         , partWoodName(model.partWoodName)
         , sectionCount(model.sectionCount)
-        , modified(model.modified)
         , saveCabinetEnabled(model.saveCabinetEnabled)
         , cabinetFolder(model.folders.cabinetFolder)
         , cabinetPath(model.folders.cabinetPath)
@@ -39,7 +38,6 @@ struct ModelSnapshot {
     std::array<Money, kPartSlots> partPrice;
     std::array<std::string, kPartSlots> partWoodName;
     int sectionCount;
-    bool modified;
     bool saveCabinetEnabled;
     fs::path cabinetFolder;
     fs::path cabinetPath;
@@ -59,9 +57,10 @@ protected:
     // An edit as the parameter list makes it.
     void edit(int index, std::string_view text)
     {
-        session.model.record.setParamText(index, text);
-        session.model.rebuildParamValues();
-        session.model.modified = true;
+        session.edit("Parameter", [&](CabinetModel& model, LayoutResult&) {
+            model.record.setParamText(index, text);
+            model.rebuildParamValues();
+        });
     }
 
     fs::path userFile(const std::string& name) const { return folder.outside() / name; }
@@ -85,7 +84,7 @@ protected:
 
 TEST_F(CabinetSessionTest, StartsWithAnUnmodifiedUntitledDefaultCabinet)
 {
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
     EXPECT_FALSE(session.model.saveCabinetEnabled);
     EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
     EXPECT_EQ(session.model.folders.cabinetFolder, folder / "Base");
@@ -164,7 +163,7 @@ TEST_F(CabinetSessionTest, NewWithUnsavedEditsSavesThemOnOk)
 
     EXPECT_EQ(session.model.record, defaultCabinet);
     EXPECT_EQ(session.model.param(1), 24.0);
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
     EXPECT_FALSE(session.model.saveCabinetEnabled);
     EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
     EXPECT_EQ(session.model.folders.cabinetPath, folder.outside() / "Untitled.cab");
@@ -177,7 +176,7 @@ TEST_F(CabinetSessionTest, NewWithoutSavingStillStartsTheNewCabinet)
     ASSERT_TRUE(session.newCabinet());
     EXPECT_TRUE(dialogs.requests.empty());
     EXPECT_EQ(session.model.record, defaultCabinet);
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
 
     // Cancelling the save dialog is a decision not to save, too.
     edit(1, "31");
@@ -185,7 +184,7 @@ TEST_F(CabinetSessionTest, NewWithoutSavingStillStartsTheNewCabinet)
     dialogs.choices = {std::nullopt};
     ASSERT_TRUE(session.newCabinet());
     EXPECT_EQ(session.model.record, defaultCabinet);
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
     EXPECT_TRUE(fs::is_empty(folder / "Base"));
 }
 
@@ -206,7 +205,7 @@ TEST_F(CabinetSessionTest, NewKeepsTheCabinetWhenTheAskedForSaveFails)
     EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(session.model.param(1), 30.0);
     EXPECT_EQ(session.model.record.paramText(1), "30");
-    EXPECT_TRUE(session.model.modified);
+    EXPECT_TRUE(session.modified());
     EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
 }
 
@@ -227,7 +226,7 @@ TEST_F(CabinetSessionTest, OpenCancelledInTheDialogChangesNoCabinet)
     EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
     // The cabinet on screen was not replaced: its unsaved edits must still
     // be offered for saving on exit.
-    EXPECT_TRUE(session.model.modified);
+    EXPECT_TRUE(session.modified());
 }
 
 TEST_F(CabinetSessionTest, NewWithoutADefaultCabinetKeepsTheReminderToSave)
@@ -237,7 +236,7 @@ TEST_F(CabinetSessionTest, NewWithoutADefaultCabinetKeepsTheReminderToSave)
     prompter.answers = {false};
     EXPECT_FALSE(session.newCabinet());
     EXPECT_EQ(session.model.record.paramText(1), "30");
-    EXPECT_TRUE(session.model.modified);
+    EXPECT_TRUE(session.modified());
     ASSERT_FALSE(prompter.shown.empty());
     EXPECT_EQ(prompter.shown.back().kind, MessageKind::Error);
 }
@@ -260,7 +259,7 @@ TEST_F(CabinetSessionTest, OpenReadsTheChosenCabinet)
     EXPECT_EQ(session.model.sectionCount, record.sectionCount());
     EXPECT_EQ(session.model.folders.cabinetName, "Kitchen Left.cab");
     EXPECT_EQ(session.model.folders.cabinetFolder, folder.outside() / "Shop");
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
     EXPECT_FALSE(session.model.saveCabinetEnabled) << "opening does not enable Save Cabinet";
 }
 
@@ -269,7 +268,7 @@ TEST_F(CabinetSessionTest, OpenOfARefusedFileKeepsTheCabinetItsNameAndFolder)
     dialogs.choices = {userFile("Kitchen.cab")};
     ASSERT_TRUE(session.saveCabinetAs());
     edit(2, "22");
-    session.model.modified = false;
+    ASSERT_TRUE(session.saveCabinet());
     test::WriteAllBytes(userFile("Broken.cab"), std::string(100, 'x'));
 
     const ModelSnapshot before(session.model);
@@ -310,19 +309,19 @@ TEST_F(CabinetSessionTest, SaveCabinetIsEnabledOnlyBySaving)
 {
     edit(1, "30");
     EXPECT_FALSE(session.saveCabinet());
-    EXPECT_TRUE(session.model.modified);
+    EXPECT_TRUE(session.modified());
     EXPECT_TRUE(fs::is_empty(folder / "Base"));
 
     dialogs.choices = {userFile("Kitchen.cab")};
     ASSERT_TRUE(session.saveCabinetAs());
     EXPECT_TRUE(session.model.saveCabinetEnabled);
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
     EXPECT_EQ(session.model.folders.cabinetName, "Kitchen.cab");
     EXPECT_EQ(session.model.folders.cabinetFolder, folder.outside());
 
     edit(1, "31");
     ASSERT_TRUE(session.saveCabinet());
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
     auto saved = ReadCabinetFile(userFile("Kitchen.cab"));
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->paramText(1), "31");
@@ -370,9 +369,9 @@ TEST_F(CabinetSessionTest, ACancelledOrFailedSaveAsKeepsTheEdits)
     edit(1, "30");
     dialogs.choices = {std::nullopt, folder.outside() / "No Such Folder" / "Kitchen.cab"};
     EXPECT_FALSE(session.saveCabinetAs());
-    EXPECT_TRUE(session.model.modified);
+    EXPECT_TRUE(session.modified());
     EXPECT_FALSE(session.saveCabinetAs());
-    EXPECT_TRUE(session.model.modified);
+    EXPECT_TRUE(session.modified());
     EXPECT_FALSE(session.model.saveCabinetEnabled);
     EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
     ASSERT_EQ(prompter.shown.size(), 1u);
@@ -392,7 +391,7 @@ TEST_F(CabinetSessionTest, ASavedCabinetStaysSavedWhenNewThenFails)
     dialogs.choices = {userFile("Kept.cab")};
     EXPECT_FALSE(session.newCabinet());
     EXPECT_TRUE(std::filesystem::exists(userFile("Kept.cab")));
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_FALSE(session.modified());
     EXPECT_EQ(session.model.folders.cabinetName, "Kept.cab");
 }
 
@@ -402,7 +401,7 @@ TEST_F(CabinetSessionTest, ExitWithoutChangesAsksOnlyWhetherToExit)
     EXPECT_TRUE(session.confirmExit(ExitRoute::Command));
     ASSERT_EQ(prompter.asked.size(), 1u);
     EXPECT_EQ(prompter.asked[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(prompter.asked[0].text, kExitQuestion);
+    EXPECT_EQ(prompter.asked[0].text, ExitQuestion());
 
     prompter.answers = {false};
     EXPECT_FALSE(session.confirmExit(ExitRoute::Command));
@@ -417,7 +416,7 @@ TEST_F(CabinetSessionTest, ClosingTheWindowWithChangesAsksOnlyTheSaveQuestion)
     edit(1, "30");
     prompter.answers = {false};
     EXPECT_TRUE(session.confirmExit(ExitRoute::WindowClose));
-    EXPECT_EQ(questions(), std::vector<std::string>{kSaveBeforeExitQuestion});
+    EXPECT_EQ(questions(), std::vector<std::string>{SaveBeforeExitQuestion()});
     EXPECT_EQ(prompter.asked[0].kind, MessageKind::Warning);
     EXPECT_TRUE(dialogs.requests.empty());
 }
@@ -428,16 +427,16 @@ TEST_F(CabinetSessionTest, ExitCommandWithChanges)
     // Not saved, then not exited after all: the edits are still unsaved.
     prompter.answers = {false, false};
     EXPECT_FALSE(session.confirmExit(ExitRoute::Command));
-    EXPECT_EQ(questions(), (std::vector<std::string>{kSaveBeforeExitQuestion, kExitQuestion}));
-    EXPECT_TRUE(session.model.modified);
+    EXPECT_EQ(questions(), (std::vector<std::string>{SaveBeforeExitQuestion(), ExitQuestion()}));
+    EXPECT_TRUE(session.modified());
 
     // Saved, then exited.
     prompter.asked.clear();
     prompter.answers = {true, true};
     dialogs.choices = {userFile("Exit.cab")};
     EXPECT_TRUE(session.confirmExit(ExitRoute::Command));
-    EXPECT_EQ(questions(), (std::vector<std::string>{kSaveBeforeExitQuestion, kExitQuestion}));
-    EXPECT_FALSE(session.model.modified);
+    EXPECT_EQ(questions(), (std::vector<std::string>{SaveBeforeExitQuestion(), ExitQuestion()}));
+    EXPECT_FALSE(session.modified());
     EXPECT_TRUE(fs::exists(userFile("Exit.cab")));
 }
 
@@ -447,8 +446,8 @@ TEST_F(CabinetSessionTest, ExitStopsWhenTheAskedForSaveFails)
     prompter.answers = {true};
     dialogs.choices = {folder.outside() / "No Such Folder" / "Exit.cab"};
     EXPECT_FALSE(session.confirmExit(ExitRoute::WindowClose));
-    EXPECT_TRUE(session.model.modified);
-    EXPECT_EQ(questions(), std::vector<std::string>{kSaveBeforeExitQuestion});
+    EXPECT_TRUE(session.modified());
+    EXPECT_EQ(questions(), std::vector<std::string>{SaveBeforeExitQuestion()});
 }
 
 TEST(ExtractCabinetName, TakesTheWholeFileNameBlanksIncluded)

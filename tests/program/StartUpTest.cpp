@@ -67,7 +67,6 @@ TEST_F(StartUpTest, LoadsTheVocabularyTheWoodsAndTheDefaultCabinet)
     EXPECT_EQ(model.units, UnitMode::Inches);
     EXPECT_EQ(test::RecordBytes(model.record), test::ReadAllBytes(folder / "Newcab.dat"));
     EXPECT_EQ(model.param(0), 34.5);
-    EXPECT_FALSE(model.modified);
     EXPECT_FALSE(model.saveCabinetEnabled);
     EXPECT_EQ(model.drawScale, 1);
     EXPECT_EQ(model.folders.programFolder, folder.path());
@@ -159,12 +158,10 @@ TEST_F(StartUpTest, ASecondRunReplacesTheCabinetOnScreen)
     ASSERT_EQ(run(), StartUpOutcome::Ready);
     model.record.setParamText(0, "40");
     model.rebuildParamValues();
-    model.modified = true;
     rewrite("Standard.dat", std::string("\0\1", 2));
     ASSERT_EQ(run(), StartUpOutcome::Ready);
     EXPECT_EQ(model.units, UnitMode::Metric);
     EXPECT_EQ(model.param(0), 34.5);
-    EXPECT_FALSE(model.modified);
 }
 
 TEST_F(StartUpTest, BrokenWoodLinesAreLeftOutWithOneWarning)

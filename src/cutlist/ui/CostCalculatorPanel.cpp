@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CostCalculatorPanel.h"
 
-#include "app/QtText.h"
-#include "app/SessionController.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -61,14 +61,16 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
 
     // The labour belongs to the cabinet and is saved with it; editing it
     // does not recompute the total until the next list or a click on it.
-    auto& model = m_controller.session().model;
-    connect(m_hours, &QLineEdit::textEdited, this, [&model](const QString& text) {
-        model.record.setHours(FromQt(text));
-        model.modified = true;
+    // The typing of one box is one step to undo.
+    connect(m_hours, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_controller.edit(
+            "Hours", [&](CabinetModel& model, LayoutResult&) { model.record.setHours(FromQt(text)); },
+            {Recalc::Done, true});
     });
-    connect(m_cost, &QLineEdit::textEdited, this, [&model](const QString& text) {
-        model.record.setCost(FromQt(text));
-        model.modified = true;
+    connect(m_cost, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_controller.edit(
+            "Cost", [&](CabinetModel& model, LayoutResult&) { model.record.setCost(FromQt(text)); },
+            {Recalc::Done, true});
     });
 }
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CostForm.h"
 
-#include "app/QtText.h"
-#include "app/SessionController.h"
-#include "app/ToolIcons.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
+#include "ui/common/ToolIcons.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "cutlist/WoodEstimate.h"
 
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSelectionPanel.h"
 
-#include "app/QtText.h"
-#include "app/SessionController.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "cutlist/WoodListingEditor.h"
 
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSettingsPanel.h"
 
-#include "app/QtText.h"
-#include "app/SessionController.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
 
-#include "core/CabinetSession.h"
+#include "session/CabinetSession.h"
 #include "cutlist/WoodSettings.h"
 
 #include <QHeaderView>
@@ -50,7 +50,12 @@ void WoodSettingsPanel::assignWood(const WoodEditBoxes& boxes)
     auto& session = m_controller.session();
     // Grid rows count from 1 below the title row, as the command expects.
     const int row = m_grid->currentRow();
-    const auto cell = ChangeWoodSettings(session.model, row >= 0 ? row + 1 : 0, boxes, session.prompter());
+    std::optional<std::string> cell;
+    const auto& names = session.data.vocabulary.partNames();
+    const std::string name = row >= 0 && static_cast<std::size_t>(row) < names.size() ? names[static_cast<std::size_t>(row)] : "";
+    m_controller.edit("Wood Of " + name, [&](CabinetModel& model, LayoutResult&) {
+        cell = ChangeWoodSettings(model, row >= 0 ? row + 1 : 0, boxes, session.prompter());
+    });
     if (!cell)
         return;
     session.woodSettings[static_cast<std::size_t>(row)] = *cell;

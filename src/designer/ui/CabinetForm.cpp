@@ -1,0 +1,369 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CabinetForm.h"
+
+#include "FaceCanvas.h"
+
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
+#include "ui/common/ToolIcons.h"
+#include "ui/common/UndoActions.h"
+
+#include "session/CabinetSession.h"
+#include "session/UnitSwitch.h"
+#include "designer/DesignerRefresh.h"
+#include "designer/DesignerWindow.h"
+#include "designer/FaceDrawing.h"
+#include "designer/SectionEditor.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace boxmill {
+
+namespace {
+
+constexpr int kSidePanelWidth = kFaceOriginX - 8;
+
+struct ModeCaption {
+    ModeButton button;
+    const char* caption;
+    const char* name;
+    const char* hint;
+};
+
+constexpr ModeCaption kModes[] = {
+    {ModeButton::AddMullion, "Mullions", "AddMullion", "Add/Remove Mullion(s)"},
+    {ModeButton::AddShelves, "Shelves", "AddShelves", "Add/Remove Shelve(s)"},
+    {ModeButton::AddDrawer, "Drawers", "AddDrawer", "Add/Remove Drawer(s)"},
+    {ModeButton::BankDrawers, "Bank", "BankDrawers", "Add/Remove Drawer Bank"},
+    {ModeButton::AddDoor, "Doors", "AddDoor", "Add/Remove Door(s)"},
+    {ModeButton::AddPartition, "Partition", "AddPartition", "Add/Remove Partition"},
+};
+
+QPushButton* Button(const char* caption, const char* name, const char* hint, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromLatin1(hint));
+    return button;
+}
+
+} // namespace
+
+TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands commands, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
+                              Qt::WindowTitleHint)
+    , m_controller(controller)
+    , m_commands(std::move(commands))
+{
+    setWindowTitle(QStringLiteral("Cabinet Designer"));
+    setObjectName(QStringLiteral("CabinetForm"));
+    buildToolBar();
+
+    m_canvas = new FaceCanvas(this);
+    setCentralWidget(m_canvas);
+    m_sidePanel = new QWidget(m_canvas);
+    auto* side = new QVBoxLayout(m_sidePanel);
+    side->setContentsMargins(4, 4, 4, 4);
+    side->addWidget(buildSectionEditor(m_sidePanel));
+    side->addWidget(buildFrontDimensions(m_sidePanel));
+    m_sidePanel->setFixedWidth(kSidePanelWidth);
+    m_sidePanel->adjustSize();
+    connect(m_canvas, &FaceCanvas::parameterPressed, &m_controller, &SessionController::requestParameter);
+
+    for (std::size_t i = 0; i < m_status.size(); ++i) {
+        m_status[i] = new QLabel(this);
+        m_status[i]->setMinimumWidth(100);
+        statusBar()->addWidget(m_status[i]);
+    }
+    statusBar()->setSizeGripEnabled(false);
+
+    // The window starts wider than the narrowest the size rule keeps, so a
+    // small cabinet shows at that width and never narrower.
+    resize(kDesignerWideWidth + 20, kDesignerMinHeight);
+
+    // Whoever announces a new layout has recalculated it already.
+    connect(&m_controller, &SessionController::layoutChanged, this, [this] {
+        if (isVisible())
+            showView(DrawDesigner(m_controller.session().model, m_controller.session().layout, m_state, width()));
+    });
+}
+
+void TCabinetForm::buildToolBar()
+{
+    auto* bar = addToolBar(QStringLiteral("Tool Bar"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    const auto add = [&](ToolGlyph glyph, const char* name, const char* hint, std::function<void()> command) {
+        QAction* action = bar->addAction(ToolIcon(glyph), QString::fromLatin1(hint));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [command = std::move(command)] {
+            if (command)
+                command();
+        });
+    };
+    add(ToolGlyph::SaveToLibrary, "SaveToLibrary2", "Save To Library As", m_commands.saveToLibrary);
+    add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", m_commands.saveCabinetAs);
+    add(ToolGlyph::SendToCutList, "SendToCutlist", "Send To Cutlist Viewer", m_commands.sendToCutList);
+    add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", m_commands.cabinetOptions);
+    bar->addSeparator();
+    add(ToolGlyph::CenterPartition, "CenterPartition", "Center Partition",
+        [this] { runEdit("Center Partition", [](SectionEditor& e) { return e.centerPartition(); }); });
+    add(ToolGlyph::CenterAllPartitions, "CenterAllPartitions", "Center All Partitions",
+        [this] { runEdit("Center All Partitions", [](SectionEditor& e) { return e.centerAllPartitions(); }); });
+    bar->addSeparator();
+    auto* undo = new UndoActions(m_controller, this);
+    bar->addAction(undo->undo());
+    bar->addAction(undo->redo());
+    bar->addSeparator();
+    add(ToolGlyph::Exit, "ExitCabinetDesigner", "Exit Cabinet Designer", [this] { close(); });
+}
+
+QWidget* TCabinetForm::buildSectionEditor(QWidget* parent)
+{
+    auto* box = new QGroupBox(QStringLiteral("Cabinet Section Editor"), parent);
+    box->setObjectName(QStringLiteral("GroupBox1"));
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(4);
+    for (std::size_t i = 0; i < std::size(kModes); ++i) {
+        const auto& mode = kModes[i];
+        auto* button = new QToolButton(box);
+        button->setText(QString::fromLatin1(mode.caption));
+        button->setObjectName(QString::fromLatin1(mode.name));
+        button->setToolTip(QString::fromLatin1(mode.hint));
+        button->setCheckable(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        m_modeButtons[static_cast<std::size_t>(mode.button)] = button;
+        grid->addWidget(button, static_cast<int>(i) / 3, static_cast<int>(i) % 3);
+        connect(button, &QToolButton::clicked, this, [this, which = mode.button] { chooseMode(which); });
+    }
+
+    auto* showing = new QLabel(QStringLiteral("Showing Section..."), box);
+    showing->setObjectName(QStringLiteral("Label2"));
+    m_sectionNumber = new QLabel(box);
+    m_sectionNumber->setObjectName(QStringLiteral("SectionNumber"));
+    QFont bold = m_sectionNumber->font();
+    bold.setBold(true);
+    m_sectionNumber->setFont(bold);
+    auto* editing = new QLabel(QStringLiteral("Editing Section..."), box);
+    editing->setObjectName(QStringLiteral("Label1"));
+    m_sectionNumber1 = new QLabel(box);
+    m_sectionNumber1->setObjectName(QStringLiteral("SectionNumber1"));
+    grid->addWidget(showing, 2, 0, 1, 2);
+    grid->addWidget(m_sectionNumber, 2, 2);
+    grid->addWidget(editing, 3, 0, 1, 2);
+    grid->addWidget(m_sectionNumber1, 3, 2);
+
+    m_functionName = new QLabel(QString::fromLatin1(kNotSelectedPrompt), box);
+    m_functionName->setObjectName(QStringLiteral("FunctionName"));
+    m_functionName->setFrameShape(QFrame::StyledPanel);
+    grid->addWidget(m_functionName, 4, 0, 1, 3);
+
+    m_dataInput = new QComboBox(box);
+    m_dataInput->setObjectName(QStringLiteral("DataInput"));
+    for (int i = 0; i < kDataInputItems; ++i)
+        m_dataInput->addItem(ToQt(DataInputText(i)));
+    m_enter = Button("Enter", "EnterButton", "Enter", box);
+    auto* clear = Button("Clear", "ClearButton", "Clear", box);
+    grid->addWidget(m_dataInput, 5, 0);
+    grid->addWidget(m_enter, 5, 1);
+    grid->addWidget(clear, 5, 2);
+    connect(m_dataInput, &QComboBox::activated, this, [this](int item) { editor().selectDataInput(item); });
+    connect(m_enter, &QPushButton::clicked, this, &TCabinetForm::enter);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        editor().clear();
+        showEditState();
+    });
+
+    m_addSpace = Button("Add Offset", "AddSpace", "Add Mullion Offset", box);
+    auto* removeSpace = Button("Remove Offsets", "RemoveSpace", "Remove Mullion Offsets", box);
+    m_partitionUp = Button("Partition Up", "PartitionUp", "Move Partition Above Center", box);
+    m_partitionDown = Button("Partition Down", "PartitionDown", "Move Partition Below Center", box);
+    auto* toggle = Button("Next Section", "SectionToggle", "Next Section To Edit", box);
+    auto* size = Button("Size Cabinet", "SizeCabinet", "Size Cabinet", box);
+    grid->addWidget(m_addSpace, 6, 0, 1, 2);
+    grid->addWidget(removeSpace, 6, 2);
+    grid->addWidget(m_partitionUp, 7, 0, 1, 2);
+    grid->addWidget(m_partitionDown, 7, 2);
+    grid->addWidget(toggle, 8, 0, 1, 2);
+    grid->addWidget(size, 8, 2);
+    for (auto* pressable : {m_addSpace, m_partitionUp, m_partitionDown})
+        pressable->installEventFilter(this);
+    connect(m_addSpace, &QPushButton::clicked, this,
+            [this] { runEdit("Add Mullion Offset", [](SectionEditor& e) { return e.addMullionOffset(); }); });
+    connect(removeSpace, &QPushButton::clicked, this,
+            [this] { runEdit("Remove Mullion Offsets", [](SectionEditor& e) { return e.removeMullionOffsets(); }); });
+    connect(m_partitionUp, &QPushButton::clicked, this, [this] {
+        runEdit("Move Partition Above Center", [](SectionEditor& e) { return e.movePartitionAboveCenter(); });
+    });
+    connect(m_partitionDown, &QPushButton::clicked, this, [this] {
+        runEdit("Move Partition Below Center", [](SectionEditor& e) { return e.movePartitionBelowCenter(); });
+    });
+    // Neither changes the cabinet: they move the window's own state.
+    connect(toggle, &QPushButton::clicked, this, [this] { apply(editor().nextSection()); });
+    connect(size, &QPushButton::clicked, this, [this] { apply(editor().sizeCabinet()); });
+    return box;
+}
+
+QWidget* TCabinetForm::buildFrontDimensions(QWidget* parent)
+{
+    auto* box = new QGroupBox(QStringLiteral("Front Dimensions"), parent);
+    box->setObjectName(QStringLiteral("GroupBox2"));
+    auto* layout = new QVBoxLayout(box);
+    m_frontDimensions = new QTableWidget(kFrontDimensionsMinGridRows - 1, 4, box);
+    m_frontDimensions->setObjectName(QStringLiteral("FrontViewData"));
+    m_frontDimensions->setHorizontalHeaderLabels(
+        {QStringLiteral("Part"), QStringLiteral("Width"), QStringLiteral("Length"), QStringLiteral("Stock")});
+    m_frontDimensions->verticalHeader()->hide();
+    m_frontDimensions->verticalHeader()->setDefaultSectionSize(20);
+    m_frontDimensions->horizontalHeader()->setDefaultSectionSize(56);
+    m_frontDimensions->setColumnWidth(0, 76);
+    m_frontDimensions->horizontalHeader()->setStretchLastSection(true);
+    m_frontDimensions->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_frontDimensions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_frontDimensions->setFixedHeight(6 * 20 + m_frontDimensions->horizontalHeader()->sizeHint().height() + 4);
+    layout->addWidget(m_frontDimensions);
+    return box;
+}
+
+QAbstractButton* TCabinetForm::modeButton(ModeButton button) const
+{
+    return m_modeButtons[static_cast<std::size_t>(button)];
+}
+
+void TCabinetForm::openDesigner()
+{
+    m_state.resetEditModes();
+    m_state.functionName = kNotSelectedPrompt;
+    refreshDesigner();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TCabinetForm::refreshDesigner()
+{
+    const auto& session = m_controller.session();
+    showView(DrawDesigner(session.model, session.layout, m_state, width()));
+}
+
+SectionEditor TCabinetForm::editor()
+{
+    auto& session = m_controller.session();
+    return SectionEditor(session.model, session.layout, session.prompter(), m_state);
+}
+
+void TCabinetForm::showView(const DesignerView& view)
+{
+    m_canvas->setShapes(view.shapes);
+    for (std::size_t i = 0; i < m_status.size(); ++i)
+        m_status[i]->setText(ToQt(view.statusTexts[i]));
+    showFrontDimensions(view.frontDimensions);
+    showEditState();
+    // The drawing sets the size; the editor beside it must fit as well.
+    const QToolBar* bar = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    const int chrome = (bar ? bar->sizeHint().height() : 0) + statusBar()->sizeHint().height();
+    const int needed = std::max(view.windowHeight, m_sidePanel->sizeHint().height() + chrome + 8);
+    setFixedSize(view.windowWidth, needed);
+}
+
+void TCabinetForm::showFrontDimensions(const std::vector<FrontDimensionRow>& rows)
+{
+    m_frontDimensions->clearContents();
+    m_frontDimensions->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::string* cells[] = {&rows[r].part, &rows[r].width, &rows[r].length, &rows[r].stock};
+        for (int c = 0; c < 4; ++c)
+            m_frontDimensions->setItem(static_cast<int>(r), c, new QTableWidgetItem(ToQt(*cells[c])));
+    }
+}
+
+void TCabinetForm::showEditState()
+{
+    for (const auto& mode : kModes)
+        modeButton(mode.button)->setChecked(m_state.isDown(mode.button));
+    m_functionName->setText(ToQt(m_state.functionName));
+    m_dataInput->setCurrentIndex(m_state.dataInput);
+    m_sectionNumber->setText(QString::number(m_state.shownSection));
+    m_sectionNumber1->setText(QString::number(m_state.shownSection));
+}
+
+void TCabinetForm::chooseMode(ModeButton button)
+{
+    editor().chooseMode(button);
+    showEditState();
+}
+
+void TCabinetForm::enter()
+{
+    runEdit(EnterEditName(m_state), [](SectionEditor& e) { return e.enter(); });
+}
+
+void TCabinetForm::runEdit(const std::string& name, DesignerEffect (*command)(SectionEditor&))
+{
+    DesignerEffect effect;
+    auto& prompter = m_controller.session().prompter();
+    // The section editor runs the bank rule and the recalculation itself.
+    const bool changed = m_controller.edit(
+        name,
+        [&](CabinetModel& model, LayoutResult& layout) {
+            SectionEditor editor(model, layout, prompter, m_state);
+            effect = command(editor);
+        },
+        {Recalc::Done});
+    // A changed cabinet was announced, and this window redrew with everyone
+    // else; a refused one only shows the edit state again.
+    if (changed)
+        effect.redraw = false;
+    apply(effect);
+}
+
+void TCabinetForm::apply(const DesignerEffect& effect)
+{
+    if (effect.selectParameter)
+        m_controller.requestParameter(*effect.selectParameter);
+    if (effect.redraw) {
+        refreshDesigner();
+        return;
+    }
+    if (effect.refillFrontDimensions) {
+        const auto& session = m_controller.session();
+        showFrontDimensions(FillFrontDimensions(session.model, session.layout, m_state.shownSection));
+    }
+    showEditState();
+}
+
+bool TCabinetForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // A press on these shows the size they work with before the click runs.
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == m_addSpace)
+            m_controller.requestParameter(MullionOffsetParameter(m_state));
+        else if (watched == m_partitionUp || watched == m_partitionDown)
+            m_controller.requestParameter(PartitionOffsetParameter(m_state));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TCabinetForm::closeEvent(QCloseEvent* event)
+{
+    // The zoom is the designer's; the next opening starts at full size.
+    if (m_controller.model().drawScale != 1) {
+        ToggleZoom(m_controller.session());
+        m_controller.recalculate();
+    }
+    event->accept();
+}
+
+} // namespace boxmill

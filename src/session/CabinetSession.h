@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "EditHistory.h"
+
+#include "core/CabinetModel.h"
+#include "core/Version.h"
+#include "core/ProgramData.h"
+#include "core/StartUp.h"
+#include "cutlist/CostCalculator.h"
+#include "cutlist/CutListState.h"
+#include "cutlist/WoodSettings.h"
+#include "geometry/LayoutResult.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace boxmill {
+
+class FileDialogs;
+class Prompter;
+
+inline constexpr const char* kSaveBeforeNewQuestion = "Save cabinet before starting another?";
+inline constexpr const char* kSaveBeforeOpenQuestion = "Save cabinet before opening another?";
+std::string SaveBeforeExitQuestion();
+std::string ExitQuestion();
+
+enum class ExitRoute { Command, WindowClose };
+
+// How the layout follows an edit. Every edit ends with the section offsets
+// applied to the layout it leaves.
+enum class Recalc {
+    // The edit recalculated the layout itself (the section editor does).
+    Done,
+    Plain,
+    // A size was entered: the offsets are measured again from the new
+    // nominal sizes before the recalculation.
+    AfterEntry,
+};
+
+struct EditOptions {
+    Recalc recalc = Recalc::Plain;
+    // Repeated edits of this name are one step of the history, as when
+    // typing into one box.
+    bool merge = false;
+};
+
+// What the session tells its listener (the windows' controller).
+enum class SessionEvent {
+    // An edit was applied: the layout and the history changed.
+    Edited,
+    // Undo or Redo put an earlier state back: every control reloads.
+    Restored,
+};
+
+// The running program's cabinet and data, with the commands that replace,
+// open and save the cabinet. Questions go through the prompter, file choices
+// through the dialogs; both are the caller's.
+class CabinetSession {
+public:
+    CabinetSession(Prompter& prompter, FileDialogs& dialogs);
+
+    ProgramData data;
+    CabinetModel model;
+    // Kept for the whole run: the mullion and partition shifts in it carry
+    // from one recalculation to the next.
+    LayoutResult layout;
+    // The wood cost of the last cut list and the job total.
+    CostCalculator cost;
+    // The wood-settings column as the main window shows it.
+    WoodSettingCells woodSettings;
+    // The last viewer grid and cutlist editor listing.
+    CutListState cutList;
+
+    StartUpOutcome startUp(const std::filesystem::path& programFolder);
+
+    // Each returns true when it did what was asked; false when the user
+    // cancelled or a file could not be used (the user was told why).
+    bool newCabinet();
+    bool openCabinetLibrary();
+    bool saveCabinet();
+    bool saveCabinetAs();
+    bool saveToLibraryAs();
+    // True when the program may end.
+    bool confirmExit(ExitRoute route);
+
+    // Writes the cabinet to `path` and makes it the current cabinet file.
+    bool saveCabinetFile(const std::filesystem::path& path);
+    // Reads `path` into the model; a refused file leaves the model as it was.
+    bool loadCabinetFile(const std::filesystem::path& path);
+
+    // The one road of an edit: `apply` changes the model (a refused entry
+    // leaves it as it was), the rules that follow it run (the bank rule,
+    // the recalculation, the section offsets), and a change is recorded
+    // under `name` for Undo and announced. Returns true when the cabinet
+    // changed.
+    bool edit(std::string name, const std::function<void(CabinetModel&, LayoutResult&)>& apply,
+              EditOptions options = {});
+
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    // "Cabinet Width", "Add Drawers": what Undo or Redo would act on.
+    const std::string& undoName() const { return m_history.undoName(); }
+    const std::string& redoName() const { return m_history.redoName(); }
+    bool undo();
+    bool redo();
+    // Unsaved edits: the state on screen is not the one last saved or
+    // loaded.
+    bool modified() const { return m_history.modified(); }
+    std::size_t historySize() const { return m_history.size(); }
+
+    void setListener(std::function<void(SessionEvent)> listener) { m_listener = std::move(listener); }
+
+    // Brings everything derived from the record up to date after a change
+    // of the drawing scale, which is not an edit of the cabinet.
+    void recalculate();
+    // The same for a cabinet just read: the shifts of the previous cabinet
+    // are dropped and the offsets recorded in this one applied first.
+    void recalculateAfterLoad();
+
+    Prompter& prompter() { return m_prompter; }
+    FileDialogs& dialogs() { return m_dialogs; }
+
+private:
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    // The save prompt of New, Open and Exit. False when the user asked for a
+    // save that then failed: the unsaved cabinet must not be thrown away.
+    bool offerToSave(const std::string& question);
+    void nameCabinet(const std::filesystem::path& path);
+    // After a size was entered: the mullion and partition offsets are
+    // measured again from the new nominal sizes first.
+    void recalculateAfterEntry();
+    // The cabinet on screen is a new start: its history begins here.
+    void startHistory();
+    void restore(const CabinetSnapshot& state);
+    void announce(SessionEvent event);
+    SaveOutcome saveThroughDialog(const char* title, const std::filesystem::path& startFolder);
+
+    Prompter& m_prompter;
+    FileDialogs& m_dialogs;
+    bool m_fileChosen = false;
+    EditHistory m_history;
+    std::function<void(SessionEvent)> m_listener;
+};
+
+// The file-name part of a cabinet path.
+std::string ExtractCabinetName(const std::filesystem::path& cabinetPath);
+
+} // namespace boxmill

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/Measure.h"
+#include "core/StartUp.h"
+
+#include <optional>
+
+namespace boxmill {
+
+class CabinetSession;
+
+inline constexpr const char* kToMetricQuestion =
+    "Press \"OK\" to convert interface and all values to Metric System (Milli Meters)";
+inline constexpr const char* kToInchesQuestion =
+    "Press \"OK\" to convert interface and all values to American System (Inches)";
+
+// Asks, rewrites Standard.dat and runs the start-up again, which reloads the
+// default cabinet in the new units (the cabinet on screen is replaced
+// without a save prompt, as the question warns). Returns the start-up's
+// outcome, or nullopt when the user cancelled or Standard.dat could not be
+// written (reported; nothing changed).
+std::optional<StartUpOutcome> SwitchUnits(CabinetSession& session, UnitMode target);
+
+// The zoom toggle: one drawing unit per quarter inch, or two.
+void ToggleZoom(CabinetSession& session);
+
+} // namespace boxmill

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SessionController.h"
+
+namespace boxmill {
+
+SessionController::SessionController(CabinetSession& session, QObject* parent)
+    : QObject(parent)
+    , m_session(session)
+{
+    m_session.setListener([this](SessionEvent event) {
+        if (event == SessionEvent::Restored)
+            emit cabinetReplaced();
+        emit layoutChanged();
+        emit cabinetFileChanged();
+    });
+}
+
+SessionController::~SessionController()
+{
+    m_session.setListener({});
+}
+
+bool SessionController::edit(std::string name, const std::function<void(CabinetModel&, LayoutResult&)>& apply,
+                             EditOptions options)
+{
+    return m_session.edit(std::move(name), apply, options);
+}
+
+void SessionController::undo()
+{
+    m_session.undo();
+}
+
+void SessionController::redo()
+{
+    m_session.redo();
+}
+
+void SessionController::announceCabinetReplaced()
+{
+    emit cabinetReplaced();
+    emit layoutChanged();
+    emit cabinetFileChanged();
+    emit cutListChanged();
+}
+
+void SessionController::recalculate()
+{
+    m_session.recalculate();
+    emit layoutChanged();
+}
+
+void SessionController::requestParameter(int index)
+{
+    emit parameterRequested(index);
+}
+
+void SessionController::announceCabinetFileChanged()
+{
+    emit cabinetFileChanged();
+}
+
+void SessionController::announceLayoutChanged()
+{
+    emit layoutChanged();
+}
+
+void SessionController::announceCutListChanged()
+{
+    emit cutListChanged();
+}
+
+} // namespace boxmill

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "session/CabinetSession.h"
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+
+namespace boxmill {
+
+// The windows' view of the one cabinet session. Windows hand every edit to
+// the session through edit(); the session applies it, records it for Undo
+// and announces it here, and every window redraws from the model, so no
+// window keeps cabinet state of its own.
+class SessionController : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SessionController(CabinetSession& session, QObject* parent = nullptr);
+    ~SessionController() override;
+
+    CabinetSession& session() { return m_session; }
+    const CabinetModel& model() const { return m_session.model; }
+
+    // The edit road for windows; see CabinetSession::edit.
+    bool edit(std::string name, const std::function<void(CabinetModel&, LayoutResult&)>& apply,
+              EditOptions options = {});
+    void undo();
+    void redo();
+
+    // A cabinet was loaded or the program data read again: refill everything.
+    void announceCabinetReplaced();
+    // The drawing scale changed: the layout is recalculated, not edited.
+    void recalculate();
+    // Asks the main window to select and show a parameter.
+    void requestParameter(int index);
+    // The file name, the saved state or the history changed.
+    void announceCabinetFileChanged();
+    // The designer's edit state changed what it shows, not the cabinet.
+    void announceLayoutChanged();
+    // A cut list was built: the viewer grid and the cost listing follow.
+    void announceCutListChanged();
+
+signals:
+    // Every control reloads from the model (a new cabinet, Undo, Redo).
+    void cabinetReplaced();
+    void layoutChanged();
+    void parameterRequested(int index);
+    // The file name, the modified mark, or what Undo and Redo would do.
+    void cabinetFileChanged();
+    void cutListChanged();
+
+private:
+    CabinetSession& m_session;
+};
+
+} // namespace boxmill

@@ -1,0 +1,1 @@
+#include "cutlist/Batch.h"
