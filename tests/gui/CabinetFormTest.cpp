@@ -27,7 +27,12 @@ private slots:
         m_designer = m_fixture->window->designer();
         m_fixture->window->showCabinetDesigner();
     }
-    void cleanup() { m_fixture.reset(); }
+    void cleanup()
+    {
+        const std::string surprises = m_fixture->surprises();
+        m_fixture.reset();
+        QVERIFY2(surprises.empty(), surprises.c_str());
+    }
 
     void opensWithNoModeChosen()
     {
@@ -53,6 +58,24 @@ private slots:
                  m_fixture->session->layout.grid[6][0]);
         QVERIFY(!m_fixture->session->layout.grid[6][0].empty());
         QVERIFY(rowLabels().contains(QStringLiteral("Mid Rails")));
+    }
+
+    void undoAndRedoKeysFollowInTheDrawingAndTheGrid()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(m_designer));
+        edit(ModeButton::AddDrawer, 3);
+        const auto& shapes = m_designer->canvas()->shapes();
+        QVERIFY(shapes.find("DrawerFace3A")->visible);
+
+        QTest::keyClick(m_designer, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!m_designer->canvas()->shapes().find("DrawerFace3A")->visible);
+        QVERIFY(m_fixture->session->model.sectionItem(0, SectionItem::DrawerCount) != 3);
+        QCOMPARE(m_fixture->window->sectionalArea()->grid()->item(6, 0)->text().toStdString(),
+                 m_fixture->session->layout.grid[6][0]);
+
+        QTest::keyClick(m_designer, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(m_designer->canvas()->shapes().find("DrawerFace3A")->visible);
+        QCOMPARE(m_fixture->session->model.sectionItem(0, SectionItem::DrawerCount), 3);
     }
 
     void refusedEntriesAreReportedAndTheDrawingStays()

@@ -17,7 +17,12 @@ class DividerFormTest : public QObject {
 
 private slots:
     void init() { m_fixture = std::make_unique<test::GuiFixture>(); }
-    void cleanup() { m_fixture.reset(); }
+    void cleanup()
+    {
+        const std::string surprises = m_fixture->surprises();
+        m_fixture.reset();
+        QVERIFY2(surprises.empty(), surprises.c_str());
+    }
 
     void mirrorsTheModelAndKeepsRadioGroupsExclusive()
     {

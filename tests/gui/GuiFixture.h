@@ -48,6 +48,16 @@ struct GuiFixture {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
 
+    // The questions and file dialogs that came unscripted, one per line.
+    std::string surprises() const
+    {
+        std::string text;
+        for (const auto* record : {&prompter.unexpected, &dialogs.unexpected})
+            for (const auto& line : *record)
+                text += line + '\n';
+        return text;
+    }
+
     TempFolder folder;
     ScriptedPrompter prompter;
     ScriptedDialogs dialogs;

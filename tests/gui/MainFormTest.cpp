@@ -27,7 +27,12 @@ private slots:
         QCOMPARE(m_fixture->outcome, StartUpOutcome::Ready);
         m_panel = m_fixture->window->dimensionSettings();
     }
-    void cleanup() { m_fixture.reset(); }
+    void cleanup()
+    {
+        const std::string surprises = m_fixture->surprises();
+        m_fixture.reset();
+        QVERIFY2(surprises.empty(), surprises.c_str());
+    }
 
     void startsOnTheFirstParameterOfAnAlphabeticalList()
     {
@@ -116,6 +121,30 @@ private slots:
         window->inchesAction()->trigger();
         QCOMPARE(m_fixture->session->model.units, UnitMode::Inches);
         QVERIFY(m_panel->fractionEdit()->isVisible());
+    }
+
+    void undoAndRedoKeysTakeBackAndRedoAnEntry()
+    {
+        auto* window = m_fixture->window.get();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        enterWidth("30");
+        QVERIFY(window->isWindowModified());
+        const QString name = m_panel->parameterList()->currentItem()->text();
+        auto* undo = window->findChild<QAction*>(QStringLiteral("Undo"));
+        QVERIFY(undo && undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("Undo ") + name);
+
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_fixture->session->model.param(1), 24.0);
+        QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("24"));
+        QCOMPARE(m_panel->parameterList()->currentItem()->text(), name);
+        QVERIFY(!window->isWindowModified());
+        QVERIFY(!undo->isEnabled());
+
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_fixture->session->model.param(1), 30.0);
+        QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("30"));
+        QVERIFY(window->isWindowModified());
     }
 
     void choosingTheUnitsInUseChangesNothing()

@@ -6,14 +6,27 @@
 
 #include <deque>
 #include <optional>
-#include <stdexcept>
+#ifdef BOXMILL_GTEST
+#include <gtest/gtest.h>
+#endif
 #include <string>
 #include <vector>
 
 namespace boxmill::test {
 
+// A question or file dialog nobody scripted is a test failure, not a silent
+// default. It is recorded and cancelled rather than thrown: an exception
+// must not unwind through Qt's event loop. GoogleTest tests fail at once;
+// the GUI fixture checks the record when each test ends.
+inline void ReportUnscripted(std::vector<std::string>& record, std::string what)
+{
+#ifdef BOXMILL_GTEST
+    ADD_FAILURE() << what;
+#endif
+    record.push_back(std::move(what));
+}
+
 // Records every message and question, and answers questions from a script.
-// A question nobody scripted is a test failure, not a silent default.
 class ScriptedPrompter : public Prompter {
 public:
     struct Shown {
@@ -26,8 +39,10 @@ public:
     bool ask(MessageKind kind, std::string_view text, QuestionButtons) override
     {
         asked.push_back({kind, std::string(text)});
-        if (answers.empty())
-            throw std::logic_error("unscripted question: " + std::string(text));
+        if (answers.empty()) {
+            ReportUnscripted(unexpected, "unscripted question: " + std::string(text));
+            return false;
+        }
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
@@ -36,6 +51,7 @@ public:
     std::vector<Shown> shown;
     std::vector<Shown> asked;
     std::deque<bool> answers;
+    std::vector<std::string> unexpected;
 };
 
 class ScriptedDialogs : public FileDialogs {
@@ -53,12 +69,15 @@ public:
 
     std::vector<FileDialogRequest> requests;
     std::deque<std::optional<std::filesystem::path>> choices;
+    std::vector<std::string> unexpected;
 
 private:
     std::optional<std::filesystem::path> next()
     {
-        if (choices.empty())
-            throw std::logic_error("unscripted file dialog");
+        if (choices.empty()) {
+            ReportUnscripted(unexpected, "unscripted file dialog: " + requests.back().title);
+            return std::nullopt;
+        }
         auto choice = choices.front();
         choices.pop_front();
         return choice;

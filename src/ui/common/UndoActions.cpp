@@ -19,7 +19,13 @@ UndoActions::UndoActions(SessionController& controller, QObject* parent)
     m_undo->setObjectName(QStringLiteral("Undo"));
     m_redo->setObjectName(QStringLiteral("Redo"));
     m_undo->setShortcut(QKeySequence::Undo);
-    m_redo->setShortcut(QKeySequence::Redo);
+    // Ctrl+Shift+Z is the redo key of every desktop here, whatever the
+    // platform theme lists for Redo.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence shiftZ(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    if (!redoKeys.contains(shiftZ))
+        redoKeys.append(shiftZ);
+    m_redo->setShortcuts(redoKeys);
     // Each window's pair acts only while that window is active, so the main
     // window and the designer never fight over the same keys.
     m_undo->setShortcutContext(Qt::WindowShortcut);
