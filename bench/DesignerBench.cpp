@@ -3,14 +3,18 @@
 // face drawing and the front dimensions grid. It runs on every Enter and
 // must feel immediate.
 #include "core/CabinetModel.h"
+#include "core/FileDialogs.h"
 #include "core/Prompter.h"
 #include "designer/DesignerState.h"
 #include "designer/FaceDrawing.h"
 #include "designer/FrontDimensions.h"
 #include "designer/SectionEditor.h"
 #include "geometry/Layout.h"
+#include "session/CabinetSession.h"
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 namespace {
 
@@ -105,5 +109,34 @@ void FreshFaceDrawing(benchmark::State& state)
     }
 }
 BENCHMARK(FreshFaceDrawing)->Unit(benchmark::kMicrosecond);
+
+class NoDialogs : public FileDialogs {
+public:
+    std::optional<std::filesystem::path> openFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+};
+
+// A long day in the designer: a thousand edits, all undone and redone. Each
+// step puts a whole snapshot back, so this must stay far below what a user
+// would notice even for the whole history at once.
+void UndoRedoThousandEdits(benchmark::State& state)
+{
+    SilentPrompter prompter;
+    NoDialogs dialogs;
+    CabinetSession session(prompter, dialogs);
+    session.model = BusyDesign();
+    session.recalculate();
+    for (int i = 0; i < 1000; ++i)
+        session.edit("Hours", [i](CabinetModel& model, LayoutResult&) { model.record.setHours(std::to_string(i)); });
+    for (auto _ : state) {
+        while (session.undo()) {
+        }
+        while (session.redo()) {
+        }
+    }
+    state.counters["steps"] = benchmark::Counter(2000.0 * static_cast<double>(state.iterations()),
+                                                 benchmark::Counter::kIsRate);
+}
+BENCHMARK(UndoRedoThousandEdits)->Unit(benchmark::kMillisecond);
 
 } // namespace

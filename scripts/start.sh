@@ -7,9 +7,9 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build/release" -DCMAKE_BUILD_TYPE=Release -DBOXMILL_BUILD_TESTS=OFF \
-    -DBOXMILL_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$root/build/release" -j"$(nproc)"
+cd "$root"
+cmake --preset release >/dev/null
+cmake --build --preset programs -j"$(nproc)"
 
 program_folder="${BOXMILL_PROGRAM_FOLDER:-$root/run}"
 if [ ! -d "$program_folder" ]; then
