@@ -67,7 +67,9 @@ private slots:
         const auto& shapes = m_designer->canvas()->shapes();
         QVERIFY(shapes.find("DrawerFace3A")->visible);
 
+        test::GuiFixture::grab(m_designer, "designer-before-undo");
         QTest::keyClick(m_designer, Qt::Key_Z, Qt::ControlModifier);
+        test::GuiFixture::grab(m_designer, "designer-after-undo");
         QVERIFY(!m_designer->canvas()->shapes().find("DrawerFace3A")->visible);
         QVERIFY(m_fixture->session->model.sectionItem(0, SectionItem::DrawerCount) != 3);
         QCOMPARE(m_fixture->window->sectionalArea()->grid()->item(6, 0)->text().toStdString(),

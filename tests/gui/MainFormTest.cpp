@@ -134,6 +134,7 @@ private slots:
         QVERIFY(undo && undo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("Undo ") + name);
 
+        test::GuiFixture::grab(window, "main-edited");
         QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(m_fixture->session->model.param(1), 24.0);
         QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("24"));
