@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace boxmill {
 
@@ -44,7 +45,7 @@ Setter Flag(int offset)
 
 Setter Count(int maximum, std::function<void(CabinetRecord&, int)> store)
 {
-    return [maximum, store](CabinetRecord& record, std::string_view value) -> std::optional<std::string> {
+    return [maximum, store = std::move(store)](CabinetRecord& record, std::string_view value) -> std::optional<std::string> {
         const auto number = ParseInteger(value);
         if (!number || *number < 0 || *number > maximum)
             return "expected a whole number from 0 to " + std::to_string(maximum);
@@ -55,7 +56,7 @@ Setter Count(int maximum, std::function<void(CabinetRecord&, int)> store)
 
 Setter Text(int maximum, std::function<void(CabinetRecord&, std::string_view)> store)
 {
-    return [maximum, store](CabinetRecord& record, std::string_view value) -> std::optional<std::string> {
+    return [maximum, store = std::move(store)](CabinetRecord& record, std::string_view value) -> std::optional<std::string> {
         if (value.size() > static_cast<std::size_t>(maximum))
             return "longer than " + std::to_string(maximum) + " characters";
         store(record, value);

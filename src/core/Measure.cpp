@@ -48,7 +48,7 @@ std::string FormatInches(double value)
         whole += 1.0;
     }
     const auto index = static_cast<int>(std::nearbyint(n)); // ties to even
-    const std::string fraction = index == 0 ? std::string() : std::string(FractionTable[static_cast<std::size_t>(index)]);
+    std::string fraction = index == 0 ? std::string() : std::string(FractionTable[static_cast<std::size_t>(index)]);
     if (whole == 0.0)
         return fraction;
     return WholeText(whole) + " " + fraction;
