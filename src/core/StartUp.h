@@ -14,7 +14,7 @@ inline constexpr const char* kMissingBaseMessage =
     "the same folder as the BOXMILL.EXE. This would be the folder that you unziped to. When you find SETUP.EXE "
     "Double click it or run it.";
 
-enum class StartUpOutcome {
+enum class [[nodiscard]] StartUpOutcome {
     Ready,      // everything read
     Incomplete, // a data file could not be read: reported, the program runs with what it has
     EndProgram, // the program folder was never installed

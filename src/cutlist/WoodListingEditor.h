@@ -25,7 +25,7 @@ std::string AddWoodQuestion(std::string_view item);
 std::string ChangeWoodQuestion(std::string_view item);
 std::string DeleteWoodQuestion(std::string_view item);
 
-enum class WoodListingOutcome {
+enum class [[nodiscard]] WoodListingOutcome {
     Done,            // the listing changed and Wood.dat was rewritten
     Cancelled,       // the user answered Cancel
     Refused,         // an entry was refused and reported (the input error)
