@@ -22,15 +22,15 @@ CabinetModel BusyCabinet()
 {
     CabinetModel model;
     const std::pair<int, const char*> params[] = {
-        {0, "34.5"},   {1, "72"},     {2, "24"},    {3, "4"},     {4, "3"},      {5, "1.5"},   {6, "1.5"},
-        {7, "1.5"},    {8, "1.75"},   {9, "12"},    {12, "1.5"},  {13, "2"},     {14, "5.5"},  {15, "6.5"},
-        {18, "6"},     {19, "6"},     {20, "6"},    {21, "6"},    {22, "5"},     {26, "0.75"}, {27, "21"},
-        {28, "0.25"},  {29, "0.5"},   {30, "0.375"}, {31, "0.125"}, {32, "10.5"}, {34, "12"},  {35, "1.5"},
-        {36, "0.25"},  {37, "4"},     {38, "2.25"}, {39, "2.25"}, {40, "2.25"},  {41, "2.5"},  {42, "0.375"},
-        {43, "1.5"},   {44, "2"},     {45, "0.375"}, {46, "1"},   {47, "0.5"},   {48, "4"},    {49, "0.25"},
-        {50, "0.5"},   {51, "0.5"},   {52, "0.25"}, {54, "0.5"},  {55, "0.0625"}, {56, "0.0625"}, {57, "0.25"},
-        {58, "0.375"}, {59, "0.25"},  {60, "0.375"}, {61, "0.25"}, {62, "0.375"}, {63, "0.25"}, {64, "0.125"},
-        {65, "0.125"}, {66, "0.5"},   {67, "0.75"}, {68, "0.25"}, {69, "0.25"},  {70, "26"},
+        {0, "34.5"},   {1, "72"},    {2, "24"},     {3, "4"},      {4, "3"},       {5, "1.5"},     {6, "1.5"},
+        {7, "1.5"},    {8, "1.75"},  {9, "12"},     {12, "1.5"},   {13, "2"},      {14, "5.5"},    {15, "6.5"},
+        {18, "6"},     {19, "6"},    {20, "6"},     {21, "6"},     {22, "5"},      {26, "0.75"},   {27, "21"},
+        {28, "0.25"},  {29, "0.5"},  {30, "0.375"}, {31, "0.125"}, {32, "10.5"},   {34, "12"},     {35, "1.5"},
+        {36, "0.25"},  {37, "4"},    {38, "2.25"},  {39, "2.25"},  {40, "2.25"},   {41, "2.5"},    {42, "0.375"},
+        {43, "1.5"},   {44, "2"},    {45, "0.375"}, {46, "1"},     {47, "0.5"},    {48, "4"},      {49, "0.25"},
+        {50, "0.5"},   {51, "0.5"},  {52, "0.25"},  {54, "0.5"},   {55, "0.0625"}, {56, "0.0625"}, {57, "0.25"},
+        {58, "0.375"}, {59, "0.25"}, {60, "0.375"}, {61, "0.25"},  {62, "0.375"},  {63, "0.25"},   {64, "0.125"},
+        {65, "0.125"}, {66, "0.5"},  {67, "0.75"},  {68, "0.25"},  {69, "0.25"},   {70, "26"},
     };
     for (const auto& [index, text] : params)
         model.record.setParamText(index, text);
@@ -70,8 +70,8 @@ CabinetModel BusyCabinet()
     }
     model.record.setSectionItem(0, SectionItem::MullionOffset, 1);
     model.record.setSectionItem(0, SectionItem::PartitionAbove, 1);
-    for (SectionItem style : {SectionItem::LowerPanelsOffset, SectionItem::DoublePanel, SectionItem::Horizontal,
-                              SectionItem::DoublePanelP})
+    for (SectionItem style :
+         {SectionItem::LowerPanelsOffset, SectionItem::DoublePanel, SectionItem::Horizontal, SectionItem::DoublePanelP})
         model.record.setSectionItem(0, style, 1);
     model.record.setSectionItem(2, SectionItem::DoublePanel, 1);
     return model;
@@ -81,9 +81,11 @@ CabinetModel BusyCabinet()
 double SizeEveryBoard(const CabinetModel& model, const LayoutResult& layout, PartAreas& areas)
 {
     areas.fill(0.0);
-    const CalcContext c{model, layout, areas};
+    const CalcContext c {model, layout, areas};
     double sum = 0.0;
-    const auto add = [&](const PartSize& part) { sum += part.length + part.width + static_cast<double>(part.lengthText.size()); };
+    const auto add = [&](const PartSize& part) {
+        sum += part.length + part.width + static_cast<double>(part.lengthText.size());
+    };
     const auto item = [&](int s, SectionItem which) { return model.sectionItem(s, which); };
     const int n = model.sectionCount;
 
@@ -165,7 +167,7 @@ void EveryCalculator(benchmark::State& state)
     CabinetModel model = BusyCabinet();
     LayoutResult layout;
     LayoutAfterLoad(model, layout);
-    PartAreas areas{};
+    PartAreas areas {};
     for (auto _ : state)
         benchmark::DoNotOptimize(SizeEveryBoard(model, layout, areas));
 }
@@ -176,7 +178,7 @@ void RecalculationAndEveryCalculator(benchmark::State& state)
     CabinetModel model = BusyCabinet();
     LayoutResult layout;
     LayoutAfterLoad(model, layout);
-    PartAreas areas{};
+    PartAreas areas {};
     for (auto _ : state) {
         RecalculateLayout(model, layout);
         benchmark::DoNotOptimize(SizeEveryBoard(model, layout, areas));

@@ -21,7 +21,7 @@ using namespace boxmill;
 
 class SilentPrompter : public Prompter {
 public:
-    void message(MessageKind, std::string_view) override {}
+    void message(MessageKind, std::string_view) override { }
     bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
 };
 

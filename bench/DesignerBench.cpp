@@ -22,7 +22,7 @@ using namespace boxmill;
 
 class SilentPrompter : public Prompter {
 public:
-    void message(MessageKind, std::string_view) override {}
+    void message(MessageKind, std::string_view) override { }
     bool ask(MessageKind, std::string_view, QuestionButtons) override { return true; }
 };
 
@@ -33,11 +33,11 @@ CabinetModel BusyDesign()
 {
     CabinetModel model;
     const std::pair<int, const char*> params[] = {
-        {0, "34.5"}, {1, "72"},    {2, "24"},    {3, "4"},     {5, "1.5"},   {6, "1.5"},   {7, "1.5"},
-        {8, "1.75"}, {9, "12"},    {12, "1.5"},  {13, "2"},    {30, "0.375"}, {31, "0.125"}, {32, "10.5"},
-        {33, "14"},  {34, "12"},   {35, "1.5"},  {36, "0.25"}, {38, "2.25"}, {39, "2.25"}, {40, "2.25"},
-        {41, "2.25"}, {42, "0.375"}, {43, "2"},  {44, "2.25"}, {45, "0.375"}, {46, "2"},   {47, "2"},
-        {50, "0.5"}, {55, "0.0625"}, {56, "0.0625"}, {57, "0.5"}, {70, "22.5"}, {71, "14"}, {72, "16"},
+        {0, "34.5"},  {1, "72"},      {2, "24"},      {3, "4"},     {5, "1.5"},    {6, "1.5"},    {7, "1.5"},
+        {8, "1.75"},  {9, "12"},      {12, "1.5"},    {13, "2"},    {30, "0.375"}, {31, "0.125"}, {32, "10.5"},
+        {33, "14"},   {34, "12"},     {35, "1.5"},    {36, "0.25"}, {38, "2.25"},  {39, "2.25"},  {40, "2.25"},
+        {41, "2.25"}, {42, "0.375"},  {43, "2"},      {44, "2.25"}, {45, "0.375"}, {46, "2"},     {47, "2"},
+        {50, "0.5"},  {55, "0.0625"}, {56, "0.0625"}, {57, "0.5"},  {70, "22.5"},  {71, "14"},    {72, "16"},
     };
     for (const auto& [index, text] : params)
         model.record.setParamText(index, text);
@@ -129,13 +129,11 @@ void UndoRedoThousandEdits(benchmark::State& state)
     for (int i = 0; i < 1000; ++i)
         session.edit("Hours", [i](CabinetModel& model, LayoutResult&) { model.record.setHours(std::to_string(i)); });
     for (auto _ : state) {
-        while (session.undo()) {
-        }
-        while (session.redo()) {
-        }
+        while (session.undo()) { }
+        while (session.redo()) { }
     }
-    state.counters["steps"] = benchmark::Counter(2000.0 * static_cast<double>(state.iterations()),
-                                                 benchmark::Counter::kIsRate);
+    state.counters["steps"] =
+        benchmark::Counter(2000.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(UndoRedoThousandEdits)->Unit(benchmark::kMillisecond);
 

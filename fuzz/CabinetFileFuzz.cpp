@@ -5,10 +5,10 @@
 #include "core/CabinetModel.h"
 #include "core/Prompter.h"
 #include "core/Vocabulary.h"
-#include "designer/DesignerState.h"
-#include "designer/FaceDrawing.h"
 #include "cutlist/CostCalculator.h"
 #include "cutlist/CutlistEditor.h"
+#include "designer/DesignerState.h"
+#include "designer/FaceDrawing.h"
 #include "designer/FrontDimensions.h"
 #include "geometry/Layout.h"
 
@@ -20,7 +20,7 @@ namespace {
 
 class SilentPrompter : public boxmill::Prompter {
 public:
-    void message(boxmill::MessageKind, std::string_view) override {}
+    void message(boxmill::MessageKind, std::string_view) override { }
     bool ask(boxmill::MessageKind, std::string_view, boxmill::QuestionButtons) override { return false; }
 };
 
@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         BuildListing(ListingBuild::All, working, layout, cost, prompter, "01/01/26");
 
         const std::string file = SerializeCabinetRecord(saved, bytes);
-        if (file.size() != size || std::memcmp(file.data() + RecordOffset::Size, data + RecordOffset::Size,
-                                               size - RecordOffset::Size) != 0)
+        if (file.size() != size ||
+            std::memcmp(file.data() + RecordOffset::Size, data + RecordOffset::Size, size - RecordOffset::Size) != 0)
             std::abort();
     }
     return 0;

@@ -8,6 +8,7 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libcli11-dev
     clang libclang-rt-dev clang-format clang-tidy locales
     xvfb xauth fonts-dejavu-core
 )

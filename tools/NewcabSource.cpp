@@ -45,7 +45,8 @@ Setter Flag(int offset)
 
 Setter Count(int maximum, std::function<void(CabinetRecord&, int)> store)
 {
-    return [maximum, store = std::move(store)](CabinetRecord& record, std::string_view value) -> std::optional<std::string> {
+    return [maximum, store = std::move(store)](CabinetRecord& record,
+                                               std::string_view value) -> std::optional<std::string> {
         const auto number = ParseInteger(value);
         if (!number || *number < 0 || *number > maximum)
             return "expected a whole number from 0 to " + std::to_string(maximum);
@@ -56,7 +57,8 @@ Setter Count(int maximum, std::function<void(CabinetRecord&, int)> store)
 
 Setter Text(int maximum, std::function<void(CabinetRecord&, std::string_view)> store)
 {
-    return [maximum, store = std::move(store)](CabinetRecord& record, std::string_view value) -> std::optional<std::string> {
+    return [maximum, store = std::move(store)](CabinetRecord& record,
+                                               std::string_view value) -> std::optional<std::string> {
         if (value.size() > static_cast<std::size_t>(maximum))
             return "longer than " + std::to_string(maximum) + " characters";
         store(record, value);
@@ -81,8 +83,8 @@ void AddParameters(Table& table, const Vocabulary& vocabulary)
 {
     auto& section = table["Parameters"];
     for (int i = 0; i < kParamCount; ++i) {
-        section[vocabulary.parameterName(i)].set = [i](CabinetRecord& record, std::string_view value)
-            -> std::optional<std::string> {
+        section[vocabulary.parameterName(i)].set = [i](CabinetRecord& record,
+                                                       std::string_view value) -> std::optional<std::string> {
             const auto text = CheckedDecimal(value, FieldCapacity::ParamText);
             if (!text)
                 return "expected decimal inches of at most 10 characters";
@@ -103,8 +105,8 @@ void AddWoods(Table& table, const Vocabulary& vocabulary)
             if (second == std::string_view::npos)
                 return "expected wood * stock * price";
             const auto name = TrimBlanks(value.substr(0, first));
-            const auto stock = CheckedDecimal(TrimBlanks(value.substr(first + 1, second - first - 1)),
-                                              FieldCapacity::PartStockText);
+            const auto stock =
+                CheckedDecimal(TrimBlanks(value.substr(first + 1, second - first - 1)), FieldCapacity::PartStockText);
             const auto price = TrimBlanks(value.substr(second + 1));
             if (name.empty() || name.size() > static_cast<std::size_t>(FieldCapacity::PartWood))
                 return "the wood name must have 1 to 14 characters";
@@ -124,7 +126,8 @@ void AddIncludes(Table& table, const Vocabulary& vocabulary)
 {
     auto& section = table["Include"];
     for (int item = 0; item < kIncludeItems; ++item)
-        section[vocabulary.includeNames()[static_cast<std::size_t>(item)]].set = Flag(RecordOffset::IncludeFlags + item);
+        section[vocabulary.includeNames()[static_cast<std::size_t>(item)]].set =
+            Flag(RecordOffset::IncludeFlags + item);
 }
 
 void AddCabinet(Table& table)
@@ -160,8 +163,8 @@ void AddFlags(std::map<std::string, Field>& section, const std::array<std::strin
 
 void AddSections(Table& table)
 {
-    static constexpr int maxima[] = {kMaxShelves, kMaxDrawers, kMaxDrawers, kMaxDoors, 1,
-                                     kMaxPartitions, 1, 1, kMaxShelves, kMaxDoors};
+    static constexpr int maxima[] = {kMaxShelves,    kMaxDrawers, kMaxDrawers, kMaxDoors,   1,
+                                     kMaxPartitions, 1,           1,           kMaxShelves, kMaxDoors};
     for (int s = 0; s < kSections; ++s) {
         auto& section = table[std::string("Section ") + kSectionLetters[s]];
         for (std::size_t k = 0; k < kSectionCountNames.size(); ++k) {

@@ -4,8 +4,8 @@
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
-#include "session/CabinetSession.h"
 #include "core/ParameterIndex.h"
+#include "session/CabinetSession.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -46,8 +46,8 @@ CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* par
     }
     layout->addWidget(optionsBox);
 
-    for (const auto& [box, offset] : {std::pair{m_detachedBase, RecordOffset::DetachedBase},
-                                       std::pair{m_adjustableShelves, RecordOffset::AdjustableShelves}})
+    for (const auto& [box, offset] : {std::pair {m_detachedBase, RecordOffset::DetachedBase},
+                                      std::pair {m_adjustableShelves, RecordOffset::AdjustableShelves}})
         connect(box, &QCheckBox::clicked, this, [this, box = box, offset = offset](bool checked) {
             m_controller.edit(FromQt(box->text()),
                               [&](CabinetModel& model, LayoutResult&) { model.record.setFlag(offset, checked); });

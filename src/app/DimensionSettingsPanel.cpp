@@ -4,8 +4,8 @@
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
-#include "session/CabinetSession.h"
 #include "core/ParameterEntry.h"
+#include "session/CabinetSession.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -120,7 +120,7 @@ void DimensionSettingsPanel::enterParameter()
     if (index < 0)
         return;
     auto& session = m_controller.session();
-    const ParameterEntryText typed{FromQt(m_inches->text()), FromQt(m_fraction->text())};
+    const ParameterEntryText typed {FromQt(m_inches->text()), FromQt(m_fraction->text())};
     m_controller.edit(
         session.data.vocabulary.parameterName(index),
         [&](CabinetModel& model, LayoutResult&) { EnterParameter(model, index, typed, session.prompter()); },

@@ -5,8 +5,8 @@
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 
-#include "session/CabinetSession.h"
 #include "core/RecordFieldNames.h"
+#include "session/CabinetSession.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -36,11 +36,13 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     add(mate, O::BlindMate);
     blind->layout()->addWidget(mate);
 
-    auto* divider1 = group("#1 Vertical Divider", "GroupBox2",
-                           {{O::Center1, "Center"}, {O::FlushRight1, "Flush to Right"}, {O::FlushLeft1, "Flush to Left"}}, true);
-    auto* divider2 = group("#2 Vertical Divider", "GroupBox3",
-                           {{O::Center2, "Center"}, {O::FlushRight2, "Flush to Right"}, {O::FlushLeft2, "Flush to Left"}}, true);
-    for (auto [box, option] : {std::pair{divider1, O::SetDivider1}, std::pair{divider2, O::SetDivider2}}) {
+    auto* divider1 =
+        group("#1 Vertical Divider", "GroupBox2",
+              {{O::Center1, "Center"}, {O::FlushRight1, "Flush to Right"}, {O::FlushLeft1, "Flush to Left"}}, true);
+    auto* divider2 =
+        group("#2 Vertical Divider", "GroupBox3",
+              {{O::Center2, "Center"}, {O::FlushRight2, "Flush to Right"}, {O::FlushLeft2, "Flush to Left"}}, true);
+    for (auto [box, option] : {std::pair {divider1, O::SetDivider1}, std::pair {divider2, O::SetDivider2}}) {
         auto* set = new QCheckBox(QStringLiteral("Set Divider"), box);
         add(set, option);
         static_cast<QVBoxLayout*>(box->layout())->insertWidget(0, set);
@@ -53,12 +55,14 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     add(dadoes, O::DrawerDadoes);
     drawerLayout->addWidget(dadoes);
     auto* cuts = new QHBoxLayout;
-    cuts->addWidget(group("Front Cut", "GroupBox10",
-                          {{O::FrontRabbit, "Rabbit Joint"}, {O::FrontDoveTail, "Dovetail Joint"}, {O::FrontButtJoint, "Butt Joint"}},
-                          true));
-    cuts->addWidget(group("Back Cut", "GroupBox11",
-                          {{O::BackRabbit, "Rabbit Joint"}, {O::BackDoveTail, "Dovetail Joint"}, {O::BackButtJoint, "Butt Joint"}},
-                          true));
+    cuts->addWidget(group(
+        "Front Cut", "GroupBox10",
+        {{O::FrontRabbit, "Rabbit Joint"}, {O::FrontDoveTail, "Dovetail Joint"}, {O::FrontButtJoint, "Butt Joint"}},
+        true));
+    cuts->addWidget(
+        group("Back Cut", "GroupBox11",
+              {{O::BackRabbit, "Rabbit Joint"}, {O::BackDoveTail, "Dovetail Joint"}, {O::BackButtJoint, "Butt Joint"}},
+              true));
     drawerLayout->addLayout(cuts);
 
     auto* cabinet = group("Cabinet Cut Options", "GroupBox7",
@@ -73,11 +77,13 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
                           false);
     auto* top = group("Cabinet Top", "GroupBox1",
                       {{O::TopRabbit, "Rabbit Joint"}, {O::TopDado, "Dado Joint"}, {O::TopButtJoint, "OverLay"}}, true);
-    auto* rail = group("Carcass Rail", "GroupBox6",
-                       {{O::CarcassRabbit, "Rabbit Joint"}, {O::CarcassDado, "Dado Joint"}, {O::CarcassButt, "Butt Joint"}},
-                       true);
-    auto* scribe = group("Enable Scribe", "GroupBox5", {{O::LeftScribe, "Left Scribe"}, {O::RightScribe, "Right Scribe"}}, false);
-    auto* insets = group("Enable Insets", "GroupBox8", {{O::DoorInset, "Door Panels"}, {O::FaceInset, "Drawer Faces"}}, false);
+    auto* rail = group(
+        "Carcass Rail", "GroupBox6",
+        {{O::CarcassRabbit, "Rabbit Joint"}, {O::CarcassDado, "Dado Joint"}, {O::CarcassButt, "Butt Joint"}}, true);
+    auto* scribe =
+        group("Enable Scribe", "GroupBox5", {{O::LeftScribe, "Left Scribe"}, {O::RightScribe, "Right Scribe"}}, false);
+    auto* insets =
+        group("Enable Insets", "GroupBox8", {{O::DoorInset, "Door Panels"}, {O::FaceInset, "Drawer Faces"}}, false);
     auto* misc = group("Misc Options", "GroupBox12",
                        {{O::ExtraPartition, "Double Partition"}, {O::NotchedDivider, "Notched Divider(s)"}}, false);
     auto* nailerRow = new QHBoxLayout;
@@ -95,7 +101,8 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     connect(m_nailers, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0)
             return;
-        m_controller.edit("Nailer Count", [&](CabinetModel& model, LayoutResult&) { model.options.nailerCount = row + 1; });
+        m_controller.edit("Nailer Count",
+                          [&](CabinetModel& model, LayoutResult&) { model.options.nailerCount = row + 1; });
     });
 
     auto* exit = new QGroupBox(QStringLiteral("Exit Options"), this);
@@ -138,8 +145,9 @@ QGroupBox* TDividerForm::group(const char* title, const char* name,
     box->setObjectName(QString::fromLatin1(name));
     auto* layout = new QVBoxLayout(box);
     for (const auto& [option, caption] : options) {
-        QAbstractButton* button = radio ? static_cast<QAbstractButton*>(new QRadioButton(QString::fromLatin1(caption), box))
-                                        : new QCheckBox(QString::fromLatin1(caption), box);
+        QAbstractButton* button =
+            radio ? static_cast<QAbstractButton*>(new QRadioButton(QString::fromLatin1(caption), box))
+                  : new QCheckBox(QString::fromLatin1(caption), box);
         add(button, option);
         layout->addWidget(button);
     }
@@ -148,8 +156,9 @@ QGroupBox* TDividerForm::group(const char* title, const char* name,
 
 void TDividerForm::add(QAbstractButton* button, CabinetOption option)
 {
-    button->setObjectName(QString::fromLatin1(kOptionNames[static_cast<std::size_t>(option)].data(),
-                                              static_cast<qsizetype>(kOptionNames[static_cast<std::size_t>(option)].size())));
+    button->setObjectName(
+        QString::fromLatin1(kOptionNames[static_cast<std::size_t>(option)].data(),
+                            static_cast<qsizetype>(kOptionNames[static_cast<std::size_t>(option)].size())));
     m_buttons[static_cast<std::size_t>(option)] = button;
     button->installEventFilter(this);
     connect(button, &QAbstractButton::clicked, this, [this, option](bool checked) { clicked(option, checked); });

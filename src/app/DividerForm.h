@@ -40,13 +40,13 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    QGroupBox* group(const char* title, const char* name, std::initializer_list<std::pair<CabinetOption, const char*>> options,
-                     bool radio);
+    QGroupBox* group(const char* title, const char* name,
+                     std::initializer_list<std::pair<CabinetOption, const char*>> options, bool radio);
     void add(QAbstractButton* button, CabinetOption option);
     void clicked(CabinetOption option, bool checked);
 
     SessionController& m_controller;
-    std::array<QAbstractButton*, kOptionCount> m_buttons{};
+    std::array<QAbstractButton*, kOptionCount> m_buttons {};
     QListWidget* m_nailers = nullptr;
     std::function<void()> m_save;
 };

@@ -4,8 +4,8 @@
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
-#include "session/CabinetSession.h"
 #include "core/IncludeParts.h"
+#include "session/CabinetSession.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -11,21 +11,21 @@
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 
+#include "cutlist/CutListViewer.h"
+#include "cutlist/CutlistFile.h"
 #include "cutlist/ui/CostCalculatorPanel.h"
 #include "cutlist/ui/CostForm.h"
 #include "cutlist/ui/CutListForm.h"
 #include "cutlist/ui/CutlistViewerPanel.h"
-#include "cutlist/CutListViewer.h"
-#include "session/CutListCommands.h"
-#include "cutlist/CutlistFile.h"
 #include "cutlist/ui/WoodSelectionPanel.h"
 #include "cutlist/ui/WoodSettingsPanel.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/EditingForm.h"
+#include "session/CutListCommands.h"
 
-#include "session/CabinetSession.h"
-#include "core/Version.h"
 #include "core/Prompter.h"
+#include "core/Version.h"
+#include "session/CabinetSession.h"
 #include "session/UnitSwitch.h"
 
 #include <QActionGroup>
@@ -75,8 +75,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     grid->setRowStretch(0, 3);
     grid->setRowStretch(1, 2);
     m_woodSelection->setSelectWoodCommand([this] { m_woodSettings->assignWood(m_woodSelection->boxes()); });
-    connect(m_woodSettings, &WoodSettingsPanel::clicked, this,
-            [this] { m_woodSelection->woodList()->setFocus(); });
+    connect(m_woodSettings, &WoodSettingsPanel::clicked, this, [this] { m_woodSelection->woodList()->setFocus(); });
     setCentralWidget(central);
 
     createToolWindows();
@@ -115,8 +114,7 @@ QLayout* TMainForm::buildCutlistViewerColumn(QWidget* parent)
         auto* button = new QPushButton(QString::fromLatin1(editorButton.caption), parent);
         button->setObjectName(QString::fromLatin1(editorButton.name));
         button->setToolTip(QString::fromLatin1(editorButton.hint));
-        connect(button, &QPushButton::clicked, this,
-                [this, build = editorButton.build] { openCutlistEditor(build); });
+        connect(button, &QPushButton::clicked, this, [this, build = editorButton.build] { openCutlistEditor(build); });
         buttons->addWidget(button);
     }
     column->addLayout(buttons);
@@ -191,12 +189,15 @@ void TMainForm::buildMenus()
             MessageKind::Information,
             "The Wall Designer, which shows a run of cabinets as elevations, is not available yet.");
     });
-    tools->addAction(QStringLiteral("Wood Estimator "), this, [this] {
-        m_estimator->refill();
-        m_estimator->move(135, y());
-        m_estimator->show();
-        m_estimator->raise();
-    })->setObjectName(QStringLiteral("DetailedCostBreakdown1"));
+    tools
+        ->addAction(QStringLiteral("Wood Estimator "), this,
+                    [this] {
+                        m_estimator->refill();
+                        m_estimator->move(135, y());
+                        m_estimator->show();
+                        m_estimator->raise();
+                    })
+        ->setObjectName(QStringLiteral("DetailedCostBreakdown1"));
     tools->addSeparator();
     auto* units = new QActionGroup(this);
     m_inches = tools->addAction(QStringLiteral("Inches (American System)"));
@@ -212,12 +213,14 @@ void TMainForm::buildMenus()
     connect(m_inches, &QAction::triggered, this, [this] { switchUnits(false); });
     connect(m_metric, &QAction::triggered, this, [this] { switchUnits(true); });
     tools->addSeparator();
-    tools->addAction(QStringLiteral("Delete From Wood Listing Index"), this, [this] { m_woodSelection->deleteSelected(); })
+    tools
+        ->addAction(QStringLiteral("Delete From Wood Listing Index"), this,
+                    [this] { m_woodSelection->deleteSelected(); })
         ->setObjectName(QStringLiteral("DeleteFromWoodlisting1"));
     QMenu* cutOptions = tools->addMenu(QStringLiteral("Cabinet Cut/Options Settings"));
     cutOptions->addAction(QStringLiteral("Cabinet Cut/Options Settings"), this, [this] { showCabinetOptions(false); });
-    m_raisedPanelSides = cutOptions->addAction(QStringLiteral("Raised Panel Sides"), this,
-                                               &TMainForm::toggleRaisedPanelSides);
+    m_raisedPanelSides =
+        cutOptions->addAction(QStringLiteral("Raised Panel Sides"), this, &TMainForm::toggleRaisedPanelSides);
     m_raisedPanelSides->setObjectName(QStringLiteral("RaisedPanelSides1"));
     m_raisedPanelSides->setCheckable(true);
 
@@ -250,7 +253,8 @@ void TMainForm::buildToolBar()
     add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", &TMainForm::saveCabinetAs);
     m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", &TMainForm::toggleZoom);
     m_zoom->setCheckable(true);
-    add(ToolGlyph::SendToCutList, "SendToCutList", "Send To Cutlist Viewer", [this] { sendToCutlistViewer(CutListKind::Complete); });
+    add(ToolGlyph::SendToCutList, "SendToCutList", "Send To Cutlist Viewer",
+        [this] { sendToCutlistViewer(CutListKind::Complete); });
     add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", [this] { showCabinetOptions(true); });
     add(ToolGlyph::Designer, "CabinetDesigner", "Cabinet Designer", &TMainForm::showCabinetDesigner);
     bar->addSeparator();

@@ -66,8 +66,7 @@ SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* p
     m_grid->setFixedHeight(9 * kRowHeight + m_grid->horizontalScrollBar()->sizeHint().height() + frame);
     layout->addWidget(m_grid);
 
-    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            [this] { updateSectionLabels(); });
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { updateSectionLabels(); });
     connect(&m_controller, &SessionController::layoutChanged, this, &SectionalAreaPanel::refresh);
 }
 

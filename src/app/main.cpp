@@ -5,8 +5,8 @@
 #include "ui/common/QtFileDialogs.h"
 #include "ui/common/SessionController.h"
 
-#include "session/CabinetSession.h"
 #include "core/Version.h"
+#include "session/CabinetSession.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,21 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommand.h"
 
-#include <array>
-
 namespace boxmill::cli {
+
+namespace {
+
+// CLI11's validator form: the reason a file name is refused, or nothing.
+std::string RefuseEmpty(const std::string& name)
+{
+    return name.empty() ? "a file name cannot be empty" : std::string();
+}
+
+} // namespace
 
 std::span<const CliCommand> Commands()
 {
     static constexpr std::array<CliCommand, 4> commands = {{
         {"listing", "listing all|cabinet|face|drawers|doors [FILE.cab]",
-         "the cutlist editor's text; rewrites Cutlist.txt in the program folder", RunListing},
+         "the cutlist editor's text; rewrites Cutlist.txt in the program folder", DeclareListing},
         {"viewer", "viewer complete|cabinet|face|drawers|doors [FILE.cab]",
-         "the cut list viewer's rows, then the wood cost rows and the job total", RunViewer},
-        {"layout", "layout [FILE.cab]", "the sectional dimensions grid", RunLayout},
-        {"draw", "draw designer --svg FILE [FILE.cab]", "the cabinet designer's face drawing as SVG", RunDraw},
+         "the cut list viewer's rows, then the wood cost rows and the job total", DeclareViewer},
+        {"layout", "layout [FILE.cab]", "the sectional dimensions grid", DeclareLayout},
+        {"draw", "draw designer --svg FILE [FILE.cab]", "the cabinet designer's face drawing as SVG", DeclareDraw},
     }};
     return commands;
+}
+
+CliVerb::CliVerb(CLI::App& app, const CliCommand& command, const CLI::App& root)
+    : m_app(app)
+    , m_command(command)
+    , m_root(root)
+{
+    // Words nobody knows fall through to the top of the command line and
+    // wait there, so their count when this verb starts says which came first.
+    m_app.preparse_callback([this](std::size_t) { m_unknownBefore = m_root.remaining_size(); });
+}
+
+void CliVerb::misuse(std::string why, std::string whyMissing)
+{
+    m_why = std::move(why);
+    m_whyMissing = std::move(whyMissing);
+}
+
+CliVerb& CliVerb::verb(const std::string& name)
+{
+    m_app.require_subcommand(1);
+    m_verbs.push_back(std::make_unique<CliVerb>(*m_app.add_subcommand(name), m_command, m_root));
+    return *m_verbs.back();
+}
+
+void AddCabinetFile(CLI::App& app, std::optional<std::filesystem::path>& file)
+{
+    app.add_option_function<std::string>("FILE.cab", [&file](const std::string& name) { file = name; })
+        ->check(RefuseEmpty, "FILE.cab");
+}
+
+CLI::Option* AddFileOption(CLI::App& app, const std::string& name, std::filesystem::path& file)
+{
+    return app.add_option(name, file)->check(
+        [](const std::string& value) {
+            if (value.size() > 1 && value.front() == '-')
+                return "'" + value + "' is an option, not a file name";
+            return RefuseEmpty(value);
+        },
+        "FILE");
 }
 
 } // namespace boxmill::cli

@@ -9,8 +9,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <span>
-#include <string>
 
 namespace boxmill::cli {
 
@@ -40,18 +38,5 @@ private:
     NoFileDialogs m_dialogs;
     CabinetSession m_session;
 };
-
-// The arguments of a command that takes one word out of `words` and an
-// optional cabinet file: nullopt when they do not fit.
-struct WordAndFile {
-    std::string word;
-    std::optional<std::filesystem::path> file;
-};
-std::optional<WordAndFile> ParseWordAndFile(std::span<const std::string> args, std::span<const std::string_view> words);
-// For a command that takes only the optional cabinet file.
-std::optional<std::optional<std::filesystem::path>> ParseFileOnly(std::span<const std::string> args);
-
-// Prints the command's synopsis and returns kUsageError.
-int UsageError(CliContext& context, std::string_view command, std::string_view why);
 
 } // namespace boxmill::cli

@@ -12,33 +12,39 @@
 
 namespace boxmill::cli {
 
-int RunDraw(CliContext& context, std::span<const std::string> args)
-{
-    if (args.empty() || args[0] != "designer")
-        return UsageError(context, "draw", "draw needs the drawing to make: designer");
-    std::optional<std::filesystem::path> svg;
-    std::optional<std::filesystem::path> cabinet;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--svg" && i + 1 < args.size() && !svg)
-            svg = args[++i];
-        else if (!cabinet && !args[i].starts_with("--"))
-            cabinet = args[i];
-        else
-            return UsageError(context, "draw", "draw designer takes --svg FILE and at most a cabinet file");
-    }
-    if (!svg)
-        return UsageError(context, "draw", "draw designer needs --svg FILE");
+namespace {
 
+struct DesignerArgs {
+    std::filesystem::path svg;
+    std::optional<std::filesystem::path> cabinet;
+};
+
+int DrawDesigner(CliContext& context, const DesignerArgs& args)
+{
     CliSession run(context);
-    if (const int status = run.open(cabinet); status != kSuccess)
+    if (const int status = run.open(args.cabinet); status != kSuccess)
         return status;
     auto& session = run.session();
     const ShapeSet shapes = DrawCabinetFace(session.model, session.layout);
-    if (const auto written = WriteFileAtomic(*svg, FaceDrawingSvg(shapes)); !written) {
+    if (const auto written = WriteFileAtomic(args.svg, FaceDrawingSvg(shapes)); !written) {
         context.err << "error: " << written.error() << '\n';
         return kFileError;
     }
     return kSuccess;
+}
+
+} // namespace
+
+void DeclareDraw(CliVerb& draw)
+{
+    draw.misuse("draw needs the drawing to make: designer");
+
+    CliVerb& designer = draw.verb("designer");
+    auto args = std::make_shared<DesignerArgs>();
+    AddFileOption(designer.app(), "--svg", args->svg)->required();
+    AddCabinetFile(designer.app(), args->cabinet);
+    designer.misuse("draw designer takes --svg FILE and at most a cabinet file", "draw designer needs --svg FILE");
+    designer.run([args](CliContext& context) { return DrawDesigner(context, *args); });
 }
 
 } // namespace boxmill::cli

@@ -8,13 +8,12 @@
 
 namespace boxmill::cli {
 
-int RunLayout(CliContext& context, std::span<const std::string> args)
+namespace {
+
+int RunLayout(CliContext& context, const std::optional<std::filesystem::path>& file)
 {
-    const auto file = ParseFileOnly(args);
-    if (!file)
-        return UsageError(context, "layout", "layout takes at most a cabinet file");
     CliSession run(context);
-    if (const int status = run.open(*file); status != kSuccess)
+    if (const int status = run.open(file); status != kSuccess)
         return status;
     const LayoutResult& layout = run.session().layout;
     for (std::size_t row = 0; row < kLayoutRowTitles.size(); ++row) {
@@ -24,6 +23,16 @@ int RunLayout(CliContext& context, std::span<const std::string> args)
         context.out << '\n';
     }
     return kSuccess;
+}
+
+} // namespace
+
+void DeclareLayout(CliVerb& layout)
+{
+    auto file = std::make_shared<std::optional<std::filesystem::path>>();
+    AddCabinetFile(layout.app(), *file);
+    layout.misuse("layout takes at most a cabinet file");
+    layout.run([file](CliContext& context) { return RunLayout(context, *file); });
 }
 
 } // namespace boxmill::cli

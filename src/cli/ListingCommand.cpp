@@ -16,9 +16,18 @@ namespace boxmill::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kBuildWords = {"all", "cabinet", "face", "drawers", "doors"};
-constexpr std::array<ListingBuild, 5> kBuilds = {ListingBuild::All, ListingBuild::Cabinet, ListingBuild::Face,
-                                                 ListingBuild::Drawers, ListingBuild::Doors};
+constexpr std::array<std::pair<std::string_view, ListingBuild>, 5> kBuilds = {{
+    {"all", ListingBuild::All},
+    {"cabinet", ListingBuild::Cabinet},
+    {"face", ListingBuild::Face},
+    {"drawers", ListingBuild::Drawers},
+    {"doors", ListingBuild::Doors},
+}};
+
+struct ListingArgs {
+    ListingBuild build = ListingBuild::All;
+    std::optional<std::filesystem::path> file;
+};
 
 // Scripts and tests that compare listings set SOURCE_DATE_EPOCH, the
 // reproducible-builds convention, and get that day (in UTC) in the header.
@@ -37,29 +46,29 @@ std::string HeaderDate()
     return ShortDate(utc);
 }
 
-} // namespace
-
-int RunListing(CliContext& context, std::span<const std::string> args)
+int RunListing(CliContext& context, const ListingArgs& args)
 {
-    const auto parsed = ParseWordAndFile(args, kBuildWords);
-    if (!parsed)
-        return UsageError(context, "listing", "listing needs one of all, cabinet, face, drawers, doors");
-    ListingBuild build = ListingBuild::All;
-    for (std::size_t i = 0; i < kBuildWords.size(); ++i) {
-        if (parsed->word == kBuildWords[i])
-            build = kBuilds[i];
-    }
-
     CliSession run(context);
-    if (const int status = run.open(parsed->file); status != kSuccess)
+    if (const int status = run.open(args.file); status != kSuccess)
         return status;
     // The editor is not shown when Cutlist.txt cannot be written or the
     // door frame stock is unequal; the reason is already on standard error.
-    if (!OpenCutlistEditor(run.session(), build, HeaderDate()))
+    if (!OpenCutlistEditor(run.session(), args.build, HeaderDate()))
         return kFileError;
     for (const auto& line : run.session().cutList.listing->lines)
         context.out << line << '\n';
     return kSuccess;
+}
+
+} // namespace
+
+void DeclareListing(CliVerb& listing)
+{
+    auto args = std::make_shared<ListingArgs>();
+    AddChoice(listing.app(), "BUILD", args->build, kBuilds);
+    AddCabinetFile(listing.app(), args->file);
+    listing.misuse("listing needs one of all, cabinet, face, drawers, doors");
+    listing.run([args](CliContext& context) { return RunListing(context, *args); });
 }
 
 } // namespace boxmill::cli

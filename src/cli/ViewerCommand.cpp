@@ -14,28 +14,26 @@ namespace boxmill::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kListWords = {"complete", "cabinet", "face", "drawers", "doors"};
-constexpr std::array<CutListKind, 5> kLists = {CutListKind::Complete, CutListKind::Cabinet, CutListKind::FaceFrame,
-                                               CutListKind::Drawers, CutListKind::Doors};
+constexpr std::array<std::pair<std::string_view, CutListKind>, 5> kLists = {{
+    {"complete", CutListKind::Complete},
+    {"cabinet", CutListKind::Cabinet},
+    {"face", CutListKind::FaceFrame},
+    {"drawers", CutListKind::Drawers},
+    {"doors", CutListKind::Doors},
+}};
 
-} // namespace
-
-int RunViewer(CliContext& context, std::span<const std::string> args)
-{
-    const auto parsed = ParseWordAndFile(args, kListWords);
-    if (!parsed)
-        return UsageError(context, "viewer", "viewer needs one of complete, cabinet, face, drawers, doors");
+struct ViewerArgs {
     CutListKind kind = CutListKind::Complete;
-    for (std::size_t i = 0; i < kListWords.size(); ++i) {
-        if (parsed->word == kListWords[i])
-            kind = kLists[i];
-    }
+    std::optional<std::filesystem::path> file;
+};
 
+int RunViewer(CliContext& context, const ViewerArgs& args)
+{
     CliSession run(context);
-    if (const int status = run.open(parsed->file); status != kSuccess)
+    if (const int status = run.open(args.file); status != kSuccess)
         return status;
     CabinetSession& session = run.session();
-    const ViewerGrid& grid = ShowCutList(session, kind);
+    const ViewerGrid& grid = ShowCutList(session, args.kind);
     // Cell texts exactly as the grid holds them: a whole-inch size keeps
     // its trailing blank.
     for (const auto& row : grid.rows)
@@ -45,6 +43,17 @@ int RunViewer(CliContext& context, std::span<const std::string> args)
         context.out << row.woodText << '\t' << row.areaText << '\n';
     context.out << "Job Total: " << session.cost.jobTotalText() << '\n';
     return kSuccess;
+}
+
+} // namespace
+
+void DeclareViewer(CliVerb& viewer)
+{
+    auto args = std::make_shared<ViewerArgs>();
+    AddChoice(viewer.app(), "LIST", args->kind, kLists);
+    AddCabinetFile(viewer.app(), args->file);
+    viewer.misuse("viewer needs one of complete, cabinet, face, drawers, doors");
+    viewer.run([args](CliContext& context) { return RunViewer(context, *args); });
 }
 
 } // namespace boxmill::cli

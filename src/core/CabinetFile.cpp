@@ -12,9 +12,9 @@ Result<CabinetRecord> ParseCabinetRecord(std::string_view bytes)
 {
     if (bytes.size() < static_cast<std::size_t>(RecordOffset::Size))
         return Result<CabinetRecord>::failure("This is not a cabinet file: it holds " + std::to_string(bytes.size()) +
-                                              " bytes, and a cabinet file holds " +
-                                              std::to_string(RecordOffset::Size) + ".");
-    CabinetRecord::Bytes raw{};
+                                              " bytes, and a cabinet file holds " + std::to_string(RecordOffset::Size) +
+                                              ".");
+    CabinetRecord::Bytes raw {};
     std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.data()), raw.size(), raw.begin());
     CabinetRecord record(raw);
     if (auto problem = CheckRecordCounts(record))

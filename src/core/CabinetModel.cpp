@@ -57,7 +57,8 @@ void CabinetModel::rebuildDrawingUnits()
     for (int i = 0; i < kParamCount; ++i)
         paramUnits[static_cast<std::size_t>(i)] = ToDrawingUnits(paramValue[static_cast<std::size_t>(i)], drawScale);
     for (int row = 0; row < kPartRows; ++row)
-        partStockUnits[static_cast<std::size_t>(row)] = ToDrawingUnits(partStock[static_cast<std::size_t>(row)], drawScale);
+        partStockUnits[static_cast<std::size_t>(row)] =
+            ToDrawingUnits(partStock[static_cast<std::size_t>(row)], drawScale);
 }
 
 int CabinetModel::drawers(int s) const
@@ -92,8 +93,8 @@ void CabinetModel::setBlindMate(bool checked)
         record.setFlag(RecordOffset::BlindCorner, false);
 }
 
-std::string DescribeNonNumbers(const CabinetModel& model, const Vocabulary& vocabulary,
-                               const std::vector<int>& params, const std::vector<int>& partRows)
+std::string DescribeNonNumbers(const CabinetModel& model, const Vocabulary& vocabulary, const std::vector<int>& params,
+                               const std::vector<int>& partRows)
 {
     std::string text = "Some values of this cabinet are not numbers and are read as 0:";
     for (int i : params)

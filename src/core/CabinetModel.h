@@ -43,13 +43,13 @@ public:
     // The live options; written into the record only when it is saved.
     CabinetOptionSet options = CabinetOptionSet::FormDefaults();
 
-    std::array<double, kParamSlots> paramValue{};
+    std::array<double, kParamSlots> paramValue {};
     std::array<std::string, kPartSlots> partWoodName;
-    std::array<double, kPartSlots> partStock{};
-    std::array<Money, kPartSlots> partPrice{};
-    std::array<double, kPartSlots> partArea{};
-    std::array<std::int32_t, kParamSlots> paramUnits{};
-    std::array<std::int32_t, kPartSlots> partStockUnits{};
+    std::array<double, kPartSlots> partStock {};
+    std::array<Money, kPartSlots> partPrice {};
+    std::array<double, kPartSlots> partArea {};
+    std::array<std::int32_t, kParamSlots> paramUnits {};
+    std::array<std::int32_t, kPartSlots> partStockUnits {};
 
     int sectionCount = 1;
     bool saveCabinetEnabled = false;
@@ -88,7 +88,7 @@ public:
 
 // "Parameter "Cabinet Height" ("abc")" style listing of the texts that were
 // not numbers, for the one message a load shows about them.
-std::string DescribeNonNumbers(const CabinetModel& model, const Vocabulary& vocabulary,
-                               const std::vector<int>& params, const std::vector<int>& partRows);
+std::string DescribeNonNumbers(const CabinetModel& model, const Vocabulary& vocabulary, const std::vector<int>& params,
+                               const std::vector<int>& partRows);
 
 } // namespace boxmill

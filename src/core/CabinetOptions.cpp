@@ -21,7 +21,7 @@ constexpr CabinetOption kBackCut[] = {O::BackRabbit, O::BackDoveTail, O::BackBut
 constexpr CabinetOption kTop[] = {O::TopRabbit, O::TopDado, O::TopButtJoint};
 constexpr CabinetOption kCarcassRail[] = {O::CarcassRabbit, O::CarcassDado, O::CarcassButt};
 
-constexpr std::span<const CabinetOption> kGroups[] = {kBlindCornerSide, kDivider1, kDivider2, kFrontCut,
+constexpr std::span<const CabinetOption> kGroups[] = {kBlindCornerSide, kDivider1, kDivider2,   kFrontCut,
                                                       kBackCut,         kTop,      kCarcassRail};
 
 } // namespace
@@ -37,10 +37,10 @@ std::span<const CabinetOption> RadioGroupOf(CabinetOption option)
 CabinetOptionSet CabinetOptionSet::FormDefaults()
 {
     CabinetOptionSet set;
-    for (const auto option : {O::RightCorner, O::SetDivider1, O::Center1, O::SetDivider2, O::Center2,
-                              O::DrawerDadoes, O::PartitionDadoes, O::ShelveDadoes, O::ToeKickLeft,
-                              O::ToeKickRight, O::FrontButtJoint, O::BackButtJoint, O::NotchedDivider,
-                              O::BottomDado, O::DividerDado, O::NailerRabbit, O::TopRabbit, O::CarcassRabbit})
+    for (const auto option :
+         {O::RightCorner, O::SetDivider1, O::Center1, O::SetDivider2, O::Center2, O::DrawerDadoes, O::PartitionDadoes,
+          O::ShelveDadoes, O::ToeKickLeft, O::ToeKickRight, O::FrontButtJoint, O::BackButtJoint, O::NotchedDivider,
+          O::BottomDado, O::DividerDado, O::NailerRabbit, O::TopRabbit, O::CarcassRabbit})
         set.m_flags[static_cast<std::size_t>(option)] = true;
     return set;
 }
@@ -94,47 +94,29 @@ std::optional<int> OptionParameterIndex(CabinetOption option)
 {
     switch (option) {
     case O::LeftCorner:
-    case O::RightCorner:
-        return Param::BlindPanel;
-    case O::DrawerDadoes:
-        return Param::DrawerDado;
-    case O::PartitionDadoes:
-        return Param::PartitionDado;
+    case O::RightCorner: return Param::BlindPanel;
+    case O::DrawerDadoes: return Param::DrawerDado;
+    case O::PartitionDadoes: return Param::PartitionDado;
     case O::ShelveDadoes:
-    case O::BottomDado:
-        return Param::BottomAndShelfDado;
+    case O::BottomDado: return Param::BottomAndShelfDado;
     case O::LeftScribe:
-    case O::RightScribe:
-        return Param::Scribe;
+    case O::RightScribe: return Param::Scribe;
     case O::ToeKickLeft:
-    case O::ToeKickRight:
-        return Param::ToeKickRabbit;
+    case O::ToeKickRight: return Param::ToeKickRabbit;
     case O::FrontRabbit:
-    case O::BackRabbit:
-        return Param::DrawerRabbit;
+    case O::BackRabbit: return Param::DrawerRabbit;
     case O::FrontDoveTail:
-    case O::BackDoveTail:
-        return Param::DrawerDovetail;
-    case O::DoorInset:
-        return Param::DoorInsetGap;
-    case O::FaceInset:
-        return Param::FaceInsetGap;
-    case O::DividerDado:
-        return Param::DividerDado;
-    case O::NailerRabbit:
-        return Param::NailerRabbit;
-    case O::TopRabbit:
-        return Param::TopRabbit;
-    case O::TopDado:
-        return Param::TopDado;
-    case O::TopButtJoint:
-        return Param::TopOverlayDepth;
-    case O::CarcassRabbit:
-        return Param::CarcassRailRabbit;
-    case O::CarcassDado:
-        return Param::CarcassRailDado;
-    default:
-        return std::nullopt;
+    case O::BackDoveTail: return Param::DrawerDovetail;
+    case O::DoorInset: return Param::DoorInsetGap;
+    case O::FaceInset: return Param::FaceInsetGap;
+    case O::DividerDado: return Param::DividerDado;
+    case O::NailerRabbit: return Param::NailerRabbit;
+    case O::TopRabbit: return Param::TopRabbit;
+    case O::TopDado: return Param::TopDado;
+    case O::TopButtJoint: return Param::TopOverlayDepth;
+    case O::CarcassRabbit: return Param::CarcassRailRabbit;
+    case O::CarcassDado: return Param::CarcassRailDado;
+    default: return std::nullopt;
     }
 }
 

@@ -74,7 +74,7 @@ public:
     friend bool operator==(const CabinetOptionSet&, const CabinetOptionSet&) = default;
 
 private:
-    std::array<bool, kOptionCount> m_flags{};
+    std::array<bool, kOptionCount> m_flags {};
 };
 
 // The radio group an option belongs to (empty for check boxes).

@@ -73,8 +73,8 @@ std::string CabinetRecord::partStockText(int row) const
 void CabinetRecord::setPartStockText(int row, std::string_view text)
 {
     CheckIndex(row, kPartSlots, "part row");
-    setShortString(RecordOffset::PartStockText + row * (FieldCapacity::PartStockText + 1),
-                   FieldCapacity::PartStockText, text);
+    setShortString(RecordOffset::PartStockText + row * (FieldCapacity::PartStockText + 1), FieldCapacity::PartStockText,
+                   text);
 }
 
 std::string CabinetRecord::partPriceText(int row) const
@@ -87,8 +87,8 @@ std::string CabinetRecord::partPriceText(int row) const
 void CabinetRecord::setPartPriceText(int row, std::string_view text)
 {
     CheckIndex(row, kPartSlots, "part row");
-    setShortString(RecordOffset::PartPriceText + row * (FieldCapacity::PartPriceText + 1),
-                   FieldCapacity::PartPriceText, text);
+    setShortString(RecordOffset::PartPriceText + row * (FieldCapacity::PartPriceText + 1), FieldCapacity::PartPriceText,
+                   text);
 }
 
 bool CabinetRecord::includeFlag(int item) const

@@ -83,7 +83,10 @@ public:
     using Bytes = std::array<std::uint8_t, RecordOffset::Size>;
 
     CabinetRecord() { m_bytes.fill(0); }
-    explicit CabinetRecord(const Bytes& bytes) : m_bytes(bytes) {}
+    explicit CabinetRecord(const Bytes& bytes)
+        : m_bytes(bytes)
+    {
+    }
 
     const Bytes& bytes() const { return m_bytes; }
 
@@ -118,7 +121,10 @@ public:
     void setSectionItem(int s, SectionItem item, int value);
 
     std::string nailerCount() const { return shortString(RecordOffset::NailerCount, FieldCapacity::NailerCount); }
-    void setNailerCount(std::string_view text) { setShortString(RecordOffset::NailerCount, FieldCapacity::NailerCount, text); }
+    void setNailerCount(std::string_view text)
+    {
+        setShortString(RecordOffset::NailerCount, FieldCapacity::NailerCount, text);
+    }
     std::string hours() const { return shortString(RecordOffset::Hours, FieldCapacity::Hours); }
     void setHours(std::string_view text) { setShortString(RecordOffset::Hours, FieldCapacity::Hours, text); }
     std::string cost() const { return shortString(RecordOffset::Cost, FieldCapacity::Cost); }

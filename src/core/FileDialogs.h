@@ -12,7 +12,7 @@ struct FileDialogRequest {
     std::string filter;           // "Cabinet Files|*.cab"
     std::string defaultExtension; // without the dot; empty for none
     std::filesystem::path initialFolder;
-    std::string fileName;         // pre-filled name
+    std::string fileName; // pre-filled name
     bool confirmOverwrite = false;
 };
 

@@ -35,7 +35,8 @@ inline constexpr int CarcassRails = 19;
 static_assert(CarcassRails + 1 == kIncludeItems, "every include item has its name here");
 } // namespace IncludeItem
 
-inline constexpr const char* kTopOrCarcassRailQuestion = "Please choose one or the other. Cabinet Top? Or Carcass Rail.";
+inline constexpr const char* kTopOrCarcassRailQuestion =
+    "Please choose one or the other. Cabinet Top? Or Carcass Rail.";
 
 // A check mark changed: stores it. Returns the parameter to show when the
 // change makes one matter (no door mullions: the gap between the doors).

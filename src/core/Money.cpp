@@ -46,7 +46,8 @@ std::optional<Money> ParseMoney(std::string_view text)
 std::string MoneyText(Money value)
 {
     // Unsigned, so that the most negative amount has a magnitude too.
-    const auto magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const auto magnitude =
+        value < 0 ? std::uint64_t {0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     const auto scale = static_cast<std::uint64_t>(kMoneyScale);
     std::string text = (value < 0 ? "-" : "") + std::to_string(magnitude / scale);
     std::string decimals = std::to_string(magnitude % scale);
@@ -75,9 +76,9 @@ std::string FormatTwoDecimals(double value)
     if (value < 1e-5)
         return "0.00";
     if (value >= 1e15) {
-        std::array<char, 400> buffer{};
-        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                          std::chars_format::fixed, 0);
+        std::array<char, 400> buffer {};
+        const auto result =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 0);
         return CutToTwoDecimals(std::string(buffer.data(), result.ptr));
     }
     return CutToTwoDecimals(FormatDecimal(value));

@@ -24,11 +24,11 @@ std::string FormatDecimal(double value)
     if (value == 0.0)
         return "0"; // never "-0"
     const double magnitude = std::fabs(value);
-    std::array<char, 64> buffer{};
+    std::array<char, 64> buffer {};
     // Fixed notation in the range a person reads comfortably, like the
     // general format of the old program; %g would switch at 1e-4 already.
-    const auto format = (magnitude >= 1e-5 && magnitude < 1e15) ? std::chars_format::fixed
-                                                                 : std::chars_format::scientific;
+    const auto format =
+        (magnitude >= 1e-5 && magnitude < 1e15) ? std::chars_format::fixed : std::chars_format::scientific;
     std::to_chars_result result;
     if (format == std::chars_format::fixed) {
         // 15 significant digits, then drop the trailing zeros.
@@ -65,7 +65,7 @@ std::optional<double> ParseDecimal(std::string_view text)
     text = TrimBlanks(text);
     if (text.empty() || text.size() > 63)
         return std::nullopt;
-    std::array<char, 64> buffer{};
+    std::array<char, 64> buffer {};
     std::size_t length = 0;
     for (char c : text)
         buffer[length++] = (c == ',') ? '.' : c;

@@ -31,7 +31,8 @@ bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& ty
             prompter.message(MessageKind::Error, "'" + typed.inches + "' is not a valid number of whole inches.");
             return false;
         }
-        const auto fraction = ParseMeasure(typed.fraction.empty() ? std::string("0") : typed.fraction, model.units, prompter);
+        const auto fraction =
+            ParseMeasure(typed.fraction.empty() ? std::string("0") : typed.fraction, model.units, prompter);
         if (!fraction)
             return false;
         value = static_cast<double>(*whole) + *fraction;

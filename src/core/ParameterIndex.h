@@ -74,6 +74,9 @@ inline constexpr int DrawerBottomDado = 69;
 inline constexpr int FirstSectionWidth = 70;
 static_assert(FirstSectionWidth + kSections == kParamCount, "every parameter of Dims.dat has its name here");
 
-constexpr int DrawerFace(int section, int drawer) { return FirstDrawerFace + kMaxDrawers * section + drawer; }
+constexpr int DrawerFace(int section, int drawer)
+{
+    return FirstDrawerFace + kMaxDrawers * section + drawer;
+}
 
 } // namespace boxmill::Param

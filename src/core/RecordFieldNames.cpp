@@ -4,24 +4,22 @@
 namespace boxmill {
 
 const std::array<std::string_view, 38> kOptionNames = {
-    "LeftCorner",     "RightCorner",   "SetDivider1",    "Center1",       "FlushRight1",   "FlushLeft1",
-    "SetDivider2",    "Center2",       "FlushRight2",    "FlushLeft2",    "DrawerDadoes",  "PartitionDadoes",
-    "ShelveDadoes",   "LeftScribe",    "RightScribe",    "ExtraPartition", "ToeKickLeft",  "ToeKickRight",
-    "FrontRabbit",    "BackRabbit",    "FrontDoveTail",  "BackDoveTail",  "FrontButtJoint", "BackButtJoint",
-    "DoorInset",      "FaceInset",     "NotchedDivider", "BottomDado",    "DividerDado",   "NailerRabbit",
-    "BackInside",     "TopRabbit",     "TopDado",        "TopButtJoint",  "CarcassRabbit", "CarcassDado",
-    "BlindMate",      "CarcassButt",
+    "LeftCorner",   "RightCorner", "SetDivider1",    "Center1",        "FlushRight1",    "FlushLeft1",
+    "SetDivider2",  "Center2",     "FlushRight2",    "FlushLeft2",     "DrawerDadoes",   "PartitionDadoes",
+    "ShelveDadoes", "LeftScribe",  "RightScribe",    "ExtraPartition", "ToeKickLeft",    "ToeKickRight",
+    "FrontRabbit",  "BackRabbit",  "FrontDoveTail",  "BackDoveTail",   "FrontButtJoint", "BackButtJoint",
+    "DoorInset",    "FaceInset",   "NotchedDivider", "BottomDado",     "DividerDado",    "NailerRabbit",
+    "BackInside",   "TopRabbit",   "TopDado",        "TopButtJoint",   "CarcassRabbit",  "CarcassDado",
+    "BlindMate",    "CarcassButt",
 };
 
 const std::array<std::string_view, 26> kRaisedPanelNames = {
-    "LowerPanelsOffset",
-    "DoublePanelA", "NegativeOffsetA", "HorizontalA", "VerticalA",
-    "DoublePanelB", "NegativeOffsetB", "HorizontalB", "VerticalB",
-    "DoublePanelC", "NegativeOffsetC", "HorizontalC", "VerticalC",
-    "UpperPanelsOffset",
-    "DoublePanelAP", "NegativeOffsetAP", "HorizontalAP", "VerticalAP",
-    "DoublePanelBP", "NegativeOffsetBP", "HorizontalBP", "VerticalBP",
-    "DoublePanelCP", "NegativeOffsetCP", "HorizontalCP", "VerticalCP",
+    "LowerPanelsOffset", "DoublePanelA",    "NegativeOffsetA", "HorizontalA",       "VerticalA",
+    "DoublePanelB",      "NegativeOffsetB", "HorizontalB",     "VerticalB",         "DoublePanelC",
+    "NegativeOffsetC",   "HorizontalC",     "VerticalC",       "UpperPanelsOffset", "DoublePanelAP",
+    "NegativeOffsetAP",  "HorizontalAP",    "VerticalAP",      "DoublePanelBP",     "NegativeOffsetBP",
+    "HorizontalBP",      "VerticalBP",      "DoublePanelCP",   "NegativeOffsetCP",  "HorizontalCP",
+    "VerticalCP",
 };
 
 const std::array<std::string_view, 12> kDrawerEnabledNames = {
@@ -39,7 +37,7 @@ const std::array<std::string_view, 6> kPanelEnabledNames = {
 };
 
 const std::array<std::string_view, 10> kSectionCountNames = {
-    "Shelves", "DrawerCount", "DrawerBanks", "DoorCount", "MullionOffset",
+    "Shelves",   "DrawerCount",    "DrawerBanks",    "DoorCount",        "MullionOffset",
     "Partition", "PartitionAbove", "PartitionBelow", "PartitionShelves", "PartitionDoors",
 };
 

@@ -9,11 +9,13 @@ namespace boxmill {
 
 // A value or the message that explains why there is none. Errors travel up
 // as values; only the user interface decides how to show them.
-template <typename T>
-class [[nodiscard]] Result {
+template <typename T> class [[nodiscard]] Result {
 public:
-    Result(T value) : m_state(std::move(value)) {}
-    static Result failure(std::string message) { return Result(Error{std::move(message)}); }
+    Result(T value)
+        : m_state(std::move(value))
+    {
+    }
+    static Result failure(std::string message) { return Result(Error {std::move(message)}); }
 
     bool ok() const { return std::holds_alternative<T>(m_state); }
     explicit operator bool() const { return ok(); }
@@ -28,13 +30,19 @@ private:
     struct Error {
         std::string message;
     };
-    explicit Result(Error error) : m_state(std::move(error)) {}
+    explicit Result(Error error)
+        : m_state(std::move(error))
+    {
+    }
     std::variant<T, Error> m_state;
 };
 
 // For operations that return nothing but may fail.
-struct Done {};
+struct Done { };
 using Status = Result<Done>;
-inline Status Success() { return Status(Done{}); }
+inline Status Success()
+{
+    return Status(Done {});
+}
 
 } // namespace boxmill

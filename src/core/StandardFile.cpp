@@ -12,7 +12,7 @@ Result<UnitFlags> ReadUnitFlags(const std::filesystem::path& file)
         return Result<UnitFlags>::failure(bytes.error());
     if (bytes->size() < 2)
         return Result<UnitFlags>::failure("\"" + file.string() + "\" is damaged: it must hold two bytes.");
-    return UnitFlags{static_cast<std::uint8_t>((*bytes)[0]), static_cast<std::uint8_t>((*bytes)[1])};
+    return UnitFlags {static_cast<std::uint8_t>((*bytes)[0]), static_cast<std::uint8_t>((*bytes)[1])};
 }
 
 Status WriteUnitFlags(const std::filesystem::path& file, UnitMode mode)

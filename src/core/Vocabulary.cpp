@@ -13,9 +13,9 @@ namespace {
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
     const auto lower = [](unsigned char c) { return std::tolower(c); };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [&](char x, char y) { return lower(static_cast<unsigned char>(x)) <
-                                                                     lower(static_cast<unsigned char>(y)); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
+        return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
+    });
 }
 
 } // namespace

@@ -18,7 +18,7 @@ Result<WoodEntry> ParseWoodLine(std::string_view line)
     const auto thickness = ParseDecimal(thicknessText);
     if (!thickness)
         return Result<WoodEntry>::failure("its thickness \"" + std::string(thicknessText) + "\" is not a number");
-    return WoodEntry{std::string(line.substr(0, first)), *thickness, std::string(line.substr(second + 1))};
+    return WoodEntry {std::string(line.substr(0, first)), *thickness, std::string(line.substr(second + 1))};
 }
 
 std::string WoodListItem(const WoodEntry& entry, UnitMode mode)

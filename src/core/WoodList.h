@@ -28,7 +28,7 @@ std::string WoodListItem(const WoodEntry& entry, UnitMode mode);
 std::string WoodSettingText(std::string_view woodName, double stock, UnitMode mode);
 
 struct WoodListing {
-    std::vector<std::string> items; // sorted as the list shows them
+    std::vector<std::string> items;   // sorted as the list shows them
     std::vector<std::string> skipped; // one explanation per refused line
 };
 

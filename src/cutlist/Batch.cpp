@@ -22,7 +22,7 @@ bool SameBoard(const CutListRow& a, const CutListRow& b)
 // the order the builder produced them in.
 EmittedBatch Merge(std::string partName, std::vector<CutListRow> entries)
 {
-    EmittedBatch batch{std::move(partName), {}};
+    EmittedBatch batch {std::move(partName), {}};
     for (auto& entry : entries) {
         if (entry.length.empty())
             continue;
@@ -45,8 +45,8 @@ Batch::Batch(std::string partName)
 
 void Batch::add(PartSize part)
 {
-    m_entries.push_back(CutListRow{1, std::move(part.widthText), std::move(part.lengthText),
-                                   std::move(part.stockText), std::move(part.material)});
+    m_entries.push_back(CutListRow {1, std::move(part.widthText), std::move(part.lengthText), std::move(part.stockText),
+                                    std::move(part.material)});
 }
 
 void Batch::add(std::optional<PartSize> part)

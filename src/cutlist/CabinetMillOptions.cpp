@@ -34,8 +34,7 @@ void ToekickNotch(MillOptionWriter& w, const char* label, bool rabbeted)
         w.line(label, w.P(Param::ToeKickHeight), frameBack - w.P(Param::ToeKickRabbit));
     else
         w.line(label,
-               w.P(Param::ToeKickHeight) + w.P(Param::BottomRail) - w.P(Param::BottomOffset) -
-                   w.S(PartRow::Bottom),
+               w.P(Param::ToeKickHeight) + w.P(Param::BottomRail) - w.P(Param::BottomOffset) - w.S(PartRow::Bottom),
                frameBack);
 }
 

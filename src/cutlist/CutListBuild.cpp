@@ -15,15 +15,14 @@ void StartCutListBuild(CabinetModel& model, Prompter& prompter)
     model.clearPartAreas();
     // Sleepers run to the back of the sides; a back laid over the sides
     // would hang below them.
-    if (model.include(IncludeItem::Back) && cutlist::DetachedBase(model) &&
-        !model.options[CabinetOption::BackInside])
+    if (model.include(IncludeItem::Back) && cutlist::DetachedBase(model) && !model.options[CabinetOption::BackInside])
         prompter.message(MessageKind::Warning, kBackInsideWarning);
 }
 
 CutList BuildCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout, Prompter& prompter)
 {
     StartCutListBuild(model, prompter);
-    const GroupInputs in{{model, layout, model.partArea}, prompter};
+    const GroupInputs in {{model, layout, model.partArea}, prompter};
     CutList list;
     switch (kind) {
     case CutListKind::Complete:
@@ -32,18 +31,10 @@ CutList BuildCutList(CutListKind kind, CabinetModel& model, const LayoutResult& 
         BuildDrawerList(in, list);
         BuildDoorList(in, list);
         break;
-    case CutListKind::Cabinet:
-        BuildCabinetList(in, list);
-        break;
-    case CutListKind::FaceFrame:
-        BuildFaceFrameList(in, list);
-        break;
-    case CutListKind::Drawers:
-        BuildDrawerList(in, list);
-        break;
-    case CutListKind::Doors:
-        BuildDoorList(in, list);
-        break;
+    case CutListKind::Cabinet: BuildCabinetList(in, list); break;
+    case CutListKind::FaceFrame: BuildFaceFrameList(in, list); break;
+    case CutListKind::Drawers: BuildDrawerList(in, list); break;
+    case CutListKind::Doors: BuildDoorList(in, list); break;
     }
     return list;
 }

@@ -28,7 +28,7 @@ ViewerGrid ViewerGridOf(const CutList& list)
     ViewerGrid grid;
     for (const auto& batch : list) {
         for (const auto& row : batch.rows)
-            grid.rows.push_back(ViewerRow{row.quantityText(), batch.partName, row.width, row.length});
+            grid.rows.push_back(ViewerRow {row.quantityText(), batch.partName, row.width, row.length});
     }
     return grid;
 }

@@ -19,8 +19,8 @@ struct LayoutResult;
 inline constexpr int kViewerMinimumRows = 6;
 inline constexpr std::array<std::string_view, 4> kViewerHeader = {"Quantity", "Parts", "Width", "Length"};
 // What a double click on each column asks the information index for.
-inline constexpr std::array<std::string_view, 4> kViewerHelpKeys = {"Viewer Quantity:", "Viewer Parts:",
-                                                                    "Viewer Width:", "Viewer Length:"};
+inline constexpr std::array<std::string_view, 4> kViewerHelpKeys = {
+    "Viewer Quantity:", "Viewer Parts:", "Viewer Width:", "Viewer Length:"};
 
 // Quantity, part name, width, length.
 using ViewerRow = std::array<std::string, 4>;

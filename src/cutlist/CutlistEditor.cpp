@@ -32,16 +32,11 @@ struct BuildPlan {
 BuildPlan PlanOf(ListingBuild build)
 {
     switch (build) {
-    case ListingBuild::All:
-        return {true, true, true, true, "Complete Cabinet:", "Complete.txt"};
-    case ListingBuild::Cabinet:
-        return {false, true, false, false, "Cabinet Only:", "Cabinet.txt"};
-    case ListingBuild::Face:
-        return {true, false, false, false, "Face Frame Only:", "Face.txt"};
-    case ListingBuild::Drawers:
-        return {false, false, true, false, "Drawers Only:", "Drawers.txt"};
-    case ListingBuild::Doors:
-        return {false, false, false, true, "Doors Only:", "Doors.txt"};
+    case ListingBuild::All: return {true, true, true, true, "Complete Cabinet:", "Complete.txt"};
+    case ListingBuild::Cabinet: return {false, true, false, false, "Cabinet Only:", "Cabinet.txt"};
+    case ListingBuild::Face: return {true, false, false, false, "Face Frame Only:", "Face.txt"};
+    case ListingBuild::Drawers: return {false, false, true, false, "Drawers Only:", "Drawers.txt"};
+    case ListingBuild::Doors: return {false, false, false, true, "Doors Only:", "Doors.txt"};
     }
     return {};
 }
@@ -57,7 +52,8 @@ bool AnyDrawerFace(const CabinetModel& model)
 class ListingWriter {
 public:
     ListingWriter(Listing& listing, const CabinetModel& model)
-        : m_listing(listing), m_cabinet(model.folders.cabinetStyle)
+        : m_listing(listing)
+        , m_cabinet(model.folders.cabinetStyle)
     {
     }
 
@@ -66,8 +62,7 @@ public:
 
     // A group of boards under its title, each board also a record of the
     // working file.
-    template <typename Builder>
-    void group(const char* title, const GroupInputs& in, Builder build)
+    template <typename Builder> void group(const char* title, const GroupInputs& in, Builder build)
     {
         CutList list;
         build(in, list);
@@ -114,7 +109,7 @@ Listing BuildListing(ListingBuild build, CabinetModel& model, const LayoutResult
     listing.saveName = plan.saveName;
 
     StartCutListBuild(model, prompter);
-    const GroupInputs in{{model, layout, model.partArea}, prompter};
+    const GroupInputs in {{model, layout, model.partArea}, prompter};
     ListingWriter out(listing, model);
 
     out.line("Todays Date " + std::string(todaysDate));

@@ -54,14 +54,10 @@ bool FaceExists(const MillOptionWriter& w, Face face)
 std::string_view FaceLabel(Face face, bool middlePartition)
 {
     switch (face) {
-    case Face::LeftSide:
-        return "Dado Lt.  Side ";
-    case Face::RightSide:
-        return "Dado Rt.  Side ";
-    case Face::Divider1:
-        return middlePartition ? "Dado Divider1  " : "Dado Divider 1 ";
-    case Face::Divider2:
-        return middlePartition ? "Dado Divider2  " : "Dado Divider 2 ";
+    case Face::LeftSide: return "Dado Lt.  Side ";
+    case Face::RightSide: return "Dado Rt.  Side ";
+    case Face::Divider1: return middlePartition ? "Dado Divider1  " : "Dado Divider 1 ";
+    case Face::Divider2: return middlePartition ? "Dado Divider2  " : "Dado Divider 2 ";
     }
     return {};
 }
@@ -197,8 +193,7 @@ bool AddBottomLine(MillOptionWriter& w, Prompter& prompter)
     // How high the bottom's underside stands above the lower edge of the
     // sides: what the bottom rail drops below it, and the toekick.
     double position = 0.0;
-    if (w.inc(IncludeItem::FaceFrame) &&
-        w.P(Param::BottomRail) >= w.P(Param::BottomOffset) + w.S(PartRow::Bottom))
+    if (w.inc(IncludeItem::FaceFrame) && w.P(Param::BottomRail) >= w.P(Param::BottomOffset) + w.S(PartRow::Bottom))
         position = w.P(Param::BottomRail) - w.P(Param::BottomOffset) - w.S(PartRow::Bottom);
     if (toekick && !detached)
         position += w.P(Param::ToeKickHeight);
@@ -239,8 +234,7 @@ void AddDividerDadoLines(MillOptionWriter& w, bool bottomRabbeted)
             return;
         // An overlaid top and a carcass rail sitting in the divider's notch
         // take no dado: the divider is only set out under them.
-        const bool topDadoed = dadoed && !(top && w.opt(O::TopButtJoint)) &&
-                               !(rail && w.opt(O::NotchedDivider));
+        const bool topDadoed = dadoed && !(top && w.opt(O::TopButtJoint)) && !(rail && w.opt(O::NotchedDivider));
         w.line(std::string(topDadoed ? "Dado " : "Set  ") + (top ? "Top    " : "Carcass") + suffix, topPosition,
                topDadoed ? w.measure(w.P(Param::DividerDado)) : std::string(kBlankMark));
     };

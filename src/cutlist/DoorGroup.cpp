@@ -21,8 +21,7 @@ bool DoublePanel(const CabinetModel& model, int s, Opening opening)
 
 // Calls `add(s, opening)` once for every door of the given opening of every
 // section.
-template <typename Add>
-void ForEachDoor(const CabinetModel& model, Opening opening, Add add)
+template <typename Add> void ForEachDoor(const CabinetModel& model, Opening opening, Add add)
 {
     for (int s = 0; s < Sections(model); ++s) {
         for (int door = 0; door < Doors(model, s, opening); ++door)

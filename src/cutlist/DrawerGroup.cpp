@@ -22,8 +22,7 @@ double DepthAllowance(const CabinetModel& model)
 }
 
 // Calls `add(s, d)` for every drawer whose entry in `enabled` is checked.
-template <typename Enabled, typename Add>
-void ForEachDrawer(const CabinetModel& model, Enabled enabled, Add add)
+template <typename Enabled, typename Add> void ForEachDrawer(const CabinetModel& model, Enabled enabled, Add add)
 {
     for (int s = 0; s < Sections(model); ++s) {
         for (int d = 0; d < Drawers(model, s); ++d) {
@@ -47,8 +46,7 @@ void BuildDrawerList(const GroupInputs& in, CutList& list)
 
     // Only boxes are cut to the drawer depth: a cabinet without them has
     // nothing that could run into its back.
-    if (ListsDrawerBoxes(model) &&
-        model.param(Param::DrawerDepth) + DepthAllowance(model) > model.param(Param::Depth))
+    if (ListsDrawerBoxes(model) && model.param(Param::DrawerDepth) + DepthAllowance(model) > model.param(Param::Depth))
         in.prompter.message(MessageKind::Error, kDrawerDepthMessage);
 
     if (model.include(IncludeItem::DrawerFaces)) {

@@ -21,8 +21,8 @@ std::string Field(std::string_view text, std::size_t width)
     return field;
 }
 
-std::string BoardLine(std::string_view quantity, std::string_view part, std::string_view width,
-                      std::string_view length, std::string_view woodStock)
+std::string BoardLine(std::string_view quantity, std::string_view part, std::string_view width, std::string_view length,
+                      std::string_view woodStock)
 {
     std::string line;
     line.reserve(64 + part.size() + woodStock.size());

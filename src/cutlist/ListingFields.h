@@ -22,8 +22,8 @@ inline constexpr std::string_view kBlankMark = "\"\"";
 std::string Field(std::string_view text, std::size_t width);
 
 // Quantity, part, width, length, and wood-stock (9, 18, 12, 12, 13).
-std::string BoardLine(std::string_view quantity, std::string_view part, std::string_view width,
-                      std::string_view length, std::string_view woodStock);
+std::string BoardLine(std::string_view quantity, std::string_view part, std::string_view width, std::string_view length,
+                      std::string_view woodStock);
 // Wood and area (15, 12).
 std::string WoodLine(std::string_view wood, std::string_view area);
 // Label, height or top, depth (45, 16, 5).

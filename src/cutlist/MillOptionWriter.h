@@ -21,7 +21,9 @@ namespace boxmill::cutlist {
 class MillOptionWriter {
 public:
     MillOptionWriter(const CabinetModel& model, const LayoutResult& layout, std::vector<std::string>& lines)
-        : m_model(model), m_layout(layout), m_lines(lines)
+        : m_model(model)
+        , m_layout(layout)
+        , m_lines(lines)
     {
     }
 

@@ -7,7 +7,7 @@ namespace boxmill {
 
 std::string ShortDate(const std::tm& date)
 {
-    std::array<char, 64> text{};
+    std::array<char, 64> text {};
     // The short form is the locale's choice, two-digit years included: it
     // is what the user sees everywhere else on the machine.
 #pragma GCC diagnostic push
@@ -20,7 +20,7 @@ std::string ShortDate(const std::tm& date)
 std::string TodaysShortDate()
 {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
+    std::tm local {};
     localtime_r(&now, &local);
     return ShortDate(local);
 }

@@ -63,7 +63,7 @@ WoodCost UpdateWoodCost(const CabinetModel& model)
         if (same != result.rows.end())
             same->area += area;
         else
-            result.rows.push_back(WoodCostRow{wood, stockText, area, model.partPrice[kind], 0, 0, {}, {}});
+            result.rows.push_back(WoodCostRow {wood, stockText, area, model.partPrice[kind], 0, 0, {}, {}});
     }
     for (auto& row : result.rows) {
         row.wholeUnits = WholeUnits(row.area);

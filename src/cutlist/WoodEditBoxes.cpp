@@ -94,7 +94,7 @@ Result<WoodEntry> ReadWoodBoxes(const WoodEditBoxes& boxes, UnitMode mode)
         return Result<WoodEntry>::failure(thickness.error());
     if (HasLineBreak(boxes.costSft) || !ParseMoney(boxes.costSft))
         return Result<WoodEntry>::failure(NotACostMessage(boxes.costSft));
-    return WoodEntry{boxes.woodType, *thickness, boxes.costSft};
+    return WoodEntry {boxes.woodType, *thickness, boxes.costSft};
 }
 
 std::string NotACostMessage(std::string_view costText)

@@ -20,8 +20,7 @@ DesignerView RefreshDesigner(CabinetModel& model, LayoutResult& layout, Designer
     return DrawDesigner(model, layout, state, currentWidth);
 }
 
-DesignerView DrawDesigner(const CabinetModel& model, const LayoutResult& layout, DesignerState& state,
-                          int currentWidth)
+DesignerView DrawDesigner(const CabinetModel& model, const LayoutResult& layout, DesignerState& state, int currentWidth)
 {
     state.shownSection = std::clamp(state.shownSection, 1, std::clamp(model.sectionCount, 1, kSections));
     DesignerView view;

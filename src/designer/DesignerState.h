@@ -26,10 +26,7 @@ struct DesignerState {
     // Index of the selected item of the count list "0" .. "4".
     int dataInput = 0;
 
-    bool isDown(ModeButton button) const
-    {
-        return button == ModeButton::AddPartition ? addPartition : mode == button;
-    }
+    bool isDown(ModeButton button) const { return button == ModeButton::AddPartition ? addPartition : mode == button; }
     void resetEditModes()
     {
         mode.reset();
@@ -39,6 +36,9 @@ struct DesignerState {
 
 // The items of the count list, as the window lists them.
 inline constexpr int kDataInputItems = 5;
-inline std::string DataInputText(int item) { return std::to_string(item); }
+inline std::string DataInputText(int item)
+{
+    return std::to_string(item);
+}
 
 } // namespace boxmill

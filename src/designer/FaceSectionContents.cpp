@@ -49,8 +49,8 @@ void FaceDrawer::drawSection(int s)
     board.visible = partition && inc(IncludeItem::Partitions);
 
     const int topRailBottom = topRail.top + topRail.height;
-    const Opening main{left, right - left, partition ? railTop + railHeight : topRailBottom, bottomRail.top};
-    const Opening upper{left, right - left, topRailBottom, railTop};
+    const Opening main {left, right - left, partition ? railTop + railHeight : topRailBottom, bottomRail.top};
+    const Opening upper {left, right - left, topRailBottom, railTop};
 
     const int drawersBottom = drawDrawers(s, main);
     const bool drawers = item(s, SectionItem::DrawerCount) > 0;
@@ -93,7 +93,7 @@ void FaceDrawer::drawSection(int s)
 FaceDrawer::ShelfSpan FaceDrawer::shelfSpan(int s) const
 {
     // A side that is not drawn leaves the cabinet's outer edge as the end.
-    ShelfSpan span{kFaceOriginX + leftSideStock(), kFaceOriginX + u(Param::Width) - rightSideStock()};
+    ShelfSpan span {kFaceOriginX + leftSideStock(), kFaceOriginX + u(Param::Width) - rightSideStock()};
     const auto dividerSet = [&](int d) { return opt(d == 0 ? Opt::SetDivider1 : Opt::SetDivider2); };
     // Where no divider is set the shelves run on through its place.
     if (s > 0) {
@@ -151,7 +151,7 @@ void FaceDrawer::drawDoors(int s, bool upper, int count, const Opening& opening,
         return;
     const int regionHeight = opening.bottom - regionTop;
     const int w = opening.width;
-    std::array<int, kMaxDoors> shares{w, 0};
+    std::array<int, kMaxDoors> shares {w, 0};
     Shape& mullion = at(DoorMullion(s, upper));
     if (count == 2) {
         const int mullionWidth = doorMullionWidth();
@@ -165,7 +165,8 @@ void FaceDrawer::drawDoors(int s, bool upper, int count, const Opening& opening,
     const bool inset = opt(Opt::DoorInset);
     const int gap = u(Param::DoorInsetGap);
     const int overlay = u(Param::DoorOverlay);
-    const bool panels = inc(IncludeItem::DoorPanels) && recordFlag(RecordOffset::PanelEnabled + 2 * s + (upper ? 1 : 0));
+    const bool panels =
+        inc(IncludeItem::DoorPanels) && recordFlag(RecordOffset::PanelEnabled + 2 * s + (upper ? 1 : 0));
     const bool frames = inc(IncludeItem::DoorFrames);
     const int leftStile = u(Param::DoorLeftStile);
     const int rightStile = u(Param::DoorRightStile);

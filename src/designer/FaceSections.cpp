@@ -3,7 +3,6 @@
 // the dividers behind them and the blind panel.
 #include "FaceDrawingSteps.h"
 
-
 #include <cmath>
 
 namespace boxmill::face {
@@ -115,7 +114,7 @@ void FaceDrawer::placeDividers()
     const Shape& carcassRail = at(CarcassRail);
     // A notched divider reaches past the carcass rail up to the top.
     const int upper = inc(IncludeItem::CarcassRails) && !opt(Opt::NotchedDivider) ? carcassRail.top + carcassRail.height
-                                                                              : top.top + top.height;
+                                                                                  : top.top + top.height;
     const int lower = at(Bottom).top;
     const int width = k(PartRow::Partition);
 

@@ -68,13 +68,12 @@ ShapeSet BuildCatalogue()
                 const std::string door = std::to_string(k + 1) + opening;
                 add(Door(s, upper, k, Panel), "Door" + door, "Door Panel", Param::DoorOverlay);
                 add(Door(s, upper, k, LeftStileOfDoor), "DoorLeftStile" + door, "Door Left Stile",
-                        Param::DoorLeftStile);
+                    Param::DoorLeftStile);
                 add(Door(s, upper, k, RightStileOfDoor), "DoorRightStile" + door, "Door Right Stile",
-                        Param::DoorRightStile);
-                add(Door(s, upper, k, TopRailOfDoor), "DoorTopRail" + door, "Door Top Rail",
-                        Param::DoorTopRail);
+                    Param::DoorRightStile);
+                add(Door(s, upper, k, TopRailOfDoor), "DoorTopRail" + door, "Door Top Rail", Param::DoorTopRail);
                 add(Door(s, upper, k, BottomRailOfDoor), "DoorBottomRail" + door, "Door Bottom Rail",
-                        Param::DoorBottomRail);
+                    Param::DoorBottomRail);
                 add(Door(s, upper, k, MidRailOfDoor), "DoorRail" + door, "Door Mid Rail", Param::DoorMidRail);
             }
         }

@@ -61,13 +61,34 @@ constexpr int Shelf(int s, bool upper, int shelf)
 {
     return FirstShelf + (s * kOpenings + (upper ? 1 : 0)) * kMaxShelves + shelf;
 }
-constexpr int Partition(int s) { return FirstPartition + s; }
-constexpr int Divider(int k) { return Divider1 + k; }
-constexpr int Mullion(int k) { return Mullion1 + k; }
-constexpr int PartitionRail(int s) { return FirstPartitionRail + s; }
-constexpr int MidRail(int s, int drawer) { return FirstMidRail + s * kMaxDrawers + drawer; }
-constexpr int DoorMullion(int s, bool upper) { return FirstDoorMullion + s * kOpenings + (upper ? 1 : 0); }
-constexpr int DrawerFace(int s, int drawer) { return FirstDrawerFace + s * kMaxDrawers + drawer; }
+constexpr int Partition(int s)
+{
+    return FirstPartition + s;
+}
+constexpr int Divider(int k)
+{
+    return Divider1 + k;
+}
+constexpr int Mullion(int k)
+{
+    return Mullion1 + k;
+}
+constexpr int PartitionRail(int s)
+{
+    return FirstPartitionRail + s;
+}
+constexpr int MidRail(int s, int drawer)
+{
+    return FirstMidRail + s * kMaxDrawers + drawer;
+}
+constexpr int DoorMullion(int s, bool upper)
+{
+    return FirstDoorMullion + s * kOpenings + (upper ? 1 : 0);
+}
+constexpr int DrawerFace(int s, int drawer)
+{
+    return FirstDrawerFace + s * kMaxDrawers + drawer;
+}
 constexpr int Door(int s, bool upper, int door, DoorPart part)
 {
     return FirstDoor + ((s * kOpenings + (upper ? 1 : 0)) * kMaxDoors + door) * kDoorParts + part;

@@ -15,7 +15,7 @@ namespace {
 class RowFiller {
 public:
     RowFiller(const CabinetModel& model, const LayoutResult& layout)
-        : m_context{model, layout, m_scratch}
+        : m_context {model, layout, m_scratch}
     {
     }
 
@@ -35,7 +35,7 @@ public:
 private:
     // The grid only shows sizes; the wood totals of a cut list are not
     // touched.
-    PartAreas m_scratch{};
+    PartAreas m_scratch {};
     CalcContext m_context;
     std::vector<FrontDimensionRow> m_rows;
 };

@@ -15,11 +15,17 @@ namespace boxmill::partcalc {
 class Inputs {
 public:
     explicit Inputs(const CalcContext& context)
-        : m_model(context.model), m_layout(context.layout), m_areas(&context.areas)
+        : m_model(context.model)
+        , m_layout(context.layout)
+        , m_areas(&context.areas)
     {
     }
     // For the rules that size nothing and so count no area.
-    Inputs(const CabinetModel& model, const LayoutResult& layout) : m_model(model), m_layout(layout) {}
+    Inputs(const CabinetModel& model, const LayoutResult& layout)
+        : m_model(model)
+        , m_layout(layout)
+    {
+    }
 
     const CabinetModel& model() const { return m_model; }
     const LayoutResult& layout() const { return m_layout; }

@@ -66,14 +66,12 @@ double DoorWidth(const Inputs& in, int section, Opening opening)
 // Rails are tenoned into the stiles on both ends.
 double BetweenStiles(const Inputs& in, double doorWidth)
 {
-    return doorWidth - in.P(Param::DoorLeftStile) - in.P(Param::DoorRightStile) +
-           2.0 * in.P(Param::DoorMortise);
+    return doorWidth - in.P(Param::DoorLeftStile) - in.P(Param::DoorRightStile) + 2.0 * in.P(Param::DoorMortise);
 }
 
 double BetweenRails(const Inputs& in, double doorHeight)
 {
-    return doorHeight - in.P(Param::DoorTopRail) - in.P(Param::DoorBottomRail) +
-           2.0 * in.P(Param::DoorMortise);
+    return doorHeight - in.P(Param::DoorTopRail) - in.P(Param::DoorBottomRail) + 2.0 * in.P(Param::DoorMortise);
 }
 
 } // namespace

@@ -37,35 +37,35 @@ inline constexpr std::array<std::string_view, 9> kLayoutRowTitles = {
 // last value (only their grid cells are emptied), and the shifts below are
 // inputs as well as results.
 struct LayoutResult {
-    std::array<double, kSections> SectionFaceWidth{};
+    std::array<double, kSections> SectionFaceWidth {};
     double DividerPosBottom = 0.0;
     double DividerPosTop = 0.0;
     double Divider2PosBottom = 0.0;
     double Divider2PosTop = 0.0;
-    std::array<double, kSections> SectionNominalWidth{};
+    std::array<double, kSections> SectionNominalWidth {};
     double OpeningHeight = 0.0;
-    std::array<double, kSections> PartitionNominal{};
-    std::array<double, kSections> UpperHeight{};
-    std::array<double, kSections> LowerHeight{};
-    std::array<double, kSections> PartitionShelfSpacing{};
-    std::array<double, kSections> BankHeight{};
-    std::array<std::array<double, kMaxDrawers>, kSections> DrawerHeight{};
-    std::array<double, kSections> ShelfSpacing{};
+    std::array<double, kSections> PartitionNominal {};
+    std::array<double, kSections> UpperHeight {};
+    std::array<double, kSections> LowerHeight {};
+    std::array<double, kSections> PartitionShelfSpacing {};
+    std::array<double, kSections> BankHeight {};
+    std::array<std::array<double, kMaxDrawers>, kSections> DrawerHeight {};
+    std::array<double, kSections> ShelfSpacing {};
 
     // Width of each section's carcass opening after mullion shifts, divider
     // placement and blind corner: what shelves and partitions are cut to.
-    std::array<double, kSections> SectionCarcassWidth{};
+    std::array<double, kSections> SectionCarcassWidth {};
 
     // Set by ApplyMullionOffset and read by every recalculation. Only
     // "Remove Mullion Offsets" and the sequence after a load (or a new
     // cabinet) put them back to 0, through clearMullionShifts(); removing the
     // offset flags alone does not.
-    std::array<double, kSections> MullionShift{};
-    std::array<std::int32_t, kSections> MullionShiftUnits{};
+    std::array<double, kSections> MullionShift {};
+    std::array<std::int32_t, kSections> MullionShiftUnits {};
     // Set by ApplyPartitionOffset and never reset: the section's
     // PartitionAbove/PartitionBelow items decide whether it is used, and
     // centring a partition clears those.
-    std::array<double, kSections> PartitionShift{};
+    std::array<double, kSections> PartitionShift {};
 
     // The sectional dimensions grid: one column per section, rows as in
     // LayoutRow. Cells of sections that do not exist are empty.

@@ -139,9 +139,7 @@ void FaceWidth(const LayoutInputs& in, int s, LayoutResult& out)
     w = w - in.p(Param::RightStile) - in.p(Param::LeftStile);
     const bool mullions = in.inc(IncludeItem::Mullions);
     switch (in.n()) {
-    case 1:
-        At(out.SectionFaceWidth, s) = w;
-        return;
+    case 1: At(out.SectionFaceWidth, s) = w; return;
     case 2:
         if (mullions)
             w -= in.p(Param::Mullion);
@@ -152,8 +150,7 @@ void FaceWidth(const LayoutInputs& in, int s, LayoutResult& out)
             w -= 2 * in.p(Param::Mullion);
         w = Third(w);
         break;
-    default:
-        return;
+    default: return;
     }
     At(out.SectionFaceWidth, s) = w + At(out.MullionShift, s);
 }
@@ -208,9 +205,7 @@ void WidthRow(const LayoutInputs& in, int s, LayoutResult& out)
     const double mullion = in.p(Param::Mullion);
     const double divider = in.t(PartRow::Partition);
     switch (in.n()) {
-    case 1:
-        At(out.SectionNominalWidth, s) = w;
-        break;
+    case 1: At(out.SectionNominalWidth, s) = w; break;
     case 2:
         w = faceFrame ? (w - mullion) * 0.5 : w * 0.5;
         At(out.SectionNominalWidth, s) = w;
@@ -238,8 +233,7 @@ void WidthRow(const LayoutInputs& in, int s, LayoutResult& out)
         w += At(out.MullionShift, s);
         w = AlignWithDividers(in, s, w);
         break;
-    default:
-        return;
+    default: return;
     }
     out.cell(LayoutRow::Width, s) = in.text(w);
 }

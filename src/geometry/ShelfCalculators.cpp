@@ -54,7 +54,7 @@ ShelfRun FindShelfRun(const CabinetModel& model, const LayoutResult& layout, int
 {
     CheckSection(section);
     const Inputs in(model, layout);
-    ShelfRun run{section, section};
+    ShelfRun run {section, section};
     const int n = in.sectionCount();
     if (section >= n)
         return run;
@@ -74,8 +74,8 @@ std::optional<PartSize> CalcShelf(const CalcContext& context, int section, Shelf
 {
     CheckSection(section);
     const Inputs in(context);
-    const ShelfRun run = kind == ShelfKind::Shelf ? FindShelfRun(context.model, context.layout, section)
-                                                  : ShelfRun{section, section};
+    const ShelfRun run =
+        kind == ShelfKind::Shelf ? FindShelfRun(context.model, context.layout, section) : ShelfRun {section, section};
     if (run.first != section)
         return std::nullopt;
 

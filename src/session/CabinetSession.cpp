@@ -73,14 +73,14 @@ bool CabinetSession::edit(std::string name, const std::function<void(CabinetMode
     // no step to undo.
     if (model.recordForSave() == before && model.sectionCount == sectionsBefore)
         return false;
-    m_history.record(std::move(name), CabinetSnapshot{model, layout}, options.merge);
+    m_history.record(std::move(name), CabinetSnapshot {model, layout}, options.merge);
     announce(SessionEvent::Edited);
     return true;
 }
 
 void CabinetSession::startHistory()
 {
-    m_history.reset(CabinetSnapshot{model, layout});
+    m_history.reset(CabinetSnapshot {model, layout});
 }
 
 void CabinetSession::restore(const CabinetSnapshot& state)

@@ -4,9 +4,9 @@
 #include "EditHistory.h"
 
 #include "core/CabinetModel.h"
-#include "core/Version.h"
 #include "core/ProgramData.h"
 #include "core/StartUp.h"
+#include "core/Version.h"
 #include "cutlist/CostCalculator.h"
 #include "cutlist/CutListState.h"
 #include "cutlist/WoodSettings.h"

@@ -17,9 +17,8 @@ const ViewerGrid& ShowCutList(CabinetSession& session, CutListKind kind)
 
 bool RunListingBuild(CabinetSession& session, ListingBuild build, std::string_view todaysDate)
 {
-    session.cutList.viewer = ViewerGrid{};
-    Listing listing =
-        BuildListing(build, session.model, session.layout, session.cost, session.prompter(), todaysDate);
+    session.cutList.viewer = ViewerGrid {};
+    Listing listing = BuildListing(build, session.model, session.layout, session.cost, session.prompter(), todaysDate);
     const auto written = WriteCutlistFile(CutlistFilePath(session.model), listing.cutlistFile);
     if (!written) {
         session.prompter().message(MessageKind::Error, written.error());

@@ -12,7 +12,7 @@ const std::string kNoEdit;
 void EditHistory::reset(CabinetSnapshot start)
 {
     m_states.clear();
-    m_states.push_back(Entry{std::string(), std::move(start)});
+    m_states.push_back(Entry {std::string(), std::move(start)});
     m_current = 0;
     m_saved = 0;
 }
@@ -30,7 +30,7 @@ void EditHistory::record(std::string name, CabinetSnapshot after, bool merge)
         m_states[m_current].state = std::move(after);
         return;
     }
-    m_states.push_back(Entry{std::move(name), std::move(after)});
+    m_states.push_back(Entry {std::move(name), std::move(after)});
     ++m_current;
 }
 

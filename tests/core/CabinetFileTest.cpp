@@ -116,7 +116,7 @@ TEST(WriteCabinetFile, LeavesNoTemporaryFileBehind)
     test::TempFolder folder;
     ASSERT_TRUE(WriteCabinetFile(folder / "New.cab", test::MakeValidRecord()));
     ASSERT_TRUE(WriteCabinetFile(folder / "New.cab", test::MakeSoundRecord(3)));
-    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"New.cab"});
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string> {"New.cab"});
 }
 
 TEST(WriteCabinetFile, IntoAMissingFolderFailsWithAReason)
@@ -145,7 +145,7 @@ TEST(WriteCabinetFile, AFailedWriteLeavesTheOldFileWhole)
     ASSERT_FALSE(status);
     EXPECT_FALSE(status.error().empty());
     EXPECT_EQ(test::ReadAllBytes(file), test::RecordBytes(oldRecord));
-    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"Kitchen.cab"});
+    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string> {"Kitchen.cab"});
 }
 
 TEST(WriteCabinetFile, IntoAReadOnlyFolderFailsAndLeavesTheOldFileWhole)
@@ -163,5 +163,5 @@ TEST(WriteCabinetFile, IntoAReadOnlyFolderFailsAndLeavesTheOldFileWhole)
     fs::permissions(locked, fs::perms::owner_all);
     ASSERT_FALSE(status);
     EXPECT_EQ(test::ReadAllBytes(locked / "Kitchen.cab"), test::RecordBytes(oldRecord));
-    EXPECT_EQ(FolderEntries(locked), std::vector<std::string>{"Kitchen.cab"});
+    EXPECT_EQ(FolderEntries(locked), std::vector<std::string> {"Kitchen.cab"});
 }

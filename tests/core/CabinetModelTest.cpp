@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CabinetModel.h"
-#include "core/Money.h"
-#include "core/Vocabulary.h"
 #include "RecordFixtures.h"
 #include "ScriptedPrompter.h"
+#include "core/Money.h"
+#include "core/Vocabulary.h"
 
 #include <gtest/gtest.h>
 

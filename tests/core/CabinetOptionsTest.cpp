@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/CabinetModel.h"
 #include "core/CabinetOptions.h"
-#include "core/CabinetRecord.h"
 #include "RecordFixtures.h"
+#include "core/CabinetModel.h"
+#include "core/CabinetRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -48,11 +48,10 @@ CabinetRecord RecordWithGroupsSet()
 TEST(CabinetOptions, FormDefaultsAreTheWindowsInitialState)
 {
     const auto defaults = CabinetOptionSet::FormDefaults();
-    const std::set<O> checked = {O::RightCorner,   O::SetDivider1,    O::Center1,        O::SetDivider2,
-                                 O::Center2,       O::DrawerDadoes,   O::PartitionDadoes, O::ShelveDadoes,
-                                 O::ToeKickLeft,   O::ToeKickRight,   O::FrontButtJoint, O::BackButtJoint,
-                                 O::NotchedDivider, O::BottomDado,    O::DividerDado,    O::NailerRabbit,
-                                 O::TopRabbit,     O::CarcassRabbit};
+    const std::set<O> checked = {
+        O::RightCorner,     O::SetDivider1,  O::Center1,     O::SetDivider2,  O::Center2,        O::DrawerDadoes,
+        O::PartitionDadoes, O::ShelveDadoes, O::ToeKickLeft, O::ToeKickRight, O::FrontButtJoint, O::BackButtJoint,
+        O::NotchedDivider,  O::BottomDado,   O::DividerDado, O::NailerRabbit, O::TopRabbit,      O::CarcassRabbit};
     for (int i = 0; i < kOptionCount; ++i) {
         const auto option = static_cast<O>(i);
         EXPECT_EQ(defaults[option], checked.count(option) == 1) << "option " << i;
@@ -265,12 +264,12 @@ TEST(CabinetOptions, BlindCornerAndBlindMateExcludeEachOther)
 TEST(CabinetOptions, MousePressSelectsTheGoverningParameter)
 {
     const std::pair<O, int> links[] = {
-        {O::LeftCorner, 9},     {O::RightCorner, 9},    {O::DrawerDadoes, 28},   {O::PartitionDadoes, 52},
-        {O::ShelveDadoes, 36},  {O::LeftScribe, 68},    {O::RightScribe, 68},    {O::ToeKickLeft, 51},
-        {O::ToeKickRight, 51},  {O::FrontRabbit, 53},   {O::BackRabbit, 53},     {O::FrontDoveTail, 54},
-        {O::BackDoveTail, 54},  {O::DoorInset, 55},     {O::FaceInset, 56},      {O::BottomDado, 36},
-        {O::DividerDado, 61},   {O::NailerRabbit, 60},  {O::TopRabbit, 58},      {O::TopDado, 59},
-        {O::TopButtJoint, 67},  {O::CarcassRabbit, 62}, {O::CarcassDado, 63},
+        {O::LeftCorner, 9},    {O::RightCorner, 9},    {O::DrawerDadoes, 28}, {O::PartitionDadoes, 52},
+        {O::ShelveDadoes, 36}, {O::LeftScribe, 68},    {O::RightScribe, 68},  {O::ToeKickLeft, 51},
+        {O::ToeKickRight, 51}, {O::FrontRabbit, 53},   {O::BackRabbit, 53},   {O::FrontDoveTail, 54},
+        {O::BackDoveTail, 54}, {O::DoorInset, 55},     {O::FaceInset, 56},    {O::BottomDado, 36},
+        {O::DividerDado, 61},  {O::NailerRabbit, 60},  {O::TopRabbit, 58},    {O::TopDado, 59},
+        {O::TopButtJoint, 67}, {O::CarcassRabbit, 62}, {O::CarcassDado, 63},
     };
     std::set<O> linked;
     for (const auto& [option, index] : links) {

@@ -16,7 +16,7 @@ namespace {
 constexpr int kRecordSize = 2564;
 
 struct ExpectedBytes {
-    std::array<std::uint8_t, kRecordSize> bytes{};
+    std::array<std::uint8_t, kRecordSize> bytes {};
 
     void text(int offset, std::string_view value)
     {
@@ -140,7 +140,7 @@ TEST(CabinetRecordShortStrings, ShorterTextLeavesTheStaleCharactersBehindIt)
 
 TEST(CabinetRecordShortStrings, LengthByteBeyondTheFieldReadsAsItsCapacity)
 {
-    CabinetRecord::Bytes raw{};
+    CabinetRecord::Bytes raw {};
     raw.fill('x');
     raw[0] = 200;    // ParamText 0
     raw[1111] = 15;  // PartWood 0, one too many
@@ -217,11 +217,16 @@ TEST(CabinetRecordCounts, CountsBeyondTheTablesAreRefusedByName)
         const char* mentions;
     };
     const Case cases[] = {
-        {0, 0, 0, "0 face frame sections"},  {0, 0, 4, "4 face frame sections"},
-        {0, 0, 200, "200 face frame sections"}, {0, 1, 5, "5 shelves"},
-        {0, 2, 9, "9 drawers"},                 {1, 3, 5, "5 banked drawers"},
-        {2, 4, 3, "3 doors"},                   {0, 6, 2, "2 partitions"},
-        {1, 9, 5, "5 partition shelves"},       {2, 10, 3, "3 partition doors"},
+        {0, 0, 0, "0 face frame sections"},
+        {0, 0, 4, "4 face frame sections"},
+        {0, 0, 200, "200 face frame sections"},
+        {0, 1, 5, "5 shelves"},
+        {0, 2, 9, "9 drawers"},
+        {1, 3, 5, "5 banked drawers"},
+        {2, 4, 3, "3 doors"},
+        {0, 6, 2, "2 partitions"},
+        {1, 9, 5, "5 partition shelves"},
+        {2, 10, 3, "3 partition doors"},
     };
     for (const auto& c : cases) {
         CabinetRecord::Bytes raw = test::MakeValidRecord().bytes();

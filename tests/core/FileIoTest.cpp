@@ -9,9 +9,9 @@ using namespace boxmill;
 
 TEST(SplitLines, CrLfAndLfEndingsAndALastLineWithoutOne)
 {
-    EXPECT_EQ(SplitLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\nb\n"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("a\r\nb\r\n"), (std::vector<std::string> {"a", "b"}));
+    EXPECT_EQ(SplitLines("a\nb\n"), (std::vector<std::string> {"a", "b"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\nb"), (std::vector<std::string> {"a", "", "b"}));
     EXPECT_TRUE(SplitLines("").empty());
 }
 

@@ -95,10 +95,10 @@ TEST(ToDrawingUnits, CorruptValuesDoNotOverflow)
 
 TEST(UnitFlags, OnlyByteZeroEqualToOneMeansInches)
 {
-    EXPECT_EQ((UnitFlags{1, 0}.mode()), UnitMode::Inches);
-    EXPECT_EQ((UnitFlags{1, 1}.mode()), UnitMode::Inches);
-    EXPECT_EQ((UnitFlags{0, 1}.mode()), UnitMode::Metric);
-    EXPECT_EQ((UnitFlags{2, 0}.mode()), UnitMode::Metric);
+    EXPECT_EQ((UnitFlags {1, 0}.mode()), UnitMode::Inches);
+    EXPECT_EQ((UnitFlags {1, 1}.mode()), UnitMode::Inches);
+    EXPECT_EQ((UnitFlags {0, 1}.mode()), UnitMode::Metric);
+    EXPECT_EQ((UnitFlags {2, 0}.mode()), UnitMode::Metric);
     EXPECT_EQ(AreaDivisor(UnitMode::Inches), 144.0);
     EXPECT_EQ(AreaDivisor(UnitMode::Metric), 6.451626);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/CabinetModel.h"
 #include "core/ParameterEntry.h"
 #include "RecordFixtures.h"
 #include "ScriptedPrompter.h"
+#include "core/CabinetModel.h"
 
 #include <gtest/gtest.h>
 
@@ -69,19 +69,19 @@ TEST_F(ParameterEntryTest, ZeroInchesAndNoFractionStoreZero)
     model.record.setParamText(5, "3");
     EXPECT_TRUE(enter(5, "", ""));
     EXPECT_EQ(model.record.paramText(5), "0");
-    EXPECT_EQ(ShowParameter(model, 5), (ParameterEntryText{"", ""}));
+    EXPECT_EQ(ShowParameter(model, 5), (ParameterEntryText {"", ""}));
 }
 
 TEST_F(ParameterEntryTest, ShownAsWholeInchesAndFraction)
 {
     model.record.setParamText(0, "0.75");
-    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText{"", "3/4"}));
+    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText {"", "3/4"}));
     model.record.setParamText(0, "34.5");
-    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText{"34", "1/2"}));
+    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText {"34", "1/2"}));
     model.record.setParamText(0, "24");
-    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText{"24", ""}));
+    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText {"24", ""}));
     model.record.setParamText(0, "2,99");
-    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText{"3", ""}));
+    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText {"3", ""}));
 }
 
 TEST_F(ParameterEntryTest, WhatIsShownEntersBackUnchanged)
@@ -127,7 +127,7 @@ TEST_F(ParameterEntryTest, MillimetresAreStoredAsInchesAndShownAsTyped)
     EXPECT_TRUE(enter(0, "876", ""));
     EXPECT_EQ(model.record.paramText(0), "34.48812");
     EXPECT_DOUBLE_EQ(model.param(0), 876 * 0.03937);
-    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText{"876", ""}));
+    EXPECT_EQ(ShowParameter(model, 0), (ParameterEntryText {"876", ""}));
 
     for (int mm : {0, 1, 19, 610, 2500, 9999}) {
         ASSERT_TRUE(enter(1, std::to_string(mm), ""));

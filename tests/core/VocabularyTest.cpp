@@ -24,8 +24,8 @@ TEST(Vocabulary, ListShowsNamesAlphabeticallyWhileTheBaseKeepsFileOrder)
     const auto vocabulary = WithParameters(file);
     EXPECT_EQ(vocabulary.parameterBase(), file);
     EXPECT_EQ(vocabulary.sortedParameters(),
-              (std::vector<std::string>{"Adjustable Shelf Gap", "bottom Offset", "cabinet Depth", "Cabinet Height",
-                                        "Toe Kick Height"}));
+              (std::vector<std::string> {"Adjustable Shelf Gap", "bottom Offset", "cabinet Depth", "Cabinet Height",
+                                         "Toe Kick Height"}));
 }
 
 TEST(Vocabulary, IndexAndSortedRowFindEachOther)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/FileIo.h"
 #include "core/WoodList.h"
+#include "core/FileIo.h"
 
 #include <gtest/gtest.h>
 
@@ -63,9 +63,9 @@ TEST(WoodSettingText, PartRowCell)
 TEST(BuildWoodListing, SkipsBrokenLinesAndNamesThem)
 {
     const std::vector<std::string> lines = {"Walnut*0.75*13.5", "Oak 0.75 4.50", "Cherry*thick*9.75", "",
-                                            "ash*0.75*6.75", "Maple*"};
+                                            "ash*0.75*6.75",    "Maple*"};
     const auto listing = BuildWoodListing(lines, UnitMode::Inches);
-    EXPECT_EQ(listing.items, (std::vector<std::string>{"ash*0 3/4*6.75", "Walnut*0 3/4*13.5"}));
+    EXPECT_EQ(listing.items, (std::vector<std::string> {"ash*0 3/4*6.75", "Walnut*0 3/4*13.5"}));
     ASSERT_EQ(listing.skipped.size(), 3u);
     EXPECT_NE(listing.skipped[0].find("line 2"), std::string::npos) << listing.skipped[0];
     EXPECT_NE(listing.skipped[0].find("Oak 0.75 4.50"), std::string::npos) << listing.skipped[0];
@@ -91,6 +91,6 @@ TEST(SortListItems, AlphabeticalIgnoringCase)
     std::vector<std::string> items = {"walnut*0 3/4*13.5", "Ash*0 3/4*6.75", "birch*1 *5", "Alder*0 3/4*6.25",
                                       "Cherry*0 3/4*9.75"};
     SortListItems(items);
-    EXPECT_EQ(items, (std::vector<std::string>{"Alder*0 3/4*6.25", "Ash*0 3/4*6.75", "birch*1 *5", "Cherry*0 3/4*9.75",
-                                               "walnut*0 3/4*13.5"}));
+    EXPECT_EQ(items, (std::vector<std::string> {"Alder*0 3/4*6.25", "Ash*0 3/4*6.75", "birch*1 *5", "Cherry*0 3/4*9.75",
+                                                "walnut*0 3/4*13.5"}));
 }

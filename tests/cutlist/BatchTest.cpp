@@ -40,7 +40,7 @@ TEST(Batch, CountsEqualBoardsInTheFirstEntryThatHasThem)
     batch.add(Board("1 1/2", "30 "));
     const auto merged = batch.merged();
     EXPECT_EQ(merged.partName, "Stile(s)");
-    EXPECT_EQ(Texts(merged), (std::vector<std::string>{"3 1 1/2 x 30  Red Oak-3/4", "2 2  x 30  Red Oak-3/4"}));
+    EXPECT_EQ(Texts(merged), (std::vector<std::string> {"3 1 1/2 x 30  Red Oak-3/4", "2 2  x 30  Red Oak-3/4"}));
 }
 
 TEST(Batch, OtherStockOtherWoodOrTextsThatReadAlikeJoinedStaySeparate)
@@ -72,5 +72,5 @@ TEST(Batch, BoardsWithoutALengthAndEmptyBatchesListNothing)
     batch.add(Board("1 1/2", "21 "));
     batch.emitTo(list);
     ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(Texts(list[0]), (std::vector<std::string>{"1 1 1/2 x 21  Red Oak-3/4"}));
+    EXPECT_EQ(Texts(list[0]), (std::vector<std::string> {"1 1 1/2 x 21  Red Oak-3/4"}));
 }

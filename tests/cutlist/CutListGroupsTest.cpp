@@ -27,14 +27,14 @@ std::vector<std::string> PartNames(const CutList& list)
 TEST_F(CutListTest, CompleteListRunsFaceFrameCarcassDrawersDoorsInOrder)
 {
     EXPECT_EQ(PartNames(build(CutListKind::Complete)),
-              (std::vector<std::string>{"Stile(s)", "Face Rail(s)", "Mid Rail(s)", "Carc Rail(s)", "Bottom", "Back",
-                                        "Side(s)", "Toekick", "Shelve(s)", "Nailer(s)", "Dw Face(s)", "Dw Front(s)",
-                                        "Dw Back(s)", "Dw Side(s)", "Dw Bottom(s)", "Dr Panel(s)", "Dr Stile(s)",
-                                        "Dr Rails(s)"}));
+              (std::vector<std::string> {"Stile(s)", "Face Rail(s)", "Mid Rail(s)", "Carc Rail(s)", "Bottom", "Back",
+                                         "Side(s)", "Toekick", "Shelve(s)", "Nailer(s)", "Dw Face(s)", "Dw Front(s)",
+                                         "Dw Back(s)", "Dw Side(s)", "Dw Bottom(s)", "Dr Panel(s)", "Dr Stile(s)",
+                                         "Dr Rails(s)"}));
     // Equal stiles and rails merge: 34 1/2 less the 4 1/2 toekick; 24 less two stiles.
     EXPECT_EQ(Rows(build(CutListKind::FaceFrame)),
-              (std::vector<std::string>{"2 Stile(s) | 1 1/2 | 30 ", "2 Face Rail(s) | 1 1/2 | 21 ",
-                                        "1 Mid Rail(s) | 1 1/2 | 21 "}));
+              (std::vector<std::string> {"2 Stile(s) | 1 1/2 | 30 ", "2 Face Rail(s) | 1 1/2 | 21 ",
+                                         "1 Mid Rail(s) | 1 1/2 | 21 "}));
     EXPECT_TRUE(prompter.shown.empty());
 }
 
@@ -42,15 +42,15 @@ TEST_F(CutListTest, MidRailsOneFewerUnderABank)
 {
     item(0, S::DrawerCount, 3);
     EXPECT_EQ(Rows(build(CutListKind::FaceFrame), "Mid Rail(s)"),
-              (std::vector<std::string>{"3 Mid Rail(s) | 1 1/2 | 21 "}));
+              (std::vector<std::string> {"3 Mid Rail(s) | 1 1/2 | 21 "}));
     item(0, S::DrawerBanks, 2);
     EXPECT_EQ(Rows(build(CutListKind::FaceFrame), "Mid Rail(s)"),
-              (std::vector<std::string>{"2 Mid Rail(s) | 1 1/2 | 21 "}));
+              (std::vector<std::string> {"2 Mid Rail(s) | 1 1/2 | 21 "}));
     // A bank left larger than the drawers is not in use: every drawer is
     // sized on its own, as the layout and the designer have it.
     item(0, S::DrawerBanks, 4);
     EXPECT_EQ(Rows(build(CutListKind::FaceFrame), "Mid Rail(s)"),
-              (std::vector<std::string>{"3 Mid Rail(s) | 1 1/2 | 21 "}));
+              (std::vector<std::string> {"3 Mid Rail(s) | 1 1/2 | 21 "}));
 }
 
 TEST_F(CutListTest, DoorMullionsStandBetweenTwoDoorsOfAnOpening)
@@ -58,7 +58,7 @@ TEST_F(CutListTest, DoorMullionsStandBetweenTwoDoorsOfAnOpening)
     include(IncludeItem::DoorMullions, true);
     // Two doors below the drawer: one mullion the 20 inch opening high.
     EXPECT_EQ(Rows(build(CutListKind::FaceFrame), "Dr Mullion(s)"),
-              (std::vector<std::string>{"1 Dr Mullion(s) | 2  | 20 "}));
+              (std::vector<std::string> {"1 Dr Mullion(s) | 2  | 20 "}));
     item(0, S::DoorCount, 1);
     EXPECT_TRUE(Rows(build(CutListKind::FaceFrame), "Dr Mullion(s)").empty());
     // The doors above a centred partition have their own, as high as that
@@ -66,7 +66,7 @@ TEST_F(CutListTest, DoorMullionsStandBetweenTwoDoorsOfAnOpening)
     item(0, S::Partition, 1);
     item(0, S::PartitionDoors, 2);
     EXPECT_EQ(Rows(build(CutListKind::FaceFrame), "Dr Mullion(s)"),
-              (std::vector<std::string>{"1 Dr Mullion(s) | 2  | 12 3/4"}));
+              (std::vector<std::string> {"1 Dr Mullion(s) | 2  | 12 3/4"}));
 }
 
 TEST_F(CutListTest, DoublePartitionAddsOneUnderEveryDrawerStack)
@@ -104,12 +104,12 @@ TEST_F(CutListTest, AShelfThatRunsOnThroughTheNextSectionIsCutOnce)
     // Each section's own shelf, 23 deep less the 1/2 gap of adjustable
     // shelves: (24 - 3 - 2) / 2 + 5/8 + 3/4 = 10 7/8 long less the 1/8 gap.
     EXPECT_EQ(Rows(build(CutListKind::Cabinet), "Shelve(s)"),
-              (std::vector<std::string>{"2 Shelve(s) | 22 1/2 | 10 3/4"}));
+              (std::vector<std::string> {"2 Shelve(s) | 22 1/2 | 10 3/4"}));
     // Without the divider both shelves line up: one shelf from side to
     // side, 24 less the two 3/4 sides less 1/8.
     option(O::SetDivider1, false);
     EXPECT_EQ(Rows(build(CutListKind::Cabinet), "Shelve(s)"),
-              (std::vector<std::string>{"1 Shelve(s) | 22 1/2 | 22 3/8"}));
+              (std::vector<std::string> {"1 Shelve(s) | 22 1/2 | 22 3/8"}));
 }
 
 TEST_F(CutListTest, NailerCountAndTheDetachedBase)
@@ -125,7 +125,7 @@ TEST_F(CutListTest, NailerCountAndTheDetachedBase)
     EXPECT_EQ(Rows(list, "Sleeper(s)").size(), 1u);
     EXPECT_EQ(Rows(list, "Sleeper(s)")[0].substr(0, 2), "2 ");
     // The back is laid over the sides, which a detached base cannot carry.
-    EXPECT_EQ(messages(), std::vector<std::string>{std::string(kBackInsideWarning)});
+    EXPECT_EQ(messages(), std::vector<std::string> {std::string(kBackInsideWarning)});
     option(O::BackInside, true);
     build(CutListKind::Drawers);
     EXPECT_EQ(prompter.shown.size(), 1u);
@@ -146,14 +146,14 @@ TEST_F(CutListTest, EnableListsLeaveOutSingleFacesBoxesAndPanels)
     model.record.setFlag(RecordOffset::PanelEnabled + 0, false);
     const auto doors = build(CutListKind::Doors);
     EXPECT_TRUE(Rows(doors, "Dr Panel(s)").empty());
-    EXPECT_EQ(Rows(doors, "Dr Stile(s)"), (std::vector<std::string>{"4 Dr Stile(s) | 2 1/4 | 13 3/4"}));
+    EXPECT_EQ(Rows(doors, "Dr Stile(s)"), (std::vector<std::string> {"4 Dr Stile(s) | 2 1/4 | 13 3/4"}));
 }
 
 TEST_F(CutListTest, DrawerDepthMustStayAnInchShortOfTheCabinet)
 {
     param(27, "23.5"); // cabinet depth 24
     build(CutListKind::Drawers);
-    EXPECT_EQ(messages(), std::vector<std::string>{std::string(kDrawerDepthMessage)});
+    EXPECT_EQ(messages(), std::vector<std::string> {std::string(kDrawerDepthMessage)});
     prompter.shown.clear();
     param(27, "23");
     build(CutListKind::Complete);

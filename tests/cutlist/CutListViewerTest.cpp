@@ -25,7 +25,7 @@ TEST_F(CutListTest, ViewerCommandsFillTheGridThenTheWoodCost)
     EXPECT_EQ(complete.viewerRows(), 19);
     EXPECT_EQ(complete.rowCount(), 19);
     // Cells as the grid holds them: a whole-inch length keeps its blank.
-    EXPECT_EQ(complete.rows[0], (ViewerRow{"2", "Stile(s)", "1 1/2", "30 "}));
+    EXPECT_EQ(complete.rows[0], (ViewerRow {"2", "Stile(s)", "1 1/2", "30 "}));
     const Money everything = cost.cost().partsTotal;
     EXPECT_GT(everything, 0);
     EXPECT_FALSE(cost.jobTotalText().empty());

@@ -5,12 +5,12 @@
 #include "TempFolder.h"
 
 #include "core/CabinetFile.h"
-#include "session/CabinetSession.h"
-#include "session/CutListCommands.h"
 #include "cutlist/CutlistEditor.h"
 #include "cutlist/CutlistFile.h"
 #include "cutlist/StockSizeCheck.h"
 #include "geometry/Calculators.h"
+#include "session/CabinetSession.h"
+#include "session/CutListCommands.h"
 
 using namespace boxmill;
 using namespace boxmill::test;
@@ -38,15 +38,12 @@ protected:
 
     fs::path program() const { return temp.path() / "program"; }
     fs::path cutlistFile() const { return program() / "Cutlist.txt"; }
-    bool save()
-    {
-        return SaveCutlistEditorToFile(session.model, session.cutList, dialogs, prompter);
-    }
+    bool save() { return SaveCutlistEditorToFile(session.model, session.cutList, dialogs, prompter); }
 
     TempFolder temp;
     ScriptedPrompter prompter;
     ScriptedDialogs dialogs;
-    CabinetSession session{prompter, dialogs};
+    CabinetSession session {prompter, dialogs};
 };
 
 } // namespace

@@ -59,8 +59,13 @@ TEST_F(ListingTest, TheSectionsOfEachBuild)
         const char* saveName;
         std::vector<const char*> titles;
     };
-    const std::vector<const char*> allTitles = {"Face Frame:", "Cabinet:", "Drawers:", "Doors:", "Wood Type",
-                                                "Cabinet Mill Options:", "Drawer Mill Options:",
+    const std::vector<const char*> allTitles = {"Face Frame:",
+                                                "Cabinet:",
+                                                "Drawers:",
+                                                "Doors:",
+                                                "Wood Type",
+                                                "Cabinet Mill Options:",
+                                                "Drawer Mill Options:",
                                                 "Raised Panel Mill Options:"};
     const Expected builds[] = {
         {ListingBuild::All, "Complete Cabinet:", "Complete.txt", allTitles},

@@ -9,8 +9,8 @@ namespace boxmill::test {
 
 // Gives part kind k a wood setting the way a loaded cabinet holds it, and
 // the area a cut list build would have left.
-inline void SetKind(CabinetModel& model, int k, std::string_view wood, std::string_view stock,
-                    std::string_view price, double area)
+inline void SetKind(CabinetModel& model, int k, std::string_view wood, std::string_view stock, std::string_view price,
+                    double area)
 {
     model.record.setPartWood(k, wood);
     model.record.setPartStockText(k, stock);

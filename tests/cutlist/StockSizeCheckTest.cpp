@@ -42,18 +42,18 @@ TEST(CheckStockSizes, FaceFrameMismatchWarnsDoorFrameMismatchStops)
 
     model.partStock[PartRow::DoorMullion] = 1.0;
     EXPECT_TRUE(CheckStockSizes(model, prompter));
-    EXPECT_EQ(Texts(prompter), std::vector<std::string>{std::string(kFaceFrameStockMessage)});
+    EXPECT_EQ(Texts(prompter), std::vector<std::string> {std::string(kFaceFrameStockMessage)});
 
     prompter.shown.clear();
     model = AllThreeQuarter();
     model.partStock[PartRow::DoorBottomRail] = 0.76;
     EXPECT_FALSE(CheckStockSizes(model, prompter));
-    EXPECT_EQ(Texts(prompter), std::vector<std::string>{std::string(kRaisedPanelStockMessage)});
+    EXPECT_EQ(Texts(prompter), std::vector<std::string> {std::string(kRaisedPanelStockMessage)});
 
     // Both: the face frame is pointed out first, then the refusal.
     prompter.shown.clear();
     model.partStock[PartRow::PartitionRail] = 1.0;
     EXPECT_FALSE(CheckStockSizes(model, prompter));
-    EXPECT_EQ(Texts(prompter), (std::vector<std::string>{std::string(kFaceFrameStockMessage),
-                                                         std::string(kRaisedPanelStockMessage)}));
+    EXPECT_EQ(Texts(prompter),
+              (std::vector<std::string> {std::string(kFaceFrameStockMessage), std::string(kRaisedPanelStockMessage)}));
 }

@@ -47,7 +47,7 @@ std::vector<std::string> AreaTexts(const WoodCost& cost)
 TEST(UpdateWoodCost, WorkedExample)
 {
     const auto cost = UpdateWoodCost(WorkedExample());
-    EXPECT_EQ(AreaTexts(cost), (std::vector<std::string>{"Red Oak | 4 x 3/4 | 18.00", "Birch Plywood | 4 x 1/4 | 5.40",
+    EXPECT_EQ(AreaTexts(cost), (std::vector<std::string> {"Red Oak | 4 x 3/4 | 18.00", "Birch Plywood | 4 x 1/4 | 5.40",
                                                           "Red Oak | 1 x 1/2 | 3.10"}));
     EXPECT_EQ(cost.partsTotal, 265000);
     EXPECT_EQ(cost.gridRows(), 6);
@@ -61,14 +61,14 @@ TEST(UpdateWoodCost, WorkedExample)
 TEST(UpdateWoodCost, MergesOnlyEqualWoodAndEqualStock)
 {
     CabinetModel model;
-    SetKind(model, 0, "Oak1", "2", "1", 0.5);   // "Oak1" "2 " and "Oak" "12 " read the
-    SetKind(model, 1, "Oak", "12", "1", 0.5);   // same when joined, yet are different wood
+    SetKind(model, 0, "Oak1", "2", "1", 0.5); // "Oak1" "2 " and "Oak" "12 " read the
+    SetKind(model, 1, "Oak", "12", "1", 0.5); // same when joined, yet are different wood
     SetKind(model, 2, "Oak", "0.75", "1", 0.5);
     SetKind(model, 3, "Ash", "0.75", "1", 0.5);
     SetKind(model, 4, "Oak", "0.76", "1", 0.5); // shown as 3/4 too: joins kind 2
     EXPECT_EQ(AreaTexts(UpdateWoodCost(model)),
-              (std::vector<std::string>{"Oak1 | 1 x 2  | 1.00", "Oak | 1 x 12  | 1.00", "Oak | 2 x 3/4 | 2.00",
-                                        "Ash | 1 x 3/4 | 1.00"}));
+              (std::vector<std::string> {"Oak1 | 1 x 2  | 1.00", "Oak | 1 x 12  | 1.00", "Oak | 2 x 3/4 | 2.00",
+                                         "Ash | 1 x 3/4 | 1.00"}));
     SetKind(model, 5, "Elm", "0.75", "1", 1.0);
     SetKind(model, 6, "Fir", "0.75", "1", 1.0);
     EXPECT_EQ(UpdateWoodCost(model).gridRows(), 7); // six rows and the header
@@ -83,7 +83,7 @@ TEST(UpdateWoodCost, MetricCountsSquareCentimetresAtAPricePerSquareFoot)
     SetKind(model, 0, "Oak", "0.74803", "10", 9290.5);
     SetKind(model, 1, "Poplar", "0.49212", "1", 1857.5);
     const auto cost = UpdateWoodCost(model);
-    EXPECT_EQ(AreaTexts(cost), (std::vector<std::string>{"Oak | 9291 x 19 | 100.00", "Poplar | 1858 x 12 | 1.99"}));
+    EXPECT_EQ(AreaTexts(cost), (std::vector<std::string> {"Oak | 9291 x 19 | 100.00", "Poplar | 1858 x 12 | 1.99"}));
     EXPECT_EQ(cost.partsTotal, 1000071 + 19999);
 }
 
@@ -106,7 +106,7 @@ TEST(JobTotal, HoursTimesTheRoundedRatePlusTheParts)
     EXPECT_EQ(JobTotal("2,5", "4", 0, prompter), 100000);
     EXPECT_TRUE(prompter.shown.empty());
 
-    for (const auto& [hours, rate] : {std::pair{"x", "25"}, {"2", ""}, {"9e99", "9e99"}}) {
+    for (const auto& [hours, rate] : {std::pair {"x", "25"}, {"2", ""}, {"9e99", "9e99"}}) {
         EXPECT_EQ(JobTotal(hours, rate, 400000, prompter), std::nullopt) << hours << " " << rate;
         EXPECT_EQ(prompter.shown.back().text, kJobTotalMessage);
     }

@@ -8,14 +8,14 @@ using namespace boxmill;
 TEST(EditBoxesFromItem, SplitsItemsOfBothModes)
 {
     using B = WoodEditBoxes;
-    EXPECT_EQ(EditBoxesFromItem("Red Oak*0 3/4*2.50", UnitMode::Inches), (B{"Red Oak", "0", "3/4", "2.50"}));
-    EXPECT_EQ(EditBoxesFromItem("Red Oak*19*2.50", UnitMode::Metric), (B{"Red Oak", "19", "0", "2.50"}));
-    EXPECT_EQ(EditBoxesFromItem("Oak*0 3/4*4.50*sheet", UnitMode::Inches), (B{"Oak", "0", "3/4", "4.50*sheet"}));
+    EXPECT_EQ(EditBoxesFromItem("Red Oak*0 3/4*2.50", UnitMode::Inches), (B {"Red Oak", "0", "3/4", "2.50"}));
+    EXPECT_EQ(EditBoxesFromItem("Red Oak*19*2.50", UnitMode::Metric), (B {"Red Oak", "19", "0", "2.50"}));
+    EXPECT_EQ(EditBoxesFromItem("Oak*0 3/4*4.50*sheet", UnitMode::Inches), (B {"Oak", "0", "3/4", "4.50*sheet"}));
     // A whole inch gets a zero fraction, or the item could not be used again.
-    EXPECT_EQ(EditBoxesFromItem("Oak*1 *9.95", UnitMode::Inches), (B{"Oak", "1", "0", "9.95"}));
+    EXPECT_EQ(EditBoxesFromItem("Oak*1 *9.95", UnitMode::Inches), (B {"Oak", "1", "0", "9.95"}));
     // Without a blank, the price must not run into the thickness boxes.
-    EXPECT_EQ(EditBoxesFromItem("Oak*19*4.50", UnitMode::Inches), (B{"Oak", "19", "", "4.50"}));
-    EXPECT_EQ(EditBoxesFromItem("Oak", UnitMode::Inches), (B{"Oak", "", "", ""}));
+    EXPECT_EQ(EditBoxesFromItem("Oak*19*4.50", UnitMode::Inches), (B {"Oak", "19", "", "4.50"}));
+    EXPECT_EQ(EditBoxesFromItem("Oak", UnitMode::Inches), (B {"Oak", "", "", ""}));
 }
 
 TEST(ReadWoodBoxes, RefusesWhatWoodDatCouldNotHoldOrReadBack)

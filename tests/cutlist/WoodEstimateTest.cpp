@@ -42,7 +42,7 @@ TEST(EstimateWood, EveryKindAtItsOwnPriceAndUnroundedArea)
     auto cells = FillWoodSelectionColumn(model);
     cells[4] = "Birch Plywood*0-1/4"; // as Change Wood Settings leaves it
     const auto estimate = EstimateWood(model, PartNames(), cells);
-    EXPECT_EQ(RowTexts(estimate), (std::vector<std::string>{
+    EXPECT_EQ(RowTexts(estimate), (std::vector<std::string> {
                                       "Kind 0 | Red Oak*0-3/4 | 2.20 | 9.90",
                                       "Kind 1 | Red Oak*0-3/4 | 1.50 | 7.50",
                                       "Kind 4 | Birch Plywood*0-1/4 | 3.00 | 4.05",
@@ -66,5 +66,5 @@ TEST(EstimateWood, RowsAreKeptToTheTenThousandthBeforeTheyAreAdded)
     SetKind(model, 3, "Oak", "0.74803", "10", 1858.0);
     const auto metric = EstimateWood(model, PartNames(), FillWoodSelectionColumn(model));
     EXPECT_EQ(metric.totalCost, 199993);
-    EXPECT_EQ(RowTexts(metric), (std::vector<std::string>{"Kind 3 | Oak*19 | 1858.00 | 19.99", "1858.00 | 19.99"}));
+    EXPECT_EQ(RowTexts(metric), (std::vector<std::string> {"Kind 3 | Oak*19 | 1858.00 | 19.99", "1858.00 | 19.99"}));
 }

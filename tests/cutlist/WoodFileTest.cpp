@@ -23,5 +23,5 @@ TEST(WoodFileLines, TheShippedListingWritesBackItsOwnLines)
     std::sort(actual.begin(), actual.end());
     EXPECT_EQ(actual, expected);
     // The price is kept as typed; the thickness always gets a point.
-    EXPECT_EQ(*WoodFileLines({"Oak*2 5/32*4,50"}, UnitMode::Inches), std::vector<std::string>{"Oak*2.15625*4,50"});
+    EXPECT_EQ(*WoodFileLines({"Oak*2 5/32*4,50"}, UnitMode::Inches), std::vector<std::string> {"Oak*2.15625*4,50"});
 }

@@ -52,7 +52,7 @@ TEST_F(WoodListingEditorTest, AddAsksThenKeepsTheListingSortedAndSavesIt)
     EXPECT_EQ(edit.outcome, WoodListingOutcome::Done);
     EXPECT_EQ(prompter.asked.at(0).kind, MessageKind::Confirmation);
     EXPECT_EQ(prompter.asked.at(0).text, "Add the wood \"Cherry*0 3/4*9.75\" to the listing index?");
-    EXPECT_EQ(items, (Items{"Ash*0 3/4*6.75", "Cherry*0 3/4*9.75", "Hard Maple*1 *9.95", "Red Oak*0 3/4*6.50"}));
+    EXPECT_EQ(items, (Items {"Ash*0 3/4*6.75", "Cherry*0 3/4*9.75", "Hard Maple*1 *9.95", "Red Oak*0 3/4*6.50"}));
     EXPECT_EQ(edit.selected, 1);
     EXPECT_EQ(ReadAllBytes(woodFile()),
               "Ash*0.75*6.75\r\nCherry*0.75*9.75\r\nHard Maple*1*9.95\r\nRed Oak*0.75*6.50\r\n");
@@ -102,7 +102,7 @@ TEST_F(WoodListingEditorTest, ChangeReplacesTheSelectedItemAndFollowsItIntoPlace
     const auto edit = editor().change({"Walnut", "1", "1/4", "13.5"}, 0);
     EXPECT_EQ(edit.outcome, WoodListingOutcome::Done);
     EXPECT_EQ(prompter.asked.at(0).text, "Change the selected wood to \"Walnut*1 1/4*13.5\" in the listing index?");
-    EXPECT_EQ(items, (Items{"Hard Maple*1 *9.95", "Red Oak*0 3/4*6.50", "Walnut*1 1/4*13.5"}));
+    EXPECT_EQ(items, (Items {"Hard Maple*1 *9.95", "Red Oak*0 3/4*6.50", "Walnut*1 1/4*13.5"}));
     EXPECT_EQ(edit.selected, 2);
     EXPECT_EQ(ReadAllBytes(woodFile()), "Hard Maple*1*9.95\r\nRed Oak*0.75*6.50\r\nWalnut*1.25*13.5\r\n");
 }
@@ -152,9 +152,9 @@ TEST_F(WoodListingEditorTest, MetricItemsAreMillimetresAndSavedInInches)
     prompter.answers = {true};
     // The hidden fraction box may be empty; only the millimetres count.
     const auto edit = editor().add({"Cherry", "19", "", "9.75"}, std::nullopt);
-    EXPECT_EQ(items, (Items{"Ash*19*6.75", "Cherry*19*9.75", "Hard Maple*25*9.95", "Red Oak*19*6.50"}));
+    EXPECT_EQ(items, (Items {"Ash*19*6.75", "Cherry*19*9.75", "Hard Maple*25*9.95", "Red Oak*19*6.50"}));
     EXPECT_EQ(edit.selected, 1);
     // Every thickness is written from its millimetres: 19 mm is 0.74803 inch.
     EXPECT_EQ(*ReadTextLines(woodFile()),
-              (Items{"Ash*0.74803*6.75", "Cherry*0.74803*9.75", "Hard Maple*0.98425*9.95", "Red Oak*0.74803*6.50"}));
+              (Items {"Ash*0.74803*6.75", "Cherry*0.74803*9.75", "Hard Maple*0.98425*9.95", "Red Oak*0.74803*6.50"}));
 }

@@ -65,14 +65,14 @@ TEST_F(ChangeWoodSettingsTest, ARefusedWoodLeavesTheCabinetAsItWas)
 {
     for (const int row : {-1, 0, 32}) {
         EXPECT_FALSE(change(row, {"Oak", "0", "3/4", "4"}));
-        EXPECT_EQ(shown(), Texts{kSelect});
+        EXPECT_EQ(shown(), Texts {kSelect});
     }
     EXPECT_FALSE(change(5, {"Oak", "0", "", "4"}));
-    EXPECT_EQ(shown(), Texts{kSelect});
+    EXPECT_EQ(shown(), Texts {kSelect});
     EXPECT_FALSE(change(5, {"Oak", "1", "1/3", "4"}));
-    EXPECT_EQ(shown(), (Texts{std::string(kBadFractionMessage), kSelect}));
+    EXPECT_EQ(shown(), (Texts {std::string(kBadFractionMessage), kSelect}));
     EXPECT_FALSE(change(5, {"Oak", "0", "3/4", "4.x"}));
-    EXPECT_EQ(shown(), (Texts{"The cost '4.x' is not a number.", kSelect}));
+    EXPECT_EQ(shown(), (Texts {"The cost '4.x' is not a number.", kSelect}));
     model.units = UnitMode::Metric;
     EXPECT_FALSE(change(5, {"Oak", "19.5", "0", "4"}));
     EXPECT_EQ(shown().size(), 2u);

@@ -97,6 +97,36 @@ expect_status drawshort 1
 run drawnosvg --program-folder "$folder" draw designer "$data/Busy.cab"
 expect_status drawnosvg 2
 
+# Usage errors: status 2, and the first line names the first mistake on
+# the line, wherever the common options stand. --svg takes the next word
+# whatever it is, so one that reads as an option is refused rather than
+# written over (here the cabinet file).
+cp "$data/Busy.cab" "$work/keep.cab"
+while IFS='|' read -r why args; do
+    eval "run usage $args"
+    first=$(head -n 1 "$work/usage.err")
+    [ "$status" -eq 2 ] && [ "$first" = "boxmill-cli: $why" ] && grep -q '^usage: boxmill-cli' "$work/usage.err" ||
+        fail "usage $args: status $status, $first"
+done <<EOF
+no command given|--metric --program-folder "$folder"
+unknown command 'bogus'|bogus listing all
+unknown command '--bogus'|--bogus listing all
+--inches and --metric exclude each other|--inches layout --metric
+--program-folder needs a folder|layout --program-folder
+listing needs one of all, cabinet, face, drawers, doors|listing all "$work/keep.cab" --bogus
+viewer needs one of complete, cabinet, face, drawers, doors|viewer all
+layout takes at most a cabinet file|layout a.cab b.cab
+draw needs the drawing to make: designer|draw --svg x.svg designer
+draw designer needs --svg FILE|draw designer "$work/keep.cab"
+draw designer takes --svg FILE and at most a cabinet file|draw designer a.cab b.cab
+draw designer takes --svg FILE and at most a cabinet file|draw designer --svg a.svg --svg b.svg
+draw designer takes --svg FILE and at most a cabinet file|draw designer --svg --metric "$work/keep.cab" --program-folder "$folder"
+EOF
+cmp -s "$work/keep.cab" "$data/Busy.cab" || fail "usage: a cabinet file was written over"
+run drawequals --program-folder "$folder" draw designer --svg="$work/equals.svg" "$data/Busy.cab"
+expect_status drawequals 0
+[ -s "$work/equals.svg" ] || fail "drawequals: no SVG"
+
 run help --help
 expect_status help 0
 grep -q '^usage: boxmill-cli' "$work/help.out" || fail "help: no usage text"

@@ -30,8 +30,8 @@ TEST(FrontDimensions, FaceFrameRowsOfAPlainSection)
 {
     Designer d(FrameCabinet());
     const auto rows = FillFrontDimensions(d.model, d.layout, 1);
-    EXPECT_EQ(Labels(rows), (Strings{"Top Rail", "Bot Rail", "L Stile", "R Stile", "Toekick"}));
-    EXPECT_EQ(rows[0], (FrontDimensionRow{"Top Rail", "1 1/2", "37 ", "3/4"}));
+    EXPECT_EQ(Labels(rows), (Strings {"Top Rail", "Bot Rail", "L Stile", "R Stile", "Toekick"}));
+    EXPECT_EQ(rows[0], (FrontDimensionRow {"Top Rail", "1 1/2", "37 ", "3/4"}));
 }
 
 TEST(FrontDimensions, ListTheShownSectionsRailsAndDoorMullions)
@@ -48,15 +48,15 @@ TEST(FrontDimensions, ListTheShownSectionsRailsAndDoorMullions)
     Designer d(cabinet);
 
     const auto second = FillFrontDimensions(d.model, d.layout, 2);
-    EXPECT_EQ(Labels(second), (Strings{"Top Rail", "Bot Rail", "L Stile", "R Stile", "Mullions", "Mid Rails",
-                                       "Pt Rails", "Dr Mullion", "Dr Mullion", "Toekick", "Top", "Blind Pnl"}));
+    EXPECT_EQ(Labels(second), (Strings {"Top Rail", "Bot Rail", "L Stile", "R Stile", "Mullions", "Mid Rails",
+                                        "Pt Rails", "Dr Mullion", "Dr Mullion", "Toekick", "Top", "Blind Pnl"}));
     // (40 - 10 - 3 - 2) / 2 inches across the section.
     EXPECT_EQ(second[5].length, "12 1/2");
     EXPECT_EQ(second[5].width, "1 ");
 
     const auto first = FillFrontDimensions(d.model, d.layout, 1);
-    EXPECT_EQ(Labels(first), (Strings{"Top Rail", "Bot Rail", "L Stile", "R Stile", "Mullions", "Toekick", "Top",
-                                      "Blind Pnl"}));
+    EXPECT_EQ(Labels(first),
+              (Strings {"Top Rail", "Bot Rail", "L Stile", "R Stile", "Mullions", "Toekick", "Top", "Blind Pnl"}));
     // A shown section beyond the cabinet's is read as its last.
     EXPECT_EQ(FillFrontDimensions(d.model, d.layout, 3), second);
 }
@@ -71,19 +71,19 @@ TEST(FrontDimensions, CarcassRowsWithoutTheFaceFrame)
     cabinet.record.setSectionItem(1, SectionItem::Partition, 1);
     Designer d(cabinet);
     EXPECT_EQ(Labels(FillFrontDimensions(d.model, d.layout, 1)),
-              (Strings{"Toekick", "Side(s)", "Bottom", "Carc Rails", "Shelve(s)", "Back"}));
+              (Strings {"Toekick", "Side(s)", "Bottom", "Carc Rails", "Shelve(s)", "Back"}));
     // Section 2's shelves line up with section 1's and are cut with them;
     // its partition changes its spacing, so here they do not.
     d.model.record.setSectionItem(1, SectionItem::Partition, 0);
     d.draw();
     EXPECT_EQ(Labels(FillFrontDimensions(d.model, d.layout, 2)),
-              (Strings{"Toekick", "Side(s)", "Bottom", "Carc Rails", "Back"}));
+              (Strings {"Toekick", "Side(s)", "Bottom", "Carc Rails", "Back"}));
 
     d.model.options.set(CabinetOption::SetDivider1, true);
     d.model.record.setSectionItem(1, SectionItem::PartitionShelves, 2);
     d.draw();
     EXPECT_EQ(Labels(FillFrontDimensions(d.model, d.layout, 2)),
-              (Strings{"Toekick", "Side(s)", "Bottom", "Carc Rails", "Divider(s)", "Shelve(s)", "Shelve(s)", "Back"}));
+              (Strings {"Toekick", "Side(s)", "Bottom", "Carc Rails", "Divider(s)", "Shelve(s)", "Shelve(s)", "Back"}));
 }
 
 TEST(FrontDimensions, KeepTheGridsThreeBodyRows)
@@ -94,7 +94,7 @@ TEST(FrontDimensions, KeepTheGridsThreeBodyRows)
     Designer d(cabinet);
     const auto rows = FillFrontDimensions(d.model, d.layout, 1);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], FrontDimensionRow{});
+    EXPECT_EQ(rows[0], FrontDimensionRow {});
 }
 
 TEST(DesignerWindow, SizeFollowsTheDrawing)
@@ -152,7 +152,7 @@ TEST(FaceDrawingSvg, StaysValidForOddShapes)
     EXPECT_NE(svg.find("id=\"A&lt;B\" x=\"10\" y=\"20\" width=\"0\" height=\"4\""), std::string::npos);
     EXPECT_NE(svg.find("<title>x &amp; &quot;y&quot;</title>"), std::string::npos);
 
-    const std::string empty = FaceDrawingSvg(ShapeSet{});
+    const std::string empty = FaceDrawingSvg(ShapeSet {});
     EXPECT_NE(empty.find("viewBox=\"-2 -2 4 4\""), std::string::npos);
     EXPECT_EQ(empty.find("<rect"), std::string::npos);
 }

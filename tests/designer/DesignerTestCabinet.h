@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ScriptedPrompter.h"
 #include "core/CabinetModel.h"
 #include "core/FileIo.h"
 #include "core/Vocabulary.h"
 #include "designer/DesignerRefresh.h"
 #include "designer/DesignerState.h"
-#include "designer/FaceDrawing.h"
-#include "designer/SectionEditor.h"
 #include "designer/DesignerWindow.h"
+#include "designer/FaceDrawing.h"
 #include "designer/SectionCleanup.h"
+#include "designer/SectionEditor.h"
 #include "geometry/Layout.h"
 #include "tools/NewcabSource.h"
-#include "ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -36,10 +36,10 @@ inline CabinetModel FrameCabinet(int sections = 1)
     for (int i = 0; i < kParamSlots; ++i)
         model.record.setParamText(i, "0");
     const std::pair<int, const char*> params[] = {
-        {0, "30"},  {1, "40"},  {2, "24"},  {3, "4"},   {5, "1.5"}, {6, "1.5"},  {7, "1.5"}, {8, "1.5"},
-        {9, "10"},  {12, "1"},  {13, "2"},  {30, "0.25"}, {31, "0.25"}, {35, "1.5"}, {38, "2"}, {39, "2"},
-        {40, "2"},  {41, "2"},  {42, "0.5"}, {43, "2"},  {44, "2"},  {46, "1"},  {47, "2"},  {55, "0.25"},
-        {56, "0.25"}, {57, "0.5"}, {70, "13"}, {71, "13"}, {72, "13"},
+        {0, "30"},    {1, "40"},   {2, "24"},   {3, "4"},     {5, "1.5"},   {6, "1.5"},  {7, "1.5"}, {8, "1.5"},
+        {9, "10"},    {12, "1"},   {13, "2"},   {30, "0.25"}, {31, "0.25"}, {35, "1.5"}, {38, "2"},  {39, "2"},
+        {40, "2"},    {41, "2"},   {42, "0.5"}, {43, "2"},    {44, "2"},    {46, "1"},   {47, "2"},  {55, "0.25"},
+        {56, "0.25"}, {57, "0.5"}, {70, "13"},  {71, "13"},   {72, "13"},
     };
     for (const auto& [index, text] : params)
         model.record.setParamText(index, text);
@@ -67,7 +67,7 @@ inline CabinetModel DefaultCabinet()
     const std::filesystem::path data = BOXMILL_DATA_DIR;
     const auto lines = [&](const char* name) {
         auto read = ReadTextLines(data / name);
-        return read ? *read : std::vector<std::string>{};
+        return read ? *read : std::vector<std::string> {};
     };
     const Vocabulary vocabulary(lines("Dims.dat"), lines("IncParts.dat"), lines("CabParts.dat"));
     const auto source = ReadFileBytes(data / "Newcab.txt");
@@ -137,7 +137,13 @@ struct Designer {
     ShapeSet shapes;
 };
 
-inline int Right(const Shape& shape) { return shape.left + shape.width; }
-inline int Bottom(const Shape& shape) { return shape.top + shape.height; }
+inline int Right(const Shape& shape)
+{
+    return shape.left + shape.width;
+}
+inline int Bottom(const Shape& shape)
+{
+    return shape.top + shape.height;
+}
 
 } // namespace boxmill::test

@@ -325,11 +325,11 @@ TEST(FaceClicks, EachFamilySelectsItsParameter)
     d.draw();
 
     const std::pair<const char*, std::optional<int>> expected[] = {
-        {"ToeKick", 3},          {"RightStile", 5},       {"LeftStile", 6},          {"TopRail", 7},
-        {"BottomRail", 8},       {"MidRail1A", 12},       {"MidRail3B", 12},         {"Mullion2", 13},
-        {"DrawerFace1A", 14},    {"DrawerFace3B", 20},    {"PartitionRailC", 35},    {"DoorLeftStile2A", 38},
-        {"DoorRightStile1A", 39}, {"DoorTopRail1CP", 40}, {"DoorBottomRail2A", 41}, {"Door1A", 42},
-        {"DoorMullionA", 43},    {"DoorRail1CP", 44},     {"Shelve1C", std::nullopt},
+        {"ToeKick", 3},           {"RightStile", 5},      {"LeftStile", 6},           {"TopRail", 7},
+        {"BottomRail", 8},        {"MidRail1A", 12},      {"MidRail3B", 12},          {"Mullion2", 13},
+        {"DrawerFace1A", 14},     {"DrawerFace3B", 20},   {"PartitionRailC", 35},     {"DoorLeftStile2A", 38},
+        {"DoorRightStile1A", 39}, {"DoorTopRail1CP", 40}, {"DoorBottomRail2A", 41},   {"Door1A", 42},
+        {"DoorMullionA", 43},     {"DoorRail1CP", 44},    {"Shelve1C", std::nullopt},
     };
     for (const auto& [name, parameter] : expected)
         ExpectClickSelects(d.shapes, name, parameter);

@@ -35,11 +35,15 @@ TEST(FaceShapeCatalogue, NamesEveryPartOnceWithItsHint)
         names.insert(shape.name);
     EXPECT_EQ(names.size(), shapes.shapes.size());
     EXPECT_EQ(shapes.shapes.size(), 151u);
-    for (const auto& [name, hint] : {std::pair<const char*, const char*>{"DrawerFace2A", "Drawer Face"},
-                                      {"DrawerFace3A", "DrawerFace"}, {"DrawerFace4A", "DrawerFace"},
-                                      {"DrawerFace3B", "Drawer Face"}, {"Bottom", "Cabinet Bottom"},
-                                      {"DoorRail2BP", "Door Mid Rail"}, {"DoorBottomRail2CP", "Door Bottom Rail"},
-                                      {"Shelve4CP", "Shelve"}, {"DoorMullionBP", "Door Mullion"}}) {
+    for (const auto& [name, hint] : {std::pair<const char*, const char*> {"DrawerFace2A", "Drawer Face"},
+                                     {"DrawerFace3A", "DrawerFace"},
+                                     {"DrawerFace4A", "DrawerFace"},
+                                     {"DrawerFace3B", "Drawer Face"},
+                                     {"Bottom", "Cabinet Bottom"},
+                                     {"DoorRail2BP", "Door Mid Rail"},
+                                     {"DoorBottomRail2CP", "Door Bottom Rail"},
+                                     {"Shelve4CP", "Shelve"},
+                                     {"DoorMullionBP", "Door Mullion"}}) {
         ASSERT_NE(shapes.find(name), nullptr) << name;
         EXPECT_EQ(shapes.find(name)->hint, hint) << name;
     }

@@ -57,7 +57,7 @@ TEST(DesignerEnter, MullionsSetTheSectionCountWithinTwo)
     d.draw();
 
     DesignerEffect effect = d.enter(ModeButton::AddMullion, 3);
-    EXPECT_EQ(d.messages(), Strings{"To many mullions. Up to 2 mullions are allowed."});
+    EXPECT_EQ(d.messages(), Strings {"To many mullions. Up to 2 mullions are allowed."});
     EXPECT_EQ(d.prompter.shown[0].kind, MessageKind::Error);
     EXPECT_TRUE(effect.inputError);
     EXPECT_TRUE(effect.redraw);
@@ -111,7 +111,7 @@ TEST(DesignerEnter, DrawerBankFollowsTheDrawers)
     EXPECT_TRUE(d.prompter.shown.empty());
 
     const DesignerEffect lowered = d.enter(ModeButton::AddDrawer, 1);
-    EXPECT_EQ(d.messages(), Strings{"A drawer was removed in a full bank, the bank will be adjusted to match."});
+    EXPECT_EQ(d.messages(), Strings {"A drawer was removed in a full bank, the bank will be adjusted to match."});
     EXPECT_EQ(d.prompter.shown[0].kind, MessageKind::Warning);
     EXPECT_TRUE(lowered.inputError);
     EXPECT_EQ(d.item(0, SectionItem::DrawerCount), 1);
@@ -120,7 +120,7 @@ TEST(DesignerEnter, DrawerBankFollowsTheDrawers)
     d.prompter.shown.clear();
     d.enter(ModeButton::AddDrawer, 2);
     d.enter(ModeButton::BankDrawers, 3);
-    EXPECT_EQ(d.messages(), Strings{"Cannot bank more drawers then exists."});
+    EXPECT_EQ(d.messages(), Strings {"Cannot bank more drawers then exists."});
     EXPECT_EQ(d.prompter.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(d.item(0, SectionItem::DrawerBanks), 2);
 }
@@ -142,7 +142,7 @@ TEST(DesignerEnter, PartitionModeRoutesShelvesAndDoors)
 {
     Designer d(FrameCabinet());
     d.enter(ModeButton::AddPartition, 2);
-    EXPECT_EQ(d.messages(), Strings{"Only 1 main partition per cabinet section is allowed."});
+    EXPECT_EQ(d.messages(), Strings {"Only 1 main partition per cabinet section is allowed."});
     EXPECT_EQ(d.item(0, SectionItem::Partition), 0);
 
     d.enter(ModeButton::AddPartition, 1);
@@ -193,7 +193,7 @@ TEST(DesignerOffsets, MullionOffsetsAreLimitedByTheMullions)
     Designer one(FrameCabinet(1));
     one.editor().chooseMode(ModeButton::AddDoor);
     const DesignerEffect refused = one.editor().addMullionOffset();
-    EXPECT_EQ(one.messages(), Strings{"Mullion offsets allowed in 0 of 1 sections only."});
+    EXPECT_EQ(one.messages(), Strings {"Mullion offsets allowed in 0 of 1 sections only."});
     EXPECT_FALSE(refused.redraw);
     EXPECT_EQ(one.item(0, SectionItem::MullionOffset), 0);
     EXPECT_FALSE(one.state.mode.has_value()); // the modes were reset all the same
@@ -208,7 +208,7 @@ TEST(DesignerOffsets, MullionOffsetsAreLimitedByTheMullions)
     EXPECT_TRUE(three.prompter.shown.empty());
     editor.nextSection();
     editor.addMullionOffset();
-    EXPECT_EQ(three.messages(), Strings{"Mullion offsets allowed in 2 of 3 sections only."});
+    EXPECT_EQ(three.messages(), Strings {"Mullion offsets allowed in 2 of 3 sections only."});
     EXPECT_EQ(three.item(2, SectionItem::MullionOffset), 0);
 
     // Refused again on a section that already has its offset: it keeps it.

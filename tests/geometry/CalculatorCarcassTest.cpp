@@ -15,8 +15,19 @@ class CalcCarcass : public CalculatorFixture {
 protected:
     CalcCarcass()
     {
-        params({{0, "34.5"}, {1, "36"}, {2, "24"}, {3, "4"}, {4, "3"}, {8, "1.75"}, {36, "0.25"}, {50, "0.5"},
-                {57, "0.25"}, {58, "0.375"}, {59, "0.25"}, {61, "0.25"}, {68, "0.25"}});
+        params({{0, "34.5"},
+                {1, "36"},
+                {2, "24"},
+                {3, "4"},
+                {4, "3"},
+                {8, "1.75"},
+                {36, "0.25"},
+                {50, "0.5"},
+                {57, "0.25"},
+                {58, "0.375"},
+                {59, "0.25"},
+                {61, "0.25"},
+                {68, "0.25"}});
         stock(PartRow::Back, "0.25");
     }
 };
@@ -114,8 +125,10 @@ TEST_F(CalcCarcass, DividerHeightFollowsEveryJointAboveAndBelow)
         {"dadoed top", {inc::Toekick, inc::FaceFrame, inc::Bottom, inc::Top}, {O::TopDado}, 28.75},
         {"overlay top, no dado in it", {inc::Toekick, inc::FaceFrame, inc::Bottom, inc::Top}, {O::TopButtJoint}, 28.75},
         {"top, no bottom", {inc::Toekick, inc::FaceFrame, inc::Top}, {O::TopRabbit}, 28.75},
-        {"notched over the rail", {inc::Toekick, inc::FaceFrame, inc::Bottom, inc::CarcassRail},
-         {O::CarcassRabbit, O::NotchedDivider}, 29.5},
+        {"notched over the rail",
+         {inc::Toekick, inc::FaceFrame, inc::Bottom, inc::CarcassRail},
+         {O::CarcassRabbit, O::NotchedDivider},
+         29.5},
         {"under a dadoed rail", {inc::Toekick, inc::FaceFrame, inc::Bottom, inc::CarcassRail}, {O::CarcassDado}, 28.75},
         {"open top", {inc::Toekick, inc::FaceFrame, inc::Bottom}, {}, 29.5},
         {"frameless", {inc::Toekick, inc::Bottom, inc::Top}, {O::TopRabbit}, 29.5},

@@ -61,15 +61,15 @@ protected:
 
     CabinetModel model;
     LayoutResult layout;
-    PartAreas areas{};
+    PartAreas areas {};
 };
 
 // Include items by position.
 namespace inc {
-inline constexpr int Top = 0, Bottom = 1, LeftSide = 2, RightSide = 3, Back = 4, Front = 5, Nailers = 6,
-                     Toekick = 7, FaceFrame = 8, Mullions = 9, MidRails = 10, Shelves = 11, Partitions = 12,
-                     PartitionRails = 13, DrawerBoxes = 14, DrawerFaces = 15, DoorFrames = 16, DoorPanels = 17,
-                     DoorMullions = 18, CarcassRail = 19;
+inline constexpr int Top = 0, Bottom = 1, LeftSide = 2, RightSide = 3, Back = 4, Front = 5, Nailers = 6, Toekick = 7,
+                     FaceFrame = 8, Mullions = 9, MidRails = 10, Shelves = 11, Partitions = 12, PartitionRails = 13,
+                     DrawerBoxes = 14, DrawerFaces = 15, DoorFrames = 16, DoorPanels = 17, DoorMullions = 18,
+                     CarcassRail = 19;
 }
 
 } // namespace boxmill::calctest

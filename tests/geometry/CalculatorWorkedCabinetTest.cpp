@@ -25,13 +25,13 @@ class CalcWorkedCabinet : public CalculatorFixture {
 protected:
     CalcWorkedCabinet()
     {
-        params({{0, "34.5"},  {1, "48"},    {2, "24"},     {3, "4"},      {4, "3"},      {5, "1.5"},   {6, "1.5"},
-                {7, "1.5"},   {8, "1.75"},  {12, "1.5"},   {13, "2"},     {14, "6"},     {18, "5"},    {26, "0.75"},
-                {27, "21"},   {28, "0.25"}, {29, "0.5"},   {30, "0.375"}, {31, "0.125"}, {33, "10"},   {35, "1.5"},
-                {36, "0.25"}, {37, "4"},    {38, "2.25"},  {39, "2.25"},  {40, "2.25"},  {41, "2.5"},  {42, "0.375"},
-                {43, "1.5"},  {44, "2"},    {45, "0.375"}, {46, "1"},     {48, "4"},     {50, "0.5"},  {51, "0.5"},
-                {52, "0.25"}, {58, "0.375"}, {60, "0.375"}, {61, "0.25"}, {62, "0.375"}, {64, "0.125"},
-                {65, "0.125"}, {68, "0.25"}, {69, "0.25"}, {70, "24"}});
+        params({{0, "34.5"},  {1, "48"},     {2, "24"},     {3, "4"},      {4, "3"},      {5, "1.5"},    {6, "1.5"},
+                {7, "1.5"},   {8, "1.75"},   {12, "1.5"},   {13, "2"},     {14, "6"},     {18, "5"},     {26, "0.75"},
+                {27, "21"},   {28, "0.25"},  {29, "0.5"},   {30, "0.375"}, {31, "0.125"}, {33, "10"},    {35, "1.5"},
+                {36, "0.25"}, {37, "4"},     {38, "2.25"},  {39, "2.25"},  {40, "2.25"},  {41, "2.5"},   {42, "0.375"},
+                {43, "1.5"},  {44, "2"},     {45, "0.375"}, {46, "1"},     {48, "4"},     {50, "0.5"},   {51, "0.5"},
+                {52, "0.25"}, {58, "0.375"}, {60, "0.375"}, {61, "0.25"},  {62, "0.375"}, {64, "0.125"}, {65, "0.125"},
+                {68, "0.25"}, {69, "0.25"},  {70, "24"}});
         stock(PartRow::Back, "0.25");
         stock(PartRow::DrawerSide, "0.5");
         stock(PartRow::DrawerBottom, "0.25");
@@ -183,7 +183,7 @@ void CalcWorkedCabinet::checkEveryBoard(bool metric)
     model.units = metric ? UnitMode::Metric : UnitMode::Inches;
     // Square feet, or square centimetres.
     const auto area = [&](double squareInches) { return metric ? squareInches * 6.451626 : squareInches / 144.0; };
-    PartAreas expected{};
+    PartAreas expected {};
     for (const Board& board : kBoards) {
         SCOPED_TRACE(board.name);
         const PartSize part = board.size(context());
@@ -194,7 +194,12 @@ void CalcWorkedCabinet::checkEveryBoard(bool metric)
         EXPECT_EQ(part.widthText, metric ? board.widthMm : board.widthInches);
         const bool quarter = board.row == PartRow::Back || board.row == PartRow::DrawerBottom;
         const bool half = board.row == PartRow::DrawerSide;
-        EXPECT_EQ(part.stockText, metric ? (quarter ? "6" : half ? "13" : "19") : (quarter ? "1/4" : half ? "1/2" : "3/4"));
+        EXPECT_EQ(part.stockText, metric ? (quarter ? "6"
+                                            : half  ? "13"
+                                                    : "19")
+                                         : (quarter ? "1/4"
+                                            : half  ? "1/2"
+                                                    : "3/4"));
         EXPECT_EQ(part.material, WoodOf(board.row));
         EXPECT_DOUBLE_EQ(part.area, area(board.length * board.width));
         expected[static_cast<std::size_t>(board.row)] += area(board.length * board.width);

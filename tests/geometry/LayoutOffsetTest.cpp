@@ -93,13 +93,13 @@ TEST(LayoutMullionOffset, NeedsTheFlagAndAMullionAndFollowsTheZoom)
     SetSections(model, 2);
     SetItem(model, 2, SectionItem::MullionOffset, 1);
     ApplyMullionOffset(model, 2, layout); // nor has section 3 of two
-    EXPECT_EQ(layout.MullionShift, (std::array<double, 3>{}));
+    EXPECT_EQ(layout.MullionShift, (std::array<double, 3> {}));
 
     // Two sections of (37.5 - 2) / 2 = 17.75; section 1 wants 20.
     SetParams(model, {{p::SectionWidth1, "20"}});
     model.drawScale = 2;
     LayoutAfterLoad(model, layout);
-    EXPECT_EQ(layout.MullionShiftUnits, (std::array<std::int32_t, 3>{18, -18, 0})); // 2.25 in
+    EXPECT_EQ(layout.MullionShiftUnits, (std::array<std::int32_t, 3> {18, -18, 0})); // 2.25 in
 }
 
 TEST(LayoutMullionOffset, AResizedCabinetKeepsTheWantedWidthOnceReapplied)

@@ -5,8 +5,8 @@
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
 #include "core/CabinetFile.h"
-#include "session/CabinetSession.h"
 #include "core/ProgramData.h"
+#include "session/CabinetSession.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +95,7 @@ TEST_F(LayoutSession, TheNextCabinetStartsWithoutTheOffsetsOfThePrevious)
     write(DataFile::NewCabinet, plain);
     session.layout.MullionShift = {4.0, -4.0, 0.0};
     ASSERT_TRUE(session.newCabinet());
-    EXPECT_EQ(session.layout.MullionShift, (std::array<double, 3>{}));
+    EXPECT_EQ(session.layout.MullionShift, (std::array<double, 3> {}));
     EXPECT_EQ(session.layout.cell(LayoutRow::Width, 0), "17 1/2");
 }
 
@@ -109,5 +109,5 @@ TEST_F(LayoutSession, RecalculateFollowsAnEdit)
     session.recalculate();
     EXPECT_EQ(session.layout.cell(LayoutRow::Drawer1, 1), "6 ");
     EXPECT_EQ(session.layout.cell(LayoutRow::Lower, 1), "19 1/2"); // 26.5 - 7
-    EXPECT_EQ(session.layout.cell(LayoutRow::Width, 0), "20 ");   // the offset carries over
+    EXPECT_EQ(session.layout.cell(LayoutRow::Width, 0), "20 ");    // the offset carries over
 }

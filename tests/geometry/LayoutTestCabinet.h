@@ -67,11 +67,11 @@ inline LayoutResult Recalculated(const CabinetModel& model)
 
 // Parameter and item positions the tests name often.
 namespace p {
-inline constexpr int Height = 0, Width = 1, ToeKick = 3, RightStile = 5, LeftStile = 6, TopRail = 7,
-                     BottomRail = 8, BlindPanel = 9, MidRail = 12, Mullion = 13, DrawerA1 = 14, DrawerB1 = 18,
-                     DrawerC1 = 22, UpperOpening1 = 32, PartitionRail = 35, BottomDado = 36, BottomSetting = 50,
-                     TopRabbit = 58, TopDado = 59, CarcassRabbit = 62, CarcassDado = 63, TopOverlay = 66,
-                     Scribe = 68, SectionWidth1 = 70;
+inline constexpr int Height = 0, Width = 1, ToeKick = 3, RightStile = 5, LeftStile = 6, TopRail = 7, BottomRail = 8,
+                     BlindPanel = 9, MidRail = 12, Mullion = 13, DrawerA1 = 14, DrawerB1 = 18, DrawerC1 = 22,
+                     UpperOpening1 = 32, PartitionRail = 35, BottomDado = 36, BottomSetting = 50, TopRabbit = 58,
+                     TopDado = 59, CarcassRabbit = 62, CarcassDado = 63, TopOverlay = 66, Scribe = 68,
+                     SectionWidth1 = 70;
 }
 namespace inc {
 inline constexpr int Top = 0, Bottom = 1, LeftSide = 2, RightSide = 3, ToeKick = 7, FaceFrame = 8, Mullions = 9,

@@ -15,8 +15,9 @@ namespace {
 CabinetModel FaceFramed(int sections, const char* width)
 {
     CabinetModel model = BareCabinet(sections);
-    SetParams(model, {{p::Width, width}, {p::RightStile, "1.5"}, {p::LeftStile, "2"}, {p::Mullion, "2"},
-                      {p::BlindPanel, "12"}});
+    SetParams(
+        model,
+        {{p::Width, width}, {p::RightStile, "1.5"}, {p::LeftStile, "2"}, {p::Mullion, "2"}, {p::BlindPanel, "12"}});
     Include(model, {inc::FaceFrame, inc::Mullions, inc::LeftSide, inc::RightSide});
     return model;
 }
@@ -159,7 +160,7 @@ TEST(LayoutWidth, DividerPositionsFollowTheJointsOfBottomAndTop)
     const double w = 16.875; // (36 - 1.5 - 0.75) / 2, no face frame
     const auto positions = [&] {
         const LayoutResult layout = Recalculated(model);
-        return std::pair{layout.DividerPosBottom, layout.DividerPosTop};
+        return std::pair {layout.DividerPosBottom, layout.DividerPosTop};
     };
     EXPECT_EQ(positions(), std::pair(w + 0.25, w + 0.375));
     model.options.set(O::TopDado, true);

@@ -74,8 +74,7 @@ CabinetModel WorkedCabinet()
                       {p::TopOverlay, "0.5"},
                       {p::SectionWidth1, "24"},
                       {p::SectionWidth1 + 1, "20"}});
-    Include(model, {inc::Top, inc::Bottom, inc::LeftSide, inc::RightSide, inc::ToeKick, inc::FaceFrame,
-                    inc::Mullions});
+    Include(model, {inc::Top, inc::Bottom, inc::LeftSide, inc::RightSide, inc::ToeKick, inc::FaceFrame, inc::Mullions});
     model.options.set(CabinetOption::TopButtJoint, true);
     model.options.set(CabinetOption::FlushLeft1, true);
 
@@ -137,18 +136,18 @@ TEST(LayoutWorkedCabinet, ValuesBehindTheGridAndARepeat)
     LayoutResult layout;
     LayoutAfterLoad(model, layout);
 
-    EXPECT_EQ(layout.MullionShift, (std::array<double, 3>{2.75, -2.75, 0.0}));
-    EXPECT_EQ(layout.MullionShiftUnits, (std::array<std::int32_t, 3>{11, -11, 0}));
-    EXPECT_EQ(layout.SectionFaceWidth, (std::array<double, 3>{24.0, 18.5, 0.0}));
-    EXPECT_EQ(layout.SectionCarcassWidth, (std::array<double, 3>{25.25, 20.5, 0.0}));
+    EXPECT_EQ(layout.MullionShift, (std::array<double, 3> {2.75, -2.75, 0.0}));
+    EXPECT_EQ(layout.MullionShiftUnits, (std::array<std::int32_t, 3> {11, -11, 0}));
+    EXPECT_EQ(layout.SectionFaceWidth, (std::array<double, 3> {24.0, 18.5, 0.0}));
+    EXPECT_EQ(layout.SectionCarcassWidth, (std::array<double, 3> {25.25, 20.5, 0.0}));
     EXPECT_DOUBLE_EQ(layout.DividerPosBottom, 25.5);
     EXPECT_DOUBLE_EQ(layout.DividerPosTop, 26.25);
     EXPECT_DOUBLE_EQ(layout.OpeningHeight, 26.5);
     EXPECT_DOUBLE_EQ(layout.PartitionShift[0], 3.5);
     EXPECT_EQ(model.sectionItem(0, SectionItem::PartitionAbove), 14);
-    EXPECT_EQ(layout.LowerHeight, (std::array<double, 3>{8.5, 0.0, 0.0}));
+    EXPECT_EQ(layout.LowerHeight, (std::array<double, 3> {8.5, 0.0, 0.0}));
     EXPECT_DOUBLE_EQ(layout.ShelfSpacing[0], 7.0 / 3.0);
-    EXPECT_EQ(layout.DrawerHeight[1], (std::array<double, 4>{5.0, 9.25, 9.25, 9.25}));
+    EXPECT_EQ(layout.DrawerHeight[1], (std::array<double, 4> {5.0, 9.25, 9.25, 9.25}));
 
     // Recalculating, or loading the same cabinet again, measures the offsets
     // from the same nominal sizes: nothing creeps.

@@ -3,15 +3,15 @@
 
 #include "app/DimensionSettingsPanel.h"
 #include "app/SectionalAreaPanel.h"
+#include "designer/SectionEditor.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/FaceCanvas.h"
-#include "designer/SectionEditor.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -174,7 +174,10 @@ private:
         QTest::mouseClick(m_designer->modeButton(button), Qt::LeftButton); // raise it again
     }
 
-    void next() { QTest::mouseClick(m_designer->findChild<QPushButton*>(QStringLiteral("SectionToggle")), Qt::LeftButton); }
+    void next()
+    {
+        QTest::mouseClick(m_designer->findChild<QPushButton*>(QStringLiteral("SectionToggle")), Qt::LeftButton);
+    }
 
     QStringList rowLabels() const
     {

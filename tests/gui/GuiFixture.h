@@ -5,8 +5,8 @@
 #include "TempFolder.h"
 
 #include "app/MainForm.h"
-#include "ui/common/SessionController.h"
 #include "session/CabinetSession.h"
+#include "ui/common/SessionController.h"
 
 #include <QAbstractButton>
 #include <QtTest>

@@ -2,8 +2,8 @@
 #include "GuiFixture.h"
 
 #include "app/CabinetStylePanel.h"
-#include "app/DisplayCheck.h"
 #include "app/DimensionSettingsPanel.h"
+#include "app/DisplayCheck.h"
 #include "app/IncludePartsPanel.h"
 #include "app/SectionalAreaPanel.h"
 #include "core/IncludeParts.h"
@@ -68,7 +68,7 @@ private slots:
         m_panel->fractionEdit()->setText(QStringLiteral("1/3"));
         QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
         QCOMPARE(m_fixture->session->model.param(1), before);
-        QCOMPARE(m_fixture->prompter.shown.size(), std::size_t{1});
+        QCOMPARE(m_fixture->prompter.shown.size(), std::size_t {1});
         QCOMPARE(m_fixture->prompter.shown[0].text, std::string(kBadFractionMessage));
     }
 
@@ -238,7 +238,7 @@ private slots:
     {
         m_fixture->prompter.answers = {false};
         m_fixture->window->exitBoxmill();
-        QCOMPARE(m_fixture->prompter.asked.size(), std::size_t{1});
+        QCOMPARE(m_fixture->prompter.asked.size(), std::size_t {1});
         QCOMPARE(m_fixture->prompter.asked[0].text, std::string("Exit the application Boxmill v4.0?"));
         QVERIFY(m_fixture->window->isVisible());
     }

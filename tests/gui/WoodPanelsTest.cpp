@@ -64,7 +64,7 @@ private slots:
         auto& model = m_fixture->session->model;
         QCOMPARE(model.partWoodName[2], std::string("Walnut"));
         QCOMPARE(model.partStock[2], 1.0);
-        QCOMPARE(model.partPrice[2], Money{120000});
+        QCOMPARE(model.partPrice[2], Money {120000});
         QCOMPARE(settings->grid()->item(2, 1)->text(), QStringLiteral("Walnut*1-0"));
         QVERIFY(m_fixture->session->modified());
     }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/CabinetFile.h"
 #include "session/CabinetSession.h"
 #include "ProgramFolderCopy.h"
 #include "RecordFixtures.h"
 #include "ScriptedPrompter.h"
+#include "core/CabinetFile.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,7 @@ protected:
     test::ProgramFolderCopy folder;
     test::ScriptedPrompter prompter;
     test::ScriptedDialogs dialogs;
-    CabinetSession session{prompter, dialogs};
+    CabinetSession session {prompter, dialogs};
     CabinetRecord defaultCabinet;
 };
 
@@ -215,7 +215,7 @@ TEST_F(CabinetSessionTest, OpenCancelledInTheDialogChangesNoCabinet)
     prompter.answers = {false};
     dialogs.choices = {std::nullopt};
     EXPECT_FALSE(session.openCabinetLibrary());
-    EXPECT_EQ(questions(), std::vector<std::string>{kSaveBeforeOpenQuestion});
+    EXPECT_EQ(questions(), std::vector<std::string> {kSaveBeforeOpenQuestion});
     ASSERT_EQ(dialogs.requests.size(), 1u);
     const auto& request = dialogs.requests[0];
     EXPECT_EQ(request.title, "Open Cabinet Library");
@@ -416,7 +416,7 @@ TEST_F(CabinetSessionTest, ClosingTheWindowWithChangesAsksOnlyTheSaveQuestion)
     edit(1, "30");
     prompter.answers = {false};
     EXPECT_TRUE(session.confirmExit(ExitRoute::WindowClose));
-    EXPECT_EQ(questions(), std::vector<std::string>{SaveBeforeExitQuestion()});
+    EXPECT_EQ(questions(), std::vector<std::string> {SaveBeforeExitQuestion()});
     EXPECT_EQ(prompter.asked[0].kind, MessageKind::Warning);
     EXPECT_TRUE(dialogs.requests.empty());
 }
@@ -427,7 +427,7 @@ TEST_F(CabinetSessionTest, ExitCommandWithChanges)
     // Not saved, then not exited after all: the edits are still unsaved.
     prompter.answers = {false, false};
     EXPECT_FALSE(session.confirmExit(ExitRoute::Command));
-    EXPECT_EQ(questions(), (std::vector<std::string>{SaveBeforeExitQuestion(), ExitQuestion()}));
+    EXPECT_EQ(questions(), (std::vector<std::string> {SaveBeforeExitQuestion(), ExitQuestion()}));
     EXPECT_TRUE(session.modified());
 
     // Saved, then exited.
@@ -435,7 +435,7 @@ TEST_F(CabinetSessionTest, ExitCommandWithChanges)
     prompter.answers = {true, true};
     dialogs.choices = {userFile("Exit.cab")};
     EXPECT_TRUE(session.confirmExit(ExitRoute::Command));
-    EXPECT_EQ(questions(), (std::vector<std::string>{SaveBeforeExitQuestion(), ExitQuestion()}));
+    EXPECT_EQ(questions(), (std::vector<std::string> {SaveBeforeExitQuestion(), ExitQuestion()}));
     EXPECT_FALSE(session.modified());
     EXPECT_TRUE(fs::exists(userFile("Exit.cab")));
 }
@@ -447,7 +447,7 @@ TEST_F(CabinetSessionTest, ExitStopsWhenTheAskedForSaveFails)
     dialogs.choices = {folder.outside() / "No Such Folder" / "Exit.cab"};
     EXPECT_FALSE(session.confirmExit(ExitRoute::WindowClose));
     EXPECT_TRUE(session.modified());
-    EXPECT_EQ(questions(), std::vector<std::string>{SaveBeforeExitQuestion()});
+    EXPECT_EQ(questions(), std::vector<std::string> {SaveBeforeExitQuestion()});
 }
 
 TEST(ExtractCabinetName, TakesTheWholeFileNameBlanksIncluded)

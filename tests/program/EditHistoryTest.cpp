@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo through the session, for every kind of edit a window makes.
+#include "ProgramFolderCopy.h"
+#include "ScriptedPrompter.h"
 #include "core/IncludeParts.h"
 #include "core/ParameterEntry.h"
 #include "core/ParameterIndex.h"
 #include "cutlist/WoodSettings.h"
 #include "designer/SectionEditor.h"
 #include "session/CabinetSession.h"
-#include "ProgramFolderCopy.h"
-#include "ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ protected:
     test::ProgramFolderCopy folder;
     test::ScriptedPrompter prompter;
     test::ScriptedDialogs dialogs;
-    CabinetSession session{prompter, dialogs};
+    CabinetSession session {prompter, dialogs};
 };
 
 DesignerEffect AddThreeDrawers(CabinetModel& model, LayoutResult& layout, Prompter& prompter)
@@ -62,9 +62,15 @@ DesignerEffect AddThreeDrawers(CabinetModel& model, LayoutResult& layout, Prompt
 
 const EditCase kEdits[] = {
     {"Cabinet Width",
-     [](CabinetModel& m, LayoutResult&, Prompter& p) { EnterParameter(m, Param::Width, {"30", "1/2"}, p); },
+     [](CabinetModel& m, LayoutResult&, Prompter& p) {
+         EnterParameter(m, Param::Width, {"30", "1/2"}, p);
+     },
      {Recalc::AfterEntry}},
-    {"Toe Kick", [](CabinetModel& m, LayoutResult&, Prompter&) { SetIncludeItem(m, IncludeItem::ToeKick, !m.include(IncludeItem::ToeKick)); }, {}},
+    {"Toe Kick",
+     [](CabinetModel& m, LayoutResult&, Prompter&) {
+         SetIncludeItem(m, IncludeItem::ToeKick, !m.include(IncludeItem::ToeKick));
+     },
+     {}},
     {"Center Divider",
      [](CabinetModel& m, LayoutResult&, Prompter&) {
          m.options.set(CabinetOption::SetDivider1, !m.options[CabinetOption::SetDivider1]);
@@ -72,8 +78,7 @@ const EditCase kEdits[] = {
      {}},
     {"Blind Corner", [](CabinetModel& m, LayoutResult&, Prompter&) { m.setBlindCorner(true); }, {}},
     {"Nailer Count", [](CabinetModel& m, LayoutResult&, Prompter&) { m.options.nailerCount = 3; }, {}},
-    {"Add Drawers", [](CabinetModel& m, LayoutResult& l, Prompter& p) { AddThreeDrawers(m, l, p); },
-     {Recalc::Done}},
+    {"Add Drawers", [](CabinetModel& m, LayoutResult& l, Prompter& p) { AddThreeDrawers(m, l, p); }, {Recalc::Done}},
     {"FaceA1 Enabled",
      [](CabinetModel& m, LayoutResult&, Prompter&) {
          m.record.setFlag(RecordOffset::FaceEnabled, !m.record.flag(RecordOffset::FaceEnabled));
@@ -86,7 +91,8 @@ const EditCase kEdits[] = {
      {}},
     {"Hours", [](CabinetModel& m, LayoutResult&, Prompter&) { m.record.setHours("7.5"); }, {Recalc::Done, true}},
     {"Raised Panel Sides",
-     [](CabinetModel& m, LayoutResult&, Prompter&) { m.options.raisedPanelSides = !m.options.raisedPanelSides; }, {}},
+     [](CabinetModel& m, LayoutResult&, Prompter&) { m.options.raisedPanelSides = !m.options.raisedPanelSides; },
+     {}},
 };
 
 } // namespace
@@ -114,8 +120,7 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneWithItsLayout)
         EXPECT_EQ(session.layout.grid[0][0], grid);
     }
     // Back to the cabinet as it started, one edit at a time.
-    while (session.undo()) {
-    }
+    while (session.undo()) { }
     EXPECT_FALSE(session.modified());
     EXPECT_TRUE(prompter.shown.empty());
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "RecordFixtures.h"
+#include "ScriptedPrompter.h"
 #include "core/CabinetFile.h"
 #include "core/CabinetModel.h"
 #include "core/FileIo.h"
 #include "core/Vocabulary.h"
 #include "tools/NewcabSource.h"
-#include "RecordFixtures.h"
-#include "ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ std::vector<std::string> DataLines(const char* name)
     auto lines = ReadTextLines(kDataFolder / name);
     if (!lines)
         ADD_FAILURE() << lines.error();
-    return lines ? *lines : std::vector<std::string>{};
+    return lines ? *lines : std::vector<std::string> {};
 }
 
 class NewcabTest : public ::testing::Test {
@@ -72,7 +72,7 @@ protected:
         return changed;
     }
 
-    Vocabulary vocabulary{DataLines("Dims.dat"), DataLines("IncParts.dat"), DataLines("CabParts.dat")};
+    Vocabulary vocabulary {DataLines("Dims.dat"), DataLines("IncParts.dat"), DataLines("CabParts.dat")};
     std::string source;
 };
 
@@ -215,8 +215,7 @@ TEST_F(NewcabTest, AnUnknownOrRepeatedKeyIsNamedWithItsLine)
     ExpectRefused(CompileNewcab(with("Cabinet Width = 24", "Cabinet Width = 24\r\nCabinet Width = 25"), vocabulary),
                   {"line " + std::to_string(widthLine + 1), "Cabinet Width"});
     // A key is known only in its own [section].
-    ExpectRefused(CompileNewcab(with("Hours = 6", "Hours = 6\r\nCabinet Height = 30"), vocabulary),
-                  {"Cabinet Height"});
+    ExpectRefused(CompileNewcab(with("Hours = 6", "Hours = 6\r\nCabinet Height = 30"), vocabulary), {"Cabinet Height"});
     const int sectionLine = lineNumber("[Woods]");
     ExpectRefused(CompileNewcab(with("[Woods]", "[Wood]"), vocabulary),
                   {"line " + std::to_string(sectionLine), "Wood"});
@@ -249,7 +248,8 @@ TEST_F(NewcabTest, ValuesOutOfRangeAreRefusedWithTheirLine)
     for (const auto& c : cases) {
         const std::string changed = withIn(c.section, c.from, c.to);
         const auto at = changed.find(std::string("\n") + c.to + "\r\n", findLine(c.section));
-        const int line = 2 + static_cast<int>(std::count(changed.begin(), changed.begin() + static_cast<long>(at), '\n'));
+        const int line =
+            2 + static_cast<int>(std::count(changed.begin(), changed.begin() + static_cast<long>(at), '\n'));
         SCOPED_TRACE(c.to);
         ExpectRefused(CompileNewcab(changed, vocabulary), {"line " + std::to_string(line)});
     }

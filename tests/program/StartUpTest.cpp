@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/CabinetModel.h"
-#include "core/FileIo.h"
-#include "core/ProgramData.h"
 #include "core/StartUp.h"
 #include "ProgramFolderCopy.h"
 #include "RecordFixtures.h"
 #include "ScriptedPrompter.h"
+#include "core/CabinetModel.h"
+#include "core/FileIo.h"
+#include "core/ProgramData.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +47,8 @@ TEST_F(StartUpTest, LoadsTheVocabularyTheWoodsAndTheDefaultCabinet)
     ASSERT_EQ(vocabulary.parameterBase().size(), 73u);
     EXPECT_EQ(vocabulary.parameterBase().front(), "Cabinet Height");
     EXPECT_EQ(vocabulary.parameterBase()[72], "Section C Width");
-    EXPECT_TRUE(std::is_sorted(vocabulary.sortedParameters().begin(), vocabulary.sortedParameters().end(),
-                               LessIgnoringCase));
+    EXPECT_TRUE(
+        std::is_sorted(vocabulary.sortedParameters().begin(), vocabulary.sortedParameters().end(), LessIgnoringCase));
     EXPECT_TRUE(std::is_permutation(vocabulary.sortedParameters().begin(), vocabulary.sortedParameters().end(),
                                     vocabulary.parameterBase().begin(), vocabulary.parameterBase().end()));
     ASSERT_EQ(vocabulary.includeNames().size(), 20u);
@@ -168,7 +168,7 @@ TEST_F(StartUpTest, BrokenWoodLinesAreLeftOutWithOneWarning)
 {
     rewrite("Wood.dat", "Alder*0.75*6.25\r\nOak 0.75 4.50\r\nCherry*thick*9.75\r\nWalnut*1*13.5\r\n");
     ASSERT_EQ(run(), StartUpOutcome::Ready);
-    EXPECT_EQ(data.woodItems, (std::vector<std::string>{"Alder*0 3/4*6.25", "Walnut*1 *13.5"}));
+    EXPECT_EQ(data.woodItems, (std::vector<std::string> {"Alder*0 3/4*6.25", "Walnut*1 *13.5"}));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, MessageKind::Warning);
     const auto& text = prompter.shown[0].text;

@@ -32,7 +32,7 @@ public:
     bool active() const { return m_active; }
 
 private:
-    rlimit m_old{};
+    rlimit m_old {};
     void (*m_oldHandler)(int) = SIG_DFL;
     bool m_active = false;
 };

@@ -59,7 +59,7 @@ inline CabinetRecord MakeSoundRecord(unsigned seed)
     const auto pick = [&](unsigned n) { return static_cast<int>(rng() % n); };
     const auto coin = [&] { return (rng() & 1u) != 0; };
 
-    CabinetRecord::Bytes raw{};
+    CabinetRecord::Bytes raw {};
     for (auto& b : raw)
         b = static_cast<std::uint8_t>(rng() & 0xFFu);
     CabinetRecord record(raw);

@@ -34,8 +34,8 @@ private:
 // A writable copy of the program folder the build laid out.
 inline void CopyProgramFolder(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    std::filesystem::copy(from, to, std::filesystem::copy_options::recursive |
-                                        std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(from, to,
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
 }
 
 } // namespace boxmill::test

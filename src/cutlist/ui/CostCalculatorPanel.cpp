@@ -63,14 +63,12 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
     // does not recompute the total until the next list or a click on it.
     // The typing of one box is one step to undo.
     connect(m_hours, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_controller.edit(
-            "Hours", [&](CabinetModel& model, LayoutResult&) { model.record.setHours(FromQt(text)); },
-            {Recalc::Done, true});
+        m_controller.edit("Hours", [&](CabinetModel& model, LayoutResult&) { model.record.setHours(FromQt(text)); },
+                          {Recalc::Done, true});
     });
     connect(m_cost, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_controller.edit(
-            "Cost", [&](CabinetModel& model, LayoutResult&) { model.record.setCost(FromQt(text)); },
-            {Recalc::Done, true});
+        m_controller.edit("Cost", [&](CabinetModel& model, LayoutResult&) { model.record.setCost(FromQt(text)); },
+                          {Recalc::Done, true});
     });
 }
 

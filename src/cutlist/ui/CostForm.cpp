@@ -5,8 +5,8 @@
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 
-#include "session/CabinetSession.h"
 #include "cutlist/WoodEstimate.h"
+#include "session/CabinetSession.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -83,9 +83,9 @@ TCostForm::TCostForm(SessionController& controller, QWidget* parent)
 void TCostForm::applyUnitMode()
 {
     const bool metric = m_controller.session().model.units == UnitMode::Metric;
-    m_costData->setHorizontalHeaderLabels({QStringLiteral("Cabinet Part"), QStringLiteral("Wood Type"),
-                                           metric ? QStringLiteral("Square Centimeters") : QStringLiteral("Square Feet"),
-                                           QStringLiteral("Part Cost")});
+    m_costData->setHorizontalHeaderLabels(
+        {QStringLiteral("Cabinet Part"), QStringLiteral("Wood Type"),
+         metric ? QStringLiteral("Square Centimeters") : QStringLiteral("Square Feet"), QStringLiteral("Part Cost")});
     m_totals->setHorizontalHeaderLabels(
         {metric ? QStringLiteral("Total Square Centimeters") : QStringLiteral("Total Square Feet"),
          QStringLiteral("Total Parts Cost")});

@@ -5,9 +5,9 @@
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 
+#include "cutlist/ShortDate.h"
 #include "session/CabinetSession.h"
 #include "session/CutListCommands.h"
-#include "cutlist/ShortDate.h"
 
 #include <QFontDatabase>
 #include <QLabel>

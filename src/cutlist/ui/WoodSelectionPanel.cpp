@@ -4,8 +4,8 @@
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
-#include "session/CabinetSession.h"
 #include "cutlist/WoodListingEditor.h"
+#include "session/CabinetSession.h"
 
 #include <QGridLayout>
 #include <QLabel>

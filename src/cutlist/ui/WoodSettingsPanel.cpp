@@ -4,8 +4,8 @@
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
-#include "session/CabinetSession.h"
 #include "cutlist/WoodSettings.h"
+#include "session/CabinetSession.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -52,7 +52,8 @@ void WoodSettingsPanel::assignWood(const WoodEditBoxes& boxes)
     const int row = m_grid->currentRow();
     std::optional<std::string> cell;
     const auto& names = session.data.vocabulary.partNames();
-    const std::string name = row >= 0 && static_cast<std::size_t>(row) < names.size() ? names[static_cast<std::size_t>(row)] : "";
+    const std::string name =
+        row >= 0 && static_cast<std::size_t>(row) < names.size() ? names[static_cast<std::size_t>(row)] : "";
     m_controller.edit("Wood Of " + name, [&](CabinetModel& model, LayoutResult&) {
         cell = ChangeWoodSettings(model, row >= 0 ? row + 1 : 0, boxes, session.prompter());
     });

@@ -8,12 +8,12 @@
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 
-#include "session/CabinetSession.h"
-#include "session/UnitSwitch.h"
 #include "designer/DesignerRefresh.h"
 #include "designer/DesignerWindow.h"
 #include "designer/FaceDrawing.h"
 #include "designer/SectionEditor.h"
+#include "session/CabinetSession.h"
+#include "session/UnitSwitch.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -61,8 +61,8 @@ QPushButton* Button(const char* caption, const char* name, const char* hint, QWi
 } // namespace
 
 TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands commands, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
-                              Qt::WindowTitleHint)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
     , m_controller(controller)
     , m_commands(std::move(commands))
 {
@@ -315,13 +315,12 @@ void TCabinetForm::runEdit(const std::string& name, DesignerEffect (*command)(Se
     DesignerEffect effect;
     auto& prompter = m_controller.session().prompter();
     // The section editor runs the bank rule and the recalculation itself.
-    const bool changed = m_controller.edit(
-        name,
-        [&](CabinetModel& model, LayoutResult& layout) {
-            SectionEditor editor(model, layout, prompter, m_state);
-            effect = command(editor);
-        },
-        {Recalc::Done});
+    const bool changed = m_controller.edit(name,
+                                           [&](CabinetModel& model, LayoutResult& layout) {
+                                               SectionEditor editor(model, layout, prompter, m_state);
+                                               effect = command(editor);
+                                           },
+                                           {Recalc::Done});
     // A changed cabinet was announced, and this window redrew with everyone
     // else; a refused one only shows the edit state again.
     if (changed)

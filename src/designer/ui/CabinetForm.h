@@ -82,7 +82,7 @@ private:
     DesignerState m_state;
     FaceCanvas* m_canvas = nullptr;
     QWidget* m_sidePanel = nullptr;
-    std::array<QToolButton*, 6> m_modeButtons{};
+    std::array<QToolButton*, 6> m_modeButtons {};
     QComboBox* m_dataInput = nullptr;
     QPushButton* m_enter = nullptr;
     QLabel* m_functionName = nullptr;
@@ -92,7 +92,7 @@ private:
     QPushButton* m_partitionUp = nullptr;
     QPushButton* m_partitionDown = nullptr;
     QTableWidget* m_frontDimensions = nullptr;
-    std::array<QLabel*, 4> m_status{};
+    std::array<QLabel*, 4> m_status {};
 };
 
 } // namespace boxmill

@@ -5,8 +5,8 @@
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 
-#include "session/CabinetSession.h"
 #include "core/RecordFieldNames.h"
+#include "session/CabinetSession.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

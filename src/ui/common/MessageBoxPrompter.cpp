@@ -13,14 +13,10 @@ namespace {
 QMessageBox::Icon IconOf(MessageKind kind)
 {
     switch (kind) {
-    case MessageKind::Warning:
-        return QMessageBox::Warning;
-    case MessageKind::Error:
-        return QMessageBox::Critical;
-    case MessageKind::Information:
-        return QMessageBox::Information;
-    case MessageKind::Confirmation:
-        return QMessageBox::Question;
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Error: return QMessageBox::Critical;
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Confirmation: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -28,14 +24,10 @@ QMessageBox::Icon IconOf(MessageKind kind)
 QString TitleOf(MessageKind kind)
 {
     switch (kind) {
-    case MessageKind::Warning:
-        return QStringLiteral("Warning");
-    case MessageKind::Error:
-        return QStringLiteral("Error");
-    case MessageKind::Information:
-        return QStringLiteral("Information");
-    case MessageKind::Confirmation:
-        return QStringLiteral("Confirm");
+    case MessageKind::Warning: return QStringLiteral("Warning");
+    case MessageKind::Error: return QStringLiteral("Error");
+    case MessageKind::Information: return QStringLiteral("Information");
+    case MessageKind::Confirmation: return QStringLiteral("Confirm");
     }
     return {};
 }

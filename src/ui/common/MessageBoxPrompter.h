@@ -10,7 +10,10 @@ namespace boxmill {
 // Modal message boxes, parented to the window the user is working in.
 class MessageBoxPrompter : public Prompter {
 public:
-    explicit MessageBoxPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit MessageBoxPrompter(QWidget* parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void setParent(QWidget* parent) { m_parent = parent; }
 
     void message(MessageKind kind, std::string_view text) override;

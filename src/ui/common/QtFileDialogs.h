@@ -11,7 +11,10 @@ namespace boxmill {
 
 class QtFileDialogs : public FileDialogs {
 public:
-    explicit QtFileDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit QtFileDialogs(QWidget* parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void setParent(QWidget* parent) { m_parent = parent; }
 
     std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;
