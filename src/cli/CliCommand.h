@@ -57,7 +57,7 @@ public:
     void misuse(std::string why, std::string whyMissing = {});
     // A verb under this one; the command line must then name exactly one.
     CliVerb& verb(const std::string& name);
-    void run(CliRun run) { m_run = std::move(run); }
+    void run(CliRun action) { m_run = std::move(action); }
 
 private:
     friend class CliCommandLine;
@@ -89,14 +89,14 @@ void AddChoice(CLI::App& app, const std::string& name, T& target,
                const std::array<std::pair<std::string_view, T>, N>& choices)
 {
     app.add_option_function<std::string>(name,
-                                          [name, &target, choices](const std::string& word) {
-                                              const auto chosen = std::find_if(
-                                                  choices.begin(), choices.end(),
-                                                  [&](const auto& choice) { return choice.first == word; });
-                                              if (chosen == choices.end())
-                                                  throw CLI::ValidationError(name, "'" + word + "' is not one of them");
-                                              target = chosen->second;
-                                          })
+                                         [name, &target, choices](const std::string& word) {
+                                             const auto chosen =
+                                                 std::find_if(choices.begin(), choices.end(),
+                                                              [&](const auto& choice) { return choice.first == word; });
+                                             if (chosen == choices.end())
+                                                 throw CLI::ValidationError(name, "'" + word + "' is not one of them");
+                                             target = chosen->second;
+                                         })
         ->required();
 }
 

@@ -57,13 +57,14 @@ void AddCabinetFile(CLI::App& app, std::optional<std::filesystem::path>& file)
 
 CLI::Option* AddFileOption(CLI::App& app, const std::string& name, std::filesystem::path& file)
 {
-    return app.add_option(name, file)->check(
-        [](const std::string& value) {
-            if (value.size() > 1 && value.front() == '-')
-                return "'" + value + "' is an option, not a file name";
-            return RefuseEmpty(value);
-        },
-        "FILE");
+    return app.add_option(name, file)
+        ->check(
+            [](const std::string& value) {
+                if (value.size() > 1 && value.front() == '-')
+                    return "'" + value + "' is an option, not a file name";
+                return RefuseEmpty(value);
+            },
+            "FILE");
 }
 
 } // namespace boxmill::cli

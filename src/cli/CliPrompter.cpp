@@ -10,13 +10,10 @@ namespace {
 const char* Prefix(MessageKind kind)
 {
     switch (kind) {
-    case MessageKind::Warning:
-        return "warning: ";
-    case MessageKind::Error:
-        return "error: ";
+    case MessageKind::Warning: return "warning: ";
+    case MessageKind::Error: return "error: ";
     case MessageKind::Information:
-    case MessageKind::Confirmation:
-        break;
+    case MessageKind::Confirmation: break;
     }
     return "information: ";
 }

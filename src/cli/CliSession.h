@@ -4,8 +4,8 @@
 #include "CliCommand.h"
 #include "CliPrompter.h"
 
-#include "session/CabinetSession.h"
 #include "core/FileDialogs.h"
+#include "session/CabinetSession.h"
 
 #include <filesystem>
 #include <optional>

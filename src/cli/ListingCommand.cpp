@@ -5,8 +5,8 @@
 #include "CliSession.h"
 
 #include "cutlist/CutlistEditor.h"
-#include "session/CutListCommands.h"
 #include "cutlist/ShortDate.h"
+#include "session/CutListCommands.h"
 
 #include <array>
 #include <cstdlib>
@@ -41,7 +41,7 @@ std::string HeaderDate()
     if (*end != '\0')
         return TodaysShortDate();
     const auto when = static_cast<std::time_t>(seconds);
-    std::tm utc{};
+    std::tm utc {};
     gmtime_r(&when, &utc);
     return ShortDate(utc);
 }

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     std::filesystem::path current = std::filesystem::current_path(ignored);
     if (current.empty())
         current = ".";
-    CliContext context{current, std::nullopt, std::cout, std::cerr};
+    CliContext context {current, std::nullopt, std::cout, std::cerr};
     CliCommandLine commandLine(context);
     const int status = commandLine.run(std::vector<std::string>(argv + 1, argv + argc));
     std::cout.flush();
