@@ -6,6 +6,7 @@
 
 #include "core/ParameterIndex.h"
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -49,12 +50,10 @@ CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* par
     for (const auto& [box, offset] : {std::pair {m_detachedBase, RecordOffset::DetachedBase},
                                       std::pair {m_adjustableShelves, RecordOffset::AdjustableShelves}})
         connect(box, &QCheckBox::clicked, this, [this, box = box, offset = offset](bool checked) {
-            m_controller.edit(FromQt(box->text()),
-                              [&](CabinetModel& model, LayoutResult&) { model.record.setFlag(offset, checked); });
+            EditRecordFlag(m_controller.session(), offset, checked, FromQt(box->text()));
         });
-    connect(m_blindCorner, &QCheckBox::clicked, this, [this](bool checked) {
-        m_controller.edit("Blind Corner", [&](CabinetModel& model, LayoutResult&) { model.setBlindCorner(checked); });
-    });
+    connect(m_blindCorner, &QCheckBox::clicked, this,
+            [this](bool checked) { EditBlindCorner(m_controller.session(), checked); });
     // The options window may clear "Blind Corner" through "Mate".
     connect(&m_controller, &SessionController::layoutChanged, this, &CabinetStylePanel::reload);
 }

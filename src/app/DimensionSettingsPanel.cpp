@@ -6,6 +6,7 @@
 
 #include "core/ParameterEntry.h"
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -119,12 +120,7 @@ void DimensionSettingsPanel::enterParameter()
     const int index = selectedParameter();
     if (index < 0)
         return;
-    auto& session = m_controller.session();
-    const ParameterEntryText typed {FromQt(m_inches->text()), FromQt(m_fraction->text())};
-    m_controller.edit(
-        session.data.vocabulary.parameterName(index),
-        [&](CabinetModel& model, LayoutResult&) { EnterParameter(model, index, typed, session.prompter()); },
-        {Recalc::AfterEntry});
+    EditParameter(m_controller.session(), index, {FromQt(m_inches->text()), FromQt(m_fraction->text())});
     showSelectedParameter();
 }
 

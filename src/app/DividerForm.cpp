@@ -7,6 +7,7 @@
 
 #include "core/RecordFieldNames.h"
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -101,8 +102,7 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     connect(m_nailers, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0)
             return;
-        m_controller.edit("Nailer Count",
-                          [&](CabinetModel& model, LayoutResult&) { model.options.nailerCount = row + 1; });
+        EditNailerCount(m_controller.session(), row + 1);
     });
 
     auto* exit = new QGroupBox(QStringLiteral("Exit Options"), this);
@@ -166,12 +166,7 @@ void TDividerForm::add(QAbstractButton* button, CabinetOption option)
 
 void TDividerForm::clicked(CabinetOption option, bool checked)
 {
-    m_controller.edit(FromQt(button(option)->text()), [&](CabinetModel& model, LayoutResult&) {
-        if (option == O::BlindMate)
-            model.setBlindMate(checked);
-        else
-            model.options.set(option, checked);
-    });
+    EditOption(m_controller.session(), option, checked, FromQt(button(option)->text()));
     if (option == O::SetDivider1 || option == O::SetDivider2)
         updateDividerControls();
     reload();

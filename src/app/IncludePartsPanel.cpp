@@ -6,6 +6,7 @@
 
 #include "core/IncludeParts.h"
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -58,13 +59,9 @@ void IncludePartsPanel::checkChanged(QListWidgetItem* item)
     const int index = m_list->row(item);
     const bool checked = item->checkState() == Qt::Checked;
     std::optional<int> parameter;
-    auto& prompter = m_controller.session().prompter();
-    m_controller.edit(FromQt(item->text()), [&](CabinetModel& model, LayoutResult&) {
-        parameter = SetIncludeItem(model, index, checked);
-        // A check toggled with the keyboard brings no click: the top and
-        // the carcass rail are kept apart here as well.
-        ResolveTopOrCarcassRail(model, prompter);
-    });
+    // A check toggled with the keyboard brings no click: the top and the
+    // carcass rail are kept apart here as well.
+    EditInclude(m_controller.session(), index, checked, &parameter);
     showChecks();
     if (parameter)
         m_controller.requestParameter(*parameter);
@@ -74,9 +71,7 @@ void IncludePartsPanel::clicked(QListWidgetItem* item)
 {
     if (OpensEditingWindow(m_list->row(item)) && m_openEditingWindow)
         m_openEditingWindow();
-    auto& prompter = m_controller.session().prompter();
-    m_controller.edit(FromQt(item->text()),
-                      [&](CabinetModel& model, LayoutResult&) { ResolveTopOrCarcassRail(model, prompter); });
+    EditTopOrCarcassRail(m_controller.session(), m_list->row(item));
     showChecks();
 }
 

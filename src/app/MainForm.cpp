@@ -22,6 +22,7 @@
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/EditingForm.h"
 #include "session/CutListCommands.h"
+#include "session/EditCommands.h"
 
 #include "core/Prompter.h"
 #include "core/Version.h"
@@ -316,9 +317,7 @@ void TMainForm::toggleRaisedPanelSides()
         MessageKind::Information,
         "Raised panel sides are not available yet: the sides are cut as plain panels. The setting is kept with "
         "the cabinet.");
-    m_controller.edit("Raised Panel Sides", [](CabinetModel& edited, LayoutResult&) {
-        edited.options.raisedPanelSides = !edited.options.raisedPanelSides;
-    });
+    EditRaisedPanelSides(m_controller.session(), !model.options.raisedPanelSides);
     m_raisedPanelSides->setChecked(model.options.raisedPanelSides);
 }
 

@@ -15,8 +15,13 @@ namespace boxmill {
 // To File" suggests.
 struct CutListState {
     ViewerGrid viewer;
+    // The list the viewer shows, rebuilt after every edit; none when the
+    // viewer is empty or shows the editor's build.
+    std::optional<CutListKind> viewerKind;
     // None until the editor has built a listing in this run.
     std::optional<Listing> listing;
+    // The date its header shows, kept when an edit builds it again.
+    std::string listingDate;
     std::string saveName = kUntitledCutlist;
 };
 

@@ -78,6 +78,15 @@ bool SaveCutlistEditorToFile(const CabinetModel& model, const CutListState& stat
     if (!chosen)
         return false;
 
+    // What the editor shows follows every edit; Cutlist.txt holds the last
+    // explicit build. Only before any build in this run is the file the
+    // listing to export.
+    if (state.listing) {
+        const auto written = WriteTextLines(*chosen, state.listing->cutlistFile);
+        if (!written)
+            prompter.message(MessageKind::Error, written.error());
+        return written.ok();
+    }
     const fs::path source = CutlistFilePath(model);
     std::error_code code;
     if (!fs::exists(source, code)) {

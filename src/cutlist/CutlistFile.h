@@ -30,8 +30,9 @@ std::string CutlistFileLine(std::string_view part, std::string_view width, std::
 std::filesystem::path CutlistFilePath(const CabinetModel& model);
 Status WriteCutlistFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
-// "Save Cutlist Editor To File": copies Cutlist.txt to a file the user
-// names, suggesting the name of the last build. True when the copy was
+// "Save Cutlist Editor To File": writes the editor's listing to a file the
+// user names, suggesting the name of the last build; before any build in
+// this run, Cutlist.txt left by an earlier one is copied. True when the copy was
 // written; the user is told why when it was not (cancelled: nothing said).
 bool SaveCutlistEditorToFile(const CabinetModel& model, const CutListState& state, FileDialogs& dialogs,
                              Prompter& prompter);

@@ -4,6 +4,8 @@
 #include "core/CabinetFile.h"
 #include "core/FileDialogs.h"
 #include "core/Prompter.h"
+#include "cutlist/CutListViewer.h"
+#include "cutlist/CutlistEditor.h"
 #include "designer/SectionCleanup.h"
 #include "geometry/Layout.h"
 
@@ -56,6 +58,26 @@ void CabinetSession::recalculate()
     ApplySectionOffsets(model, layout);
 }
 
+StartUpOutcome CabinetSession::reloadData(const fs::path& programFolder)
+{
+    // Lengths are held in inches whatever the units, so the cabinet on
+    // screen goes on as it is: only the data files and what is shown change.
+    const CabinetRecord kept = model.recordForSave();
+    CabinetFolders folders = model.folders;
+    const bool saveEnabled = model.saveCabinetEnabled;
+    const bool wasModified = modified();
+    const auto outcome = StartUp(programFolder, data, model, m_prompter);
+    if (outcome != StartUpOutcome::Ready)
+        return outcome;
+    model.adoptRecord(kept, data.vocabulary, m_prompter);
+    model.folders = std::move(folders);
+    model.saveCabinetEnabled = saveEnabled;
+    recalculateAfterLoad();
+    if (wasModified)
+        m_history.markUnsaved();
+    return outcome;
+}
+
 bool CabinetSession::edit(std::string name, const std::function<void(CabinetModel&, LayoutResult&)>& apply,
                           EditOptions options)
 {
@@ -74,8 +96,30 @@ bool CabinetSession::edit(std::string name, const std::function<void(CabinetMode
     if (model.recordForSave() == before && model.sectionCount == sectionsBefore)
         return false;
     m_history.record(std::move(name), CabinetSnapshot {model, layout}, options.merge);
+    refreshFigures();
     announce(SessionEvent::Edited);
     return true;
+}
+
+namespace {
+// Figures brought up to date behind the user's back must not pop up the
+// messages that an explicit build shows.
+class QuietPrompter : public Prompter {
+public:
+    void message(MessageKind, std::string_view) override { }
+    bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
+};
+} // namespace
+
+void CabinetSession::refreshFigures()
+{
+    QuietPrompter quiet;
+    if (cutList.viewerKind)
+        cutList.viewer = ShowCutList(*cutList.viewerKind, model, layout, cost, quiet);
+    else if (cutList.listing)
+        cutList.listing = BuildListing(cutList.listing->build, model, layout, cost, quiet, cutList.listingDate);
+    else if (!cost.jobTotalText().empty() || !cost.cost().rows.empty())
+        cost.update(model, quiet);
 }
 
 void CabinetSession::startHistory()
@@ -100,6 +144,7 @@ void CabinetSession::restore(const CabinetSnapshot& state)
     model.rebuildDrawingUnits();
     ApplySectionOffsets(model, layout);
     woodSettings = FillWoodSelectionColumn(model);
+    refreshFigures();
     announce(SessionEvent::Restored);
 }
 
@@ -180,8 +225,14 @@ bool CabinetSession::offerToSave(const std::string& question)
 {
     if (!modified())
         return true;
-    return !(m_prompter.ask(MessageKind::Warning, question, QuestionButtons::OkCancel) &&
-             saveThroughDialog("Save Cabinet As...", model.folders.cabinetFolder) == SaveOutcome::Failed);
+    switch (m_prompter.askToSave(question)) {
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
+    case SaveChoice::Save: break;
+    }
+    // A save dialog closed without saving keeps the edits, and with them
+    // the cabinet on screen.
+    return saveThroughDialog("Save Cabinet As...", model.folders.cabinetFolder) == SaveOutcome::Saved;
 }
 
 // New and Open leave the reminder to save alone until the cabinet on screen

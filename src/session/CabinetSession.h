@@ -112,6 +112,11 @@ public:
 
     void setListener(std::function<void(SessionEvent)> listener) { m_listener = std::move(listener); }
 
+    // The data files read again (after a unit switch) with the cabinet on
+    // screen, its name and its unsaved edits kept. A failed reading keeps
+    // everything as it was.
+    StartUpOutcome reloadData(const std::filesystem::path& programFolder);
+
     // Brings everything derived from the record up to date after a change
     // of the drawing scale, which is not an edit of the cabinet.
     void recalculate();
@@ -134,6 +139,9 @@ private:
     // The cabinet on screen is a new start: its history begins here.
     void startHistory();
     void restore(const CabinetSnapshot& state);
+    // The viewer's list and the job total follow every edit, so that no
+    // figure on screen belongs to an older design.
+    void refreshFigures();
     void announce(SessionEvent event);
     SaveOutcome saveThroughDialog(const char* title, const std::filesystem::path& startFolder);
 

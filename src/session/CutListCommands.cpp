@@ -12,12 +12,14 @@ namespace boxmill {
 const ViewerGrid& ShowCutList(CabinetSession& session, CutListKind kind)
 {
     session.cutList.viewer = ShowCutList(kind, session.model, session.layout, session.cost, session.prompter());
+    session.cutList.viewerKind = kind;
     return session.cutList.viewer;
 }
 
 bool RunListingBuild(CabinetSession& session, ListingBuild build, std::string_view todaysDate)
 {
     session.cutList.viewer = ViewerGrid {};
+    session.cutList.viewerKind.reset();
     Listing listing = BuildListing(build, session.model, session.layout, session.cost, session.prompter(), todaysDate);
     const auto written = WriteCutlistFile(CutlistFilePath(session.model), listing.cutlistFile);
     if (!written) {
@@ -25,6 +27,7 @@ bool RunListingBuild(CabinetSession& session, ListingBuild build, std::string_vi
         return false;
     }
     session.cutList.saveName = listing.saveName;
+    session.cutList.listingDate = std::string(todaysDate);
     session.cutList.listing = std::move(listing);
     return true;
 }

@@ -45,6 +45,8 @@ public:
 
     // The current state is the one in the file now.
     void markSaved() { m_saved = m_current; }
+    // No state of this history is the one in the file.
+    void markUnsaved() { m_saved.reset(); }
     bool modified() const { return m_saved != m_current; }
     std::size_t size() const { return m_states.size(); }
 

@@ -19,7 +19,7 @@ std::optional<StartUpOutcome> SwitchUnits(CabinetSession& session, UnitMode targ
         prompter.message(MessageKind::Error, written.error());
         return std::nullopt;
     }
-    return session.startUp(folder);
+    return session.reloadData(folder);
 }
 
 void ToggleZoom(CabinetSession& session)

@@ -15,11 +15,11 @@ inline constexpr const char* kToMetricQuestion =
 inline constexpr const char* kToInchesQuestion =
     "Press \"OK\" to convert interface and all values to American System (Inches)";
 
-// Asks, rewrites Standard.dat and runs the start-up again, which reloads the
-// default cabinet in the new units (the cabinet on screen is replaced
-// without a save prompt, as the question warns). Returns the start-up's
-// outcome, or nullopt when the user cancelled or Standard.dat could not be
-// written (reported; nothing changed).
+// Asks, rewrites Standard.dat and reads the data files again in the new
+// units. The cabinet on screen stays, with its file name and unsaved edits:
+// it is held in inches, so only what is shown changes. Returns the
+// start-up's outcome, or nullopt when the user cancelled or Standard.dat
+// could not be written (reported; nothing changed).
 std::optional<StartUpOutcome> SwitchUnits(CabinetSession& session, UnitMode target);
 
 // The zoom toggle: one drawing unit per quarter inch, or two.

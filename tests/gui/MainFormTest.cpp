@@ -161,13 +161,13 @@ private slots:
     {
         auto* window = m_fixture->window.get();
         enterWidth("30");
-        m_fixture->prompter.answers = {false};
+        m_fixture->prompter.saveChoices = {SaveChoice::Discard};
         window->newCabinet();
         QCOMPARE(m_fixture->session->model.param(1), 24.0);
         QVERIFY(!m_fixture->session->modified());
 
         enterWidth("31");
-        m_fixture->prompter.answers = {true};
+        m_fixture->prompter.saveChoices = {SaveChoice::Save};
         const auto saved = m_fixture->folder.path() / "Base" / "Wide.cab";
         m_fixture->dialogs.choices = {saved};
         window->newCabinet();
@@ -196,10 +196,9 @@ private slots:
         m_panel->selectParameterByPosition(1);
         QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("33"));
 
-        // Open with unsaved edits: Cancel on the question, then on the dialog.
+        // Open with unsaved edits: Cancel on the question stops it.
         enterWidth("20");
-        m_fixture->prompter.answers = {false};
-        m_fixture->dialogs.choices = {std::nullopt};
+        m_fixture->prompter.saveChoices = {SaveChoice::Cancel};
         window->openCabinetLibrary();
         QCOMPARE(m_fixture->session->model.param(1), 20.0);
         QVERIFY(m_fixture->session->modified());
@@ -213,7 +212,7 @@ private slots:
         m_fixture->dialogs.choices = {kept};
         window->saveCabinetAs();
         enterWidth("29");
-        m_fixture->prompter.answers = {true};
+        m_fixture->prompter.saveChoices = {SaveChoice::Save};
         const auto edited = m_fixture->folder.path() / "Base" / "Edited.cab";
         m_fixture->dialogs.choices = {edited, kept};
         window->openCabinetLibrary();

@@ -150,7 +150,7 @@ TEST_F(CabinetSessionTest, LoadingResetsTheSpareSlotsAndSavingKeepsOptionChoices
 TEST_F(CabinetSessionTest, NewWithUnsavedEditsSavesThemOnOk)
 {
     edit(1, "30");
-    prompter.answers = {true};
+    prompter.saveChoices = {SaveChoice::Save};
     dialogs.choices = {userFile("Mine.cab")};
     ASSERT_TRUE(session.newCabinet());
 
@@ -169,23 +169,32 @@ TEST_F(CabinetSessionTest, NewWithUnsavedEditsSavesThemOnOk)
     EXPECT_EQ(session.model.folders.cabinetPath, folder.outside() / "Untitled.cab");
 }
 
-TEST_F(CabinetSessionTest, NewWithoutSavingStillStartsTheNewCabinet)
+TEST_F(CabinetSessionTest, NewDiscardsOnlyOnDiscardAndCancelKeepsEverything)
 {
     edit(1, "30");
-    prompter.answers = {false};
+    prompter.saveChoices = {SaveChoice::Discard};
     ASSERT_TRUE(session.newCabinet());
     EXPECT_TRUE(dialogs.requests.empty());
     EXPECT_EQ(session.model.record, defaultCabinet);
     EXPECT_FALSE(session.modified());
 
-    // Cancelling the save dialog is a decision not to save, too.
-    edit(1, "31");
-    prompter.answers = {true};
-    dialogs.choices = {std::nullopt};
-    ASSERT_TRUE(session.newCabinet());
-    EXPECT_EQ(session.model.record, defaultCabinet);
-    EXPECT_FALSE(session.modified());
-    EXPECT_TRUE(fs::is_empty(folder / "Base"));
+    // Cancel at the question, or in the save dialog, stops the command.
+    for (const bool inDialog : {false, true}) {
+        edit(1, "31");
+        prompter.saveChoices = {inDialog ? SaveChoice::Save : SaveChoice::Cancel};
+        if (inDialog)
+            dialogs.choices = {std::nullopt};
+        EXPECT_FALSE(session.newCabinet());
+        EXPECT_EQ(session.model.param(1), 31.0);
+        EXPECT_TRUE(session.modified());
+        EXPECT_TRUE(fs::is_empty(folder / "Base"));
+    }
+    prompter.saveChoices = {SaveChoice::Cancel};
+    EXPECT_FALSE(session.confirmExit(ExitRoute::WindowClose));
+    prompter.saveChoices = {SaveChoice::Cancel};
+    EXPECT_FALSE(session.openCabinetLibrary());
+    EXPECT_EQ(dialogs.requests.size(), 1u) << "only the cancelled save dialog";
+    EXPECT_EQ(session.model.param(1), 31.0);
 }
 
 TEST_F(CabinetSessionTest, NewWithoutEditsAsksNothing)
@@ -198,7 +207,7 @@ TEST_F(CabinetSessionTest, NewWithoutEditsAsksNothing)
 TEST_F(CabinetSessionTest, NewKeepsTheCabinetWhenTheAskedForSaveFails)
 {
     edit(1, "30");
-    prompter.answers = {true};
+    prompter.saveChoices = {SaveChoice::Save};
     dialogs.choices = {folder.outside() / "No Such Folder" / "Mine.cab"};
     EXPECT_FALSE(session.newCabinet());
     ASSERT_EQ(prompter.shown.size(), 1u);
@@ -212,7 +221,7 @@ TEST_F(CabinetSessionTest, NewKeepsTheCabinetWhenTheAskedForSaveFails)
 TEST_F(CabinetSessionTest, OpenCancelledInTheDialogChangesNoCabinet)
 {
     edit(1, "30");
-    prompter.answers = {false};
+    prompter.saveChoices = {SaveChoice::Discard};
     dialogs.choices = {std::nullopt};
     EXPECT_FALSE(session.openCabinetLibrary());
     EXPECT_EQ(questions(), std::vector<std::string> {kSaveBeforeOpenQuestion});
@@ -233,7 +242,7 @@ TEST_F(CabinetSessionTest, NewWithoutADefaultCabinetKeepsTheReminderToSave)
 {
     edit(1, "30");
     std::filesystem::remove(folder.path() / "Newcab.dat");
-    prompter.answers = {false};
+    prompter.saveChoices = {SaveChoice::Discard};
     EXPECT_FALSE(session.newCabinet());
     EXPECT_EQ(session.model.record.paramText(1), "30");
     EXPECT_TRUE(session.modified());
@@ -387,7 +396,7 @@ TEST_F(CabinetSessionTest, ASavedCabinetStaysSavedWhenNewThenFails)
 {
     edit(1, "30");
     std::filesystem::remove(folder.path() / "Newcab.dat");
-    prompter.answers = {true};
+    prompter.saveChoices = {SaveChoice::Save};
     dialogs.choices = {userFile("Kept.cab")};
     EXPECT_FALSE(session.newCabinet());
     EXPECT_TRUE(std::filesystem::exists(userFile("Kept.cab")));
@@ -414,7 +423,7 @@ TEST_F(CabinetSessionTest, ExitWithoutChangesAsksOnlyWhetherToExit)
 TEST_F(CabinetSessionTest, ClosingTheWindowWithChangesAsksOnlyTheSaveQuestion)
 {
     edit(1, "30");
-    prompter.answers = {false};
+    prompter.saveChoices = {SaveChoice::Discard};
     EXPECT_TRUE(session.confirmExit(ExitRoute::WindowClose));
     EXPECT_EQ(questions(), std::vector<std::string> {SaveBeforeExitQuestion()});
     EXPECT_EQ(prompter.asked[0].kind, MessageKind::Warning);
@@ -425,14 +434,16 @@ TEST_F(CabinetSessionTest, ExitCommandWithChanges)
 {
     edit(1, "30");
     // Not saved, then not exited after all: the edits are still unsaved.
-    prompter.answers = {false, false};
+    prompter.saveChoices = {SaveChoice::Discard};
+    prompter.answers = {false};
     EXPECT_FALSE(session.confirmExit(ExitRoute::Command));
     EXPECT_EQ(questions(), (std::vector<std::string> {SaveBeforeExitQuestion(), ExitQuestion()}));
     EXPECT_TRUE(session.modified());
 
     // Saved, then exited.
     prompter.asked.clear();
-    prompter.answers = {true, true};
+    prompter.saveChoices = {SaveChoice::Save};
+    prompter.answers = {true};
     dialogs.choices = {userFile("Exit.cab")};
     EXPECT_TRUE(session.confirmExit(ExitRoute::Command));
     EXPECT_EQ(questions(), (std::vector<std::string> {SaveBeforeExitQuestion(), ExitQuestion()}));
@@ -443,7 +454,7 @@ TEST_F(CabinetSessionTest, ExitCommandWithChanges)
 TEST_F(CabinetSessionTest, ExitStopsWhenTheAskedForSaveFails)
 {
     edit(1, "30");
-    prompter.answers = {true};
+    prompter.saveChoices = {SaveChoice::Save};
     dialogs.choices = {folder.outside() / "No Such Folder" / "Exit.cab"};
     EXPECT_FALSE(session.confirmExit(ExitRoute::WindowClose));
     EXPECT_TRUE(session.modified());

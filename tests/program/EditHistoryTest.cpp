@@ -3,11 +3,11 @@
 #include "ProgramFolderCopy.h"
 #include "ScriptedPrompter.h"
 #include "core/IncludeParts.h"
-#include "core/ParameterEntry.h"
 #include "core/ParameterIndex.h"
-#include "cutlist/WoodSettings.h"
-#include "designer/SectionEditor.h"
+#include "core/RecordFieldNames.h"
+#include "cutlist/WoodEditBoxes.h"
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -17,32 +17,18 @@ using namespace boxmill;
 
 namespace {
 
-using Apply = std::function<void(CabinetModel&, LayoutResult&, Prompter&)>;
+using Apply = std::function<bool(CabinetSession&)>;
 
 struct EditCase {
     const char* name;
     Apply apply;
-    EditOptions options;
 };
 
 class EditHistoryTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(session.startUp(folder.path()), StartUpOutcome::Ready); }
 
-    bool run(const EditCase& edit)
-    {
-        return session.edit(
-            edit.name, [&](CabinetModel& model, LayoutResult& layout) { edit.apply(model, layout, prompter); },
-            edit.options);
-    }
-    bool enterWidth(const char* inches)
-    {
-        return run({"Cabinet Width",
-                    [inches](CabinetModel& model, LayoutResult&, Prompter& p) {
-                        EnterParameter(model, Param::Width, {inches, "0"}, p);
-                    },
-                    {Recalc::AfterEntry}});
-    }
+    bool enterWidth(const char* inches) { return EditParameter(session, Param::Width, {inches, "0"}); }
     CabinetRecord saved() const { return session.model.recordForSave(); }
 
     test::ProgramFolderCopy folder;
@@ -51,48 +37,46 @@ protected:
     CabinetSession session {prompter, dialogs};
 };
 
-DesignerEffect AddThreeDrawers(CabinetModel& model, LayoutResult& layout, Prompter& prompter)
-{
-    DesignerState state;
-    SectionEditor editor(model, layout, prompter, state);
-    editor.chooseMode(ModeButton::AddDrawer);
-    editor.selectDataInput(3);
-    return editor.enter();
-}
-
+// The edits of every window, through the commands the windows call.
 const EditCase kEdits[] = {
     {"Cabinet Width",
-     [](CabinetModel& m, LayoutResult&, Prompter& p) {
-         EnterParameter(m, Param::Width, {"30", "1/2"}, p);
-     },
-     {Recalc::AfterEntry}},
-    {"Toe Kick",
-     [](CabinetModel& m, LayoutResult&, Prompter&) {
-         SetIncludeItem(m, IncludeItem::ToeKick, !m.include(IncludeItem::ToeKick));
-     },
-     {}},
-    {"Center Divider",
-     [](CabinetModel& m, LayoutResult&, Prompter&) {
-         m.options.set(CabinetOption::SetDivider1, !m.options[CabinetOption::SetDivider1]);
-     },
-     {}},
-    {"Blind Corner", [](CabinetModel& m, LayoutResult&, Prompter&) { m.setBlindCorner(true); }, {}},
-    {"Nailer Count", [](CabinetModel& m, LayoutResult&, Prompter&) { m.options.nailerCount = 3; }, {}},
-    {"Add Drawers", [](CabinetModel& m, LayoutResult& l, Prompter& p) { AddThreeDrawers(m, l, p); }, {Recalc::Done}},
+     [](CabinetSession& s) {
+         return EditParameter(s, Param::Width, {"30", "1/2"});
+     }},
+    {"Toe Kick/Sleepers",
+     [](CabinetSession& s) { return EditInclude(s, IncludeItem::ToeKick, !s.model.include(IncludeItem::ToeKick)); }},
+    {"Set Divider",
+     [](CabinetSession& s) {
+         return EditOption(s, CabinetOption::SetDivider1, !s.model.options[CabinetOption::SetDivider1], "Set Divider");
+     }},
+    {"Blind Corner", [](CabinetSession& s) { return EditBlindCorner(s, true); }},
+    {"Nailer Count", [](CabinetSession& s) { return EditNailerCount(s, 3); }},
+    {"Add Drawers",
+     [](CabinetSession& s) {
+         DesignerState state;
+         bool changed = false;
+         EditSection(
+             s, state, "Add Drawers",
+             [](SectionEditor& e) {
+                 e.chooseMode(ModeButton::AddDrawer);
+                 e.selectDataInput(3);
+                 return e.enter();
+             },
+             &changed);
+         return changed;
+     }},
     {"FaceA1 Enabled",
-     [](CabinetModel& m, LayoutResult&, Prompter&) {
-         m.record.setFlag(RecordOffset::FaceEnabled, !m.record.flag(RecordOffset::FaceEnabled));
-     },
-     {}},
+     [](CabinetSession& s) {
+         return EditRecordFlag(s, RecordOffset::FaceEnabled, !s.model.record.flag(RecordOffset::FaceEnabled),
+                               "FaceA1 Enabled");
+     }},
     {"Wood Of Top",
-     [](CabinetModel& m, LayoutResult&, Prompter& p) {
-         ASSERT_TRUE(ChangeWoodSettings(m, 1, {"Walnut", "1", "0", "12"}, p));
-     },
-     {}},
-    {"Hours", [](CabinetModel& m, LayoutResult&, Prompter&) { m.record.setHours("7.5"); }, {Recalc::Done, true}},
+     [](CabinetSession& s) {
+         return EditPartWood(s, 1, {"Walnut", "1", "0", "12"});
+     }},
+    {"Hours", [](CabinetSession& s) { return EditHours(s, "7.5"); }},
     {"Raised Panel Sides",
-     [](CabinetModel& m, LayoutResult&, Prompter&) { m.options.raisedPanelSides = !m.options.raisedPanelSides; },
-     {}},
+     [](CabinetSession& s) { return EditRaisedPanelSides(s, !s.model.options.raisedPanelSides); }},
 };
 
 } // namespace
@@ -103,7 +87,7 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneWithItsLayout)
         SCOPED_TRACE(edit.name);
         const CabinetRecord before = saved();
         const LayoutResult layoutBefore = session.layout;
-        ASSERT_TRUE(run(edit));
+        ASSERT_TRUE(edit.apply(session));
         const CabinetRecord after = saved();
         const std::string grid = session.layout.grid[0][0];
         EXPECT_NE(after, before);
@@ -171,7 +155,7 @@ TEST_F(EditHistoryTest, RefusedAndUnchangedEntriesAreNoStepAndTypingIsOne)
     EXPECT_FALSE(session.modified());
 
     for (const char* typed : {"1", "12", "12.5"})
-        session.edit("Hours", [&](CabinetModel& m, LayoutResult&) { m.record.setHours(typed); }, {Recalc::Done, true});
+        EditHours(session, typed);
     EXPECT_EQ(session.historySize(), 2u);
     ASSERT_TRUE(session.undo());
     EXPECT_FALSE(session.modified());
@@ -180,7 +164,7 @@ TEST_F(EditHistoryTest, RefusedAndUnchangedEntriesAreNoStepAndTypingIsOne)
 TEST_F(EditHistoryTest, NewAndOpenStartAFreshHistory)
 {
     ASSERT_TRUE(enterWidth("30"));
-    prompter.answers = {false}; // do not save the edits
+    prompter.saveChoices = {SaveChoice::Discard};
     ASSERT_TRUE(session.newCabinet());
     EXPECT_FALSE(session.canUndo());
     EXPECT_FALSE(session.modified());

@@ -48,9 +48,22 @@ public:
         return answer;
     }
 
+    SaveChoice askToSave(std::string_view text) override
+    {
+        asked.push_back({MessageKind::Warning, std::string(text)});
+        if (saveChoices.empty()) {
+            ReportUnscripted(unexpected, "unscripted save question: " + std::string(text));
+            return SaveChoice::Cancel;
+        }
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
+    }
+
     std::vector<Shown> shown;
     std::vector<Shown> asked;
     std::deque<bool> answers;
+    std::deque<SaveChoice> saveChoices;
     std::vector<std::string> unexpected;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/common/SessionController.h"
 
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -62,14 +63,10 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
     // The labour belongs to the cabinet and is saved with it; editing it
     // does not recompute the total until the next list or a click on it.
     // The typing of one box is one step to undo.
-    connect(m_hours, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_controller.edit("Hours", [&](CabinetModel& model, LayoutResult&) { model.record.setHours(FromQt(text)); },
-                          {Recalc::Done, true});
-    });
-    connect(m_cost, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_controller.edit("Cost", [&](CabinetModel& model, LayoutResult&) { model.record.setCost(FromQt(text)); },
-                          {Recalc::Done, true});
-    });
+    connect(m_hours, &QLineEdit::textEdited, this,
+            [this](const QString& text) { EditHours(m_controller.session(), FromQt(text)); });
+    connect(m_cost, &QLineEdit::textEdited, this,
+            [this](const QString& text) { EditCost(m_controller.session(), FromQt(text)); });
 }
 
 void CostCalculatorPanel::applyUnitMode()

@@ -50,6 +50,11 @@ TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Cutlist Editor"));
     setObjectName(QStringLiteral("CutListForm"));
+    // An edit builds the listing again; an open editor shows the new one.
+    connect(&m_controller, &SessionController::cutListChanged, this, [this] {
+        if (isVisible())
+            showListing();
+    });
 
     auto* bar = addToolBar(QStringLiteral("Tool Bar"));
     bar->setObjectName(QStringLiteral("ToolBar1"));

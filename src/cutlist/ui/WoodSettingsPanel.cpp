@@ -6,6 +6,7 @@
 
 #include "cutlist/WoodSettings.h"
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -47,19 +48,12 @@ void WoodSettingsPanel::reload()
 
 void WoodSettingsPanel::assignWood(const WoodEditBoxes& boxes)
 {
-    auto& session = m_controller.session();
     // Grid rows count from 1 below the title row, as the command expects.
     const int row = m_grid->currentRow();
     std::optional<std::string> cell;
-    const auto& names = session.data.vocabulary.partNames();
-    const std::string name =
-        row >= 0 && static_cast<std::size_t>(row) < names.size() ? names[static_cast<std::size_t>(row)] : "";
-    m_controller.edit("Wood Of " + name, [&](CabinetModel& model, LayoutResult&) {
-        cell = ChangeWoodSettings(model, row >= 0 ? row + 1 : 0, boxes, session.prompter());
-    });
+    EditPartWood(m_controller.session(), row >= 0 ? row + 1 : 0, boxes, &cell);
     if (!cell)
         return;
-    session.woodSettings[static_cast<std::size_t>(row)] = *cell;
     m_grid->item(row, 1)->setText(ToQt(*cell));
 }
 

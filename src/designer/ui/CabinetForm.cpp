@@ -13,6 +13,7 @@
 #include "designer/FaceDrawing.h"
 #include "designer/SectionEditor.h"
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 #include "session/UnitSwitch.h"
 
 #include <QCloseEvent>
@@ -312,15 +313,8 @@ void TCabinetForm::enter()
 
 void TCabinetForm::runEdit(const std::string& name, DesignerEffect (*command)(SectionEditor&))
 {
-    DesignerEffect effect;
-    auto& prompter = m_controller.session().prompter();
-    // The section editor runs the bank rule and the recalculation itself.
-    const bool changed = m_controller.edit(name,
-                                           [&](CabinetModel& model, LayoutResult& layout) {
-                                               SectionEditor editor(model, layout, prompter, m_state);
-                                               effect = command(editor);
-                                           },
-                                           {Recalc::Done});
+    bool changed = false;
+    DesignerEffect effect = EditSection(m_controller.session(), m_state, name, command, &changed);
     // A changed cabinet was announced, and this window redrew with everyone
     // else; a refused one only shows the edit state again.
     if (changed)

@@ -7,6 +7,7 @@
 
 #include "core/RecordFieldNames.h"
 #include "session/CabinetSession.h"
+#include "session/EditCommands.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -116,8 +117,7 @@ QListWidget* TEditingForm::makeList(const char* name, int firstOffset, int count
     connect(list, &QListWidget::itemChanged, this, [this, list, firstOffset](QListWidgetItem* item) {
         const bool checked = item->checkState() == Qt::Checked;
         const int offset = firstOffset + list->row(item);
-        m_controller.edit(FromQt(item->text().simplified()),
-                          [&](CabinetModel& model, LayoutResult&) { model.record.setFlag(offset, checked); });
+        EditRecordFlag(m_controller.session(), offset, checked, FromQt(item->text().simplified()));
     });
     return list;
 }

@@ -58,4 +58,17 @@ bool MessageBoxPrompter::ask(MessageKind kind, std::string_view text, QuestionBu
     return box.exec() == accept;
 }
 
+SaveChoice MessageBoxPrompter::askToSave(std::string_view text)
+{
+    QMessageBox box(QMessageBox::Warning, TitleOf(MessageKind::Warning), ToQt(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save: return SaveChoice::Save;
+    case QMessageBox::Discard: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
+    }
+}
+
 } // namespace boxmill

@@ -18,6 +18,7 @@ public:
 
     void message(MessageKind kind, std::string_view text) override;
     bool ask(MessageKind kind, std::string_view text, QuestionButtons buttons) override;
+    SaveChoice askToSave(std::string_view text) override;
 
 private:
     QWidget* owner() const;

@@ -12,18 +12,15 @@ SessionController::SessionController(CabinetSession& session, QObject* parent)
             emit cabinetReplaced();
         emit layoutChanged();
         emit cabinetFileChanged();
+        // The session rebuilt the figures the viewer, the cost and the
+        // editor show.
+        emit cutListChanged();
     });
 }
 
 SessionController::~SessionController()
 {
     m_session.setListener({});
-}
-
-bool SessionController::edit(std::string name, const std::function<void(CabinetModel&, LayoutResult&)>& apply,
-                             EditOptions options)
-{
-    return m_session.edit(std::move(name), apply, options);
 }
 
 void SessionController::undo()

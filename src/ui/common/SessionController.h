@@ -5,14 +5,11 @@
 
 #include <QObject>
 
-#include <functional>
-#include <string>
-
 namespace boxmill {
 
 // The windows' view of the one cabinet session. Windows hand every edit to
-// the session through edit(); the session applies it, records it for Undo
-// and announces it here, and every window redraws from the model, so no
+// the session's edit commands (session/EditCommands.h); the session applies
+// it, records it for Undo and announces it here, and every window redraws from the model, so no
 // window keeps cabinet state of its own.
 class SessionController : public QObject {
     Q_OBJECT
@@ -24,9 +21,6 @@ public:
     CabinetSession& session() { return m_session; }
     const CabinetModel& model() const { return m_session.model; }
 
-    // The edit road for windows; see CabinetSession::edit.
-    bool edit(std::string name, const std::function<void(CabinetModel&, LayoutResult&)>& apply,
-              EditOptions options = {});
     void undo();
     void redo();
 
