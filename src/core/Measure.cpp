@@ -82,8 +82,10 @@ std::optional<double> ParseMeasure(std::string_view text, UnitMode mode, Prompte
         prompter.message(MessageKind::Error, kBadFractionMessage);
         return std::nullopt;
     }
+    // No length the user types can be negative; it would only come out again
+    // as a board of negative length.
     const auto millimetres = ParseInteger(text);
-    if (!millimetres || std::llabs(*millimetres) > 1'000'000'000LL) {
+    if (!millimetres || *millimetres < 0 || *millimetres > 1'000'000'000LL) {
         prompter.message(MessageKind::Error, "'" + std::string(text) + "' is not a valid whole number of millimetres.");
         return std::nullopt;
     }

@@ -31,15 +31,16 @@ inline constexpr double kThirtySecond = 0.03125;
 extern const std::array<std::string_view, 32> FractionTable;
 
 inline constexpr std::string_view kBadFractionMessage =
-    "You entered an incorrect fraction. Fractions allowed in 1/16 increments only.";
+    "You entered an incorrect fraction. Fractions allowed in 1/32 increments only, in lowest terms.";
 
 // The single conversion point from a length in inches to the text the user
 // sees: inches with a fraction to 1/32, or whole millimetres.
 std::string FormatMeasure(double inches, UnitMode mode);
 
 // The fraction part in inch mode (one of the table's texts, exactly), or a
-// whole number of millimetres in metric mode. A refused text is reported
-// through the prompter and yields nullopt; the caller keeps its old value.
+// whole number of millimetres in metric mode, never negative. A refused text
+// is reported through the prompter and yields nullopt; the caller keeps its
+// old value.
 std::optional<double> ParseMeasure(std::string_view text, UnitMode mode, Prompter& prompter);
 
 // Lengths cut down to whole quarter inches, each quarter `drawScale` units.

@@ -13,6 +13,9 @@ ParameterEntryText ShowParameter(const CabinetModel& model, int index)
     const std::string text = FormatMeasure(value, model.units);
     if (model.units == UnitMode::Metric)
         return {text, {}};
+    // Empty boxes would be refused if entered again, so zero has to show.
+    if (text.empty())
+        return {"0", {}};
     // Split on the blank rather than on the value: a value just under an
     // inch formats as "1 " and must show as whole inches, or entering it
     // again would offer "1 " as a fraction and be refused.
@@ -26,6 +29,12 @@ bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& ty
 {
     std::optional<double> value;
     if (model.units == UnitMode::Inches) {
+        // Empty boxes are a slip rather than a wish for zero, which shows as
+        // "0" and is entered as such.
+        if (typed.inches.empty() && typed.fraction.empty()) {
+            prompter.message(MessageKind::Error, kNoInchesMessage);
+            return false;
+        }
         const auto whole = ParseInteger(typed.inches.empty() ? std::string("0") : typed.inches);
         if (!whole || *whole < 0 || *whole > 999) {
             prompter.message(MessageKind::Error, "'" + typed.inches + "' is not a valid number of whole inches.");
@@ -37,8 +46,10 @@ bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& ty
             return false;
         value = static_cast<double>(*whole) + *fraction;
     } else {
-        if (typed.inches.empty())
+        if (typed.inches.empty()) {
+            prompter.message(MessageKind::Error, kNoMillimetresMessage);
             return false;
+        }
         value = ParseMeasure(typed.inches, model.units, prompter);
         if (!value)
             return false;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace boxmill {
 
@@ -18,11 +19,16 @@ struct ParameterEntryText {
     std::string fraction;
 };
 
+// Shown when Enter is pressed on empty boxes.
+inline constexpr std::string_view kNoInchesMessage = "Enter a number of whole inches, a fraction or both.";
+inline constexpr std::string_view kNoMillimetresMessage = "Enter a whole number of millimetres.";
+
 ParameterEntryText ShowParameter(const CabinetModel& model, int index);
 
 // Stores the typed value as parameter `index` (its text in decimal inches)
-// and reloads the parameter values. A refused entry is reported and leaves
-// the old value; returns whether the value was stored.
+// and reloads the parameter values. Empty boxes and negative values are
+// refused; a refused entry is reported and leaves the old value. Returns
+// whether the value was stored.
 bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& typed, Prompter& prompter);
 
 } // namespace boxmill

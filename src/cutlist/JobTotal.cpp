@@ -13,6 +13,11 @@ std::optional<Money> JobTotal(std::string_view hoursText, std::string_view costT
 {
     const auto hours = ParseDecimal(hoursText);
     const auto rate = ParseMoney(costText);
+    // Negative labour would quietly take the wood off the job's price.
+    if (hours && rate && (*hours < 0.0 || *rate < 0)) {
+        prompter.message(MessageKind::Error, kNegativeLabourMessage);
+        return std::nullopt;
+    }
     if (hours && rate) {
         // Hours may be fractional, so the sum is taken in floating point and
         // rounded once; the parts total is exact in a double far beyond any

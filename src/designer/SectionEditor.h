@@ -35,13 +35,13 @@ inline constexpr const char* kBankPrompt = "Bank last 1,2,3,4";
 inline constexpr const char* kDoorsPrompt = "Door(s) enter, 0,1,2";
 inline constexpr const char* kPartitionPrompt = "Partition enter, 0,1";
 
-inline constexpr const char* kTooManyMullions = "To many mullions. Up to 2 mullions are allowed.";
-inline constexpr const char* kTooManyShelves = "To many shelves. Up to 4 shelves are allowed.";
-inline constexpr const char* kTooManyDrawers = "To many drawers. Up to 4 drawers are allowed.";
+inline constexpr const char* kTooManyMullions = "Too many mullions. Up to 2 mullions are allowed.";
+inline constexpr const char* kTooManyShelves = "Too many shelves. Up to 4 shelves are allowed.";
+inline constexpr const char* kTooManyDrawers = "Too many drawers. Up to 4 drawers are allowed.";
 inline constexpr const char* kBankLostDrawer =
     "A drawer was removed in a full bank, the bank will be adjusted to match.";
 inline constexpr const char* kBankTooLarge = "Cannot bank more drawers then exists.";
-inline constexpr const char* kTooManyDoors = "To many doors. Up to 2 doors are allowed.";
+inline constexpr const char* kTooManyDoors = "Too many doors. Up to 2 doors are allowed.";
 inline constexpr const char* kOnePartitionOnly = "Only 1 main partition per cabinet section is allowed.";
 // "Mullion offsets allowed in 1 of 2 sections only."
 std::string MullionOffsetLimitMessage(int sectionCount);

@@ -46,21 +46,41 @@ double DoorHeight(const Inputs& in, int section, Opening opening)
     return DoorOpeningHeight(in.layout(), section, opening) + Grow(in);
 }
 
-// Two doors share the opening. Between them stands a door mullion, or else
-// a gap; overlay doors also overlap each other's side of that gap.
-double DoorWidth(const Inputs& in, int section, Opening opening)
+// What a pair of doors leaves between them: a door mullion, or else a gap,
+// which overlay doors widen by overlapping each other's side of it.
+double BetweenDoors(const Inputs& in)
+{
+    if (in.has(IncludeItem::DoorMullions))
+        return in.P(Param::DoorMullion);
+    double between = in.P(Param::DoorGap);
+    if (!in.option(O::DoorInset))
+        between += 2.0 * in.P(Param::DoorOverlay);
+    return between;
+}
+
+// Two doors share the opening, less what stands between them.
+double DoorWidth(const Inputs& in, int section, Opening opening, double between)
 {
     double width = in.layout().SectionFaceWidth[static_cast<std::size_t>(section)];
-    if (DoorCount(in, section, opening) == 2) {
-        double between = in.P(Param::DoorMullion);
-        if (!in.has(IncludeItem::DoorMullions)) {
-            between = in.P(Param::DoorGap);
-            if (!in.option(O::DoorInset))
-                between += 2.0 * in.P(Param::DoorOverlay);
-        }
+    if (DoorCount(in, section, opening) == 2)
         width = (width - between) / 2.0;
-    }
     return width + Grow(in);
+}
+
+double DoorWidth(const Inputs& in, int section, Opening opening)
+{
+    return DoorWidth(in, section, opening, BetweenDoors(in));
+}
+
+// Without a door mullion the top and bottom rails of a pair are cut as for
+// overlay doors, the overlay off both sides of the gap, even when the doors
+// are inset. The panel and the mid rail keep the door's own width, so an
+// inset pair's rails come out an overlay shorter than the door.
+double RailDoorWidth(const Inputs& in, int section, Opening opening)
+{
+    if (in.has(IncludeItem::DoorMullions))
+        return DoorWidth(in, section, opening);
+    return DoorWidth(in, section, opening, in.P(Param::DoorGap) + 2.0 * in.P(Param::DoorOverlay));
 }
 
 // Rails are tenoned into the stiles on both ends.
@@ -96,7 +116,7 @@ PartSize CalcDoorRail(const CalcContext& context, int section, Opening opening, 
 {
     CheckSection(section);
     const Inputs in(context);
-    const double length = BetweenStiles(in, DoorWidth(in, section, opening));
+    const double length = BetweenStiles(in, RailDoorWidth(in, section, opening));
     if (end == RailEnd::Bottom)
         return in.finish(PartRow::DoorBottomRail, length, in.P(Param::DoorBottomRail));
     return in.finish(PartRow::DoorTopRail, length, in.P(Param::DoorTopRail));

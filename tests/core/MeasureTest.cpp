@@ -63,6 +63,10 @@ TEST(ParseMeasureInches, AcceptsOnlyTheTableTexts)
         EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
         EXPECT_EQ(prompter.shown[0].text, kBadFractionMessage);
     }
+    // Odd thirty-seconds are taken, so the message must not speak of
+    // sixteenths.
+    EXPECT_EQ(kBadFractionMessage,
+              "You entered an incorrect fraction. Fractions allowed in 1/32 increments only, in lowest terms.");
 }
 
 TEST(ParseMeasureMetric, WholeNumbersOnly)
@@ -74,6 +78,14 @@ TEST(ParseMeasureMetric, WholeNumbersOnly)
     EXPECT_FALSE(ParseMeasure("abc", UnitMode::Metric, prompter));
     EXPECT_FALSE(ParseMeasure("99999999999999999999", UnitMode::Metric, prompter));
     EXPECT_EQ(prompter.shown.size(), 3u);
+    // A negative length would come out as boards of negative length.
+    for (const char* refused : {"-5", "-1", ""}) {
+        prompter.shown.clear();
+        EXPECT_FALSE(ParseMeasure(refused, UnitMode::Metric, prompter)) << refused;
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(prompter.shown[0].text, "'" + std::string(refused) + "' is not a valid whole number of millimetres.");
+    }
+    EXPECT_EQ(ParseMeasure("-0", UnitMode::Metric, prompter), 0.0);
 }
 
 TEST(ToDrawingUnits, CutsDownToQuarterInches)

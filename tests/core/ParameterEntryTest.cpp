@@ -3,6 +3,7 @@
 #include "RecordFixtures.h"
 #include "ScriptedPrompter.h"
 #include "core/CabinetModel.h"
+#include "core/ParameterIndex.h"
 
 #include <gtest/gtest.h>
 
@@ -66,10 +67,38 @@ TEST_F(ParameterEntryTest, ZeroInchesAndNoFractionStoreZero)
     EXPECT_TRUE(enter(4, "0", ""));
     EXPECT_EQ(model.record.paramText(4), "0");
     EXPECT_EQ(model.param(4), 0.0);
-    model.record.setParamText(5, "3");
-    EXPECT_TRUE(enter(5, "", ""));
-    EXPECT_EQ(model.record.paramText(5), "0");
-    EXPECT_EQ(ShowParameter(model, 5), (ParameterEntryText {"", ""}));
+    // Zero shows as whole inches, so that entering what is shown stores it.
+    EXPECT_EQ(ShowParameter(model, 4), (ParameterEntryText {"0", ""}));
+    model.record.setParamText(5, "0.01");
+    EXPECT_EQ(ShowParameter(model, 5), (ParameterEntryText {"0", ""}));
+}
+
+TEST_F(ParameterEntryTest, EmptyOrNegativeEntriesAreRefusedInBothUnits)
+{
+    const struct {
+        UnitMode units;
+        const char* inches;
+        const char* fraction;
+        std::string message;
+    } cases[] = {
+        {UnitMode::Inches, "", "", std::string(kNoInchesMessage)},
+        {UnitMode::Inches, "-1", "1/2", "'-1' is not a valid number of whole inches."},
+        {UnitMode::Metric, "", "", std::string(kNoMillimetresMessage)},
+        {UnitMode::Metric, "", "1/2", std::string(kNoMillimetresMessage)}, // the fraction box is hidden
+        {UnitMode::Metric, "-5", "", "'-5' is not a valid whole number of millimetres."},
+    };
+    for (const auto& c : cases) {
+        model.units = c.units;
+        model.record.setParamText(Param::Height, "34.5");
+        model.rebuildParamValues();
+        prompter.shown.clear();
+        EXPECT_FALSE(enter(Param::Height, c.inches, c.fraction)) << c.inches << " " << c.fraction;
+        EXPECT_EQ(model.record.paramText(Param::Height), "34.5");
+        EXPECT_EQ(model.param(Param::Height), 34.5);
+        ASSERT_EQ(prompter.shown.size(), 1u) << c.inches << " " << c.fraction;
+        EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
+        EXPECT_EQ(prompter.shown[0].text, c.message);
+    }
 }
 
 TEST_F(ParameterEntryTest, ShownAsWholeInchesAndFraction)
@@ -143,9 +172,4 @@ TEST_F(ParameterEntryTest, MillimetresThatAreNotWholeNumbersStoreNothing)
     EXPECT_FALSE(enter(0, "12.5", ""));
     EXPECT_EQ(model.record.paramText(0), "34.5");
     EXPECT_EQ(prompter.shown.size(), 1u);
-
-    prompter.shown.clear();
-    EXPECT_FALSE(enter(0, "", ""));
-    EXPECT_EQ(model.record.paramText(0), "34.5");
-    EXPECT_TRUE(prompter.shown.empty()) << "an empty entry changes nothing and says nothing";
 }

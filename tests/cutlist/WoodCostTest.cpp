@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 using namespace boxmill;
 using test::SetKind;
@@ -106,11 +107,22 @@ TEST(JobTotal, HoursTimesTheRoundedRatePlusTheParts)
     EXPECT_EQ(JobTotal("2,5", "4", 0, prompter), 100000);
     EXPECT_TRUE(prompter.shown.empty());
 
-    for (const auto& [hours, rate] : {std::pair {"x", "25"}, {"2", ""}, {"9e99", "9e99"}}) {
+    EXPECT_EQ(JobTotal("-0", "0", 400000, prompter), 400000);
+    EXPECT_TRUE(prompter.shown.empty());
+
+    // Negative labour would make the job cheaper than its wood.
+    const std::tuple<const char*, const char*, std::string_view> refused[] = {
+        {"x", "25", kJobTotalMessage},        {"2", "", kJobTotalMessage},
+        {"9e99", "9e99", kJobTotalMessage},   {"-2", "25", kNegativeLabourMessage},
+        {"2", "-25", kNegativeLabourMessage}, {"-0.5", "-25", kNegativeLabourMessage},
+    };
+    for (const auto& [hours, rate, message] : refused) {
+        prompter.shown.clear();
         EXPECT_EQ(JobTotal(hours, rate, 400000, prompter), std::nullopt) << hours << " " << rate;
-        EXPECT_EQ(prompter.shown.back().text, kJobTotalMessage);
+        ASSERT_EQ(prompter.shown.size(), 1u) << hours << " " << rate;
+        EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
+        EXPECT_EQ(prompter.shown[0].text, message);
     }
-    EXPECT_EQ(prompter.shown.size(), 3u);
 }
 
 TEST(CostCalculator, KeepsTheLastJobTotalWhenHoursAreNotANumber)
@@ -126,6 +138,13 @@ TEST(CostCalculator, KeepsTheLastJobTotalWhenHoursAreNotANumber)
     EXPECT_EQ(prompter.shown.at(0).text, kJobTotalMessage);
     EXPECT_EQ(calculator.jobTotalText(), "76.50");
     EXPECT_EQ(calculator.cost().partsTotal, 234000); // the listing is renewed all the same
+
+    model.record.setHours("-2");
+    calculator.update(model, prompter);
+    calculator.jobTotalClicked(model, prompter);
+    EXPECT_EQ(prompter.shown.at(1).text, kNegativeLabourMessage);
+    EXPECT_EQ(prompter.shown.at(2).text, kNegativeLabourMessage);
+    EXPECT_EQ(calculator.jobTotalText(), "76.50");
 
     // A click takes the current parts total and writes every decimal.
     model.record.setHours("1.25");

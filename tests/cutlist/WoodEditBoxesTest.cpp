@@ -26,7 +26,8 @@ TEST(ReadWoodBoxes, RefusesWhatWoodDatCouldNotHoldOrReadBack)
         {{"Oak", "a", "3/4", "4.50"}, UnitMode::Inches, "'a' is not a valid number of whole inches."},
         {{"Oak", "0", "2/32", "4.50"}, UnitMode::Inches, std::string(kBadFractionMessage)},
         {{"Oak", "1.5", "0", "4.50"}, UnitMode::Metric, "'1.5'"},
-        {{"Oak", "-5", "0", "4.50"}, UnitMode::Metric, "negative"},
+        {{"Oak", "-5", "0", "4.50"}, UnitMode::Metric, "'-5' is not a valid whole number of millimetres."},
+        {{"Oak", "-1", "3/4", "4.50"}, UnitMode::Inches, "negative"},
         {{"Oak", "0", "3/4", "4.50*x"}, UnitMode::Inches, "The cost '4.50*x' is not a number."},
         {{"Oak", "0", "3/4", "4.5\n"}, UnitMode::Inches, "is not a number"},
     };

@@ -28,13 +28,27 @@ struct At {
 };
 using Maybe = std::optional<PartSize>;
 
+// The rails of an inset pair without a door mullion are cut a door overlay
+// shorter than the door they frame (its panel keeps the door's width); the
+// drawing shows the door, so the rail is held to it with the overlay given
+// back.
+PartSize RailAcrossDoor(const At& a, RailEnd end)
+{
+    const CabinetModel& m = a.c.model;
+    PartSize rail = CalcDoorRail(a.c, a.s, a.o, end);
+    const int doors = m.sectionItem(a.s, a.o == Opening::Upper ? I::PartitionDoors : I::DoorCount);
+    if (m.options[O::DoorInset] && !m.include(IncludeItem::DoorMullions) && doors == 2)
+        rail.length += m.param(Param::DoorOverlay);
+    return rail;
+}
+
 // The whole door: as tall as its stiles, as wide as they and the rail
 // between them less its tenons.
 PartSize WholeDoor(const At& a)
 {
     const auto P = [&](int param) { return a.c.model.param(param); };
     PartSize door = CalcDoorStile(a.c, a.s, a.o, Side::Left);
-    door.width = CalcDoorRail(a.c, a.s, a.o, RailEnd::Top).length + P(Param::DoorLeftStile) + P(Param::DoorRightStile) -
+    door.width = RailAcrossDoor(a, RailEnd::Top).length + P(Param::DoorLeftStile) + P(Param::DoorRightStile) -
                  2 * P(Param::DoorMortise);
     return door;
 }
@@ -79,10 +93,8 @@ const PartKind kParts[] = {
     {"DoorRightStile", Lie::Up, [](const At& a) -> Maybe { return CalcDoorStile(a.c, a.s, a.o, Side::Right); }},
     // Door rails and mid rails overlap the members their tenons enter by a
     // unit at each end.
-    {"DoorTopRail", Lie::Across, [](const At& a) -> Maybe { return CalcDoorRail(a.c, a.s, a.o, RailEnd::Top); }, 2, 0,
-     2},
-    {"DoorBottomRail", Lie::Across, [](const At& a) -> Maybe { return CalcDoorRail(a.c, a.s, a.o, RailEnd::Bottom); },
-     2, 0, 2},
+    {"DoorTopRail", Lie::Across, [](const At& a) -> Maybe { return RailAcrossDoor(a, RailEnd::Top); }, 2, 0, 2},
+    {"DoorBottomRail", Lie::Across, [](const At& a) -> Maybe { return RailAcrossDoor(a, RailEnd::Bottom); }, 2, 0, 2},
     {"DoorRail", Lie::ByPanelStyle, [](const At& a) { return CalcDoorMidRail(a.c, a.s, a.o); }, 2, 0, 2},
 };
 

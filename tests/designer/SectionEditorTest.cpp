@@ -57,7 +57,7 @@ TEST(DesignerEnter, MullionsSetTheSectionCountWithinTwo)
     d.draw();
 
     DesignerEffect effect = d.enter(ModeButton::AddMullion, 3);
-    EXPECT_EQ(d.messages(), Strings {"To many mullions. Up to 2 mullions are allowed."});
+    EXPECT_EQ(d.messages(), Strings {"Too many mullions. Up to 2 mullions are allowed."});
     EXPECT_EQ(d.prompter.shown[0].kind, MessageKind::Error);
     EXPECT_TRUE(effect.inputError);
     EXPECT_TRUE(effect.redraw);
@@ -76,6 +76,35 @@ TEST(DesignerEnter, MullionsSetTheSectionCountWithinTwo)
     }
     EXPECT_FALSE(d.shape("Mullion1").visible);
     EXPECT_FALSE(d.shape("Mullion2").visible);
+}
+
+TEST(DesignerEnter, CountsAboveTheirLimitAreRefusedAndKept)
+{
+    const struct {
+        ModeButton button;
+        int count;
+        SectionItem item;
+        const char* message;
+    } cases[] = {
+        {ModeButton::AddShelves, 5, SectionItem::Shelves, "Too many shelves. Up to 4 shelves are allowed."},
+        {ModeButton::AddDrawer, 5, SectionItem::DrawerCount, "Too many drawers. Up to 4 drawers are allowed."},
+        {ModeButton::AddDoor, 3, SectionItem::DoorCount, "Too many doors. Up to 2 doors are allowed."},
+    };
+    for (const auto& c : cases) {
+        CabinetModel cabinet = FrameCabinet();
+        cabinet.record.setSectionItem(0, c.item, 1);
+        Designer d(cabinet);
+        // The count list stops at 4, so shelves and drawers can only be
+        // over their limit in a state set from elsewhere.
+        auto editor = d.editor();
+        editor.chooseMode(c.button);
+        d.state.dataInput = c.count;
+        const DesignerEffect effect = editor.enter();
+        EXPECT_EQ(d.messages(), Strings {c.message});
+        EXPECT_EQ(d.prompter.shown.at(0).kind, MessageKind::Error);
+        EXPECT_TRUE(effect.inputError) << c.message;
+        EXPECT_EQ(d.item(0, c.item), 1) << c.message;
+    }
 }
 
 TEST(DesignerEnter, RemovingAnOffsetSectionDropsItsShifts)

@@ -43,21 +43,43 @@ protected:
     }
 };
 
-TEST_F(CalcDoor, FrameAndPanelOfAnInsetPairAgree)
+TEST_F(CalcDoor, APairSharesTheOpeningLessWhatStandsBetween)
 {
+    // Stiles 4 3/4 together, tenons 3/4; inset doors keep 1/16 all round.
+    const struct {
+        const char* name;
+        bool inset, doorMullion;
+        double rail, panelWidth;
+    } cases[] = {
+        // Without a door mullion the rails take the gap and an overlay each
+        // side of it off before halving, inset or not; the panel only the
+        // gap: rails (30 - 7/8) / 2 - 1/8 - 4, panel (30 - 1/8) / 2 - 1/8 - 4 - 1/16.
+        {"inset", true, false, 10.4375, 10.75},
+        // (30 - 1 1/2) / 2 - 1/8 - 4, the panel 1/16 narrower.
+        {"inset with a door mullion", true, true, 10.125, 10.0625},
+        // (30 - 7/8) / 2 + 3/4 - 4.
+        {"overlay", false, false, 11.3125, 11.25},
+        {"overlay with a door mullion", false, true, 11.0, 10.9375},
+    };
+    for (const auto& c : cases) {
+        option(O::DoorInset, c.inset);
+        include({inc::DoorMullions}, c.doorMullion);
+        for (const Opening opening : {Opening::Lower, Opening::Upper}) {
+            item(0, SectionItem::PartitionDoors, opening == Opening::Upper ? 2 : 1);
+            EXPECT_DOUBLE_EQ(railLength(opening), c.rail) << c.name;
+            EXPECT_DOUBLE_EQ(CalcDoorRail(context(), 0, opening, RailEnd::Bottom).length, c.rail) << c.name;
+            EXPECT_DOUBLE_EQ(panel(opening).width, c.panelWidth) << c.name;
+        }
+    }
+
+    // The inset pair's stiles and mid rail go by the door itself:
+    // (30 - 1/8) / 2 - 1/8 wide, 20 - 1/8 high.
     option(O::DoorInset);
-    // Inset doors keep the gap between them and 1/16 all round:
-    // (30 - 1/8) / 2 - 1/8 = 14 13/16 wide, 20 - 1/8 high.
+    include({inc::DoorMullions}, false);
     EXPECT_DOUBLE_EQ(CalcDoorStile(context(), 0, Opening::Lower, Side::Right).length, 19.875);
-    // Rails 14 13/16 - 4 3/4 + 2 x 3/8; the panel 1/16 narrower than that.
-    EXPECT_DOUBLE_EQ(railLength(Opening::Lower), 10.8125);
-    EXPECT_DOUBLE_EQ(panel(Opening::Lower).width, 10.75);
     item(0, SectionItem::DoublePanel, 1);
     item(0, SectionItem::Horizontal, 1);
     EXPECT_DOUBLE_EQ(CalcDoorMidRail(context(), 0, Opening::Lower)->length, 10.8125);
-    // With a door mullion between them: (30 - 1 1/2) / 2 - 1/8 - 4 3/4 + 3/4.
-    include({inc::DoorMullions});
-    EXPECT_DOUBLE_EQ(railLength(Opening::Lower), 10.125);
 }
 
 TEST_F(CalcDoor, EachOpeningCountsItsOwnDoors)
