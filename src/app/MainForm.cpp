@@ -7,6 +7,7 @@
 #include "DividerForm.h"
 #include "IncludePartsPanel.h"
 #include "SectionalAreaPanel.h"
+#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
@@ -34,12 +35,14 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <tuple>
 
 namespace boxmill {
@@ -48,7 +51,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     : QMainWindow(parent)
     , m_controller(controller)
 {
-    setWindowTitle(QString::fromLatin1(kProgramTitle) + QStringLiteral("[*]"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setObjectName(QStringLiteral("MainForm"));
 
     auto* central = new QWidget(this);
@@ -90,7 +93,7 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     connect(&m_controller, &SessionController::cabinetFileChanged, this, [this] {
         m_cabinetStyle->showCabinetName();
         m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
-        setWindowModified(m_controller.session().modified());
+        showTitle();
     });
     refreshFromModel();
     m_sectionalArea->refresh();
@@ -154,16 +157,22 @@ void TMainForm::createToolWindows()
 void TMainForm::buildMenus()
 {
     QMenu* files = menuBar()->addMenu(QStringLiteral("&Files"));
-    files->addAction(QStringLiteral("New Cabinet"), this, &TMainForm::newCabinet);
+    files->addAction(QStringLiteral("New Cabinet"), this, &TMainForm::newCabinet)->setShortcut(QKeySequence::New);
     files->addSeparator();
     m_saveCabinet = files->addAction(QStringLiteral("Save Cabinet"), this, &TMainForm::saveCabinet);
     m_saveCabinet->setObjectName(QStringLiteral("SaveCabinetTemplate1"));
-    files->addAction(QStringLiteral("Save Cabinet As..."), this, &TMainForm::saveCabinetAs);
+    m_saveCabinet->setShortcut(QKeySequence::Save);
+    files->addAction(QStringLiteral("Save Cabinet As..."), this, &TMainForm::saveCabinetAs)
+        ->setShortcut(QKeySequence::SaveAs);
     files->addAction(QStringLiteral("Save To Cabinet Library As..."), this, &TMainForm::saveToLibraryAs);
     files->addSeparator();
     files->addAction(QStringLiteral("Save Cutlist Editor To File"), this, &TMainForm::saveCutlistEditorToFile);
     files->addSeparator();
-    files->addAction(QStringLiteral("Open Cabinet Library"), this, &TMainForm::openCabinetLibrary);
+    files->addAction(QStringLiteral("Open Cabinet Library"), this, &TMainForm::openCabinetLibrary)
+        ->setShortcut(QKeySequence::Open);
+    m_recentMenu = files->addMenu(QStringLiteral("Recent Cabinets"));
+    m_recentMenu->setObjectName(QStringLiteral("RecentCabinets"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &TMainForm::fillRecentMenu);
     files->addSeparator();
     QMenu* send = files->addMenu(QStringLiteral("Send To Cutlist Viewer"));
     const std::tuple<const char*, const char*, CutListKind> lists[] = {
@@ -176,7 +185,7 @@ void TMainForm::buildMenus()
         send->addAction(QString::fromLatin1(caption), this, [this, which = list] { sendToCutlistViewer(which); })
             ->setObjectName(QString::fromLatin1(name));
     files->addSeparator();
-    files->addAction(QStringLiteral("Exit Boxmill"), this, &TMainForm::exitBoxmill);
+    files->addAction(QStringLiteral("Exit Boxmill"), this, &TMainForm::exitBoxmill)->setShortcut(QKeySequence::Quit);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     auto* undo = new UndoActions(m_controller, this);
@@ -277,6 +286,7 @@ void TMainForm::refreshFromModel()
     m_options->reload();
     m_editing->reload();
     showUnitChecks();
+    showTitle();
 }
 
 void TMainForm::showCabinetOptions(bool updateDividers)
@@ -321,6 +331,15 @@ void TMainForm::toggleRaisedPanelSides()
     m_raisedPanelSides->setChecked(model.options.raisedPanelSides);
 }
 
+void TMainForm::showTitle()
+{
+    // The file name first, as desktop programs show it, with the mark of
+    // unsaved edits that Qt draws in place of [*].
+    setWindowTitle(ToQt(m_controller.model().folders.cabinetName) + QStringLiteral("[*] - ") +
+                   QString::fromLatin1(kProgramTitle));
+    setWindowModified(m_controller.session().modified());
+}
+
 void TMainForm::showUnitChecks()
 {
     const bool metric = m_controller.session().data.unitFlags.mode() == UnitMode::Metric;
@@ -338,10 +357,47 @@ void TMainForm::newCabinet()
 
 void TMainForm::openCabinetLibrary()
 {
-    if (m_controller.session().openCabinetLibrary())
+    if (m_controller.session().openCabinetLibrary()) {
+        rememberCabinet();
         m_controller.announceCabinetReplaced();
-    else
+    } else {
         m_controller.announceCabinetFileChanged();
+    }
+}
+
+void TMainForm::openRecentCabinet(const QString& file)
+{
+    const auto path = std::filesystem::path(FromQt(file));
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        m_recent.remove(file);
+        m_controller.session().prompter().message(MessageKind::Error,
+                                                  "The cabinet \"" + FromQt(file) + "\" is no longer there.");
+        return;
+    }
+    if (m_controller.session().openRecentCabinet(path)) {
+        rememberCabinet();
+        m_controller.announceCabinetReplaced();
+    } else {
+        m_controller.announceCabinetFileChanged();
+    }
+}
+
+void TMainForm::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList files = m_recent.files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString& file = files[i];
+        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(file));
+        connect(action, &QAction::triggered, this, [this, file] { openRecentCabinet(file); });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
+
+void TMainForm::rememberCabinet()
+{
+    m_recent.add(ToQt(m_controller.model().folders.cabinetPath.string()));
 }
 
 void TMainForm::saveCabinet()
@@ -364,6 +420,8 @@ void TMainForm::saveToLibraryAs()
 
 void TMainForm::afterSave()
 {
+    if (!m_controller.session().modified())
+        rememberCabinet();
     m_controller.announceCabinetFileChanged();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "RecentCabinets.h"
+
 #include "cutlist/CutListBuild.h"
 #include "cutlist/CutlistEditor.h"
 
@@ -91,6 +93,10 @@ private:
     void buildToolBar();
     void showUnitChecks();
     void afterSave();
+    void openRecentCabinet(const QString& file);
+    void fillRecentMenu();
+    void rememberCabinet();
+    void showTitle();
 
     SessionController& m_controller;
     DimensionSettingsPanel* m_dimensions = nullptr;
@@ -101,6 +107,8 @@ private:
     WoodSettingsPanel* m_woodSettings = nullptr;
     CostCalculatorPanel* m_costCalculator = nullptr;
     QAction* m_saveCabinet = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    RecentCabinets m_recent;
     QAction* m_inches = nullptr;
     QAction* m_metric = nullptr;
     QAction* m_zoom = nullptr;

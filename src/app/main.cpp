@@ -16,6 +16,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The recent cabinets are kept under this name in the user's settings.
+    QApplication::setOrganizationName(QStringLiteral("Boxmill"));
     QApplication::setApplicationName(QString::fromLatin1(boxmill::kProgramTitle));
 
     boxmill::MessageBoxPrompter prompter;

@@ -17,7 +17,7 @@ void CostCalculator::update(const CabinetModel& model, Prompter& prompter)
 void CostCalculator::jobTotalClicked(const CabinetModel& model, Prompter& prompter)
 {
     if (const auto job = JobTotal(model.record.hours(), model.record.cost(), m_cost.partsTotal, prompter))
-        m_jobTotalText = MoneyText(*job);
+        m_jobTotalText = FormatMoney(*job);
 }
 
 } // namespace boxmill

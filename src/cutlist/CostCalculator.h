@@ -21,8 +21,8 @@ public:
     // total; the listing is shown all the same.
     void update(const CabinetModel& model, Prompter& prompter);
 
-    // A click on the job total: the same sum with the current parts total,
-    // written with all its decimals.
+    // A click on the job total: the same sum with the current hours, rate
+    // and parts total, with two decimals like every other sum.
     void jobTotalClicked(const CabinetModel& model, Prompter& prompter);
 
     const WoodCost& cost() const { return m_cost; }

@@ -258,15 +258,26 @@ bool CabinetSession::openCabinetLibrary()
     request.title = "Open Cabinet Library";
     request.filter = kCabinetFilter;
     request.fileName = kUntitled;
-    request.initialFolder = model.folders.programFolder;
+    // Where Save As saves, so that a cabinet just saved is found at once.
+    request.initialFolder = model.folders.cabinetFolder;
     const auto chosen = m_dialogs.openFile(request);
+    return chosen && openChosen(*chosen);
+}
+
+bool CabinetSession::openRecentCabinet(const fs::path& path)
+{
+    return offerToSave(kSaveBeforeOpenQuestion) && openChosen(path);
+}
+
+bool CabinetSession::openChosen(const fs::path& chosen)
+{
     // A refused file must not become the target of the next "Save Cabinet".
-    if (!chosen || !loadCabinetFile(*chosen))
+    if (!loadCabinetFile(chosen))
         return false;
     m_fileChosen = true;
-    model.folders.lastChosenFile = *chosen;
-    nameCabinet(*chosen);
-    model.folders.cabinetFolder = chosen->parent_path();
+    model.folders.lastChosenFile = chosen;
+    nameCabinet(chosen);
+    model.folders.cabinetFolder = chosen.parent_path();
     recalculateAfterLoad();
     return true;
 }

@@ -79,6 +79,8 @@ public:
     // cancelled or a file could not be used (the user was told why).
     bool newCabinet();
     bool openCabinetLibrary();
+    // Open of a cabinet named without the dialog (the recent cabinets).
+    bool openRecentCabinet(const std::filesystem::path& path);
     bool saveCabinet();
     bool saveCabinetAs();
     bool saveToLibraryAs();
@@ -133,6 +135,7 @@ private:
     // save that then failed: the unsaved cabinet must not be thrown away.
     bool offerToSave(const std::string& question);
     void nameCabinet(const std::filesystem::path& path);
+    bool openChosen(const std::filesystem::path& chosen);
     // After a size was entered: the mullion and partition offsets are
     // measured again from the new nominal sizes first.
     void recalculateAfterEntry();

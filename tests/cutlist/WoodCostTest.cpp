@@ -146,11 +146,11 @@ TEST(CostCalculator, KeepsTheLastJobTotalWhenHoursAreNotANumber)
     EXPECT_EQ(prompter.shown.at(2).text, kNegativeLabourMessage);
     EXPECT_EQ(calculator.jobTotalText(), "76.50");
 
-    // A click takes the current parts total and writes every decimal.
+    // A click takes the current parts total, with two decimals as always.
     model.record.setHours("1.25");
     model.record.setCost("25.1");
     calculator.jobTotalClicked(model, prompter);
-    EXPECT_EQ(calculator.jobTotalText(), "54.775");
+    EXPECT_EQ(calculator.jobTotalText(), "54.77");
     calculator.update(model, prompter);
     EXPECT_EQ(calculator.jobTotalText(), "54.77");
 }

@@ -9,6 +9,7 @@
 #include "ui/common/SessionController.h"
 
 #include <QAbstractButton>
+#include <QSettings>
 #include <QtTest>
 
 #include <memory>
@@ -21,6 +22,10 @@ struct GuiFixture {
     GuiFixture()
     {
         CopyProgramFolder(BOXMILL_PROGRAM_DIR, folder.path());
+        // The user's settings (recent cabinets) of a test stay in its folder.
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString((folder.path() / "settings").string()));
         session = std::make_unique<CabinetSession>(prompter, dialogs);
         outcome = session->startUp(folder.path());
         controller = std::make_unique<SessionController>(*session);

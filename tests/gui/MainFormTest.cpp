@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -146,6 +147,44 @@ private slots:
         QCOMPARE(m_fixture->session->model.param(1), 30.0);
         QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("30"));
         QVERIFY(window->isWindowModified());
+    }
+
+    void titleShortcutsAndRecentCabinetsFollowTheFile()
+    {
+        auto* window = m_fixture->window.get();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Untitled.cab[*] - Boxmill v4.0"));
+        const auto shortcut = [window](const char* caption) {
+            for (QAction* action : window->findChildren<QAction*>())
+                if (action->text() == QLatin1String(caption))
+                    return action->shortcut();
+            return QKeySequence();
+        };
+        QCOMPARE(shortcut("New Cabinet"), QKeySequence(QKeySequence::New));
+        QCOMPARE(shortcut("Open Cabinet Library"), QKeySequence(QKeySequence::Open));
+        QCOMPARE(shortcut("Save Cabinet"), QKeySequence(QKeySequence::Save));
+        QCOMPARE(shortcut("Exit Boxmill"), QKeySequence(QKeySequence::Quit));
+
+        enterWidth("30");
+        QVERIFY(window->isWindowModified());
+        const auto mine = m_fixture->folder.path() / "Mine";
+        std::filesystem::create_directories(mine);
+        const auto file = mine / "Sink.cab";
+        m_fixture->dialogs.choices = {file};
+        window->saveCabinetAs();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Sink.cab[*] - Boxmill v4.0"));
+        QVERIFY(!window->isWindowModified());
+
+        // The saved cabinet heads the recent list and Open starts in its folder.
+        auto* recent = window->findChild<QMenu*>(QStringLiteral("RecentCabinets"));
+        QVERIFY(recent);
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 1);
+        window->newCabinet();
+        recent->actions().at(0)->trigger();
+        QCOMPARE(m_fixture->session->model.param(1), 30.0);
+        m_fixture->dialogs.choices = {std::nullopt};
+        window->openCabinetLibrary();
+        QCOMPARE(m_fixture->dialogs.requests.back().initialFolder, mine);
     }
 
     void choosingTheUnitsInUseChangesNothing()

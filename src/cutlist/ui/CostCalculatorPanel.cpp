@@ -54,6 +54,8 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
     m_jobTotal->setObjectName(QStringLiteral("JobTotal"));
     m_jobTotal->setReadOnly(true);
     m_jobTotal->installEventFilter(this);
+    // Room for a five-figure total and its cents.
+    m_jobTotal->setMinimumWidth(m_jobTotal->fontMetrics().horizontalAdvance(QStringLiteral("000000.00")) + 12);
     labour->addWidget(m_hours, 2, 0);
     labour->addWidget(m_cost, 2, 1);
     labour->addWidget(m_jobTotal, 2, 2);
