@@ -12,3 +12,7 @@ add_custom_command(
     COMMENT "Laying out the program folder"
     VERBATIM)
 add_custom_target(program_folder ALL DEPENDS ${BOXMILL_PROGRAM_DIR}/Newcab.dat)
+
+# Installed, the program folder is read-only data that each user's own
+# program folder is made from on first start (see core/ProgramFolder).
+install(DIRECTORY ${BOXMILL_PROGRAM_DIR}/ DESTINATION share/boxmill/program)

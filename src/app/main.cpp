@@ -3,8 +3,10 @@
 #include "MainForm.h"
 #include "ui/common/MessageBoxPrompter.h"
 #include "ui/common/QtFileDialogs.h"
+#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
+#include "core/ProgramFolder.h"
 #include "core/Version.h"
 #include "session/CabinetSession.h"
 
@@ -29,9 +31,18 @@ int main(int argc, char** argv)
     boxmill::QtFileDialogs dialogs;
     boxmill::CabinetSession session(prompter, dialogs);
 
-    // The program folder is the folder the program was started in; it holds
-    // the data files and the Base folder of cabinets.
-    const auto outcome = session.startUp(std::filesystem::current_path());
+    // The program folder is the folder the program was started in when it
+    // holds the data files; started from a desktop menu, the user's own.
+    std::error_code ignored;
+    const auto folder = boxmill::ChooseProgramFolder(
+        {std::filesystem::current_path(ignored),
+         boxmill::InstalledDataFolder(boxmill::FromQt(QCoreApplication::applicationFilePath())),
+         boxmill::UserProgramFolder()});
+    if (!folder) {
+        prompter.message(boxmill::MessageKind::Error, folder.error());
+        return 1;
+    }
+    const auto outcome = session.startUp(*folder);
     if (outcome == boxmill::StartUpOutcome::EndProgram)
         return 1;
 
