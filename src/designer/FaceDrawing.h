@@ -12,6 +12,12 @@ struct LayoutResult;
 inline constexpr int kFaceOriginX = 292;
 inline constexpr int kFaceOriginY = 72;
 
+// Drawing units are whole quarter inches; a corrupt length may reach the
+// int32 limit, and sums of a few such would overflow. Nothing real comes
+// near a million units (about 20 000 feet), so every drawing made from the
+// face drawing's units holds its lengths there.
+inline constexpr int kDrawingUnitLimit = 1'000'000;
+
 // The cabinet's face as the designer shows it: every shape of
 // FaceShapeCatalogue() placed in drawing units (model.paramUnits, origin
 // included) and shown or hidden by the design, the include checks, the

@@ -18,10 +18,7 @@
 
 namespace boxmill::face {
 
-// Drawing units are whole quarter inches; a corrupt length may reach the
-// int32 limit, and sums of a few such would overflow. Nothing real comes
-// near a million units (about 20 000 feet), so lengths are held there.
-inline constexpr int kUnitLimit = 1'000'000;
+inline constexpr int kUnitLimit = kDrawingUnitLimit;
 
 class FaceDrawer {
 public:
