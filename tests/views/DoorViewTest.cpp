@@ -43,7 +43,8 @@ struct Doors {
     }
     Box box(const char* name, DoorViewState state = {}) const
     {
-        const Shape& s = *view(state).shapes.find(name);
+        const ConstructionView drawn = view(state);
+        const Shape& s = *drawn.shapes.find(name);
         return {s.left, s.top, s.width, s.height};
     }
 };

@@ -46,7 +46,8 @@ struct Drawers {
     ConstructionView view(DrawerViewState state = {}) const { return DrawerView(model, layout, state, 400, 300); }
     Box box(const char* name) const
     {
-        const Shape& s = *view().shapes.find(name);
+        const ConstructionView drawn = view();
+        const Shape& s = *drawn.shapes.find(name);
         return {s.left, s.top, s.width, s.height};
     }
 };
