@@ -23,8 +23,8 @@ namespace boxmill::cli {
 
 // Exit statuses.
 inline constexpr int kSuccess = 0;
-// A file cannot be read or written or is refused, or the cabinet cannot be
-// listed (door frame parts of unequal stock).
+// A file cannot be read or written or is refused, the cabinet cannot be
+// listed (door frame parts of unequal stock), or an edit step was refused.
 inline constexpr int kFileError = 1;
 inline constexpr int kUsageError = 2;
 
@@ -58,6 +58,9 @@ public:
     // A verb under this one; the command line must then name exactly one.
     CliVerb& verb(const std::string& name);
     void run(CliRun action) { m_run = std::move(action); }
+    // A usage error found once the words have parsed (a step of `edit`
+    // that cannot be read): answered as the parser's are, with `why`.
+    int usageError(CliContext& context, std::string_view why) const;
 
 private:
     friend class CliCommandLine;
@@ -76,7 +79,7 @@ private:
 
 // The cabinet file a command may take as its last word; without one it
 // works on the program folder's default cabinet.
-void AddCabinetFile(CLI::App& app, std::optional<std::filesystem::path>& file);
+CLI::Option* AddCabinetFile(CLI::App& app, std::optional<std::filesystem::path>& file);
 
 // An option naming a file to write. Its value is the next word, whatever
 // that is, so a word that reads as an option is refused (it is far likelier
@@ -116,5 +119,12 @@ void DeclareListing(CliVerb& listing);
 void DeclareViewer(CliVerb& viewer);
 void DeclareLayout(CliVerb& layout);
 void DeclareDraw(CliVerb& draw);
+void DeclareExport(CliVerb& exportVerb);
+void DeclareImport(CliVerb& importVerb);
+void DeclareEdit(CliVerb& edit);
+
+// The usage error's lines on `err`: "boxmill-cli: " and `why`, then the
+// command's synopsis, or the whole usage text when no command is known.
+int ReportUsageError(std::ostream& err, std::string_view why, const CliCommand* command);
 
 } // namespace boxmill::cli

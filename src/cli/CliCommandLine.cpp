@@ -37,8 +37,8 @@ void PrintUsage(std::ostream& out)
            "\n"
            "Messages go to standard error as \"warning: \", \"error: \" or \"information: \"\n"
            "followed by the text. Exit status: 0 on success; 1 when a file cannot be\n"
-           "read or written or is refused, or when a listing is refused for door frame\n"
-           "parts of unequal stock; 2 for a usage error.\n";
+           "read or written or is refused, when a listing is refused for door frame\n"
+           "parts of unequal stock, or when an edit step is refused; 2 for a usage error.\n";
 }
 
 CliCommandLine::CliCommandLine(CliContext& context)
@@ -147,12 +147,17 @@ int CliCommandLine::misuse(const CLI::ParseError& error, std::string_view stoppe
 
 int CliCommandLine::usageError(std::string_view why, const CliCommand* command) const
 {
-    m_context.err << "boxmill-cli: " << why << '\n';
+    return ReportUsageError(m_context.err, why, command);
+}
+
+int ReportUsageError(std::ostream& err, std::string_view why, const CliCommand* command)
+{
+    err << "boxmill-cli: " << why << '\n';
     if (command == nullptr) {
-        PrintUsage(m_context.err);
+        PrintUsage(err);
     } else {
-        m_context.err << "usage: boxmill-cli [OPTIONS] " << command->usage << '\n'
-                      << "Try 'boxmill-cli --help' for more information.\n";
+        err << "usage: boxmill-cli [OPTIONS] " << command->usage << '\n'
+            << "Try 'boxmill-cli --help' for more information.\n";
     }
     return kUsageError;
 }

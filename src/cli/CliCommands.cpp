@@ -15,13 +15,24 @@ std::string RefuseEmpty(const std::string& name)
 
 std::span<const CliCommand> Commands()
 {
-    static constexpr std::array<CliCommand, 4> commands = {{
+    static constexpr std::array<CliCommand, 7> commands = {{
         {"listing", "listing all|cabinet|face|drawers|doors [FILE.cab]",
          "the cutlist editor's text; rewrites Cutlist.txt in the program folder", DeclareListing},
         {"viewer", "viewer complete|cabinet|face|drawers|doors [FILE.cab]",
          "the cut list viewer's rows, then the wood cost rows and the job total", DeclareViewer},
         {"layout", "layout [FILE.cab]", "the sectional dimensions grid", DeclareLayout},
         {"draw", "draw designer --svg FILE [FILE.cab]", "the cabinet designer's face drawing as SVG", DeclareDraw},
+        {"export", "export FILE.cab", "the cabinet as readable text (docs/CABINET-TEXT.md)", DeclareExport},
+        {"import", "import TEXT --out FILE.cab", "the cabinet file of a text that export wrote", DeclareImport},
+        {"edit", "edit FILE.cab|--new --out FILE.cab [STEP...]",
+         "makes the windows' edits step by step and saves the cabinet. Steps:\n"
+         "      param NAME VALUE, include CAPTION on|off, option NAME on|off,\n"
+         "      nailers N, section N, mullions|shelves|drawers|bank|doors|partition|\n"
+         "      partition-shelves|partition-doors COUNT, mullion-offset,\n"
+         "      remove-mullion-offsets, partition-up, partition-down, center-partition,\n"
+         "      center-all-partitions, enable NAME on|off, wood PARTKIND ITEM,\n"
+         "      hours TEXT, rate TEXT",
+         DeclareEdit},
     }};
     return commands;
 }
@@ -42,6 +53,11 @@ void CliVerb::misuse(std::string why, std::string whyMissing)
     m_whyMissing = std::move(whyMissing);
 }
 
+int CliVerb::usageError(CliContext& context, std::string_view why) const
+{
+    return ReportUsageError(context.err, why, &m_command);
+}
+
 CliVerb& CliVerb::verb(const std::string& name)
 {
     m_app.require_subcommand(1);
@@ -49,9 +65,9 @@ CliVerb& CliVerb::verb(const std::string& name)
     return *m_verbs.back();
 }
 
-void AddCabinetFile(CLI::App& app, std::optional<std::filesystem::path>& file)
+CLI::Option* AddCabinetFile(CLI::App& app, std::optional<std::filesystem::path>& file)
 {
-    app.add_option_function<std::string>("FILE.cab", [&file](const std::string& name) { file = name; })
+    return app.add_option_function<std::string>("FILE.cab", [&file](const std::string& name) { file = name; })
         ->check(RefuseEmpty, "FILE.cab");
 }
 

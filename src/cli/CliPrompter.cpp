@@ -27,11 +27,14 @@ CliPrompter::CliPrompter(std::ostream& err)
 
 void CliPrompter::message(MessageKind kind, std::string_view text)
 {
+    if (kind == MessageKind::Error)
+        ++m_refusals;
     m_err << Prefix(kind) << text << '\n';
 }
 
 bool CliPrompter::ask(MessageKind kind, std::string_view text, QuestionButtons buttons)
 {
+    ++m_refusals;
     m_err << Prefix(kind) << text << (buttons == QuestionButtons::YesNo ? " (answered No)" : " (answered Cancel)")
           << '\n';
     return false;

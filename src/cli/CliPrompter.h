@@ -3,6 +3,7 @@
 
 #include "core/Prompter.h"
 
+#include <cstddef>
 #include <iosfwd>
 
 namespace boxmill::cli {
@@ -18,8 +19,13 @@ public:
     void message(MessageKind kind, std::string_view text) override;
     bool ask(MessageKind kind, std::string_view text, QuestionButtons buttons) override;
 
+    // Errors shown and questions met so far: a scripted edit that meets
+    // either did not do what it was asked, since nobody chose the answer.
+    std::size_t refusals() const { return m_refusals; }
+
 private:
     std::ostream& m_err;
+    std::size_t m_refusals = 0;
 };
 
 } // namespace boxmill::cli

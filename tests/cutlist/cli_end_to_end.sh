@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# boxmill-cli end to end: a saved cabinet through the three commands, a
-# refused one, usage errors. Arguments: the boxmill-cli to run, the program
+# boxmill-cli end to end: a saved cabinet through the commands, a refused
+# one, the readable form and scripted edits, usage errors. Arguments: the boxmill-cli to run, the program
 # folder the build laid out, tests/data.
 set -u
 cli=$1
@@ -97,6 +97,56 @@ expect_status drawshort 1
 run drawnosvg --program-folder "$folder" draw designer "$data/Busy.cab"
 expect_status drawnosvg 2
 
+# The readable form: Busy.cab exports as its golden text, and that text
+# imports as Busy.cab again, byte for byte.
+run export --program-folder "$folder" export "$data/Busy.cab"
+expect_status export 0
+same_as export "$data/Busy.export.txt"
+run import --program-folder "$folder" import "$work/export.out" --out "$work/imported.cab"
+expect_status import 0
+cmp -s "$work/imported.cab" "$data/Busy.cab" || fail "import: not Busy.cab again"
+# A file longer than its record keeps its tail through the text.
+cat "$data/Busy.cab" "$data/Busy.layout.txt" >"$work/tail.cab"
+run tailexport --program-folder "$folder" export "$work/tail.cab"
+run tailimport --program-folder "$folder" import "$work/tailexport.out" --out "$work/tail2.cab"
+expect_status tailimport 0
+cmp -s "$work/tail.cab" "$work/tail2.cab" || fail "tail: not the same file again"
+# A mistake is refused with its line, and nothing is written.
+sed 's/^Cabinet Width = 46$/Cabinet Widht = 46/' "$work/export.out" >"$work/typo.txt"
+line=$(grep -n '^Cabinet Widht' "$work/typo.txt" | cut -d: -f1)
+run typo --program-folder "$folder" import "$work/typo.txt" --out "$work/typo.cab"
+expect_status typo 1
+grep -qx "error: \"typo.txt\": line $line: unknown key \"Cabinet Widht\" in \[Parameters\]" "$work/typo.err" ||
+    fail "typo: stderr $(cat "$work/typo.err")"
+[ -e "$work/typo.cab" ] && fail "typo: wrote a cabinet"
+
+# The sink base of docs/CABINET-TEXT.md: three sections of 8, 13 and 8
+# inches between the frame members.
+run sink --program-folder "$folder" edit --new --out "$work/sink.cab" \
+    param "Cabinet Width" 36 mullions 2 doors 1 \
+    section 2 drawers 1 doors 2 enable Drawer1B off \
+    section 3 drawers 1 doors 1 \
+    param "Section A Width" 8 param "Section C Width" 8 mullion-offset section 1 mullion-offset
+expect_status sink 0
+[ -s "$work/sink.err" ] && fail "sink: unexpected messages: $(cat "$work/sink.err")"
+run sinklayout --program-folder "$folder" layout "$work/sink.cab"
+head -n 1 "$work/sinklayout.out" | grep -qx "$(printf 'Width\t8 \t13 \t8 ')" ||
+    fail "sink: first line $(head -n 1 "$work/sinklayout.out")"
+# A refused step shows its message, the later steps still run, and the
+# cabinet is not written: here over a file that must stay as it was.
+cp "$data/Busy.cab" "$work/kept.cab"
+run refused --program-folder "$folder" edit "$data/Busy.cab" --out "$work/kept.cab" drawers 9 option TopDado off hours 9
+expect_status refused 1
+[ "$(grep -c '^error: ' "$work/refused.err")" -eq 3 ] || fail "refused: stderr $(cat "$work/refused.err")"
+grep -q '^error: .*drawers. Up to 4 drawers are allowed.$' "$work/refused.err" || fail "refused: no drawer limit"
+grep -qx "error: refused steps 1 (drawers 9), 2 (option TopDado off); $work/kept.cab was not written" \
+    "$work/refused.err" || fail "refused: stderr $(cat "$work/refused.err")"
+cmp -s "$work/kept.cab" "$data/Busy.cab" || fail "refused: the cabinet was written"
+# Saved in place as "Save Cabinet" saves: the file keeps its tail.
+run inplace --program-folder "$folder" edit "$work/tail.cab" --out "$work/tail.cab" hours 9
+expect_status inplace 0
+cmp -s -i 2564 "$work/tail.cab" "$work/tail2.cab" || fail "inplace: the tail was lost"
+
 # Usage errors: status 2, and the first line names the first mistake on
 # the line, wherever the common options stand. --svg takes the next word
 # whatever it is, so one that reads as an option is refused rather than
@@ -121,8 +171,21 @@ draw designer needs --svg FILE|draw designer "$work/keep.cab"
 draw designer takes --svg FILE and at most a cabinet file|draw designer a.cab b.cab
 draw designer takes --svg FILE and at most a cabinet file|draw designer --svg a.svg --svg b.svg
 draw designer takes --svg FILE and at most a cabinet file|draw designer --svg --metric "$work/keep.cab" --program-folder "$folder"
+export takes one cabinet file|export
+export takes one cabinet file|export "$work/keep.cab" "$work/keep.cab"
+import takes one text file and --out FILE.cab|import "$work/export.out"
+edit needs --out FILE.cab|edit "$work/keep.cab" drawers 1
+edit needs a cabinet file or --new|edit --out "$work/x.cab"
+edit takes a cabinet file or --new, not both|edit --new "$work/keep.cab" --out "$work/x.cab"
+edit step 2: 'drawer' is no step|edit --new --out "$work/x.cab" drawers 1 drawer 2
+edit step 1: param takes NAME VALUE|edit --new --out "$work/x.cab" param Width
+edit step 1: include: expected on or off, not 'yes'|edit --new --out "$work/x.cab" include Top yes
+edit step 2: drawers: expected a count from 0 to 99, not 'x'|edit --new --out "$work/x.cab" section 1 drawers x
+edit step 1: section: expected a section from 1 to 3, not '4'|edit --new --out "$work/x.cab" section 4
+edit step 1: enable: 'Drawer5A' is no switch of the cabinet editing window: Drawer1A to Drawer4C, Face1A to Face4C, PanelsA to PanelsCP|edit --new --out "$work/x.cab" enable Drawer5A on
 EOF
 cmp -s "$work/keep.cab" "$data/Busy.cab" || fail "usage: a cabinet file was written over"
+[ -e "$work/x.cab" ] && fail "usage: edit wrote a cabinet"
 run drawequals --program-folder "$folder" draw designer --svg="$work/equals.svg" "$data/Busy.cab"
 expect_status drawequals 0
 [ -s "$work/equals.svg" ] || fail "drawequals: no SVG"
