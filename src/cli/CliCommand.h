@@ -32,6 +32,11 @@ inline constexpr int kUsageError = 2;
 // output streams.
 struct CliContext {
     std::filesystem::path programFolder;
+    // Without --program-folder a current folder that lacks the data gives
+    // way to the user's program folder, made from the data installed
+    // beside this executable, as the desktop program does.
+    bool programFolderGiven = false;
+    std::filesystem::path executable;
     std::optional<UnitMode> units; // --inches or --metric; Standard.dat otherwise
     std::ostream& out;
     std::ostream& err;

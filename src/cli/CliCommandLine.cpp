@@ -56,7 +56,8 @@ CliCommandLine::CliCommandLine(CliContext& context)
         ->trigger_on_parse()
         ->disable_flag_override();
     m_app.add_option("--program-folder", m_context.programFolder)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->each([this](const std::string&) { m_context.programFolderGiven = true; });
     // The common options may follow a command's name too; commands made
     // from here on inherit this.
     m_app.fallthrough();

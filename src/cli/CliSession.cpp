@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliSession.h"
 
+#include "core/ProgramFolder.h"
+
 #include <ostream>
 
 namespace boxmill::cli {
@@ -16,7 +18,17 @@ CliSession::CliSession(CliContext& context)
 
 int CliSession::open(const std::optional<fs::path>& cabinetFile)
 {
-    if (m_session.startUp(m_context.programFolder) != StartUpOutcome::Ready)
+    fs::path folder = m_context.programFolder;
+    if (!m_context.programFolderGiven) {
+        const auto chosen =
+            ChooseProgramFolder({folder, InstalledDataFolder(m_context.executable), UserProgramFolder()});
+        if (!chosen) {
+            m_context.err << "error: " << chosen.error() << '\n';
+            return kFileError;
+        }
+        folder = *chosen;
+    }
+    if (m_session.startUp(folder) != StartUpOutcome::Ready)
         return kFileError;
     CabinetModel& model = m_session.model;
     if (m_context.units && *m_context.units != model.units) {
