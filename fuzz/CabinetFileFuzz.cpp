@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the cabinet loader and everything a load rebuilds,
 // and checks that a record the loader accepts survives a save unchanged.
+#include "FuzzSupport.h"
+
 #include "core/CabinetFile.h"
 #include "core/CabinetModel.h"
 #include "core/Prompter.h"
@@ -16,16 +18,6 @@
 #include <cstring>
 #include <string_view>
 
-namespace {
-
-class SilentPrompter : public boxmill::Prompter {
-public:
-    void message(boxmill::MessageKind, std::string_view) override { }
-    bool ask(boxmill::MessageKind, std::string_view, boxmill::QuestionButtons) override { return false; }
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace boxmill;
@@ -34,12 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!record)
         return 0;
 
-    SilentPrompter prompter;
+    fuzz::SilentPrompter prompter;
     const Vocabulary vocabulary;
     for (const auto units : {UnitMode::Inches, UnitMode::Metric}) {
         CabinetModel model;
         model.units = units;
         model.adoptRecord(*record, vocabulary, prompter);
+        // The loader's range check and the model's reading of the numbers
+        // must agree: nothing the engine is given lies outside the range.
+        for (int i = 0; i < kParamCount; ++i)
+            if (!(model.param(i) >= 0.0 && model.param(i) <= kLargestLength))
+                std::abort();
+        for (int row = 0; row < kPartRows; ++row)
+            if (!(model.partStock[static_cast<std::size_t>(row)] >= 0.0 &&
+                  model.partStock[static_cast<std::size_t>(row)] <= kLargestLength))
+                std::abort();
         model.drawScale = 2;
         model.rebuildDrawingUnits();
 

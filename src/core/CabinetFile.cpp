@@ -17,14 +17,14 @@ Result<CabinetRecord> ParseCabinetRecord(std::string_view bytes)
     CabinetRecord::Bytes raw {};
     std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.data()), raw.size(), raw.begin());
     CabinetRecord record(raw);
-    if (auto problem = CheckRecordCounts(record))
+    if (auto problem = ValidateCabinetRecord(record))
         return Result<CabinetRecord>::failure(*problem);
     return record;
 }
 
 Result<CabinetRecord> ReadCabinetFile(const std::filesystem::path& path)
 {
-    auto bytes = ReadFileBytes(path);
+    auto bytes = ReadFileBytes(path, FileCap::Cabinet);
     if (!bytes)
         return Result<CabinetRecord>::failure(bytes.error());
     auto record = ParseCabinetRecord(*bytes);
@@ -43,10 +43,18 @@ std::string SerializeCabinetRecord(const CabinetRecord& record, std::string_view
 
 Status WriteCabinetFile(const std::filesystem::path& path, const CabinetRecord& record)
 {
+    // Sizes can be typed that a load refuses (millimetres go further than
+    // inches); a file the program will not open again is not written.
+    if (auto problem = CheckRecordSizes(record))
+        return Status::failure("\"" + path.filename().string() + "\" was not saved, as it could not be opened again. " +
+                               *problem);
     std::string existing;
     std::error_code code;
     if (std::filesystem::exists(path, code)) {
-        auto bytes = ReadFileBytes(path);
+        // Its tail is kept, so it is read under the cabinet cap: a save over
+        // a file that is no cabinet (a device, a huge file) is refused rather
+        // than swallowing it.
+        auto bytes = ReadFileBytes(path, FileCap::Cabinet);
         if (!bytes)
             return Status::failure(bytes.error());
         existing = std::move(bytes).value();

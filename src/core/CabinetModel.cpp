@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CabinetModel.h"
 
+#include "MessageText.h"
 #include "NumberText.h"
 #include "Prompter.h"
 #include "Vocabulary.h"
@@ -96,18 +97,20 @@ void CabinetModel::setBlindMate(bool checked)
 std::string DescribeNonNumbers(const CabinetModel& model, const Vocabulary& vocabulary, const std::vector<int>& params,
                                const std::vector<int>& partRows)
 {
-    std::string text = "Some values of this cabinet are not numbers and are read as 0:";
+    std::vector<std::string> entries;
+    // Names and values both come from files: each is cut and cleaned.
     for (int i : params)
-        text += "\n" + vocabulary.parameterName(i) + ": \"" + model.record.paramText(i) + "\"";
+        entries.push_back(FileTextForMessage(vocabulary.parameterName(i)) + ": " +
+                          QuoteFileText(model.record.paramText(i)));
     for (int row : partRows) {
         const auto& names = vocabulary.partNames();
         const std::string name = (row < static_cast<int>(names.size()) && !names[static_cast<std::size_t>(row)].empty())
                                      ? names[static_cast<std::size_t>(row)]
                                      : "part row " + std::to_string(row + 1);
-        text += "\n" + name + ": stock \"" + model.record.partStockText(row) + "\", price \"" +
-                model.record.partPriceText(row) + "\"";
+        entries.push_back(FileTextForMessage(name) + ": stock " + QuoteFileText(model.record.partStockText(row)) +
+                          ", price " + QuoteFileText(model.record.partPriceText(row)));
     }
-    return text;
+    return ListedMessage("Some values of this cabinet are not numbers and are read as 0:", entries);
 }
 
 } // namespace boxmill

@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CabinetRecord.h"
 
+#include "DefaultNames.h"
+#include "MessageText.h"
+#include "NumberText.h"
 #include "RecordFieldNames.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <stdexcept>
+#include <vector>
 
 namespace boxmill {
 
@@ -21,6 +28,34 @@ std::uint8_t ToByte(int value)
     if (value < 0 || value > 255)
         throw std::out_of_range("record byte");
     return static_cast<std::uint8_t>(value);
+}
+
+// A size text is sound when it is no number at all (the load reads it as 0
+// and reports it) or a number from 0 to kLargestLength.
+bool SoundSize(std::string_view text)
+{
+    if (const auto value = ParseDecimal(text))
+        return *value >= 0.0 && *value <= kLargestLength;
+    // ParseDecimal refuses "inf", "nan" and "1e999" like any other text;
+    // here they must be told from words, since they are meant as numbers.
+    text = TrimBlanks(text);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    std::array<char, 64> buffer {};
+    if (text.empty() || text.size() > buffer.size())
+        return true;
+    std::transform(text.begin(), text.end(), buffer.begin(), [](char c) { return c == ',' ? '.' : c; });
+    const char* end = buffer.data() + text.size();
+    double value = 0.0;
+    const auto [ptr, error] = std::from_chars(buffer.data(), end, value);
+    if (ptr != end)
+        return true;
+    if (error == std::errc::result_out_of_range) {
+        // Too small to tell from 0 is harmless; too large is not.
+        const std::string_view number(buffer.data(), text.size());
+        return number.find("e-") != std::string_view::npos || number.find("E-") != std::string_view::npos;
+    }
+    return error != std::errc() || std::isfinite(value);
 }
 
 } // namespace
@@ -170,6 +205,36 @@ std::optional<std::string> CheckRecordCounts(const CabinetRecord& record)
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> CheckRecordSizes(const CabinetRecord& record)
+{
+    std::vector<std::string> offenders;
+    for (int i = 0; i < kParamCount; ++i) {
+        const std::string text = record.paramText(i);
+        if (!SoundSize(text))
+            offenders.push_back(std::string(kDefaultParameterNames[static_cast<std::size_t>(i)]) + ": " +
+                                QuoteFileText(text));
+    }
+    for (int row = 0; row < kPartRows; ++row) {
+        const std::string text = record.partStockText(row);
+        if (!SoundSize(text))
+            offenders.push_back(std::string(kDefaultPartNames[static_cast<std::size_t>(row)]) +
+                                " stock thickness: " + QuoteFileText(text));
+    }
+    if (offenders.empty())
+        return std::nullopt;
+    return ListedMessage("The cabinet holds sizes that are not from 0 to " + FormatDecimal(kLargestLength) +
+                             " inches (" + FormatDecimal(kLargestLength * 0.0254) +
+                             " m), so no cut list, cost or drawing can be made from it:",
+                         offenders);
+}
+
+std::optional<std::string> ValidateCabinetRecord(const CabinetRecord& record)
+{
+    if (auto problem = CheckRecordCounts(record))
+        return problem;
+    return CheckRecordSizes(record);
 }
 
 } // namespace boxmill

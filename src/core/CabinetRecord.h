@@ -147,6 +147,22 @@ private:
 // sections leaves one behind on purpose, and its users check it.
 std::optional<std::string> CheckRecordCounts(const CabinetRecord& record);
 
+// Lengths a file may give, in inches. Far beyond any cabinet, yet small
+// enough that areas, costs and drawing units computed from them never
+// overflow.
+inline constexpr double kLargestLength = 10000.0;
+
+// Sizes (the parameters, the stock thicknesses of the part rows) that are
+// numbers but negative, beyond kLargestLength or not finite ("1e308",
+// "inf") would give a cut list, cost and drawing of nonsense; a record that
+// holds any is refused, and the message names them. Texts that are no number
+// at all are not refused: a load reads them as 0 and says so.
+std::optional<std::string> CheckRecordSizes(const CabinetRecord& record);
+
+// Everything a record from a file must pass before any of it is used: its
+// counts and its sizes. The message names the first check that failed.
+std::optional<std::string> ValidateCabinetRecord(const CabinetRecord& record);
+
 // The nailer count held in the record: 1 to 3, or nullopt when the record
 // names none (the options then show no count and no nailers are cut).
 std::optional<int> NailerCountValue(const CabinetRecord& record);

@@ -5,6 +5,8 @@
 #include "NumberText.h"
 #include "Prompter.h"
 
+#include <cmath>
+
 namespace boxmill {
 
 ParameterEntryText ShowParameter(const CabinetModel& model, int index)
@@ -53,6 +55,14 @@ bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& ty
         value = ParseMeasure(typed.inches, model.units, prompter);
         if (!value)
             return false;
+        // A cabinet the loader would refuse could be neither saved nor
+        // opened again.
+        if (*value > kLargestLength) {
+            prompter.message(MessageKind::Error, "'" + typed.inches + "' is more than the " +
+                                                     FormatDecimal(std::floor(kLargestLength * 25.4)) +
+                                                     " millimetres a cabinet may measure.");
+            return false;
+        }
     }
     model.record.setParamText(index, FormatDecimal(*value));
     model.rebuildParamValues();

@@ -5,14 +5,22 @@
 
 namespace boxmill {
 
+Result<UnitFlags> ParseUnitFlags(std::string_view bytes)
+{
+    if (bytes.size() < 2)
+        return Result<UnitFlags>::failure("it must hold two bytes.");
+    return UnitFlags {static_cast<std::uint8_t>(bytes[0]), static_cast<std::uint8_t>(bytes[1])};
+}
+
 Result<UnitFlags> ReadUnitFlags(const std::filesystem::path& file)
 {
-    auto bytes = ReadFileBytes(file);
+    auto bytes = ReadFileBytes(file, FileCap::UnitSetting);
     if (!bytes)
         return Result<UnitFlags>::failure(bytes.error());
-    if (bytes->size() < 2)
-        return Result<UnitFlags>::failure("\"" + file.string() + "\" is damaged: it must hold two bytes.");
-    return UnitFlags {static_cast<std::uint8_t>((*bytes)[0]), static_cast<std::uint8_t>((*bytes)[1])};
+    auto flags = ParseUnitFlags(*bytes);
+    if (!flags)
+        return Result<UnitFlags>::failure("\"" + file.string() + "\" is damaged: " + flags.error());
+    return flags;
 }
 
 Status WriteUnitFlags(const std::filesystem::path& file, UnitMode mode)

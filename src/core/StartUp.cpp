@@ -5,6 +5,7 @@
 #include "CabinetModel.h"
 #include "Constants.h"
 #include "FileIo.h"
+#include "MessageText.h"
 #include "ProgramData.h"
 #include "Prompter.h"
 #include "StandardFile.h"
@@ -18,40 +19,45 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The list files as their bytes.
 struct Lists {
-    std::vector<std::string> parts;
-    std::vector<std::string> includes;
-    std::vector<std::string> woods;
-    std::vector<std::string> dims;
+    std::string parts;
+    std::string includes;
+    std::string woods;
+    std::string dims;
 };
 
 Result<Lists> ReadLists(const fs::path& folder)
 {
     Lists lists;
-    const std::pair<const char*, std::vector<std::string>*> files[] = {
+    const std::pair<const char*, std::string*> files[] = {
         {DataFile::CabParts, &lists.parts},
         {DataFile::IncParts, &lists.includes},
         {DataFile::Wood, &lists.woods},
         {DataFile::Dims, &lists.dims},
     };
     for (const auto& [name, target] : files) {
-        auto lines = ReadTextLines(folder / name);
-        if (!lines)
-            return Result<Lists>::failure(lines.error());
-        *target = std::move(lines).value();
+        auto bytes = ReadFileBytes(folder / name, FileCap::DataFile);
+        if (!bytes)
+            return Result<Lists>::failure(bytes.error());
+        *target = std::move(bytes).value();
     }
     return lists;
 }
 
-// The program counts on exactly this many entries; fewer lines leave empty
-// names, extra lines are not the program's business.
-std::vector<std::string> Fitted(std::vector<std::string> lines, int count)
+std::vector<std::string> Fitted(std::string_view bytes, int count)
 {
+    std::vector<std::string> lines = SplitLines(bytes);
     lines.resize(static_cast<std::size_t>(count));
     return lines;
 }
 
 } // namespace
+
+Vocabulary VocabularyFromLists(std::string_view dims, std::string_view includes, std::string_view parts)
+{
+    return Vocabulary(Fitted(dims, kParamCount), Fitted(includes, kIncludeItems), Fitted(parts, kPartRows));
+}
 
 StartUpOutcome StartUp(const fs::path& programFolder, ProgramData& data, CabinetModel& model, Prompter& prompter)
 {
@@ -60,6 +66,10 @@ StartUpOutcome StartUp(const fs::path& programFolder, ProgramData& data, Cabinet
     // of mixing new units with old lists. The program folder itself is the
     // same on every run.
     model.folders.programFolder = programFolder;
+    // The program folder holds the data files the program rewrites, Base
+    // the cabinets; nothing else of the user's is written by the program.
+    RemoveStaleTemporaryFiles(programFolder);
+    RemoveStaleTemporaryFiles(programFolder / DataFile::BaseFolder);
     auto flags = ReadUnitFlags(programFolder / kStandardFileName);
     if (!flags) {
         prompter.message(MessageKind::Error, flags.error());
@@ -85,16 +95,13 @@ StartUpOutcome StartUp(const fs::path& programFolder, ProgramData& data, Cabinet
         return StartUpOutcome::Incomplete;
     }
 
-    auto woods = BuildWoodListing(lists->woods, units);
-    if (!woods.skipped.empty()) {
-        std::string text = "Some lines of Wood.dat could not be read and are left out of the wood listing:";
-        for (const auto& line : woods.skipped)
-            text += "\n" + line;
-        prompter.message(MessageKind::Warning, text);
-    }
+    auto woods = BuildWoodListing(SplitLines(lists->woods), units);
+    if (!woods.skipped.empty())
+        prompter.message(MessageKind::Warning,
+                         ListedMessage("Some lines of Wood.dat could not be read and are left out of the wood listing:",
+                                       woods.skipped));
     data.unitFlags = *flags;
-    data.vocabulary = Vocabulary(Fitted(lists->dims, kParamCount), Fitted(lists->includes, kIncludeItems),
-                                 Fitted(lists->parts, kPartRows));
+    data.vocabulary = VocabularyFromLists(lists->dims, lists->includes, lists->parts);
     data.woodItems = std::move(woods.items);
 
     model.folders.cabinetFolder = base;

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Vocabulary.h"
+
 #include <filesystem>
+#include <string_view>
 
 namespace boxmill {
 
@@ -20,9 +23,16 @@ enum class [[nodiscard]] StartUpOutcome {
     EndProgram, // the program folder was never installed
 };
 
+// The vocabulary from the bytes of Dims.dat, IncParts.dat and CabParts.dat.
+// The program counts on a fixed number of entries in each: missing lines
+// leave empty names, extra lines are not the program's business.
+Vocabulary VocabularyFromLists(std::string_view dims, std::string_view includes, std::string_view parts);
+
 // Reads the unit setting, the list files and the default cabinet from the
 // program folder. Nothing is replaced unless every file was read, so a
 // second run (after a unit switch) that fails keeps the program as it was.
+// Temporary files that a killed run left in the program folder and its Base
+// folder are removed first.
 StartUpOutcome StartUp(const std::filesystem::path& programFolder, ProgramData& data, CabinetModel& model,
                        Prompter& prompter);
 

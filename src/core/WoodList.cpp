@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodList.h"
 
+#include "CabinetRecord.h"
+#include "MessageText.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -17,7 +19,12 @@ Result<WoodEntry> ParseWoodLine(std::string_view line)
     const auto thicknessText = line.substr(first + 1, second - first - 1);
     const auto thickness = ParseDecimal(thicknessText);
     if (!thickness)
-        return Result<WoodEntry>::failure("its thickness \"" + std::string(thicknessText) + "\" is not a number");
+        return Result<WoodEntry>::failure("its thickness " + QuoteFileText(thicknessText) + " is not a number");
+    // The thickness becomes a part's stock, which a cabinet file may only
+    // hold within these bounds.
+    if (*thickness < 0.0 || *thickness > kLargestLength)
+        return Result<WoodEntry>::failure("its thickness " + QuoteFileText(thicknessText) + " is not from 0 to " +
+                                          FormatDecimal(kLargestLength) + " inches");
     return WoodEntry {std::string(line.substr(0, first)), *thickness, std::string(line.substr(second + 1))};
 }
 
@@ -50,7 +57,8 @@ WoodListing BuildWoodListing(const std::vector<std::string>& lines, UnitMode mod
             continue;
         auto entry = ParseWoodLine(lines[i]);
         if (!entry) {
-            listing.skipped.push_back("line " + std::to_string(i + 1) + " \"" + lines[i] + "\": " + entry.error());
+            listing.skipped.push_back("line " + std::to_string(i + 1) + " " + QuoteFileText(lines[i]) + ": " +
+                                      entry.error());
             continue;
         }
         listing.items.push_back(WoodListItem(*entry, mode));

@@ -4,6 +4,7 @@
 #include "WoodEditBoxes.h"
 
 #include "core/FileIo.h"
+#include "core/MessageText.h"
 #include "core/NumberText.h"
 
 namespace boxmill {
@@ -17,10 +18,21 @@ Result<std::vector<std::string>> WoodFileLines(const std::vector<std::string>& i
         auto entry = AllBoxesFilled(boxes, mode) ? ReadWoodBoxes(boxes, mode)
                                                  : Result<WoodEntry>::failure("A part of it is blank.");
         if (!entry) {
-            return Result<std::vector<std::string>>::failure("The wood listing was not saved: the item \"" + item +
-                                                             "\" cannot be written to Wood.dat. " + entry.error());
+            // The reason may quote a part of the item as it is: cleaned and
+            // cut as a whole, it leaves room for a sentence around the quote.
+            return Result<std::vector<std::string>>::failure("The wood listing was not saved: the item " +
+                                                             QuoteFileText(item) + " cannot be written to Wood.dat. " +
+                                                             FileTextForMessage(entry.error(), 2 * kQuotedTextLength));
         }
-        lines.push_back(entry->name + "*" + FormatDecimal(entry->thickness) + "*" + entry->rest);
+        std::string line = entry->name + "*" + FormatDecimal(entry->thickness) + "*" + entry->rest;
+        // Millimetres go further than a load accepts, and their conversion
+        // can step over its limit: a line that would be left out on the next
+        // start is not written.
+        if (const auto back = ParseWoodLine(line); !back)
+            return Result<std::vector<std::string>>::failure("The wood listing was not saved: the item " +
+                                                             QuoteFileText(item) +
+                                                             " cannot be written to Wood.dat: " + back.error() + ".");
+        lines.push_back(std::move(line));
     }
     return lines;
 }

@@ -3,6 +3,7 @@
 #include "FileSizeLimit.h"
 #include "RecordFixtures.h"
 #include "TempFolder.h"
+#include "core/FileIo.h"
 
 #include <gtest/gtest.h>
 
@@ -164,4 +165,75 @@ TEST(WriteCabinetFile, IntoAReadOnlyFolderFailsAndLeavesTheOldFileWhole)
     ASSERT_FALSE(status);
     EXPECT_EQ(test::ReadAllBytes(locked / "Kitchen.cab"), test::RecordBytes(oldRecord));
     EXPECT_EQ(FolderEntries(locked), std::vector<std::string> {"Kitchen.cab"});
+}
+
+TEST(ReadCabinetFile, SizesOutOfRangeAreRefusedByName)
+{
+    test::TempFolder folder;
+    const auto read = [&](int param, int stockRow, const std::string& text) {
+        CabinetRecord record = test::MakeValidRecord();
+        if (param >= 0)
+            record.setParamText(param, text);
+        if (stockRow >= 0)
+            record.setPartStockText(stockRow, text);
+        test::WriteAllBytes(folder / "Sizes.cab", test::RecordBytes(record));
+        return ReadCabinetFile(folder / "Sizes.cab");
+    };
+    // Height, then the stock of the drawer sides.
+    for (const std::string text : {"1e308", "-1", "10000.01", "inf", "-inf", "nan", "1e999", "+1e99"}) {
+        const auto height = read(0, -1, text);
+        ASSERT_FALSE(height) << text;
+        EXPECT_NE(height.error().find("Sizes.cab"), std::string::npos) << height.error();
+        EXPECT_NE(height.error().find("Cabinet Height: \"" + text + "\""), std::string::npos) << height.error();
+        const auto stock = read(-1, 19, text);
+        ASSERT_FALSE(stock) << text;
+        EXPECT_NE(stock.error().find("Drawer Side stock thickness: \"" + text + "\""), std::string::npos)
+            << stock.error();
+    }
+    // Numbers in range, and texts that are no number at all (read as 0
+    // and reported by the load, as before).
+    for (const std::string text : {"0", "-0", "10000", "34.5", "0,75", " 12 ", "1e-400", "abc", ""})
+        EXPECT_TRUE(read(0, 19, text)) << text;
+
+    // Nor is a file written that would be refused so.
+    CabinetRecord typed = test::MakeValidRecord();
+    typed.setParamText(0, "11811.02");
+    const auto saved = WriteCabinetFile(folder / "Typed.cab", typed);
+    ASSERT_FALSE(saved);
+    EXPECT_NE(saved.error().find("Cabinet Height: \"11811.02\""), std::string::npos) << saved.error();
+    EXPECT_FALSE(fs::exists(folder / "Typed.cab"));
+
+    // Every offender is named, up to a screenful.
+    CabinetRecord all = test::MakeValidRecord();
+    for (int i = 0; i < kParamCount; ++i)
+        all.setParamText(i, "-5");
+    const auto refused = ParseCabinetRecord(test::RecordBytes(all));
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().find("Blind Corner Panel Width: \"-5\""), std::string::npos) << refused.error();
+    EXPECT_EQ(refused.error().find("Adjustable Shelf Depth Gap"), std::string::npos) << refused.error();
+    EXPECT_NE(refused.error().find("and 63 more."), std::string::npos) << refused.error();
+}
+
+TEST(ReadCabinetFile, TheShippedCabinetsLoad)
+{
+    for (const auto& folder :
+         {fs::path(BOXMILL_TEST_DATA_DIR), fs::path(BOXMILL_TEST_DATA_DIR) / "../../fuzz/corpus/cabinet"})
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().extension() == ".cab" && entry.file_size() >= 2564) {
+                const auto read = ReadCabinetFile(entry.path());
+                EXPECT_TRUE(read) << read.error();
+            }
+}
+
+TEST(ReadCabinetFile, FilesBeyondTheCabinetCapAreRefusedUnread)
+{
+    test::TempFolder folder;
+    const std::string record = test::RecordBytes(test::MakeValidRecord());
+    test::WriteAllBytes(folder / "Tail.cab", record + std::string(FileCap::Cabinet - record.size(), 'x'));
+    EXPECT_TRUE(ReadCabinetFile(folder / "Tail.cab"));
+    test::WriteAllBytes(folder / "Huge.cab", record + std::string(FileCap::Cabinet, 'x'));
+    EXPECT_FALSE(ReadCabinetFile(folder / "Huge.cab"));
+    // Nor is a save allowed to swallow such a file as a tail.
+    EXPECT_FALSE(WriteCabinetFile(folder / "Huge.cab", test::MakeValidRecord()));
+    EXPECT_EQ(fs::file_size(folder / "Huge.cab"), record.size() + FileCap::Cabinet);
 }

@@ -5,6 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace boxmill;
 
 TEST(SplitLines, CrLfAndLfEndingsAndALastLineWithoutOne)
@@ -32,4 +44,139 @@ TEST(ReadFileBytes, AMissingFileIsAnErrorThatNamesIt)
     auto read = ReadFileBytes(folder / "Dims.dat");
     ASSERT_FALSE(read);
     EXPECT_NE(read.error().find("Dims.dat"), std::string::npos) << read.error();
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Names(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+fs::perms Permissions(const fs::path& file)
+{
+    return fs::status(file).permissions() & fs::perms::mask;
+}
+
+} // namespace
+
+TEST(ReadFileBytes, ReadsOnlyRegularFilesWithinTheCap)
+{
+    test::TempFolder folder;
+    test::WriteAllBytes(folder / "Fits.dat", std::string(100, 'x'));
+    test::WriteAllBytes(folder / "Huge.cab", "");
+    fs::resize_file(folder / "Huge.cab", 300u << 20); // sparse: no disk used
+    ASSERT_EQ(::mkfifo((folder / "Pipe.cab").c_str(), 0600), 0);
+
+    auto fits = ReadFileBytes(folder / "Fits.dat", 100);
+    ASSERT_TRUE(fits) << fits.error();
+    EXPECT_EQ(fits->size(), 100u);
+
+    // A FIFO must be refused, not waited on: should the read block, a
+    // writer comes along after a while so the test fails instead of hanging.
+    std::atomic<bool> done = false;
+    std::thread unblock([&] {
+        for (int i = 0; i < 200 && !done; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!done)
+            ::close(::open((folder / "Pipe.cab").c_str(), O_WRONLY | O_NONBLOCK));
+    });
+    const auto pipe = ReadFileBytes(folder / "Pipe.cab");
+    done = true;
+    unblock.join();
+
+    const std::pair<fs::path, Result<std::string>> refused[] = {
+        {folder / "Fits.dat", ReadFileBytes(folder / "Fits.dat", 99)},
+        {folder / "Huge.cab", ReadFileBytes(folder / "Huge.cab")},
+        {folder / "Pipe.cab", pipe},
+        {"/dev/zero", ReadFileBytes("/dev/zero")},
+        {folder.path(), ReadFileBytes(folder.path())},
+    };
+    for (const auto& [path, read] : refused) {
+        ASSERT_FALSE(read) << path;
+        EXPECT_NE(read.error().find(path.string()), std::string::npos) << read.error();
+    }
+}
+
+TEST(WriteFileAtomic, KeepsPermissionsAndWritesThroughLinks)
+{
+    test::TempFolder folder;
+    for (const auto mode :
+         {fs::perms::owner_read, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read}) {
+        test::WriteAllBytes(folder / "Kept.cab", "old");
+        fs::permissions(folder / "Kept.cab", mode);
+        ASSERT_TRUE(WriteFileAtomic(folder / "Kept.cab", "new"));
+        EXPECT_EQ(test::ReadAllBytes(folder / "Kept.cab"), "new");
+        EXPECT_EQ(Permissions(folder / "Kept.cab"), mode);
+    }
+
+    fs::create_directory(folder / "Real");
+    test::WriteAllBytes(folder / "Real" / "Kitchen.cab", "old");
+    fs::create_symlink("Real/Kitchen.cab", folder / "Relative.cab");
+    fs::create_symlink(folder / "Relative.cab", folder / "Chained.cab");
+    fs::create_symlink(folder / "Real" / "New.cab", folder / "Dangling.cab");
+    ASSERT_TRUE(WriteFileAtomic(folder / "Chained.cab", "through two links"));
+    ASSERT_TRUE(WriteFileAtomic(folder / "Dangling.cab", "made behind the link"));
+    EXPECT_TRUE(fs::is_symlink(folder / "Relative.cab"));
+    EXPECT_TRUE(fs::is_symlink(folder / "Chained.cab"));
+    EXPECT_EQ(test::ReadAllBytes(folder / "Real" / "Kitchen.cab"), "through two links");
+    EXPECT_EQ(test::ReadAllBytes(folder / "Real" / "New.cab"), "made behind the link");
+    EXPECT_EQ(Names(folder / "Real"), (std::vector<std::string> {"Kitchen.cab", "New.cab"}));
+
+    // Refused before a temporary file is made.
+    fs::create_directory(folder / "Folder.cab");
+    EXPECT_FALSE(WriteFileAtomic(folder / "Folder.cab", "x"));
+    EXPECT_TRUE(fs::is_empty(folder / "Folder.cab"));
+    EXPECT_EQ(Names(folder.path()), (std::vector<std::string> {"Chained.cab", "Dangling.cab", "Folder.cab", "Kept.cab",
+                                                               "Real", "Relative.cab"}));
+}
+
+TEST(RemoveStaleTemporaryFiles, RemovesOnlyWhatAKilledWriteLeft)
+{
+    test::TempFolder folder;
+    test::WriteAllBytes(folder / "Kitchen.cab", "old");
+
+    // A write killed between creating its temporary file and renaming it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit {1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        (void)WriteFileAtomic(folder / "Kitchen.cab", std::string(5000, 'n'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_EQ(Names(folder.path()).size(), 2u);
+    EXPECT_EQ(test::ReadAllBytes(folder / "Kitchen.cab"), "old");
+
+    // Names of this program's temporary files only by resemblance, and
+    // temporary files of a write still under way.
+    const std::string mine = "Kitchen.cab.boxmill-" + std::to_string(::getpid());
+    const char* kept[] = {"Kitchen.cab.tmp123456",          "a.boxmill-99999999-0000000g.tmp",
+                          "a.boxmill-99999999-0000001.tmp", "a.boxmill--1-00000001.tmp",
+                          ".boxmill-99999999-00000001.tmp", "Notes.boxmill-99999999-00000001.txt"};
+    for (const char* name : kept)
+        test::WriteAllBytes(folder / name, "a user's file");
+    test::WriteAllBytes(folder / (mine + "-00000001.tmp"), "being written right now");
+    test::WriteAllBytes(folder / (mine + "-00000002.tmp"), "left two hours ago");
+    fs::last_write_time(folder / (mine + "-00000002.tmp"), fs::file_time_type::clock::now() - std::chrono::hours(2));
+    fs::create_directory(folder / "Dir.boxmill-99999999-00000001.tmp");
+    fs::create_symlink(folder / "Kitchen.cab", folder / "Link.boxmill-99999999-00000001.tmp");
+
+    RemoveStaleTemporaryFiles(folder.path());
+    std::vector<std::string> expected(std::begin(kept), std::end(kept));
+    expected.push_back(mine + "-00000001.tmp");
+    expected.insert(expected.end(),
+                    {"Dir.boxmill-99999999-00000001.tmp", "Kitchen.cab", "Link.boxmill-99999999-00000001.tmp"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(folder.path()), expected);
 }

@@ -73,7 +73,7 @@ TEST_F(ParameterEntryTest, ZeroInchesAndNoFractionStoreZero)
     EXPECT_EQ(ShowParameter(model, 5), (ParameterEntryText {"0", ""}));
 }
 
-TEST_F(ParameterEntryTest, EmptyOrNegativeEntriesAreRefusedInBothUnits)
+TEST_F(ParameterEntryTest, EmptyNegativeOrHugeEntriesAreRefusedInBothUnits)
 {
     const struct {
         UnitMode units;
@@ -86,6 +86,8 @@ TEST_F(ParameterEntryTest, EmptyOrNegativeEntriesAreRefusedInBothUnits)
         {UnitMode::Metric, "", "", std::string(kNoMillimetresMessage)},
         {UnitMode::Metric, "", "1/2", std::string(kNoMillimetresMessage)}, // the fraction box is hidden
         {UnitMode::Metric, "-5", "", "'-5' is not a valid whole number of millimetres."},
+        // Beyond what a cabinet file may hold, the cabinet could not be saved.
+        {UnitMode::Metric, "254001", "", "'254001' is more than the 254000 millimetres a cabinet may measure."},
     };
     for (const auto& c : cases) {
         model.units = c.units;

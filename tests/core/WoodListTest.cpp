@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WoodList.h"
 #include "core/FileIo.h"
+#include "cutlist/WoodFile.h"
 
 #include <gtest/gtest.h>
 
@@ -93,4 +94,16 @@ TEST(SortListItems, AlphabeticalIgnoringCase)
     SortListItems(items);
     EXPECT_EQ(items, (std::vector<std::string> {"Alder*0 3/4*6.25", "Ash*0 3/4*6.75", "birch*1 *5", "Cherry*0 3/4*9.75",
                                                 "walnut*0 3/4*13.5"}));
+}
+
+TEST(WoodFileLines, WritesOnlyLinesThatLoadAgain)
+{
+    // 10000 inches shows as 254001 mm, which converts back to a little more
+    // than a load accepts; the save says so instead of losing the wood.
+    const auto items = BuildWoodListing({"Oak*10000*4.50", "Ash*0.75*6.75"}, UnitMode::Metric).items;
+    ASSERT_EQ(items, (std::vector<std::string> {"Ash*19*6.75", "Oak*254001*4.50"}));
+    const auto saved = WoodFileLines(items, UnitMode::Metric);
+    ASSERT_FALSE(saved);
+    EXPECT_NE(saved.error().find("Oak*254001*4.50"), std::string::npos) << saved.error();
+    EXPECT_TRUE(WoodFileLines({"Oak*254000*4.50"}, UnitMode::Metric));
 }
