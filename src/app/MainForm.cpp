@@ -7,6 +7,7 @@
 #include "DividerForm.h"
 #include "IncludePartsPanel.h"
 #include "SectionalAreaPanel.h"
+#include "ui/common/JustOpenedWindows.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
@@ -24,6 +25,7 @@
 #include "designer/ui/EditingForm.h"
 #include "session/CutListCommands.h"
 #include "session/EditCommands.h"
+#include "views/ui/ConstructionViews.h"
 
 #include "core/Prompter.h"
 #include "core/Version.h"
@@ -140,7 +142,27 @@ void TMainForm::createToolWindows()
     designerCommands.saveCabinetAs = [this] { saveCabinetAs(); };
     designerCommands.cabinetOptions = [this] { showCabinetOptions(true); };
     designerCommands.sendToCutList = [this] { sendToCutlistViewer(CutListKind::Complete); };
+    designerCommands.drawerView = [this] { openView(ViewKind::Drawer); };
+    designerCommands.doorView = [this] { openView(ViewKind::Door); };
+    designerCommands.faceView = [this] { openView(ViewKind::Face); };
+    designerCommands.shellView = [this] { openView(ViewKind::Shell); };
+    designerCommands.sideView = [this] { openView(ViewKind::Side); };
+    designerCommands.topView = [this] { openView(ViewKind::Top); };
     m_designer = new TCabinetForm(m_controller, std::move(designerCommands), this);
+    ViewCommands viewCommands;
+    viewCommands.sendToCutList = [this](CutListKind list) { sendToCutlistViewer(list); };
+    viewCommands.cabinetOptions = [this] { showCabinetOptions(true); };
+    viewCommands.designerSection = [this] { return m_designer->state().shownSection; };
+    viewCommands.showDesignerSection = [this](int section) { m_designer->showSection(section); };
+    // The views are made when first opened: most runs never open some.
+    m_views = new ConstructionViews(m_controller, std::move(viewCommands), this);
+    m_views->setCorner([this]() -> std::optional<QPoint> {
+        if (m_designer->isVisible())
+            return m_designer->pos();
+        return std::nullopt;
+    });
+    m_views->setWindowMade([this](QWidget* window) { registerToolWindow(window); });
+    connect(m_designer, &TCabinetForm::shownSectionChanged, m_views, &ConstructionViews::designerSectionChanged);
     m_cutListEditor = new TCutListForm(m_controller, this);
     m_estimator->setListCommand([this](CutListKind list) { sendToCutlistViewer(list); });
     connect(&m_controller, &SessionController::cutListChanged, this, [this] {
@@ -235,6 +257,17 @@ void TMainForm::buildMenus()
     m_raisedPanelSides->setCheckable(true);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    const std::tuple<const char*, const char*, ViewKind> views[] = {
+        {"Front/Shell Construction", "FrontShellConstruction1", ViewKind::Shell},
+        {"Top Construction", "TopConstruction1", ViewKind::Top},
+        {"Side Construction", "SideConstruction1", ViewKind::Side},
+        {"Face Construction", "FaceConstruction1", ViewKind::Face},
+        {"Door Construction", "DoorConstruction1", ViewKind::Door},
+        {"Drawer Construction", "DrawerConstruction1", ViewKind::Drawer}};
+    for (const auto& [caption, name, kind] : views)
+        view->addAction(QString::fromLatin1(caption), this, [this, which = kind] { openView(which); })
+            ->setObjectName(QString::fromLatin1(name));
+    view->addSeparator();
     view->addAction(QStringLiteral("Cutlist Editor"), this, [this] { openCutlistEditor(ListingBuild::All); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -267,6 +300,9 @@ void TMainForm::buildToolBar()
         [this] { sendToCutlistViewer(CutListKind::Complete); });
     add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", [this] { showCabinetOptions(true); });
     add(ToolGlyph::Designer, "CabinetDesigner", "Cabinet Designer", &TMainForm::showCabinetDesigner);
+    add(ToolGlyph::FrontView, "ViewInside", "Front/Shell Construction View", [this] { openView(ViewKind::Shell); });
+    add(ToolGlyph::SideView, "ViewSide", "View Side Construction", [this] { openView(ViewKind::Side); });
+    add(ToolGlyph::TopView, "ViewTop", "View Top Construction", [this] { openView(ViewKind::Top); });
     bar->addSeparator();
     add(ToolGlyph::Exit, "ExitBoxmill", "Exit Boxmill", &TMainForm::exitBoxmill);
 }
@@ -318,6 +354,11 @@ void TMainForm::saveCutlistEditorToFile()
 void TMainForm::showCabinetDesigner()
 {
     m_designer->openDesigner();
+}
+
+void TMainForm::openView(ViewKind kind)
+{
+    m_views->open(kind);
 }
 
 void TMainForm::toggleRaisedPanelSides()
@@ -461,6 +502,7 @@ void TMainForm::toggleZoom()
 void TMainForm::registerToolWindow(QWidget* window)
 {
     m_toolWindows.append(window);
+    JustOpenedWindows::of(this).watch(window);
 }
 
 void TMainForm::changeEvent(QEvent* event)
@@ -477,8 +519,11 @@ void TMainForm::changeEvent(QEvent* event)
             });
         return;
     }
+    // An activation that arrives after a command here opened a tool window
+    // is the window system catching up, not the user coming back.
+    const auto& justOpened = JustOpenedWindows::of(this);
     for (const auto& window : std::as_const(m_toolWindows))
-        if (window && window->isVisible())
+        if (window && window->isVisible() && !justOpened.contains(window))
             window->close();
 }
 

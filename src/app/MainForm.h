@@ -18,6 +18,8 @@ class CabinetStylePanel;
 class CostCalculatorPanel;
 class TCostForm;
 class TCabinetForm;
+class ConstructionViews;
+enum class ViewKind;
 class TCutListForm;
 class CutlistViewerPanel;
 class WoodSelectionPanel;
@@ -55,12 +57,15 @@ public:
     TEditingForm* editingWindow() const { return m_editing; }
     TCostForm* woodEstimator() const { return m_estimator; }
     TCabinetForm* designer() const { return m_designer; }
+    ConstructionViews* constructionViews() const { return m_views; }
     TCutListForm* cutListEditor() const { return m_cutListEditor; }
     CutlistViewerPanel* viewer() const { return m_viewer; }
     void sendToCutlistViewer(CutListKind list);
     void openCutlistEditor(ListingBuild build);
     void saveCutlistEditorToFile();
     void showCabinetDesigner();
+    // The construction views open where the designer is.
+    void openView(ViewKind kind);
 
     // The menu commands, callable from tests and other windows.
     void newCabinet();
@@ -117,6 +122,7 @@ private:
     TEditingForm* m_editing = nullptr;
     TCostForm* m_estimator = nullptr;
     TCabinetForm* m_designer = nullptr;
+    ConstructionViews* m_views = nullptr;
     TCutListForm* m_cutListEditor = nullptr;
     CutlistViewerPanel* m_viewer = nullptr;
     bool m_closeConfirmed = false;

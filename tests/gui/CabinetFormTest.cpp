@@ -3,6 +3,7 @@
 
 #include "app/DimensionSettingsPanel.h"
 #include "app/SectionalAreaPanel.h"
+#include "core/ParameterIndex.h"
 #include "designer/SectionEditor.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/FaceCanvas.h"
@@ -10,10 +11,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QToolTip>
 
 using namespace boxmill;
 
@@ -89,21 +93,37 @@ private slots:
         QCOMPARE(m_fixture->session->model.sectionCount, 1);
     }
 
-    void clickingADrawerFaceSelectsItsHeight()
+    void clickingAPartSelectsItsSizeAndShowsItsHintAtEitherZoom()
     {
-        const Shape* face = m_designer->canvas()->shapes().find("DrawerFace1A");
-        QVERIFY(face && face->visible);
-        QTest::mouseClick(m_designer->canvas(), Qt::LeftButton, {},
-                          QPoint(face->left + face->width / 2, face->top + face->height / 2));
-        QCOMPARE(m_fixture->window->dimensionSettings()->selectedParameter(), 14);
+        // Fitted to its area the drawing is several times the size of one
+        // pixel a unit, and thin parts are easy to hit.
+        QVERIFY(m_designer->canvas()->scale() > 2);
+        for (const int zoom : {1, 2}) {
+            if (zoom == 2)
+                m_fixture->window->toggleZoom();
+            clickAndExpect("DrawerFace1A", 14);
+            clickAndExpect("LeftStile", Param::LeftStile);
+            clickAndExpect("TopRail", Param::TopRail);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("at zoom %1").arg(zoom)));
+        }
     }
 
     void zoomDoublesTheDrawingAndClosingResetsIt()
     {
-        const int width = m_designer->canvas()->shapes().find("TopRail")->width;
+        auto* canvas = m_designer->canvas();
+        const int width = canvas->shapes().find("TopRail")->width;
+        const int painted = paintedWidth("TopRail");
+        const QSize window = m_designer->size();
         m_fixture->window->toggleZoom();
         QCOMPARE(m_fixture->session->model.drawScale, 2);
-        QVERIFY(m_designer->canvas()->shapes().find("TopRail")->width > width + width / 2);
+        QVERIFY(canvas->shapes().find("TopRail")->width > width + width / 2);
+        // Twice the size on screen as well, in a window that stays as it
+        // was and scrolls instead.
+        QVERIFY(std::abs(paintedWidth("TopRail") - 2 * painted) <= painted / 20);
+        QCOMPARE(m_designer->size(), window);
+        QVERIFY(canvas->verticalScrollBar()->maximum() > 0);
+        test::GuiFixture::grab(m_designer, "designer-zoomed");
         auto* zoom = m_fixture->window->findChild<QAction*>(QStringLiteral("CabinetZoom"));
         QVERIFY(zoom && zoom->isChecked());
         m_designer->close();
@@ -115,13 +135,13 @@ private slots:
     {
         if (qgetenv("BOXMILL_GRAB_DIR").isEmpty())
             QSKIP("set BOXMILL_GRAB_DIR to keep pictures of the designer");
-        // A wider cabinet at double scale, so the parts can be told apart.
+        // A wider cabinet, in a window opened again to fit it.
         auto* dimensions = m_fixture->window->dimensionSettings();
         dimensions->selectParameterByPosition(1);
         dimensions->inchesEdit()->setText(QStringLiteral("48"));
         dimensions->fractionEdit()->clear();
         dimensions->enterParameter();
-        m_fixture->window->toggleZoom();
+        m_fixture->window->showCabinetDesigner();
         test::GuiFixture::grab(m_designer, "designer-default");
 
         // Two sections: three drawers with the last two banked, and two
@@ -157,6 +177,34 @@ private slots:
     }
 
 private:
+    void clickAndExpect(const char* name, int parameter)
+    {
+        auto* canvas = m_designer->canvas();
+        const Shape* shape = canvas->shapes().find(name);
+        QVERIFY(shape && shape->visible);
+        const QPoint centre(shape->left + shape->width / 2, shape->top + shape->height / 2);
+        // Scrolled into the middle of the view first, as a user would.
+        const QPoint off = canvas->mapFromDrawing(centre) - canvas->viewport()->rect().center();
+        canvas->horizontalScrollBar()->setValue(canvas->horizontalScrollBar()->value() + off.x());
+        canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->value() + off.y());
+        const QPoint at = canvas->mapFromDrawing(centre);
+        QVERIFY(canvas->viewport()->rect().contains(at));
+        m_fixture->window->dimensionSettings()->selectParameterByPosition(0);
+        QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(m_fixture->window->dimensionSettings()->selectedParameter(), parameter);
+        QHelpEvent help(QEvent::ToolTip, at, canvas->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(canvas->viewport(), &help);
+        QCOMPARE(QToolTip::text(), QString::fromStdString(shape->hint));
+    }
+
+    int paintedWidth(const char* name) const
+    {
+        const auto* canvas = m_designer->canvas();
+        const Shape* shape = canvas->shapes().find(name);
+        return canvas->mapFromDrawing(QPoint(shape->left + shape->width, 0)).x() -
+               canvas->mapFromDrawing(QPoint(shape->left, 0)).x();
+    }
+
     void pick(int count)
     {
         m_designer->dataInput()->setCurrentIndex(count);

@@ -12,14 +12,21 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace boxmill {
 
 namespace {
-constexpr int kColumnWidth = 92;
-}
+// The widest entry each column usually holds: a wood's name and an area by
+// a thickness.
+constexpr const char* kWidestEntries[] = {"Birch Plywood", "000 x 0 0/00"};
+// Room beside an entry's text inside its cell.
+constexpr int kCellPadding = 12;
+} // namespace
 
 CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget* parent)
     : QGroupBox(QStringLiteral("Cost/SqFt Calculator"), parent)
@@ -31,10 +38,8 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
     m_grid->setObjectName(QStringLiteral("WoodCostData"));
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
-    m_grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setMinimumWidth(2 * kColumnWidth + 24);
     layout->addWidget(m_grid, 1);
 
     auto* labour = new QGridLayout;
@@ -77,6 +82,24 @@ void CostCalculatorPanel::applyUnitMode()
     setTitle(metric ? QStringLiteral("Cost/SqCm Calculator") : QStringLiteral("Cost/SqFt Calculator"));
     m_grid->setHorizontalHeaderLabels(
         {QStringLiteral("Wood"), ToQt(WoodCostAreaTitle(m_controller.session().model.units))});
+    fitColumns();
+}
+
+void CostCalculatorPanel::fitColumns()
+{
+    // Wood names are read whole, whatever the font; the grid asks the
+    // window for the room rather than cutting them short.
+    auto* header = m_grid->horizontalHeader();
+    const auto* view = static_cast<const QAbstractItemView*>(m_grid);
+    int total = 0;
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
+        const int entry =
+            m_grid->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestEntries[column])) + kCellPadding;
+        const int width = std::max({header->sectionSizeHint(column), entry, view->sizeHintForColumn(column)});
+        header->resizeSection(column, width);
+        total += width;
+    }
+    m_grid->setMinimumWidth(total + m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth());
 }
 
 void CostCalculatorPanel::reload()
@@ -99,6 +122,7 @@ void CostCalculatorPanel::showCost()
         m_grid->setItem(static_cast<int>(i), 1, new QTableWidgetItem(ToQt(rows[i].areaText)));
     }
     m_jobTotal->setText(ToQt(calculator.jobTotalText()));
+    fitColumns();
 }
 
 bool CostCalculatorPanel::eventFilter(QObject* watched, QEvent* event)

@@ -33,6 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitColumns();
+
     SessionController& m_controller;
     QTableWidget* m_grid = nullptr;
     QLineEdit* m_hours = nullptr;

@@ -7,10 +7,22 @@
 #include "session/CabinetSession.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace boxmill {
+
+namespace {
+// The widest entry each column usually holds: a count, a part's name, and
+// two lengths (millimetres are shorter).
+constexpr const char* kWidestEntries[] = {"9999", "Dr Mid Rail(s)", "000 00/00", "000 00/00"};
+static_assert(std::size(kWidestEntries) == kViewerHeader.size());
+// Room beside an entry's text inside its cell.
+constexpr int kCellPadding = 12;
+} // namespace
 
 CutlistViewerPanel::CutlistViewerPanel(SessionController& controller, QWidget* parent)
     : QGroupBox(QStringLiteral("Cutlist Viewer"), parent)
@@ -26,12 +38,28 @@ CutlistViewerPanel::CutlistViewerPanel(SessionController& controller, QWidget* p
     m_grid->setHorizontalHeaderLabels(header);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
-    m_grid->horizontalHeader()->setDefaultSectionSize(80);
-    m_grid->setColumnWidth(1, 110);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(m_grid);
+    fitColumns();
+}
+
+void CutlistViewerPanel::fitColumns()
+{
+    // Every column is seen whole, whatever the font: the grid asks the
+    // window for the room its columns take rather than scrolling sideways.
+    auto* header = m_grid->horizontalHeader();
+    const auto* view = static_cast<const QAbstractItemView*>(m_grid);
+    int total = 0;
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
+        const int entry =
+            m_grid->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestEntries[column])) + kCellPadding;
+        const int width = std::max({header->sectionSizeHint(column), entry, view->sizeHintForColumn(column)});
+        header->resizeSection(column, width);
+        total += width;
+    }
+    m_grid->setMinimumWidth(total + m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth());
 }
 
 void CutlistViewerPanel::showGrid()
@@ -46,6 +74,7 @@ void CutlistViewerPanel::showGrid()
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_grid->setItem(static_cast<int>(r), c, item);
         }
+    fitColumns();
 }
 
 } // namespace boxmill

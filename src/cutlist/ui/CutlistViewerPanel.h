@@ -20,6 +20,8 @@ public:
     QTableWidget* grid() const { return m_grid; }
 
 private:
+    void fitColumns();
+
     SessionController& m_controller;
     QTableWidget* m_grid = nullptr;
 };

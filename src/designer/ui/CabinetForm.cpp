@@ -4,13 +4,12 @@
 #include "FaceCanvas.h"
 
 #include "ui/common/QtText.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 
 #include "designer/DesignerRefresh.h"
-#include "designer/DesignerWindow.h"
-#include "designer/FaceDrawing.h"
 #include "designer/SectionEditor.h"
 #include "session/CabinetSession.h"
 #include "session/EditCommands.h"
@@ -20,6 +19,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -33,7 +33,7 @@ namespace boxmill {
 
 namespace {
 
-constexpr int kSidePanelWidth = kFaceOriginX - 8;
+constexpr int kSidePanelWidth = 284;
 
 struct ModeCaption {
     ModeButton button;
@@ -62,8 +62,7 @@ QPushButton* Button(const char* caption, const char* name, const char* hint, QWi
 } // namespace
 
 TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands commands, QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    : QMainWindow(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint)
     , m_controller(controller)
     , m_commands(std::move(commands))
 {
@@ -71,15 +70,21 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
     setObjectName(QStringLiteral("CabinetForm"));
     buildToolBar();
 
-    m_canvas = new FaceCanvas(this);
-    setCentralWidget(m_canvas);
-    m_sidePanel = new QWidget(m_canvas);
+    // The editor keeps its size; the drawing takes the rest of the window.
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_sidePanel = new QWidget(central);
     auto* side = new QVBoxLayout(m_sidePanel);
     side->setContentsMargins(4, 4, 4, 4);
     side->addWidget(buildSectionEditor(m_sidePanel));
     side->addWidget(buildFrontDimensions(m_sidePanel));
-    m_sidePanel->setFixedWidth(kSidePanelWidth);
-    m_sidePanel->adjustSize();
+    m_sidePanel->setMinimumWidth(kSidePanelWidth);
+    m_sidePanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    row->addWidget(m_sidePanel, 0, Qt::AlignTop);
+    m_canvas = new FaceCanvas(central);
+    row->addWidget(m_canvas, 1);
+    setCentralWidget(central);
     connect(m_canvas, &FaceCanvas::parameterPressed, &m_controller, &SessionController::requestParameter);
 
     for (std::size_t i = 0; i < m_status.size(); ++i) {
@@ -87,11 +92,6 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
         m_status[i]->setMinimumWidth(100);
         statusBar()->addWidget(m_status[i]);
     }
-    statusBar()->setSizeGripEnabled(false);
-
-    // The window starts wider than the narrowest the size rule keeps, so a
-    // small cabinet shows at that width and never narrower.
-    resize(kDesignerWideWidth + 20, kDesignerMinHeight);
 
     // Whoever announces a new layout has recalculated it already.
     connect(&m_controller, &SessionController::layoutChanged, this, [this] {
@@ -117,12 +117,18 @@ void TCabinetForm::buildToolBar()
     add(ToolGlyph::SaveToLibrary, "SaveToLibrary2", "Save To Library As", m_commands.saveToLibrary);
     add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", m_commands.saveCabinetAs);
     add(ToolGlyph::SendToCutList, "SendToCutlist", "Send To Cutlist Viewer", m_commands.sendToCutList);
+    add(ToolGlyph::DrawerView, "DrawerView", "Drawer Construction View", m_commands.drawerView);
+    add(ToolGlyph::DoorView, "PanelDesigner", "Door Construction View", m_commands.doorView);
     add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", m_commands.cabinetOptions);
     bar->addSeparator();
     add(ToolGlyph::CenterPartition, "CenterPartition", "Center Partition",
         [this] { runEdit("Center Partition", [](SectionEditor& e) { return e.centerPartition(); }); });
     add(ToolGlyph::CenterAllPartitions, "CenterAllPartitions", "Center All Partitions",
         [this] { runEdit("Center All Partitions", [](SectionEditor& e) { return e.centerAllPartitions(); }); });
+    add(ToolGlyph::FaceFrame, "FaceFrame", "Face Construction View", m_commands.faceView);
+    add(ToolGlyph::FrontView, "ViewInside", "Front/Shell Construction View", m_commands.shellView);
+    add(ToolGlyph::SideView, "ViewSide", "View Side Construction", m_commands.sideView);
+    add(ToolGlyph::TopView, "ViewTop", "View Top Construction", m_commands.topView);
     bar->addSeparator();
     auto* undo = new UndoActions(m_controller, this);
     bar->addAction(undo->undo());
@@ -248,15 +254,37 @@ void TCabinetForm::openDesigner()
     m_state.resetEditModes();
     m_state.functionName = kNotSelectedPrompt;
     refreshDesigner();
+    fitToDrawing();
     show();
+    KeepWithinScreen(this);
     raise();
     activateWindow();
+}
+
+void TCabinetForm::fitToDrawing()
+{
+    // As large as shows the drawing best, short of filling the screen: the
+    // user may resize it, and the drawing follows.
+    const QSize largest = LargestClientSize(this);
+    const QToolBar* bar = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    const QSize beside(m_sidePanel->sizeHint().width() + centralWidget()->layout()->spacing(),
+                       (bar ? bar->sizeHint().height() : 0) + statusBar()->sizeHint().height());
+    const QSize area = m_canvas->fittingSize(QSize(largest.width(), largest.height() * 9 / 10) - beside);
+    const QSize wanted(beside.width() + area.width(),
+                       beside.height() + std::max(area.height(), m_sidePanel->sizeHint().height()));
+    resize(wanted.expandedTo(minimumSizeHint()).boundedTo(largest));
 }
 
 void TCabinetForm::refreshDesigner()
 {
     const auto& session = m_controller.session();
     showView(DrawDesigner(session.model, session.layout, m_state, width()));
+}
+
+void TCabinetForm::showSection(int section)
+{
+    m_state.shownSection = section;
+    refreshDesigner();
 }
 
 SectionEditor TCabinetForm::editor()
@@ -267,16 +295,11 @@ SectionEditor TCabinetForm::editor()
 
 void TCabinetForm::showView(const DesignerView& view)
 {
-    m_canvas->setShapes(view.shapes);
+    m_canvas->setShapes(view.shapes, m_controller.model().drawScale);
     for (std::size_t i = 0; i < m_status.size(); ++i)
         m_status[i]->setText(ToQt(view.statusTexts[i]));
     showFrontDimensions(view.frontDimensions);
     showEditState();
-    // The drawing sets the size; the editor beside it must fit as well.
-    const QToolBar* bar = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
-    const int chrome = (bar ? bar->sizeHint().height() : 0) + statusBar()->sizeHint().height();
-    const int needed = std::max(view.windowHeight, m_sidePanel->sizeHint().height() + chrome + 8);
-    setFixedSize(view.windowWidth, needed);
 }
 
 void TCabinetForm::showFrontDimensions(const std::vector<FrontDimensionRow>& rows)
@@ -298,6 +321,10 @@ void TCabinetForm::showEditState()
     m_dataInput->setCurrentIndex(m_state.dataInput);
     m_sectionNumber->setText(QString::number(m_state.shownSection));
     m_sectionNumber1->setText(QString::number(m_state.shownSection));
+    if (m_state.shownSection != m_announcedSection) {
+        m_announcedSection = m_state.shownSection;
+        emit shownSectionChanged(m_announcedSection);
+    }
 }
 
 void TCabinetForm::chooseMode(ModeButton button)

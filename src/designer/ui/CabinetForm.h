@@ -31,6 +31,13 @@ struct DesignerCommands {
     std::function<void()> saveCabinetAs;
     std::function<void()> sendToCutList;
     std::function<void()> cabinetOptions;
+    // The construction views.
+    std::function<void()> drawerView;
+    std::function<void()> doorView;
+    std::function<void()> faceView;
+    std::function<void()> shellView;
+    std::function<void()> sideView;
+    std::function<void()> topView;
 };
 
 // "Cabinet Designer": the cabinet's face, the section editor and the sizes
@@ -45,6 +52,8 @@ public:
     void openDesigner();
     // Draws everything again from the model.
     void refreshDesigner();
+    // Shows another section, as the front/shell view's "Next Section" asks.
+    void showSection(int section);
 
     const DesignerState& state() const { return m_state; }
     FaceCanvas* canvas() const { return m_canvas; }
@@ -63,6 +72,10 @@ public:
     // Undo.
     void runEdit(const std::string& name, DesignerEffect (*command)(class SectionEditor&));
 
+signals:
+    // The shown section changed; the front/shell view shows the same one.
+    void shownSectionChanged(int section);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +87,7 @@ private:
     void apply(const DesignerEffect& effect);
     class SectionEditor editor();
     void showView(const DesignerView& view);
+    void fitToDrawing();
     void showEditState();
     void showFrontDimensions(const std::vector<FrontDimensionRow>& rows);
 
@@ -93,6 +107,7 @@ private:
     QPushButton* m_partitionDown = nullptr;
     QTableWidget* m_frontDimensions = nullptr;
     std::array<QLabel*, 4> m_status {};
+    int m_announcedSection = 1;
 };
 
 } // namespace boxmill

@@ -162,6 +162,59 @@ void Paint(QPainter& p, ToolGlyph glyph)
         p.drawPolyline(QPolygonF({{8, 5}, {8, 13}, {16, 13}}));
         break;
     }
+    case ToolGlyph::FaceFrame:
+        // Stiles and rails round two openings, parted by a mullion.
+        p.setBrush(kWood);
+        p.drawRect(QRectF(4, 4, 24, 24));
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(8, 8, 7, 16));
+        p.drawRect(QRectF(18, 8, 6, 16));
+        break;
+    case ToolGlyph::DoorView:
+        p.setBrush(kWood);
+        p.drawRect(QRectF(7, 3, 18, 26));
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(11, 7, 10, 18));
+        p.setPen(QPen(kAccent, 2));
+        p.drawLine(QPointF(21, 14), QPointF(21, 18));
+        break;
+    case ToolGlyph::DrawerView:
+        // A box in plan behind its face.
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(8, 4, 16, 18));
+        p.setBrush(kWood);
+        p.drawRect(QRectF(4, 20, 24, 8));
+        p.setPen(QPen(kAccent, 2));
+        p.drawLine(QPointF(13, 24), QPointF(19, 24));
+        break;
+    case ToolGlyph::NextSection:
+    case ToolGlyph::NextDrawer: {
+        // Three cells, the middle one shown, and an arrow to the next.
+        const bool drawers = glyph == ToolGlyph::NextDrawer;
+        for (int i = 0; i < 3; ++i) {
+            p.setBrush(i == 1 ? kWood : kPaper);
+            p.drawRect(drawers ? QRectF(4, 4 + 8 * i, 16, 7) : QRectF(3 + 8 * i, 4, 7, 16));
+        }
+        p.setPen(QPen(kAccent, 3, Qt::SolidLine, Qt::RoundCap));
+        if (drawers) {
+            p.drawLine(QPointF(25, 6), QPointF(25, 27));
+            p.drawPolyline(QPolygonF({{21, 23}, {25, 27}, {29, 23}}));
+        } else {
+            p.drawLine(QPointF(5, 26), QPointF(27, 26));
+            p.drawPolyline(QPolygonF({{23, 22}, {27, 26}, {23, 30}}));
+        }
+        break;
+    }
+    case ToolGlyph::UpperLower:
+        // The two openings a partition makes, with arrows between them.
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(4, 3, 16, 12));
+        p.drawRect(QRectF(4, 17, 16, 12));
+        p.setPen(QPen(kAccent, 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(26, 5), QPointF(26, 27));
+        p.drawPolyline(QPolygonF({{22.5, 9}, {26, 5}, {29.5, 9}}));
+        p.drawPolyline(QPolygonF({{22.5, 23}, {26, 27}, {29.5, 23}}));
+        break;
     case ToolGlyph::Close:
         p.setPen(QPen(kAccent, 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(8, 8), QPointF(24, 24));

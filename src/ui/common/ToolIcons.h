@@ -25,6 +25,12 @@ enum class ToolGlyph {
     CenterAllPartitions,
     Undo,
     Redo,
+    FaceFrame,
+    DoorView,
+    DrawerView,
+    NextSection,
+    UpperLower,
+    NextDrawer,
 };
 
 // Small line drawings in one style, painted at run time so they stay sharp

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ViewWindow.h"
+
+#include "ui/common/QtText.h"
+#include "ui/common/ScreenFit.h"
+#include "ui/common/SessionController.h"
+#include "ui/common/ShapeCanvas.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <climits>
+
+namespace boxmill {
+
+namespace {
+
+constexpr int kSidePanelWidth = 300;
+constexpr int kRowHeight = 20;
+// The canvas leaves this much blank room on every side of its drawing.
+constexpr int kCanvasMargins = 24;
+// The scale beyond which a small drawing is not blown up when its window
+// opens: about what the designer gives a kitchen cabinet on a usual screen,
+// so that a drawer does not fill the screen.
+constexpr double kMostPixelsPerInch = 24;
+
+// The drawn part of a drawing, in its units.
+QRect DrawnExtent(const ShapeSet& set)
+{
+    QRect extent;
+    for (const auto& shape : set.shapes)
+        if (shape.visible && shape.width > 0 && shape.height > 0)
+            extent |= QRect(shape.left, shape.top, shape.width, shape.height);
+    return extent;
+}
+
+} // namespace
+
+ViewWindow::ViewWindow(SessionController& controller, const ViewCommands& commands, const char* caption,
+                       const char* objectName, const char* dataBoxCaption, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint)
+    , m_controller(controller)
+    , m_commands(commands)
+{
+    setWindowTitle(QString::fromLatin1(caption));
+    setObjectName(QString::fromLatin1(objectName));
+
+    m_toolBar = addToolBar(QStringLiteral("Tool Bar"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(24, 24));
+
+    // The table keeps its width; the drawing takes the rest of the window.
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_sidePanel = new QWidget(central);
+    m_sidePanel->setFixedWidth(kSidePanelWidth);
+    m_sideLayout = new QVBoxLayout(m_sidePanel);
+    m_sideLayout->setContentsMargins(4, 4, 4, 4);
+
+    m_dataBox = new QGroupBox(QString::fromLatin1(dataBoxCaption), m_sidePanel);
+    m_dataBox->setObjectName(QStringLiteral("DataBox"));
+    auto* boxLayout = new QVBoxLayout(m_dataBox);
+    m_table = new QTableWidget(0, 4, m_dataBox);
+    m_table->setObjectName(QStringLiteral("ViewData"));
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("Part"), QStringLiteral("Width"), QStringLiteral("Length"), QStringLiteral("Stock")});
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_table->horizontalHeader()->setDefaultSectionSize(62);
+    m_table->setColumnWidth(0, 78);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    boxLayout->addWidget(m_table);
+    m_sideLayout->addWidget(m_dataBox, 1);
+    row->addWidget(m_sidePanel);
+
+    m_canvas = new ShapeCanvas(central);
+    row->addWidget(m_canvas, 1);
+    setCentralWidget(central);
+    connect(m_canvas, &ShapeCanvas::parameterPressed, &m_controller, &SessionController::requestParameter);
+
+    const int widths[] = {100, 100, 100, 50};
+    for (std::size_t i = 0; i < m_status.size(); ++i) {
+        m_status[i] = new QLabel(this);
+        m_status[i]->setMinimumWidth(widths[i]);
+        statusBar()->addWidget(m_status[i]);
+    }
+
+    // Whoever announces a new layout has recalculated it already: an edit,
+    // Undo, the options window's closing, the zoom.
+    connect(&m_controller, &SessionController::layoutChanged, this, [this] {
+        if (isVisible())
+            refresh();
+    });
+}
+
+const CabinetModel& ViewWindow::model() const
+{
+    return m_controller.session().model;
+}
+
+const LayoutResult& ViewWindow::layout() const
+{
+    return m_controller.session().layout;
+}
+
+QAction* ViewWindow::command(const char* name) const
+{
+    return m_toolBar->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QAction* ViewWindow::addCommand(ToolGlyph glyph, const char* name, const char* hint, std::function<void()> run)
+{
+    QAction* action = m_toolBar->addAction(ToolIcon(glyph), QString::fromLatin1(hint));
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [run = std::move(run)] {
+        if (run)
+            run();
+    });
+    return action;
+}
+
+void ViewWindow::addCutListCommand(CutListKind list)
+{
+    addCommand(ToolGlyph::SendToCutList, "CutListViewer", "Send To Cutlist Viewer", [this, list] {
+        if (m_commands.sendToCutList)
+            m_commands.sendToCutList(list);
+    });
+}
+
+void ViewWindow::addOptionsCommand()
+{
+    addCommand(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", m_commands.cabinetOptions);
+}
+
+void ViewWindow::addExitCommand(const char* name, const char* hint)
+{
+    m_toolBar->addSeparator();
+    addCommand(ToolGlyph::Exit, name, hint, [this] { close(); });
+}
+
+QLabel* ViewWindow::addLabel(const char* caption, const char* captionName, const char* valueName)
+{
+    auto* line = new QHBoxLayout;
+    auto* label = new QLabel(QString::fromLatin1(caption), m_sidePanel);
+    label->setObjectName(QString::fromLatin1(captionName));
+    auto* value = new QLabel(m_sidePanel);
+    value->setObjectName(QString::fromLatin1(valueName));
+    QFont bold = value->font();
+    bold.setBold(true);
+    value->setFont(bold);
+    line->addWidget(label);
+    line->addWidget(value);
+    line->addStretch();
+    m_sideLayout->insertLayout(m_sideLayout->indexOf(m_dataBox), line);
+    return value;
+}
+
+std::array<QRadioButton*, 2> ViewWindow::addListingChoice(const char* groupName, std::array<const char*, 2> captions,
+                                                          std::array<const char*, 2> names,
+                                                          std::function<void(int)> choose)
+{
+    auto* box = new QGroupBox(QStringLiteral("Dimension Options"), m_sidePanel);
+    box->setObjectName(QString::fromLatin1(groupName));
+    auto* line = new QHBoxLayout(box);
+    auto* group = new QButtonGroup(box);
+    std::array<QRadioButton*, 2> buttons {};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i] = new QRadioButton(QString::fromLatin1(captions[i]), box);
+        buttons[i]->setObjectName(QString::fromLatin1(names[i]));
+        group->addButton(buttons[i], static_cast<int>(i));
+        line->addWidget(buttons[i]);
+    }
+    buttons[0]->setChecked(true);
+    connect(group, &QButtonGroup::idClicked, this, [choose = std::move(choose)](int id) { choose(id); });
+    m_sideLayout->insertWidget(m_sideLayout->indexOf(m_dataBox), box);
+    return buttons;
+}
+
+void ViewWindow::open(std::optional<QPoint> corner)
+{
+    const bool wasHidden = !isVisible();
+    if (wasHidden)
+        startShowing();
+    const ConstructionView view = draw();
+    showView(view);
+    if (wasHidden)
+        fitToDrawing(view);
+    if (corner)
+        move(*corner);
+    else if (wasHidden && !testAttribute(Qt::WA_Moved) && parentWidget())
+        move(parentWidget()->window()->geometry().center() - rect().center());
+    show();
+    KeepWithinScreen(this);
+    raise();
+    activateWindow();
+}
+
+void ViewWindow::refresh()
+{
+    const ConstructionView view = draw();
+    showView(view);
+    if (!m_fitted && isVisible()) {
+        fitToDrawing(view);
+        KeepWithinScreen(this);
+    }
+}
+
+void ViewWindow::showView(const ConstructionView& view)
+{
+    m_canvas->setShapes(view.shapes, model().drawScale);
+
+    m_table->clearContents();
+    m_table->setRowCount(static_cast<int>(view.rows.size()));
+    for (std::size_t r = 0; r < view.rows.size(); ++r) {
+        const std::string* cells[] = {&view.rows[r].part, &view.rows[r].width, &view.rows[r].length,
+                                      &view.rows[r].stock};
+        for (int c = 0; c < 4; ++c)
+            m_table->setItem(static_cast<int>(r), c, new QTableWidgetItem(ToQt(*cells[c])));
+    }
+    // No cell is chosen until the user chooses one.
+    m_table->setCurrentItem(nullptr);
+    // A fixed table shows all its rows; a growing one its least number and
+    // scrolls beyond that.
+    const int shown = m_growingRows ? *m_growingRows - 1 : static_cast<int>(view.rows.size());
+    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() + shown * kRowHeight +
+                              2 * m_table->frameWidth());
+
+    for (std::size_t i = 0; i < m_status.size(); ++i)
+        m_status[i]->setText(i < view.statusTexts.size() ? ToQt(view.statusTexts[i]) : QString());
+    showState();
+}
+
+void ViewWindow::fitToDrawing(const ConstructionView& view)
+{
+    // As large as shows the drawing well, short of filling the screen; the
+    // user may resize it, and the drawing follows.
+    const QRect extent = DrawnExtent(view.shapes);
+    m_fitted = !extent.isEmpty();
+    const QSize largest = LargestClientSize(this);
+    const QSize beside(m_sidePanel->width() + centralWidget()->layout()->spacing(),
+                       m_toolBar->sizeHint().height() + statusBar()->sizeHint().height());
+    QSize bound = QSize(largest.width(), largest.height() * 9 / 10) - beside;
+    if (m_fitted && view.unitsPerInch > 0) {
+        const double pixelsPerUnit = kMostPixelsPerInch / view.unitsPerInch;
+        const auto pixels = [&](int units) {
+            return static_cast<int>(std::min<double>(units * pixelsPerUnit + kCanvasMargins, INT_MAX / 2));
+        };
+        bound = bound.boundedTo(QSize(pixels(extent.width()), pixels(extent.height())));
+    }
+    const QSize area = m_canvas->fittingSize(bound.expandedTo(m_canvas->minimumSize()));
+    const QSize wanted(beside.width() + area.width(),
+                       beside.height() + std::max(area.height(), m_sidePanel->sizeHint().height()));
+    resize(wanted.expandedTo(minimumSizeHint()).boundedTo(largest));
+}
+
+} // namespace boxmill
