@@ -137,6 +137,39 @@ void TMainForm::createToolWindows()
     m_editing->setSaveCommand([this] { saveCabinetAs(); });
     m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
     m_estimator = new TCostForm(m_controller, this);
+    ViewCommands viewCommands;
+    viewCommands.sendToCutList = [this](CutListKind list) { sendToCutlistViewer(list); };
+    viewCommands.cabinetOptions = [this] { showCabinetOptions(true); };
+    viewCommands.designerSection = [this] { return m_designer ? m_designer->state().shownSection : 1; };
+    viewCommands.showDesignerSection = [this](int section) {
+        if (m_designer)
+            m_designer->showSection(section);
+    };
+    // The views are made when first opened: most runs never open some.
+    m_views = new ConstructionViews(m_controller, std::move(viewCommands), this);
+    m_views->setCorner([this]() -> std::optional<QPoint> {
+        if (m_designer && m_designer->isVisible())
+            return m_designer->pos();
+        return std::nullopt;
+    });
+    m_views->setWindowMade([this](QWidget* window) { registerToolWindow(window); });
+    m_cutListEditor = new TCutListForm(m_controller, this);
+    m_estimator->setListCommand([this](CutListKind list) { sendToCutlistViewer(list); });
+    connect(&m_controller, &SessionController::cutListChanged, this, [this] {
+        m_viewer->showGrid();
+        m_costCalculator->showCost();
+        if (m_estimator->isVisible())
+            m_estimator->refill();
+    });
+    registerToolWindow(m_cutListEditor);
+    registerToolWindow(m_options);
+}
+
+// The designer is made when first opened: many runs only list and cost.
+TCabinetForm* TMainForm::designer()
+{
+    if (m_designer)
+        return m_designer;
     DesignerCommands designerCommands;
     designerCommands.saveToLibrary = [this] { saveToLibraryAs(); };
     designerCommands.saveCabinetAs = [this] { saveCabinetAs(); };
@@ -149,31 +182,9 @@ void TMainForm::createToolWindows()
     designerCommands.sideView = [this] { openView(ViewKind::Side); };
     designerCommands.topView = [this] { openView(ViewKind::Top); };
     m_designer = new TCabinetForm(m_controller, std::move(designerCommands), this);
-    ViewCommands viewCommands;
-    viewCommands.sendToCutList = [this](CutListKind list) { sendToCutlistViewer(list); };
-    viewCommands.cabinetOptions = [this] { showCabinetOptions(true); };
-    viewCommands.designerSection = [this] { return m_designer->state().shownSection; };
-    viewCommands.showDesignerSection = [this](int section) { m_designer->showSection(section); };
-    // The views are made when first opened: most runs never open some.
-    m_views = new ConstructionViews(m_controller, std::move(viewCommands), this);
-    m_views->setCorner([this]() -> std::optional<QPoint> {
-        if (m_designer->isVisible())
-            return m_designer->pos();
-        return std::nullopt;
-    });
-    m_views->setWindowMade([this](QWidget* window) { registerToolWindow(window); });
     connect(m_designer, &TCabinetForm::shownSectionChanged, m_views, &ConstructionViews::designerSectionChanged);
-    m_cutListEditor = new TCutListForm(m_controller, this);
-    m_estimator->setListCommand([this](CutListKind list) { sendToCutlistViewer(list); });
-    connect(&m_controller, &SessionController::cutListChanged, this, [this] {
-        m_viewer->showGrid();
-        m_costCalculator->showCost();
-        if (m_estimator->isVisible())
-            m_estimator->refill();
-    });
-    registerToolWindow(m_cutListEditor);
-    registerToolWindow(m_options);
     registerToolWindow(m_designer);
+    return m_designer;
 }
 
 void TMainForm::buildMenus()
@@ -353,7 +364,7 @@ void TMainForm::saveCutlistEditorToFile()
 
 void TMainForm::showCabinetDesigner()
 {
-    m_designer->openDesigner();
+    designer()->openDesigner();
 }
 
 void TMainForm::openView(ViewKind kind)

@@ -56,7 +56,8 @@ public:
     TDividerForm* optionsWindow() const { return m_options; }
     TEditingForm* editingWindow() const { return m_editing; }
     TCostForm* woodEstimator() const { return m_estimator; }
-    TCabinetForm* designer() const { return m_designer; }
+    // Made on first use.
+    TCabinetForm* designer();
     ConstructionViews* constructionViews() const { return m_views; }
     TCutListForm* cutListEditor() const { return m_cutListEditor; }
     CutlistViewerPanel* viewer() const { return m_viewer; }

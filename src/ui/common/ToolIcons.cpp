@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ToolIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -223,22 +224,48 @@ void Paint(QPainter& p, ToolGlyph glyph)
     }
 }
 
+// Paints a glyph at the size and state asked for, when asked: a window's
+// tool bar costs nothing until it shows, and every size stays sharp.
+class GlyphIconEngine : public QIconEngine {
+public:
+    explicit GlyphIconEngine(ToolGlyph glyph)
+        : m_glyph(glyph)
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(0.35);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 32.0, rect.height() / 32.0);
+        painter->setPen(QPen(kInk, 1.5));
+        Paint(*painter, m_glyph);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new GlyphIconEngine(m_glyph); }
+
+private:
+    ToolGlyph m_glyph;
+};
+
 } // namespace
 
 QIcon ToolIcon(ToolGlyph glyph)
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 32.0, size / 32.0);
-        painter.setPen(QPen(kInk, 1.5));
-        Paint(painter, glyph);
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new GlyphIconEngine(glyph));
 }
 
 } // namespace boxmill
