@@ -3,6 +3,7 @@
 
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/TableFit.h"
 
 #include "session/CabinetSession.h"
 #include "session/EditCommands.h"
@@ -24,8 +25,6 @@ namespace {
 // The widest entry each column usually holds: a wood's name and an area by
 // a thickness.
 constexpr const char* kWidestEntries[] = {"Birch Plywood", "000 x 0 0/00"};
-// Room beside an entry's text inside its cell.
-constexpr int kCellPadding = 12;
 } // namespace
 
 CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget* parent)
@@ -87,19 +86,7 @@ void CostCalculatorPanel::applyUnitMode()
 
 void CostCalculatorPanel::fitColumns()
 {
-    // Wood names are read whole, whatever the font; the grid asks the
-    // window for the room rather than cutting them short.
-    auto* header = m_grid->horizontalHeader();
-    const auto* view = static_cast<const QAbstractItemView*>(m_grid);
-    int total = 0;
-    for (int column = 0; column < m_grid->columnCount(); ++column) {
-        const int entry =
-            m_grid->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestEntries[column])) + kCellPadding;
-        const int width = std::max({header->sectionSizeHint(column), entry, view->sizeHintForColumn(column)});
-        header->resizeSection(column, width);
-        total += width;
-    }
-    m_grid->setMinimumWidth(total + m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth());
+    FitTableColumns(m_grid, kWidestEntries);
 }
 
 void CostCalculatorPanel::reload()

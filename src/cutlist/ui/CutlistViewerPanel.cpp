@@ -3,6 +3,7 @@
 
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/TableFit.h"
 
 #include "session/CabinetSession.h"
 
@@ -20,8 +21,6 @@ namespace {
 // two lengths (millimetres are shorter).
 constexpr const char* kWidestEntries[] = {"9999", "Dr Mid Rail(s)", "000 00/00", "000 00/00"};
 static_assert(std::size(kWidestEntries) == kViewerHeader.size());
-// Room beside an entry's text inside its cell.
-constexpr int kCellPadding = 12;
 } // namespace
 
 CutlistViewerPanel::CutlistViewerPanel(SessionController& controller, QWidget* parent)
@@ -47,19 +46,7 @@ CutlistViewerPanel::CutlistViewerPanel(SessionController& controller, QWidget* p
 
 void CutlistViewerPanel::fitColumns()
 {
-    // Every column is seen whole, whatever the font: the grid asks the
-    // window for the room its columns take rather than scrolling sideways.
-    auto* header = m_grid->horizontalHeader();
-    const auto* view = static_cast<const QAbstractItemView*>(m_grid);
-    int total = 0;
-    for (int column = 0; column < m_grid->columnCount(); ++column) {
-        const int entry =
-            m_grid->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestEntries[column])) + kCellPadding;
-        const int width = std::max({header->sectionSizeHint(column), entry, view->sizeHintForColumn(column)});
-        header->resizeSection(column, width);
-        total += width;
-    }
-    m_grid->setMinimumWidth(total + m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth());
+    FitTableColumns(m_grid, kWidestEntries);
 }
 
 void CutlistViewerPanel::showGrid()
