@@ -123,6 +123,7 @@ std::span<const CliCommand> Commands();
 void DeclareListing(CliVerb& listing);
 void DeclareViewer(CliVerb& viewer);
 void DeclareLayout(CliVerb& layout);
+void DeclareView(CliVerb& view);
 void DeclareDraw(CliVerb& draw);
 void DeclareExport(CliVerb& exportVerb);
 void DeclareImport(CliVerb& importVerb);

@@ -15,13 +15,21 @@ std::string RefuseEmpty(const std::string& name)
 
 std::span<const CliCommand> Commands()
 {
-    static constexpr std::array<CliCommand, 7> commands = {{
+    static constexpr std::array<CliCommand, 8> commands = {{
         {"listing", "listing all|cabinet|face|drawers|doors [FILE.cab]",
          "the cutlist editor's text; rewrites Cutlist.txt in the program folder", DeclareListing},
         {"viewer", "viewer complete|cabinet|face|drawers|doors [FILE.cab]",
          "the cut list viewer's rows, then the wood cost rows and the job total", DeclareViewer},
         {"layout", "layout [FILE.cab]", "the sectional dimensions grid", DeclareLayout},
-        {"draw", "draw designer --svg FILE [FILE.cab]", "the cabinet designer's face drawing as SVG", DeclareDraw},
+        {"view",
+         "view shell|side|top|face|door|drawer [--section N] [--opening lower|upper] [--drawer N]\n"
+         "      [--show selected|section|complete] [FILE.cab]",
+         "a construction view's data box as its window opens, tab-separated; --section\n"
+         "      for shell, face, door and drawer, --opening for door, --drawer for drawer,\n"
+         "      --show section|complete for face, selected|section for door and drawer",
+         DeclareView},
+        {"draw", "draw designer|shell|side|top|face|door|drawer [view options] --svg FILE [FILE.cab]",
+         "the cabinet designer's face drawing or a construction view's drawing as SVG", DeclareDraw},
         {"export", "export FILE.cab", "the cabinet as readable text (docs/CABINET-TEXT.md)", DeclareExport},
         {"import", "import TEXT --out FILE.cab", "the cabinet file of a text that export wrote", DeclareImport},
         {"edit", "edit FILE.cab|--new --out FILE.cab [STEP...]",

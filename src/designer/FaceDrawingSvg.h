@@ -13,4 +13,10 @@ struct ShapeSet;
 // visible shapes with a small margin.
 std::string FaceDrawingSvg(const ShapeSet& shapes);
 
+// The same for the drawing of any window: nothing in it is the face's own.
+inline std::string ShapeSetSvg(const ShapeSet& shapes)
+{
+    return FaceDrawingSvg(shapes);
+}
+
 } // namespace boxmill

@@ -97,6 +97,59 @@ expect_status drawshort 1
 run drawnosvg --program-folder "$folder" draw designer "$data/Busy.cab"
 expect_status drawnosvg 2
 
+# The construction views' data boxes: four tab-separated cells a row, no
+# heading, the grid's padding left off (the doors of section 1 are none at
+# all), and a part's sizes as the cut list viewer gives them.
+while IFS='|' read -r key view rows part listed; do
+    run "view$key" --program-folder "$folder" view $view "$data/Busy.cab"
+    expect_status "view$key" 0
+    lines=$(wc -l <"$work/view$key.out")
+    [ "$lines" -eq "$rows" ] || fail "view $view: $lines rows, expected $rows"
+    awk -F '\t' 'NF != 4 || $0 == "\t\t\t" { exit 1 }' "$work/view$key.out" || fail "view $view: a row is not four cells"
+    [ -z "$part" ] && continue
+    got=$(awk -F '\t' -v p="$part" '$1 == p { print $2 "\t" $3; exit }' "$work/view$key.out")
+    [ -n "$got" ] && awk -F '\t' -v p="$listed" -v s="$got" '$2 == p && $3 "\t" $4 == s { found = 1 } END { exit !found }' \
+        "$work/viewer.out" || fail "view $view: $part is '$got', not among the viewer's $listed"
+done <<EOF
+shell|shell|11|Nailers|Nailer(s)
+side|side|5|Toekick|Toekick
+top|top|9|Back|Back
+face|face|6|Mullions|Mullion(s)
+facecomplete|face --show complete|10|Pt Rail(s)|Pt Rail(s)
+door|door|0||
+door3|door --section 3|7|Mid Rail|Dr Mid Rail(s)
+doorupper|door --section 2 --opening upper|14|L Stile|Dr Stile(s)
+drawer|drawer|5|Sides|Dw Side(s)
+drawer2|drawer --show section --drawer 2|14|Bottom|Dw Bottom(s)
+EOF
+head -n 1 "$work/viewshell.out" | grep -qx "$(printf 'Sides\t23 \t34 1/2\t3/4')" ||
+    fail "view shell: first row $(head -n 1 "$work/viewshell.out")"
+
+# Their drawings: each visible shape once under its own name, where the view
+# draws it; a hidden shape (the second door of a single door, the face that
+# the third drawer of section 1 lacks) is left out.
+while IFS='|' read -r key view present absent; do
+    run "draw$key" --program-folder "$folder" draw $view --svg "$work/view-$key.svg" "$data/Busy.cab"
+    expect_status "draw$key" 0
+    rects=$(grep -c '<rect ' "$work/view-$key.svg")
+    ids=$(grep -o '<rect id="[^"]*"' "$work/view-$key.svg" | sort -u | wc -l)
+    [ "$rects" -gt 0 ] && [ "$rects" -eq "$ids" ] || fail "draw $view: $rects rects, $ids names"
+    for id in $present; do
+        grep -q "<rect id=\"$id\" " "$work/view-$key.svg" || fail "draw $view: no $id"
+    done
+    [ -n "$absent" ] && grep -q "<rect id=\"$absent\" " "$work/view-$key.svg" && fail "draw $view: a hidden $absent"
+done <<EOF
+shell|shell|LeftSide RightSide Back|
+side|side|Side1 Side2 RightStile|
+top|top|LeftSide CabinetTop|
+face|face --section 2|LeftStile TopRail|
+door|door --section 3|Panel1 LeftStile1|Panel2
+door2|door --section 2 --show section|Panel1 Panel2|
+drawer|drawer|Face DFace DLeftSide|
+drawer3|drawer --drawer 3|DLeftSide|DFace
+EOF
+grep -q '<rect id="Face" x="295" y="54" ' "$work/view-drawer.svg" || fail "draw drawer: the face is not at the views' origin"
+
 # The readable form: Busy.cab exports as its golden text, and that text
 # imports as Busy.cab again, byte for byte.
 run export --program-folder "$folder" export "$data/Busy.cab"
@@ -166,7 +219,19 @@ unknown command '--bogus'|--bogus listing all
 listing needs one of all, cabinet, face, drawers, doors|listing all "$work/keep.cab" --bogus
 viewer needs one of complete, cabinet, face, drawers, doors|viewer all
 layout takes at most a cabinet file|layout a.cab b.cab
-draw needs the drawing to make: designer|draw --svg x.svg designer
+draw needs the drawing to make: designer, shell, side, top, face, door, drawer|draw --svg x.svg designer
+draw shell needs --svg FILE|draw shell "$work/keep.cab"
+view needs the view to show: shell, side, top, face, door, drawer|view sideways
+--drawer does not apply to the side view|view side --drawer 2 "$work/keep.cab"
+--section does not apply to the designer's drawing|draw designer --section 1 --svg "$work/x.svg" "$work/keep.cab"
+--show does not apply to the top view|draw top --show section --svg "$work/x.svg"
+--section: expected a section from 1 to 3, not 'x'|view face --section x
+--opening: expected lower or upper, not 'sideways'|view door --opening sideways
+--show: expected section or complete, not 'selected'|view face --show selected
+--opening upper does not apply with --show section, which lists both openings|view door --show section --opening upper
+--section 2: the cabinet has 1 section|--program-folder "$folder" view shell --section 2
+--opening upper: section 1 has no partition|--program-folder "$folder" draw door --opening upper --svg "$work/x.svg" "$work/keep.cab"
+--drawer 4: section 1 has 3 drawers|--program-folder "$folder" view drawer --drawer 4 "$work/keep.cab"
 draw designer needs --svg FILE|draw designer "$work/keep.cab"
 draw designer takes --svg FILE and at most a cabinet file|draw designer a.cab b.cab
 draw designer takes --svg FILE and at most a cabinet file|draw designer --svg a.svg --svg b.svg
@@ -186,6 +251,7 @@ edit step 1: enable: 'Drawer5A' is no switch of the cabinet editing window: Draw
 EOF
 cmp -s "$work/keep.cab" "$data/Busy.cab" || fail "usage: a cabinet file was written over"
 [ -e "$work/x.cab" ] && fail "usage: edit wrote a cabinet"
+[ -e "$work/x.svg" ] && fail "usage: draw wrote an SVG"
 run drawequals --program-folder "$folder" draw designer --svg="$work/equals.svg" "$data/Busy.cab"
 expect_status drawequals 0
 [ -s "$work/equals.svg" ] || fail "drawequals: no SVG"

@@ -96,7 +96,8 @@ TEST(DoorView, PairSharesTheOpeningLessWhatStandsBetweenAndCarriesItsFrames)
     Doors narrow(30, 20, 1);
     narrow.model.record.setParamText(Param::DoorLeftStile, "30");
     narrow.model.rebuildParamValues();
-    const Shape& rail = *narrow.view().shapes.find("TopRail1");
+    const ConstructionView narrowView = narrow.view();
+    const Shape& rail = *narrowView.shapes.find("TopRail1");
     EXPECT_EQ(std::pair(rail.visible, rail.width), std::pair(false, 0));
 }
 
