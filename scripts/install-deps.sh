@@ -11,6 +11,8 @@ packages=(
     libcli11-dev
     clang libclang-rt-dev clang-format clang-tidy locales
     xvfb xauth fonts-dejavu-core
+    # Renders the exported shop drawings in the widget tests.
+    poppler-utils
     # A real window manager for the widget tests of window activation.
     openbox x11-utils
 )

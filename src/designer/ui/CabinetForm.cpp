@@ -6,6 +6,7 @@
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShopDrawing.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 
@@ -134,6 +135,7 @@ void TCabinetForm::buildToolBar()
     bar->addAction(undo->undo());
     bar->addAction(undo->redo());
     bar->addSeparator();
+    add(ToolGlyph::Export, "ExportDrawing", "Export Drawing...", [this] { exportDrawing(); });
     add(ToolGlyph::Exit, "ExitCabinetDesigner", "Exit Cabinet Designer", [this] { close(); });
 }
 
@@ -300,6 +302,25 @@ void TCabinetForm::showView(const DesignerView& view)
         m_status[i]->setText(ToQt(view.statusTexts[i]));
     showFrontDimensions(view.frontDimensions);
     showEditState();
+}
+
+void TCabinetForm::exportDrawing()
+{
+    const auto& model = m_controller.session().model;
+    // The designer draws in quarter inches, each `drawScale` units.
+    ShopDrawingContent content = MakeShopDrawing(m_canvas->shapes(), 4 * std::max(model.drawScale, 1), model,
+                                                 "Cabinet Designer", "Width", "Height");
+    for (int r = 0; r < m_frontDimensions->rowCount(); ++r) {
+        std::array<std::string, 4> cells;
+        for (int c = 0; c < 4; ++c)
+            if (const QTableWidgetItem* item = m_frontDimensions->item(r, c))
+                cells[static_cast<std::size_t>(c)] = FromQt(item->text());
+        content.rows.push_back(cells);
+    }
+    for (int c = 0; c < 4; ++c)
+        if (const QTableWidgetItem* header = m_frontDimensions->horizontalHeaderItem(c))
+            content.columnTitles[static_cast<std::size_t>(c)] = FromQt(header->text());
+    ExportShopDrawing(m_controller.session(), content);
 }
 
 void TCabinetForm::showFrontDimensions(const std::vector<FrontDimensionRow>& rows)

@@ -82,6 +82,7 @@ protected:
 
 private:
     void buildToolBar();
+    void exportDrawing();
     QWidget* buildSectionEditor(QWidget* parent);
     QWidget* buildFrontDimensions(QWidget* parent);
     void apply(const DesignerEffect& effect);

@@ -2,6 +2,7 @@
 #include "ShapeCanvas.h"
 
 #include "QtText.h"
+#include "ShapePainting.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -27,11 +28,6 @@ constexpr double kLeastScale = 1.0;
 // scrolled extent has to stay well inside what a scroll bar and the
 // painter's coordinates hold.
 constexpr double kMostExtent = 1 << 24;
-
-bool Drawn(const Shape& shape)
-{
-    return shape.visible && shape.width > 0 && shape.height > 0;
-}
 
 int ToInt(double value)
 {
@@ -59,7 +55,7 @@ void ShapeCanvas::setShapes(ShapeSet shapes, int zoom)
     m_left = m_top = std::numeric_limits<long long>::max();
     m_right = m_bottom = std::numeric_limits<long long>::min();
     for (const auto& shape : m_shapes.shapes) {
-        if (!Drawn(shape))
+        if (!ShapeDrawn(shape))
             continue;
         m_left = std::min<long long>(m_left, shape.left);
         m_top = std::min<long long>(m_top, shape.top);
@@ -118,17 +114,15 @@ void ShapeCanvas::layOut()
     m_originY = topEdge - double(m_top) * m_scale;
 }
 
-// A unit is painted on the pixel its centre falls on: shapes that overlap by
-// one unit, as the drawing's neighbouring parts do, then share their outline
-// at every scale instead of showing two lines.
+// The same mapping as the painting's.
 double ShapeCanvas::pixelX(long long unit) const
 {
-    return std::floor(double(unit) * m_scale + m_originX - horizontalScrollBar()->value() + 0.5);
+    return ShapeMapping {m_scale, QPointF(m_originX - horizontalScrollBar()->value(), 0)}.x(unit);
 }
 
 double ShapeCanvas::pixelY(long long unit) const
 {
-    return std::floor(double(unit) * m_scale + m_originY - verticalScrollBar()->value() + 0.5);
+    return ShapeMapping {m_scale, QPointF(0, m_originY - verticalScrollBar()->value())}.y(unit);
 }
 
 QPoint ShapeCanvas::mapFromDrawing(QPoint units) const
@@ -152,29 +146,11 @@ const boxmill::Shape* ShapeCanvas::shapeAtPixel(QPoint pixel) const
 void ShapeCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    painter.setBrush(Qt::white);
-    // Only what is exposed is painted, and with coordinates cut to it, so a
-    // huge drawing costs no more than the window it is seen through. The
-    // edges the cut adds lie outside the exposed area, which clips them.
-    const QRectF exposed = QRectF(event->rect()).adjusted(-2, -2, 2, 2);
-    for (const auto& shape : m_shapes.shapes) {
-        if (!Drawn(shape))
-            continue;
-        // Rectangles are given by their outer edges: the outline runs on
-        // their first and last units.
-        const double left = pixelX(shape.left);
-        const double right = pixelX(static_cast<long long>(shape.left) + shape.width - 1);
-        const double top = pixelY(shape.top);
-        const double bottom = pixelY(static_cast<long long>(shape.top) + shape.height - 1);
-        if (right < exposed.left() || left > exposed.right() || bottom < exposed.top() || top > exposed.bottom())
-            continue;
-        const QPointF from(std::max(left, exposed.left()), std::max(top, exposed.top()));
-        const QPointF to(std::min(right, exposed.right()), std::min(bottom, exposed.bottom()));
-        // Blank shapes hide the line between two parts that read as one.
-        painter.setPen(shape.blank ? Qt::white : Qt::black);
-        painter.drawRect(
-            QRect(QPoint(ToInt(from.x()), ToInt(from.y())), QSize(ToInt(to.x() - from.x()), ToInt(to.y() - from.y()))));
-    }
+    const ShapeMapping mapping {
+        m_scale, QPointF(m_originX - horizontalScrollBar()->value(), m_originY - verticalScrollBar()->value())};
+    // Only what is exposed is painted, so a huge drawing costs no more than
+    // the window it is seen through.
+    PaintShapes(painter, m_shapes, mapping, QRectF(event->rect()).adjusted(-2, -2, 2, 2));
 }
 
 void ShapeCanvas::mousePressEvent(QMouseEvent* event)

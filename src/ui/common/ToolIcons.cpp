@@ -131,6 +131,14 @@ void Paint(QPainter& p, ToolGlyph glyph)
         p.setBrush(kPaper);
         p.drawRect(QRectF(9, 19, 14, 10));
         break;
+    case ToolGlyph::Export:
+        // A sheet with an arrow leaving it.
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(4, 3, 17, 26));
+        p.setPen(QPen(kAccent, 2.5));
+        p.drawLine(QPointF(12, 16), QPointF(28, 16));
+        p.drawPolyline(QPolygonF({{23, 11}, {28, 16}, {23, 21}}));
+        break;
     case ToolGlyph::CenterPartition:
     case ToolGlyph::CenterAllPartitions: {
         const int count = glyph == ToolGlyph::CenterPartition ? 1 : 3;

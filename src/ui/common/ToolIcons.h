@@ -31,6 +31,7 @@ enum class ToolGlyph {
     NextSection,
     UpperLower,
     NextDrawer,
+    Export,
 };
 
 // Small line drawings in one style, painted at run time so they stay sharp

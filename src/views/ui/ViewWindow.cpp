@@ -5,6 +5,7 @@
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShapeCanvas.h"
+#include "ui/common/ShopDrawing.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -149,6 +150,8 @@ void ViewWindow::addOptionsCommand()
 
 void ViewWindow::addExitCommand(const char* name, const char* hint)
 {
+    // Every view exports what it shows, just before the way out.
+    addCommand(ToolGlyph::Export, "ExportDrawing", "Export Drawing...", [this] { exportDrawing(); });
     m_toolBar->addSeparator();
     addCommand(ToolGlyph::Exit, name, hint, [this] { close(); });
 }
@@ -222,6 +225,7 @@ void ViewWindow::refresh()
 
 void ViewWindow::showView(const ConstructionView& view)
 {
+    m_shown = view;
     m_canvas->setShapes(view.shapes, model().drawScale);
 
     m_table->clearContents();
@@ -266,6 +270,23 @@ void ViewWindow::fitToDrawing(const ConstructionView& view)
     const QSize wanted(beside.width() + area.width(),
                        beside.height() + std::max(area.height(), m_sidePanel->sizeHint().height()));
     resize(wanted.expandedTo(minimumSizeHint()).boundedTo(largest));
+}
+
+void ViewWindow::exportDrawing()
+{
+    // A side view looks along the cabinet's width and a top view down its
+    // height: the lengths are named as the view shows them.
+    const QString name = objectName();
+    const char* across = name == QLatin1String("SideViewForm") ? "Depth" : "Width";
+    const char* down = name == QLatin1String("TopForm") ? "Depth" : "Height";
+    ShopDrawingContent content =
+        MakeShopDrawing(m_shown.shapes, m_shown.unitsPerInch, model(), FromQt(windowTitle()), across, down);
+    for (const auto& row : m_shown.rows)
+        content.rows.push_back({row.part, row.width, row.length, row.stock});
+    for (int c = 0; c < 4; ++c)
+        if (const QTableWidgetItem* header = m_table->horizontalHeaderItem(c))
+            content.columnTitles[static_cast<std::size_t>(c)] = FromQt(header->text());
+    ExportShopDrawing(m_controller.session(), content);
 }
 
 } // namespace boxmill

@@ -94,6 +94,7 @@ protected:
 private:
     void showView(const ConstructionView& view);
     void fitToDrawing(const ConstructionView& view);
+    void exportDrawing();
 
     SessionController& m_controller;
     ViewCommands m_commands;
@@ -105,6 +106,8 @@ private:
     ShapeCanvas* m_canvas = nullptr;
     std::array<QLabel*, 4> m_status {};
     std::optional<int> m_growingRows;
+    // What the window shows now, which Export writes.
+    ConstructionView m_shown;
     // Opened on an empty drawing (a view of an opening without doors): the
     // first drawing with parts fits the window to itself.
     bool m_fitted = false;
