@@ -15,7 +15,9 @@ set(allowed_sheets core geometry cutlist sheets)
 set(allowed_help core help)
 set(allowed_print core geometry cutlist designer views panels sheets help print)
 set(allowed_session ${plain} session)
-set(allowed_cli ${plain} session cli)
+# The command line paints its PDF shop drawings with the windows' own
+# renderer, on Qt's offscreen platform.
+set(allowed_cli ${plain} session ui/common cli)
 set(allowed_ui/common ${plain} session ui/common)
 set(allowed_app ${plain} session ui/common app)
 foreach(feature IN LISTS plain)

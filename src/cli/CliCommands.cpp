@@ -28,7 +28,7 @@ std::span<const CliCommand> Commands()
          "      for shell, face, door and drawer, --opening for door, --drawer for drawer,\n"
          "      --show section|complete for face, selected|section for door and drawer",
          DeclareView},
-        {"draw", "draw designer|shell|side|top|face|door|drawer [view options] --svg FILE [FILE.cab]",
+        {"draw", "draw designer|shell|side|top|face|door|drawer [view options] --svg FILE|--pdf FILE [FILE.cab]",
          "the cabinet designer's face drawing or a construction view's drawing as SVG", DeclareDraw},
         {"export", "export FILE.cab", "the cabinet as readable text (docs/CABINET-TEXT.md)", DeclareExport},
         {"import", "import TEXT --out FILE.cab", "the cabinet file of a text that export wrote", DeclareImport},

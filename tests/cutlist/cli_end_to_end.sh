@@ -149,6 +149,17 @@ drawer|drawer|Face DFace DLeftSide|
 drawer3|drawer --drawer 3|DLeftSide|DFace
 EOF
 grep -q '<rect id="Face" x="295" y="54" ' "$work/view-drawer.svg" || fail "draw drawer: the face is not at the views' origin"
+# The shop drawing, where this boxmill-cli paints PDF: one page, with the
+# SVG beside it from the same run.
+run pdf --program-folder "$folder" draw shell --svg "$work/both.svg" --pdf "$work/shell.pdf" "$data/Busy.cab"
+if ! grep -q "built without the windows" "$work/pdf.err"; then
+    expect_status pdf 0
+    [ "$(head -c 4 "$work/shell.pdf")" = "%PDF" ] || fail "draw --pdf: not a PDF"
+    [ -s "$work/both.svg" ] || fail "draw --pdf: the SVG beside it is missing"
+    if command -v pdfinfo >/dev/null; then
+        pdfinfo "$work/shell.pdf" | grep -q "^Pages: *1$" || fail "draw --pdf: not one page"
+    fi
+fi
 
 # The readable form: Busy.cab exports as its golden text, and that text
 # imports as Busy.cab again, byte for byte.
@@ -220,7 +231,7 @@ listing needs one of all, cabinet, face, drawers, doors|listing all "$work/keep.
 viewer needs one of complete, cabinet, face, drawers, doors|viewer all
 layout takes at most a cabinet file|layout a.cab b.cab
 draw needs the drawing to make: designer, shell, side, top, face, door, drawer|draw --svg x.svg designer
-draw shell needs --svg FILE|draw shell "$work/keep.cab"
+draw shell needs --svg FILE or --pdf FILE|draw shell "$work/keep.cab"
 view needs the view to show: shell, side, top, face, door, drawer|view sideways
 --drawer does not apply to the side view|view side --drawer 2 "$work/keep.cab"
 --section does not apply to the designer's drawing|draw designer --section 1 --svg "$work/x.svg" "$work/keep.cab"
@@ -232,7 +243,7 @@ view needs the view to show: shell, side, top, face, door, drawer|view sideways
 --section 2: the cabinet has 1 section|--program-folder "$folder" view shell --section 2
 --opening upper: section 1 has no partition|--program-folder "$folder" draw door --opening upper --svg "$work/x.svg" "$work/keep.cab"
 --drawer 4: section 1 has 3 drawers|--program-folder "$folder" view drawer --drawer 4 "$work/keep.cab"
-draw designer needs --svg FILE|draw designer "$work/keep.cab"
+draw designer needs --svg FILE or --pdf FILE|draw designer "$work/keep.cab"
 draw designer takes --svg FILE and at most a cabinet file|draw designer a.cab b.cab
 draw designer takes --svg FILE and at most a cabinet file|draw designer --svg a.svg --svg b.svg
 draw designer takes --svg FILE and at most a cabinet file|draw designer --svg --metric "$work/keep.cab" --program-folder "$folder"
