@@ -5,6 +5,7 @@
 #include "core/Constants.h"
 #include "core/NumberText.h"
 #include "designer/FaceDrawing.h"
+#include "designer/FrontDimensions.h"
 #include "views/DoorView.h"
 #include "views/DrawerView.h"
 #include "views/FaceView.h"
@@ -117,7 +118,12 @@ ShownView ShowView(ViewKind kind, const ViewOptions& options, const CabinetModel
 
     ShownView shown;
     switch (kind) {
-    case ViewKind::Designer: shown.view.shapes = DrawCabinetFace(model, layout); break;
+    case ViewKind::Designer:
+        shown.view.shapes = DrawCabinetFace(model, layout);
+        // Its table is the front dimensions of the section it opens on.
+        for (const FrontDimensionRow& row : FillFrontDimensions(model, layout, 1))
+            shown.view.rows.push_back({row.part, row.width, row.length, row.stock});
+        break;
     // A window not yet shown has no size of its own: the views choose it.
     case ViewKind::Shell: shown.view = DrawShellView(model, layout, section, 0); break;
     case ViewKind::Side: shown.view = DrawSideView(model, layout); break;
