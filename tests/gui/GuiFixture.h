@@ -9,6 +9,8 @@
 #include "ui/common/SessionController.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QtTest>
 
@@ -51,6 +53,19 @@ struct GuiFixture {
     static void clickMark(QAbstractButton* button)
     {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    // Loads a cabinet of tests/data as Open would, and lets every window
+    // show it.
+    bool openTestCabinet(const char* name)
+    {
+        const QString file =
+            QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../data/")) + QString::fromLatin1(name);
+        if (!session->loadCabinetFile(file.toStdString()))
+            return false;
+        session->recalculateAfterLoad();
+        controller->announceCabinetReplaced();
+        return true;
     }
 
     // The questions and file dialogs that came unscripted, one per line.

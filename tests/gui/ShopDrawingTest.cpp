@@ -29,11 +29,7 @@ private slots:
     void init()
     {
         m_fixture = std::make_unique<test::GuiFixture>();
-        auto& session = *m_fixture->session;
-        const QString busy = QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../data/Busy.cab"));
-        QVERIFY(session.loadCabinetFile(busy.toStdString()));
-        session.recalculateAfterLoad();
-        m_fixture->controller->announceCabinetReplaced();
+        QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
     }
     void cleanup()
     {

@@ -71,11 +71,8 @@ private slots:
     void init()
     {
         m_fixture = std::make_unique<test::GuiFixture>();
+        QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
         auto& session = *m_fixture->session;
-        const QString busy = QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../data/Busy.cab"));
-        QVERIFY(session.loadCabinetFile(busy.toStdString()));
-        session.recalculateAfterLoad();
-        m_fixture->controller->announceCabinetReplaced();
         QCOMPARE(session.model.sectionCount, 3);
         m_views = m_fixture->window->constructionViews();
     }
