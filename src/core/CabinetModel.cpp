@@ -98,6 +98,7 @@ std::string DescribeNonNumbers(const CabinetModel& model, const Vocabulary& voca
                                const std::vector<int>& partRows)
 {
     std::vector<std::string> entries;
+    entries.reserve(params.size() + partRows.size());
     // Names and values both come from files: each is cut and cleaned.
     for (int i : params)
         entries.push_back(FileTextForMessage(vocabulary.parameterName(i)) + ": " +
