@@ -18,6 +18,8 @@ targets=(
     "list_files lists 4096"
     "standard_file standard 64"
     "start_up start-up 16384"
+    "panel_file panel 256"
+    "print_options print-options 64"
 )
 each=$((seconds / ${#targets[@]}))
 if ((each < 1)); then

@@ -23,6 +23,8 @@
 #include "cutlist/ui/WoodSettingsPanel.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/EditingForm.h"
+#include "panels/ui/RaisedPanelDesigner.h"
+#include "print/ui/PrintCommands.h"
 #include "session/CutListCommands.h"
 #include "session/EditCommands.h"
 #include "views/ui/ConstructionViews.h"
@@ -137,7 +139,11 @@ void TMainForm::createToolWindows()
     m_editing->setSaveCommand([this] { saveCabinetAs(); });
     m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
     m_estimator = new TCostForm(m_controller, this);
+    m_print = new PrintCommands(m_controller, this);
+    m_print->setSectionSource([this] { return m_designer ? m_designer->state().shownSection : 1; });
     ViewCommands viewCommands;
+    viewCommands.printDoorView = [this](const DoorViewState& state) { m_print->printDoorView(state); };
+    viewCommands.printDrawerView = [this](const DrawerViewState& state) { m_print->printDrawerView(state); };
     viewCommands.sendToCutList = [this](CutListKind list) { sendToCutlistViewer(list); };
     viewCommands.cabinetOptions = [this] { showCabinetOptions(true); };
     viewCommands.designerSection = [this] { return m_designer ? m_designer->state().shownSection : 1; };
@@ -147,13 +153,21 @@ void TMainForm::createToolWindows()
     };
     // The views are made when first opened: most runs never open some.
     m_views = new ConstructionViews(m_controller, std::move(viewCommands), this);
-    m_views->setCorner([this]() -> std::optional<QPoint> {
+    // The views and the raised panel designer open where the designer is.
+    const auto designerCorner = [this]() -> std::optional<QPoint> {
         if (m_designer && m_designer->isVisible())
             return m_designer->pos();
         return std::nullopt;
-    });
+    };
+    m_views->setCorner(designerCorner);
     m_views->setWindowMade([this](QWidget* window) { registerToolWindow(window); });
+    PanelDesignerCommands panelCommands;
+    panelCommands.doorView = [this] { openView(ViewKind::Door); };
+    panelCommands.corner = designerCorner;
+    m_panels = new RaisedPanelDesigner(m_controller, std::move(panelCommands), this);
+    m_panels->setWindowMade([this](QWidget* window) { registerToolWindow(window); });
     m_cutListEditor = new TCutListForm(m_controller, this);
+    m_cutListEditor->setPrintCommand([this](const std::vector<std::string>& lines) { m_print->printListing(lines); });
     m_estimator->setListCommand([this](CutListKind list) { sendToCutlistViewer(list); });
     connect(&m_controller, &SessionController::cutListChanged, this, [this] {
         m_viewer->showGrid();
@@ -191,6 +205,7 @@ void TMainForm::buildMenus()
 {
     QMenu* files = menuBar()->addMenu(QStringLiteral("&Files"));
     files->addAction(QStringLiteral("New Cabinet"), this, &TMainForm::newCabinet)->setShortcut(QKeySequence::New);
+    files->addAction(QStringLiteral("New Raised Panel"), m_panels, &RaisedPanelDesigner::newPanel);
     files->addSeparator();
     m_saveCabinet = files->addAction(QStringLiteral("Save Cabinet"), this, &TMainForm::saveCabinet);
     m_saveCabinet->setObjectName(QStringLiteral("SaveCabinetTemplate1"));
@@ -198,15 +213,19 @@ void TMainForm::buildMenus()
     files->addAction(QStringLiteral("Save Cabinet As..."), this, &TMainForm::saveCabinetAs)
         ->setShortcut(QKeySequence::SaveAs);
     files->addAction(QStringLiteral("Save To Cabinet Library As..."), this, &TMainForm::saveToLibraryAs);
+    files->addAction(QStringLiteral("Save Raised Panel"), m_panels, &RaisedPanelDesigner::savePanel);
+    files->addAction(QStringLiteral("Save Raised Panel As..."), m_panels, &RaisedPanelDesigner::savePanelAs);
     files->addSeparator();
     files->addAction(QStringLiteral("Save Cutlist Editor To File"), this, &TMainForm::saveCutlistEditorToFile);
     files->addSeparator();
     files->addAction(QStringLiteral("Open Cabinet Library"), this, &TMainForm::openCabinetLibrary)
         ->setShortcut(QKeySequence::Open);
+    files->addAction(QStringLiteral("Open Raised Panel Library"), m_panels, &RaisedPanelDesigner::openPanelLibrary);
     m_recentMenu = files->addMenu(QStringLiteral("Recent Cabinets"));
     m_recentMenu->setObjectName(QStringLiteral("RecentCabinets"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &TMainForm::fillRecentMenu);
     files->addSeparator();
+    m_print->addMenuEntries(*files->addMenu(QStringLiteral("Print Options")));
     QMenu* send = files->addMenu(QStringLiteral("Send To Cutlist Viewer"));
     const std::tuple<const char*, const char*, CutListKind> lists[] = {
         {"Complete Cutlist", "CompleteCutlist2", CutListKind::Complete},
@@ -227,6 +246,7 @@ void TMainForm::buildMenus()
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(QStringLiteral("Cabinet Designer"), this, &TMainForm::showCabinetDesigner);
+    tools->addAction(QStringLiteral("Raised Panel Designer"), m_panels, &RaisedPanelDesigner::show);
     tools->addAction(QStringLiteral("Wall Designer (Show Elevations)"), this, [this] {
         m_controller.session().prompter().message(
             MessageKind::Information,
@@ -260,6 +280,7 @@ void TMainForm::buildMenus()
         ->addAction(QStringLiteral("Delete From Wood Listing Index"), this,
                     [this] { m_woodSelection->deleteSelected(); })
         ->setObjectName(QStringLiteral("DeleteFromWoodlisting1"));
+    tools->addAction(QStringLiteral("Print View Options"), m_print, &PrintCommands::showOptions);
     QMenu* cutOptions = tools->addMenu(QStringLiteral("Cabinet Cut/Options Settings"));
     cutOptions->addAction(QStringLiteral("Cabinet Cut/Options Settings"), this, [this] { showCabinetOptions(false); });
     m_raisedPanelSides =
@@ -311,6 +332,7 @@ void TMainForm::buildToolBar()
         [this] { sendToCutlistViewer(CutListKind::Complete); });
     add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", [this] { showCabinetOptions(true); });
     add(ToolGlyph::Designer, "CabinetDesigner", "Cabinet Designer", &TMainForm::showCabinetDesigner);
+    add(ToolGlyph::RaisedPanel, "RaisedPanelDesigner", "Raised Panel Designer", [this] { m_panels->show(); });
     add(ToolGlyph::FrontView, "ViewInside", "Front/Shell Construction View", [this] { openView(ViewKind::Shell); });
     add(ToolGlyph::SideView, "ViewSide", "View Side Construction", [this] { openView(ViewKind::Side); });
     add(ToolGlyph::TopView, "ViewTop", "View Top Construction", [this] { openView(ViewKind::Top); });

@@ -21,10 +21,12 @@ class TCabinetForm;
 class ConstructionViews;
 enum class ViewKind;
 class TCutListForm;
+class PrintCommands;
 class CutlistViewerPanel;
 class WoodSelectionPanel;
 class WoodSettingsPanel;
 class TDividerForm;
+class RaisedPanelDesigner;
 class TEditingForm;
 class DimensionSettingsPanel;
 class IncludePartsPanel;
@@ -59,7 +61,9 @@ public:
     // Made on first use.
     TCabinetForm* designer();
     ConstructionViews* constructionViews() const { return m_views; }
+    RaisedPanelDesigner* raisedPanelDesigner() const { return m_panels; }
     TCutListForm* cutListEditor() const { return m_cutListEditor; }
+    PrintCommands* printCommands() const { return m_print; }
     CutlistViewerPanel* viewer() const { return m_viewer; }
     void sendToCutlistViewer(CutListKind list);
     void openCutlistEditor(ListingBuild build);
@@ -124,7 +128,9 @@ private:
     TCostForm* m_estimator = nullptr;
     TCabinetForm* m_designer = nullptr;
     ConstructionViews* m_views = nullptr;
+    RaisedPanelDesigner* m_panels = nullptr;
     TCutListForm* m_cutListEditor = nullptr;
+    PrintCommands* m_print = nullptr;
     CutlistViewerPanel* m_viewer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;

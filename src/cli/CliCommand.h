@@ -38,6 +38,9 @@ struct CliContext {
     bool programFolderGiven = false;
     std::filesystem::path executable;
     std::optional<UnitMode> units; // --inches or --metric; Standard.dat otherwise
+    // --panel-style: the cabinet takes this panel style file's style, as
+    // "Open Raised Panel Library" gives it.
+    std::optional<std::filesystem::path> panelStyle;
     std::ostream& out;
     std::ostream& err;
 };
@@ -128,6 +131,7 @@ void DeclareDraw(CliVerb& draw);
 void DeclareExport(CliVerb& exportVerb);
 void DeclareImport(CliVerb& importVerb);
 void DeclareEdit(CliVerb& edit);
+void DeclarePrint(CliVerb& print);
 
 // The usage error's lines on `err`: "boxmill-cli: " and `why`, then the
 // command's synopsis, or the whole usage text when no command is known.

@@ -33,6 +33,10 @@ void PrintUsage(std::ostream& out)
            "  --program-folder DIR  the program folder (default: the current folder)\n"
            "  --inches, --metric    show lengths in this unit instead of the one in\n"
            "                        Standard.dat, which is left unchanged\n"
+           "  --panel-style FILE.rpl\n"
+           "                        give the cabinet the raised panel style of FILE.rpl,\n"
+           "                        as \"Open Raised Panel Library\" does; the cabinet file\n"
+           "                        is left as it is (edit saves the style in its --out)\n"
            "  -h, --help            show this text\n"
            "\n"
            "Messages go to standard error as \"warning: \", \"error: \" or \"information: \"\n"
@@ -58,6 +62,14 @@ CliCommandLine::CliCommandLine(CliContext& context)
     m_app.add_option("--program-folder", m_context.programFolder)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
         ->each([this](const std::string&) { m_context.programFolderGiven = true; });
+    m_app
+        .add_option_function<std::string>("--panel-style",
+                                          [this](const std::string& file) {
+                                              if (file.empty())
+                                                  throw Refusal("--panel-style needs a panel style file");
+                                              m_context.panelStyle = file;
+                                          })
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     // The common options may follow a command's name too; commands made
     // from here on inherit this.
     m_app.fallthrough();
@@ -122,6 +134,8 @@ int CliCommandLine::misuse(const CLI::ParseError& error, std::string_view stoppe
     // Only the last word can be an option left without its value.
     if (optionError && (stoppedAt == "--program-folder" || stoppedAt == "--program-folder="))
         return usageError("--program-folder needs a folder", nullptr);
+    if (optionError && (stoppedAt == "--panel-style" || stoppedAt == "--panel-style="))
+        return usageError("--panel-style needs a panel style file", nullptr);
 
     // The first mistake on the line is the one explained: a verb answers
     // only when no unknown word came before its name.

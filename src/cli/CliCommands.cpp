@@ -15,7 +15,7 @@ std::string RefuseEmpty(const std::string& name)
 
 std::span<const CliCommand> Commands()
 {
-    static constexpr std::array<CliCommand, 8> commands = {{
+    static constexpr std::array<CliCommand, 9> commands = {{
         {"listing", "listing all|cabinet|face|drawers|doors [FILE.cab]",
          "the cutlist editor's text; rewrites Cutlist.txt in the program folder", DeclareListing},
         {"viewer", "viewer complete|cabinet|face|drawers|doors [FILE.cab]",
@@ -41,6 +41,12 @@ std::span<const CliCommand> Commands()
          "      center-all-partitions, enable NAME on|off, wood PARTKIND ITEM,\n"
          "      hours TEXT, rate TEXT",
          DeclareEdit},
+        {"print",
+         "print cutlist|cabinet|face|drawers|doors|views|cutlist-views|door-drawer|door|drawer\n"
+         "      --pdf FILE [--zoom Z] [--gap G] [FILE.cab]",
+         "the pages a print command prints, as PDF; the zoom and the space default to\n"
+         "      those of Printopt.dat",
+         DeclarePrint},
     }};
     return commands;
 }

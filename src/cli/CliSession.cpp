@@ -2,6 +2,11 @@
 #include "CliSession.h"
 
 #include "core/ProgramFolder.h"
+#include "cutlist/ShortDate.h"
+#include "session/PanelDesigner.h"
+
+#include <cstdlib>
+#include <ctime>
 
 #include <ostream>
 
@@ -45,7 +50,26 @@ int CliSession::open(const std::optional<fs::path>& cabinetFile)
         model.folders.cabinetFolder = cabinetFile->parent_path();
     }
     m_session.recalculateAfterLoad();
+    if (m_context.panelStyle && !PanelDesigner(m_session).openPanelFile(*m_context.panelStyle))
+        return kFileError;
     return kSuccess;
+}
+
+// Scripts and tests that compare listings set SOURCE_DATE_EPOCH, the
+// reproducible-builds convention, and get that day (in UTC) in the header.
+std::string HeaderDate()
+{
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch == nullptr || *epoch == '\0')
+        return TodaysShortDate();
+    char* end = nullptr;
+    const long long seconds = std::strtoll(epoch, &end, 10);
+    if (*end != '\0')
+        return TodaysShortDate();
+    const auto when = static_cast<std::time_t>(seconds);
+    std::tm utc {};
+    gmtime_r(&when, &utc);
+    return ShortDate(utc);
 }
 
 } // namespace boxmill::cli

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace boxmill::cli {
 
@@ -18,6 +19,9 @@ public:
     std::optional<std::filesystem::path> openFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::filesystem::path> saveFile(const FileDialogRequest&) override { return std::nullopt; }
 };
+
+// The date in a listing's header: today, or the day SOURCE_DATE_EPOCH names.
+std::string HeaderDate();
 
 // The running program as the desktop starts it: the program folder's data
 // files and default cabinet, then the cabinet file if one is named, opened

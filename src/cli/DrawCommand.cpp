@@ -10,9 +10,8 @@
 #include "core/FileIo.h"
 #include "designer/FaceDrawingSvg.h"
 #ifdef BOXMILL_CLI_PDF
+#include "OffscreenGui.h"
 #include "ui/common/ShopDrawing.h"
-
-#include <QGuiApplication>
 #endif
 
 #include <ostream>
@@ -45,13 +44,7 @@ QByteArray ShopDrawingOf(ViewKind kind, const ConstructionView& view, const Cabi
                                                  kViewTitles[static_cast<std::size_t>(kind)], across, down);
     for (const auto& row : view.rows)
         content.rows.push_back({row.part, row.width, row.length, row.stock});
-    // Painting text needs Qt's GUI side, which runs here without a display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "boxmill-cli";
-    static char* argv[] = {name, nullptr};
-    const QGuiApplication app(argc, argv);
+    const auto gui = StartOffscreenGui();
     return ShopDrawingPdf(content, LocalePageSize());
 }
 

@@ -5,11 +5,9 @@
 #include "CliSession.h"
 
 #include "cutlist/CutlistEditor.h"
-#include "cutlist/ShortDate.h"
 #include "session/CutListCommands.h"
 
 #include <array>
-#include <cstdlib>
 #include <ostream>
 
 namespace boxmill::cli {
@@ -28,23 +26,6 @@ struct ListingArgs {
     ListingBuild build = ListingBuild::All;
     std::optional<std::filesystem::path> file;
 };
-
-// Scripts and tests that compare listings set SOURCE_DATE_EPOCH, the
-// reproducible-builds convention, and get that day (in UTC) in the header.
-std::string HeaderDate()
-{
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch == nullptr || *epoch == '\0')
-        return TodaysShortDate();
-    char* end = nullptr;
-    const long long seconds = std::strtoll(epoch, &end, 10);
-    if (*end != '\0')
-        return TodaysShortDate();
-    const auto when = static_cast<std::time_t>(seconds);
-    std::tm utc {};
-    gmtime_r(&when, &utc);
-    return ShortDate(utc);
-}
 
 int RunListing(CliContext& context, const ListingArgs& args)
 {

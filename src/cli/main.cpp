@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", ignored);
     if (executable.empty() && argc > 0)
         executable = std::filesystem::absolute(argv[0], ignored);
-    CliContext context {current, false, executable, std::nullopt, std::cout, std::cerr};
+    CliContext context {current, false, executable, std::nullopt, std::nullopt, std::cout, std::cerr};
     CliCommandLine commandLine(context);
     const int status = commandLine.run(std::vector<std::string>(argv + 1, argv + argc));
     std::cout.flush();

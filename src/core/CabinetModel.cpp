@@ -16,6 +16,7 @@ void CabinetModel::adoptRecord(const CabinetRecord& loaded, const Vocabulary& vo
     record.resetSpareParamSlots();
     sectionCount = record.sectionCount();
     options = LoadOptionsFromRecord(record);
+    adoptPanelStyle(LoadPanelStyle(record));
     const auto badParams = rebuildParamValues();
     const auto badParts = rebuildPartArrays();
     rebuildDrawingUnits();
@@ -77,7 +78,14 @@ CabinetRecord CabinetModel::recordForSave() const
 {
     CabinetRecord saved = record;
     StoreOptionsToRecord(options, saved);
+    StorePanelStyle(panelStyle, saved);
     return saved;
+}
+
+void CabinetModel::adoptPanelStyle(const PanelStyle& style)
+{
+    panelStyle = style;
+    CopyPanelStyleToSections(panelStyle, record);
 }
 
 void CabinetModel::setBlindCorner(bool checked)

@@ -6,6 +6,7 @@
 #include "Constants.h"
 #include "Measure.h"
 #include "Money.h"
+#include "PanelStyle.h"
 
 #include <array>
 #include <cstdint>
@@ -42,6 +43,10 @@ public:
     CabinetRecord record;
     // The live options; written into the record only when it is saved.
     CabinetOptionSet options = CabinetOptionSet::FormDefaults();
+    // The live raised panel style, as the panel designer's controls show it;
+    // written into the record only when it is saved. Each section's copy in
+    // the record follows every change at once.
+    PanelStyle panelStyle = PanelStyle::FormDefaults();
 
     std::array<double, kParamSlots> paramValue {};
     std::array<std::string, kPartSlots> partWoodName;
@@ -66,6 +71,9 @@ public:
     std::vector<int> rebuildPartArrays();
     void rebuildDrawingUnits();
     void clearPartAreas() { partArea.fill(0.0); }
+
+    // The style becomes the live one, and every section's copy follows.
+    void adoptPanelStyle(const PanelStyle& style);
 
     // The record as it is written to a file.
     CabinetRecord recordForSave() const;

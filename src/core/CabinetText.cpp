@@ -6,6 +6,7 @@
 #include "MessageText.h"
 #include "Money.h"
 #include "NumberText.h"
+#include "PanelStyle.h"
 #include "RecordFieldNames.h"
 #include "Vocabulary.h"
 
@@ -447,26 +448,6 @@ Result<std::vector<Section>> TextLayout(const Vocabulary& vocabulary)
     return layout;
 }
 
-// Section items 11..18 repeat the raised panel designer's controls for the
-// door calculators, so they follow [Panel] rather than being keys of their
-// own; a file whose copies differ keeps them through [Bytes].
-void CopyPanelStyleIntoSections(CabinetRecord& record)
-{
-    const auto panel = [&](int i) { return record.byte(RecordOffset::RaisedPanel + i); };
-    for (int s = 0; s < kSections; ++s) {
-        const int x = 1 + 4 * s;
-        const int xp = 14 + 4 * s;
-        record.setSectionItem(s, SectionItem::LowerPanelsOffset, panel(0));
-        record.setSectionItem(s, SectionItem::DoublePanel, panel(x));
-        record.setSectionItem(s, SectionItem::NegativeOffset, panel(x + 1));
-        record.setSectionItem(s, SectionItem::Horizontal, panel(x + 2));
-        record.setSectionItem(s, SectionItem::UpperPanelsOffset, panel(13));
-        record.setSectionItem(s, SectionItem::DoublePanelP, panel(xp));
-        record.setSectionItem(s, SectionItem::NegativeOffsetP, panel(xp + 1));
-        record.setSectionItem(s, SectionItem::HorizontalP, panel(xp + 2));
-    }
-}
-
 // ---- Reading ------------------------------------------------------------
 
 struct RecordBytes {
@@ -588,7 +569,10 @@ Result<CabinetFileImage> ReadFields(std::string_view text, const std::vector<Sec
                 return Failure::failure("missing " + QuoteFileText(layout[s].fields[f].key) + " in [" + layout[s].name +
                                         "]");
 
-    CopyPanelStyleIntoSections(record);
+    // Section items 11..18 repeat the raised panel style for the door
+    // calculators, so they follow [Panel] rather than being keys of their
+    // own; a file whose copies differ keeps them through [Bytes].
+    CopyPanelStyleToSections(LoadPanelStyle(record), record);
     for (const auto& run : extra.runs)
         for (std::size_t i = 0; i < run.bytes.size(); ++i)
             record.setByte(static_cast<int>(run.offset + i), static_cast<std::uint8_t>(run.bytes[i]));

@@ -14,11 +14,6 @@ namespace {
 
 constexpr Opening kOpenings[] = {Opening::Lower, Opening::Upper};
 
-bool DoublePanel(const CabinetModel& model, int s, Opening opening)
-{
-    return model.sectionItem(s, opening == Opening::Upper ? SectionItem::DoublePanelP : SectionItem::DoublePanel) != 0;
-}
-
 // Calls `add(s, opening)` once for every door of the given opening of every
 // section.
 template <typename Add> void ForEachDoor(const CabinetModel& model, Opening opening, Add add)
@@ -39,7 +34,7 @@ void Panels(const GroupInputs& in, CutList& list)
                 continue;
             for (int door = 0; door < Doors(model, s, opening); ++door) {
                 panels.add(CalcDoorPanel(in.context, s, opening, PanelOrder::First));
-                if (DoublePanel(model, s, opening))
+                if (SectionPanelStyle(model.record, s, opening).doublePanel)
                     panels.add(CalcDoorPanel(in.context, s, opening, PanelOrder::Second));
             }
         }

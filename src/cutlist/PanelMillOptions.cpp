@@ -12,34 +12,15 @@ using namespace cutlist;
 
 namespace {
 
-// The panel style the designer copied into the section for one opening.
-struct PanelStyle {
-    bool offset = false;
-    bool doublePanel = false;
-    bool negative = false;
-    bool horizontal = false;
-};
-
-PanelStyle StyleOf(const CabinetModel& model, int s, Opening opening)
-{
-    const auto item = [&](SectionItem lower, SectionItem upper) {
-        return model.sectionItem(s, opening == Opening::Upper ? upper : lower) != 0;
-    };
-    return {item(SectionItem::LowerPanelsOffset, SectionItem::UpperPanelsOffset),
-            item(SectionItem::DoublePanel, SectionItem::DoublePanelP),
-            item(SectionItem::NegativeOffset, SectionItem::NegativeOffsetP),
-            item(SectionItem::Horizontal, SectionItem::HorizontalP)};
-}
-
 // Which way the mid rail leaves the centre: a horizontal rail moves up, a
 // vertical one right, unless the offset is negative.
-const char* Direction(const PanelStyle& style)
+const char* Direction(const OpeningPanelStyle& style)
 {
-    if (!style.offset)
-        return "Center";
-    if (style.horizontal)
-        return style.negative ? "OffSet Down" : "Offset Up";
-    return style.negative ? "OffSet Left" : "Offset Right";
+    switch (style.offsetSign()) {
+    case 0: return "Center";
+    case 1: return style.horizontal ? "Offset Up" : "Offset Right";
+    default: return style.horizontal ? "OffSet Down" : "OffSet Left";
+    }
 }
 
 } // namespace
@@ -56,13 +37,13 @@ void AddPanelMillOptions(const CabinetModel& model, const LayoutResult& layout, 
     for (const Opening opening : {Opening::Lower, Opening::Upper}) {
         const bool lower = opening == Opening::Lower;
         for (int s = 0; s < Sections(model); ++s) {
-            const PanelStyle style = StyleOf(model, s, opening);
+            const OpeningPanelStyle style = SectionPanelStyle(model.record, s, opening);
             if (!style.doublePanel)
                 continue;
             const std::string label = std::string("Double Panel:") + (lower ? "Lower" : "Upper") + " Sec " +
                                       std::to_string(s + 1) + " " + (style.horizontal ? "Horizontal" : "Vertical  ");
             if (style.offset)
-                w.line(label, Direction(style), w.P(lower ? Param::LowerPanelOffset : Param::UpperPanelOffset));
+                w.line(label, Direction(style), w.P(style.offsetParam));
             else
                 w.line(label, Direction(style), kBlankMark);
         }

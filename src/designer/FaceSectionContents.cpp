@@ -201,15 +201,13 @@ void FaceDrawer::drawDoors(int s, bool upper, int count, const Opening& opening,
 
 void FaceDrawer::drawDoorMidRail(int s, bool upper, int d)
 {
-    const bool doublePanel = item(s, upper ? SectionItem::DoublePanelP : SectionItem::DoublePanel) != 0;
-    if (!doublePanel)
+    const OpeningPanelStyle style =
+        SectionPanelStyle(m_model.record, s, upper ? boxmill::Opening::Upper : boxmill::Opening::Lower);
+    if (!style.doublePanel)
         return;
-    const bool offsetSet = item(s, upper ? SectionItem::UpperPanelsOffset : SectionItem::LowerPanelsOffset) != 0;
-    const bool negative = item(s, upper ? SectionItem::NegativeOffsetP : SectionItem::NegativeOffset) != 0;
-    const bool horizontal = item(s, upper ? SectionItem::HorizontalP : SectionItem::Horizontal) != 0;
     // The upper doors' panels are cut with their own offset; the rail is
     // drawn where those panels meet.
-    const int offset = offsetSet ? u(upper ? Param::UpperPanelOffset : Param::LowerPanelOffset) : 0;
+    const int shift = style.offsetSign() * u(style.offsetParam);
 
     const Shape& door = at(Door(s, upper, d, Panel));
     const int leftStile = u(Param::DoorLeftStile);
@@ -218,17 +216,17 @@ void FaceDrawer::drawDoorMidRail(int s, bool upper, int d)
     const int bottomRail = u(Param::DoorBottomRail);
     const int width = u(Param::DoorMidRail);
     Shape& rail = at(Door(s, upper, d, MidRailOfDoor));
-    if (horizontal) {
+    if (style.horizontal) {
         // Across the door, midway between the top and bottom rails; an
         // offset raises it, a negative one lowers it.
         const int inner = door.height - topRail - bottomRail;
-        const int top = door.top + topRail + inner / 2 - width / 2 + (negative ? offset : -offset);
+        const int top = door.top + topRail + inner / 2 - width / 2 - shift;
         place(rail, door.left + leftStile - 1, top, door.width - leftStile - rightStile + 2, width);
     } else {
         // Up the door, midway between the stiles; an offset moves it right,
         // a negative one left.
         const int inner = door.width - leftStile - rightStile;
-        const int left = door.left + leftStile + inner / 2 - width / 2 + (negative ? -offset : offset);
+        const int left = door.left + leftStile + inner / 2 - width / 2 + shift;
         place(rail, left, door.top + topRail - 1, width, door.height - topRail - bottomRail + 2);
     }
     rail.visible = inc(IncludeItem::DoorFrames);

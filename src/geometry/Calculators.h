@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Constants.h"
+#include "core/PanelStyle.h" // Opening
 #include "core/PartRows.h"
 
 #include <array>
@@ -47,10 +48,5 @@ struct PartSize {
 
 // Which of a pair of boards.
 enum class Side { Left, Right };
-
-// The two openings of a section. Lower is the section's main opening (the
-// whole section when it has no partition, otherwise the part below the
-// partition rail); Upper is the opening above the partition rail.
-enum class Opening { Lower, Upper };
 
 } // namespace boxmill

@@ -10,24 +10,9 @@ using O = CabinetOption;
 
 namespace {
 
-// The raised panel style of an opening's doors, as the panel designer
-// copies it into the section.
-struct PanelStyle {
-    bool offset = false;
-    bool doublePanel = false;
-    bool horizontal = false; // the two panels lie one above the other
-    int offsetLength = Param::LowerPanelOffset;
-};
-
-PanelStyle StyleOf(const Inputs& in, int section, Opening opening)
+OpeningPanelStyle StyleOf(const Inputs& in, int section, Opening opening)
 {
-    if (opening == Opening::Upper)
-        return {in.sectionItem(section, SectionItem::UpperPanelsOffset) != 0,
-                in.sectionItem(section, SectionItem::DoublePanelP) != 0,
-                in.sectionItem(section, SectionItem::HorizontalP) != 0, Param::UpperPanelOffset};
-    return {in.sectionItem(section, SectionItem::LowerPanelsOffset) != 0,
-            in.sectionItem(section, SectionItem::DoublePanel) != 0,
-            in.sectionItem(section, SectionItem::Horizontal) != 0, Param::LowerPanelOffset};
+    return SectionPanelStyle(in.model().record, section, opening);
 }
 
 int DoorCount(const Inputs& in, int section, Opening opening)
@@ -126,7 +111,7 @@ PartSize CalcDoorPanel(const CalcContext& context, int section, Opening opening,
 {
     CheckSection(section);
     const Inputs in(context);
-    const PanelStyle style = StyleOf(in, section, opening);
+    const OpeningPanelStyle style = StyleOf(in, section, opening);
 
     double height = DoorHeight(in, section, opening);
     double width = DoorWidth(in, section, opening);
@@ -141,7 +126,7 @@ PartSize CalcDoorPanel(const CalcContext& context, int section, Opening opening,
         // reach into it. An offset mid rail makes the first panel longer.
         double shift = 0.0;
         if (style.offset)
-            shift = order == PanelOrder::Second ? -in.P(style.offsetLength) : in.P(style.offsetLength);
+            shift = order == PanelOrder::Second ? -in.P(style.offsetParam) : in.P(style.offsetParam);
         const double rail = in.P(Param::DoorMidRail);
         const double tongue = in.P(Param::DoorMortise);
         if (style.horizontal)
@@ -156,7 +141,7 @@ std::optional<PartSize> CalcDoorMidRail(const CalcContext& context, int section,
 {
     CheckSection(section);
     const Inputs in(context);
-    const PanelStyle style = StyleOf(in, section, opening);
+    const OpeningPanelStyle style = StyleOf(in, section, opening);
     if (!style.doublePanel)
         return std::nullopt;
     // Across the door between the stiles, or up the door between the rails.

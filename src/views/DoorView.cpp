@@ -73,25 +73,6 @@ bool PanelsShow(const CabinetModel& model, int s, Opening opening)
            model.record.flag(RecordOffset::PanelEnabled + 2 * s + (opening == Opening::Upper ? 1 : 0));
 }
 
-// The raised panel style the section keeps for the opening's doors.
-struct PanelStyle {
-    bool doublePanel = false;
-    bool horizontal = false;
-    bool offset = false;
-    bool negative = false;
-    int offsetLength = Param::LowerPanelOffset;
-};
-
-PanelStyle StyleOf(const CabinetModel& model, int s, Opening opening)
-{
-    const auto item = [&](SectionItem which) { return model.sectionItem(s, which) != 0; };
-    if (opening == Opening::Upper)
-        return {item(SectionItem::DoublePanelP), item(SectionItem::HorizontalP), item(SectionItem::UpperPanelsOffset),
-                item(SectionItem::NegativeOffsetP), Param::UpperPanelOffset};
-    return {item(SectionItem::DoublePanel), item(SectionItem::Horizontal), item(SectionItem::LowerPanelsOffset),
-            item(SectionItem::NegativeOffset), Param::LowerPanelOffset};
-}
-
 // What stands between a pair of doors: the door mullion, or else the door
 // gap, which overlay doors widen by overlapping their side of it. The door
 // calculators share out the opening the same way.
@@ -107,7 +88,7 @@ int BetweenDoors(const CabinetModel& model, const ViewUnits& u)
 // The stiles along the door's edges, the rails between them overlapping
 // each by a unit, and a double panel's mid rail midway between the members
 // it joins, moved by the style's offset.
-void PlaceFrame(ShapeSet& set, int n, const ViewUnits& u, const PanelStyle& style)
+void PlaceFrame(ShapeSet& set, int n, const ViewUnits& u, const OpeningPanelStyle& style)
 {
     const Shape& door = Part(set, n, Panel);
     const int leftStile = u.P(Param::DoorLeftStile);
@@ -123,17 +104,16 @@ void PlaceFrame(ShapeSet& set, int n, const ViewUnits& u, const PanelStyle& styl
     if (!style.doublePanel)
         return;
     const int width = u.P(Param::DoorMidRail);
-    const int offset = style.offset ? u.P(style.offsetLength) : 0;
+    const int shift = style.offsetSign() * u.P(style.offsetParam);
     Shape& rail = Part(set, n, MidRail);
     if (style.horizontal) {
-        // Up by the offset, down when it is negative.
+        // Drawing units grow downwards, and an offset raises the rail.
         const int inner = door.height - topRail - bottomRail;
-        const int top = door.top + topRail + inner / 2 - width / 2 + (style.negative ? offset : -offset);
+        const int top = door.top + topRail + inner / 2 - width / 2 - shift;
         Place(rail, door.left + leftStile - 1, top, betweenStiles, width);
     } else {
-        // Right by the offset, left when it is negative.
         const int inner = door.width - leftStile - rightStile;
-        const int left = door.left + leftStile + inner / 2 - width / 2 + (style.negative ? -offset : offset);
+        const int left = door.left + leftStile + inner / 2 - width / 2 + shift;
         Place(rail, left, door.top + topRail - 1, width, door.height - topRail - bottomRail + 2);
     }
 }
@@ -142,7 +122,7 @@ void DoorRows(RowFiller& rows, const CabinetModel& model, int s, Opening opening
 {
     const CalcContext& c = rows.context();
     const bool frames = model.include(IncludeItem::DoorFrames);
-    const bool doublePanel = StyleOf(model, s, opening).doublePanel;
+    const bool doublePanel = SectionPanelStyle(model.record, s, opening).doublePanel;
     for (int n = 0; n < Doors(model, s, opening); ++n) {
         if (frames) {
             rows.add("Top Rail", CalcDoorRail(c, s, opening, RailEnd::Top));
@@ -192,7 +172,7 @@ ConstructionView DoorView(const CabinetModel& model, const LayoutResult& layout,
     const std::array<int, kMaxDoors> lefts {kDoorViewOriginX - E / 2, kDoorViewOriginX + OW / 2 + between / 2 - E / 2};
     const bool panels = PanelsShow(model, s, opening);
     const bool frames = model.include(IncludeItem::DoorFrames);
-    const PanelStyle style = StyleOf(model, s, opening);
+    const OpeningPanelStyle style = SectionPanelStyle(model.record, s, opening);
     for (int n = 0; n < doors; ++n) {
         Shape& door = Part(view.shapes, n, Panel);
         Place(door, lefts[static_cast<std::size_t>(n)], kDoorViewOriginY, doorWidth, OH + E);

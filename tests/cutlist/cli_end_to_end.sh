@@ -125,6 +125,18 @@ EOF
 head -n 1 "$work/viewshell.out" | grep -qx "$(printf 'Sides\t23 \t34 1/2\t3/4')" ||
     fail "view shell: first row $(head -n 1 "$work/viewshell.out")"
 
+# Another panel style for one run: single panels take section 3's mid rail
+# away; a panel file shorter than one style is refused by name.
+head -c 26 /dev/zero >"$work/single.rpl"
+run panelstyle --panel-style "$work/single.rpl" --program-folder "$folder" view door --section 3 "$data/Busy.cab"
+expect_status panelstyle 0
+grep -q '^Mid Rail' "$work/panelstyle.out" && fail "panel style: a mid rail of single panels"
+grep -q '^Panel' "$work/panelstyle.out" || fail "panel style: no panels"
+head -c 10 /dev/zero >"$work/short.rpl"
+run panelshort --program-folder "$folder" view door --panel-style "$work/short.rpl" "$data/Busy.cab"
+expect_status panelshort 1
+grep -q '^error: .*short.rpl.*10 bytes' "$work/panelshort.err" || fail "panelshort: stderr $(cat "$work/panelshort.err")"
+
 # Their drawings: each visible shape once under its own name, where the view
 # draws it; a hidden shape (the second door of a single door, the face that
 # the third drawer of section 1 lacks) is left out.
@@ -159,6 +171,27 @@ if ! grep -q "built without the windows" "$work/pdf.err"; then
     if command -v pdfinfo >/dev/null; then
         pdfinfo "$work/shell.pdf" | grep -q "^Pages: *1$" || fail "draw --pdf: not one page"
     fi
+fi
+
+# Printing to PDF: the whole listing in one document, page after page, and
+# nothing at all without the print settings.
+run printcut --program-folder "$folder" print cutlist --pdf "$work/cut.pdf" "$data/Busy.cab"
+if ! grep -q "built without the windows" "$work/printcut.err" && command -v pdftotext >/dev/null; then
+    expect_status printcut 0
+    run listed --program-folder "$folder" listing all "$data/Busy.cab"
+    pdftotext -layout "$work/cut.pdf" - | tr -s ' \f' ' \n' | sed 's/ *$//' | grep -v '^$' >"$work/printed.txt"
+    tr -s ' ' <"$work/listed.out" | sed 's/ *$//' | grep -v '^$' | diff - "$work/printed.txt" >/dev/null ||
+        fail "print cutlist: the PDF is not the listing"
+    [ "$(pdfinfo "$work/cut.pdf" | awk '/^Pages:/ { print $2 }')" -gt 2 ] || fail "print cutlist: not several pages"
+    run printviews --program-folder "$folder" print views --zoom 5 --gap 50 --pdf "$work/views.pdf" "$data/Busy.cab"
+    expect_status printviews 0
+    pdftotext "$work/views.pdf" - | grep -q "Finished Cabinet:" || fail "print views: no finished cabinet"
+    rm "$folder/Printopt.dat"
+    run printnoopt --program-folder "$folder" print door --pdf "$work/none.pdf" "$data/Busy.cab"
+    expect_status printnoopt 1
+    grep -q "Printopt.dat" "$work/printnoopt.err" || fail "print: the missing Printopt.dat is not named"
+    [ -e "$work/none.pdf" ] && fail "print: a PDF without Printopt.dat"
+    cp "$program/Printopt.dat" "$folder/Printopt.dat"
 fi
 
 # The readable form: Busy.cab exports as its golden text, and that text
@@ -248,6 +281,8 @@ draw designer takes --svg FILE and at most a cabinet file|draw designer a.cab b.
 draw designer takes --svg FILE and at most a cabinet file|draw designer --svg a.svg --svg b.svg
 draw designer takes --svg FILE and at most a cabinet file|draw designer --svg --metric "$work/keep.cab" --program-folder "$folder"
 export takes one cabinet file|export
+print needs --pdf FILE|print cutlist "$work/keep.cab"
+--zoom: expected one of 1.0, 1.5 ... 5.0, not '7'|print views --zoom 7 --pdf "$work/x.pdf"
 export takes one cabinet file|export "$work/keep.cab" "$work/keep.cab"
 import takes one text file and --out FILE.cab|import "$work/export.out"
 edit needs --out FILE.cab|edit "$work/keep.cab" drawers 1

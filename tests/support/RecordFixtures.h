@@ -5,6 +5,7 @@
 #include "core/CabinetRecord.h"
 #include "core/Constants.h"
 #include "core/NumberText.h"
+#include "core/PanelStyle.h"
 
 #include <filesystem>
 #include <fstream>
@@ -106,6 +107,8 @@ inline CabinetRecord MakeSoundRecord(unsigned seed)
     StoreOptionsToRecord(options, record);
     for (int i = 0; i < RecordOffset::RaisedPanelSize; ++i)
         record.setFlag(RecordOffset::RaisedPanel + i, coin());
+    // The sections hold copies of the style: a load writes them again.
+    CopyPanelStyleToSections(LoadPanelStyle(record), record);
     for (int i = 0; i < 12 + 12 + 6; ++i)
         record.setFlag(RecordOffset::DrawerEnabled + i, coin());
     record.setHours(std::to_string(pick(10000)));

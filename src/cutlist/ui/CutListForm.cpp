@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutListForm.h"
 
+#include "ui/common/ListingFont.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
@@ -9,7 +10,6 @@
 #include "session/CabinetSession.h"
 #include "session/CutListCommands.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -17,32 +17,6 @@
 #include <QToolBar>
 
 namespace boxmill {
-
-namespace {
-
-QFont ListingFont()
-{
-    // Courier New where it is installed, another fixed-pitch font elsewhere:
-    // what matters is that every character is equally wide.
-    QFont font;
-    const QStringList candidates = {QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"),
-                                    QStringLiteral("Liberation Mono"), QStringLiteral("Noto Mono")};
-    const QStringList installed = QFontDatabase::families();
-    for (const QString& family : candidates)
-        if (installed.contains(family) && QFontDatabase::isFixedPitch(family)) {
-            font.setFamily(family);
-            break;
-        }
-    if (font.family().isEmpty() || !QFontDatabase::isFixedPitch(font.family()))
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::Monospace);
-    font.setFixedPitch(true);
-    font.setBold(true);
-    font.setPixelSize(13);
-    return font;
-}
-
-} // namespace
 
 TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
@@ -66,6 +40,10 @@ TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
         const char* hint;
         ListingBuild build;
     };
+    QAction* print =
+        bar->addAction(ToolIcon(ToolGlyph::Print), QStringLiteral("Print"), this, &TCutListForm::printListing);
+    print->setObjectName(QStringLiteral("PrintCutList"));
+    print->setToolTip(QStringLiteral("Print Cutlist Editor"));
     const Button buttons[] = {{"CutAll", "All", "Show Complete Cutlist", ListingBuild::All},
                               {"Cabinet", "Cabinet", "Cabinet Cutlist Only", ListingBuild::Cabinet},
                               {"Face", "Face", "Face Frame Cutlist Only", ListingBuild::Face},
@@ -134,6 +112,16 @@ void TCutListForm::showListing()
     const QTextBlock todays = m_text->document()->find(QStringLiteral("Todays")).block();
     QTextCursor cursor(todays.isValid() ? todays : m_text->document()->firstBlock());
     m_text->setTextCursor(cursor);
+}
+
+void TCutListForm::printListing()
+{
+    if (!m_print)
+        return;
+    std::vector<std::string> lines;
+    for (const QString& line : m_text->toPlainText().split(QLatin1Char('\n')))
+        lines.push_back(FromQt(line));
+    m_print(lines);
 }
 
 } // namespace boxmill

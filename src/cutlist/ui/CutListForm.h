@@ -5,6 +5,10 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 class QLabel;
 class QPlainTextEdit;
 
@@ -26,6 +30,9 @@ public:
     // The editor's own buttons: build and show.
     void rebuild(ListingBuild build);
     void showListing();
+    // "Print": the listing as the window shows it, edits included.
+    void setPrintCommand(std::function<void(const std::vector<std::string>&)> print) { m_print = std::move(print); }
+    void printListing();
 
     QPlainTextEdit* text() const { return m_text; }
     QLabel* statusPanel(int index) const { return index == 0 ? m_showing : m_buildName; }
@@ -35,6 +42,7 @@ private:
     QPlainTextEdit* m_text = nullptr;
     QLabel* m_showing = nullptr;
     QLabel* m_buildName = nullptr;
+    std::function<void(const std::vector<std::string>&)> m_print;
 };
 
 } // namespace boxmill

@@ -128,6 +128,10 @@ TPanelForm::TPanelForm(SessionController& controller, const ViewCommands& comman
         m_state = ToggleUpperLower(model(), m_state);
         refresh();
     });
+    addCommand(ToolGlyph::Print, "PrintDoorPanelView", "Print Door Panel View", [this] {
+        if (this->commands().printDoorView)
+            this->commands().printDoorView(m_state);
+    });
     addCutListCommand(CutListKind::Doors);
     addExitCommand("ExitDoorView", "Exit Door Construction View");
     m_section = addLabel("Showing Section...", "Label2", "SectionNumber");
@@ -171,6 +175,10 @@ TDrawerForm::TDrawerForm(SessionController& controller, const ViewCommands& comm
     addCommand(ToolGlyph::NextSection, "NextSection", "Next Section", [this] {
         m_state = NextSection(model(), m_state);
         refresh();
+    });
+    addCommand(ToolGlyph::Print, "PrintDrawerView", "Print Drawer View", [this] {
+        if (this->commands().printDrawerView)
+            this->commands().printDrawerView(m_state);
     });
     addCutListCommand(CutListKind::Drawers);
     addExitCommand("ExitDrawerView", "Exit Drawer Construction View");

@@ -4,6 +4,7 @@
 #include "cutlist/CutListBuild.h"
 #include "ui/common/ToolIcons.h"
 #include "views/ConstructionView.h"
+#include "views/ViewState.h"
 
 #include <QMainWindow>
 
@@ -36,6 +37,9 @@ struct ViewCommands {
     // and the command that makes the designer show another.
     std::function<int()> designerSection;
     std::function<void(int)> showDesignerSection;
+    // The door and drawer views' "Print": what the view shows, on paper.
+    std::function<void(const DoorViewState&)> printDoorView;
+    std::function<void(const DrawerViewState&)> printDrawerView;
 };
 
 // The frame every construction view shares: a drawing of named parts, a

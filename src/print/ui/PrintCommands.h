@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cutlist/CutlistEditor.h"
+#include "ui/common/PrintPainting.h"
+#include "views/ViewState.h"
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QMenu;
+class QPrinter;
+class QWidget;
+
+namespace boxmill {
+
+class SessionController;
+class TPrintForm;
+struct PrintCabinet;
+
+// The print commands of the main window, the cutlist editor and the door
+// and drawer views. Each asks for a printer, reads Printopt.dat, and prints
+// its pages as one document; the views are drawn from the model, no window
+// is shown for them.
+class PrintCommands : public QObject {
+    Q_OBJECT
+
+public:
+    PrintCommands(SessionController& controller, QWidget* parent);
+
+    // The system's print dialog; true to print. Tests choose a PDF file.
+    using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
+    // The section whose face frame the construction views describe.
+    void setSectionSource(std::function<int()> section) { m_section = std::move(section); }
+
+    // The entries of Files > "Print Options".
+    void addMenuEntries(QMenu& menu);
+
+    TPrintForm* optionsWindow() const { return m_options; }
+    // Tools > "Print View Options".
+    void showOptions();
+
+    // Files > "Print Options" > "Cutlist" ... "Doors Cutlist".
+    void printCutlist(ListingBuild build);
+    // The cutlist editor's "Print": its lines as the window shows them.
+    void printListing(const std::vector<std::string>& lines);
+    // "Cabinet Construction Views" and "Cutlist/Cabinet Construction".
+    void printConstructionViews(bool withCutlist);
+    void printDoorDrawerViews();
+    // The door and drawer views' own "Print" buttons.
+    void printDoorView(const DoorViewState& state);
+    void printDrawerView(const DrawerViewState& state);
+
+private:
+    // The printer dialog, then the settings; false when the command stops.
+    bool begin(QPrinter& printer, PrintSettings& settings);
+    void finish(QPrinter& printer, const PrintSettings& settings, const ComposeJob& compose);
+    // The listing of `build` built as the cutlist editor builds it; false
+    // when it could not be.
+    bool buildListing(ListingBuild build);
+    // The door and drawer drawings of the cabinet at print scale.
+    void printDrawings(const std::function<void(PageComposer&, const PrintCabinet&)>& compose);
+
+    SessionController& m_controller;
+    QWidget* m_parent;
+    TPrintForm* m_options = nullptr;
+    PrinterChooser m_choosePrinter;
+    std::function<int()> m_section;
+};
+
+} // namespace boxmill
