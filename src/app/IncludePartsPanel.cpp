@@ -26,6 +26,9 @@ IncludePartsPanel::IncludePartsPanel(SessionController& controller, QWidget* par
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("IncludePartsList"));
     m_list->setMinimumWidth(170);
+    // Every row is one line; a check toggled then repaints its row alone
+    // instead of laying out the whole list again.
+    m_list->setUniformItemSizes(true);
     layout->addWidget(m_list, 1);
     connect(m_list, &QListWidget::itemChanged, this, &IncludePartsPanel::checkChanged);
     connect(m_list, &QListWidget::itemClicked, this, &IncludePartsPanel::clicked);

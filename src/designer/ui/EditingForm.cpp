@@ -107,6 +107,7 @@ QListWidget* TEditingForm::makeList(const char* name, int firstOffset, int count
 {
     auto* list = new QListWidget(this);
     list->setObjectName(QString::fromLatin1(name));
+    list->setUniformItemSizes(true);
     list->setFont(QFont(QStringLiteral("Monospace")));
     for (int i = 0; i < count; ++i) {
         auto* item = new QListWidgetItem(captions.value(i), list);
