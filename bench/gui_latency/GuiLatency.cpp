@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -45,11 +45,11 @@ struct Samples {
     std::vector<double> processor;
 };
 
-template <typename Step>
-Samples Time(int count, Step&& step)
+template <typename Step, typename Prepare> Samples Time(int count, Step&& step, Prepare&& prepare)
 {
     Samples samples;
     for (int i = 0; i < count; ++i) {
+        prepare();
         const double cpuStart = ThreadMicroseconds();
         const auto start = Clock::now();
         step(i);
@@ -95,20 +95,31 @@ int main(int argc, char** argv)
         for (int i = 0; i < 4; ++i) {
             kind.window(i);
             world.settle();
-            if (qEnvironmentVariableIsSet("TRACE_PAINTS"))
-                world.dump();
         }
         world.takePaints();
-        if (qEnvironmentVariableIsSet("TRACE_PAINTS"))
-            world.dump();
-        const Samples timed = Time(count, [&](int i) {
-            kind.window(i);
-            world.settle();
-        });
+        const Samples timed = Time(
+            count,
+            [&](int i) {
+                kind.window(i);
+                world.settle();
+            },
+            [&] {
+                if (kind.prepare) {
+                    kind.prepare(true);
+                    world.settle();
+                }
+            });
         const Figures screen = Summarise(timed.wall);
-        // Widgets painted for one edit: what refreshing less saves.
+        // Widgets painted for one edit and its preparation: what refreshing
+        // less saves.
         const double paints = static_cast<double>(world.takePaints()) / count;
-        const Figures core = Summarise(Time(count, [&](int i) { kind.core(i); }).wall);
+        const Figures core = Summarise(Time(
+                                           count, [&](int i) { kind.core(i); },
+                                           [&] {
+                                               if (kind.prepare)
+                                                   kind.prepare(false);
+                                           })
+                                           .wall);
         std::printf("%-22s %10.0f %10.0f %10.1f %8.0f %10.0f %8.1f\n", kind.name, screen.median, screen.p95,
                     core.median, screen.median / std::max(core.median, 0.1), Summarise(timed.processor).p95, paints);
         std::fflush(stdout);

@@ -19,11 +19,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPaintEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -133,30 +131,8 @@ long LatencyWorld::takePaints()
 
 bool LatencyWorld::eventFilter(QObject* watched, QEvent* event)
 {
-    static bool inside = false;
-    if (!inside && event->type() == QEvent::UpdateRequest && qEnvironmentVariableIsSet("TRACE_WINDOWS")) {
-        inside = true;
-        QElapsedTimer t;
-        t.start();
-        watched->event(event);
-        std::fprintf(stderr, "window %s %lld us\n", qPrintable(watched->objectName()), t.nsecsElapsed() / 1000);
-        inside = false;
-        return true;
-    }
-    if (event->type() == QEvent::Paint) {
+    if (event->type() == QEvent::Paint)
         ++m_paints;
-        if (qEnvironmentVariableIsSet("TRACE_PAINTS")) {
-            auto* w = static_cast<QWidget*>(watched);
-            const QRect r = static_cast<QPaintEvent*>(event)->rect();
-            std::fprintf(stderr, "paint %s %s/%s %dx%d of %dx%d\n", w->metaObject()->className(),
-                         qPrintable(w->window()->objectName()),
-                         qPrintable((w->objectName().isEmpty() || w->objectName().startsWith(QStringLiteral("qt_"))) &&
-                                            w->parentWidget()
-                                        ? w->parentWidget()->objectName()
-                                        : w->objectName()),
-                         r.width(), r.height(), w->width(), w->height());
-        }
-    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -206,21 +182,11 @@ void LatencyWorld::defineKinds()
          [&core](int i) { EditPartWood(core, 1, kWoods[i % 2]); }},
         {"unit_switch", [&main](int i) { main.switchUnits(i % 2 == 0); },
          [&core](int i) { SwitchUnits(core, i % 2 == 0 ? UnitMode::Metric : UnitMode::Inches); }},
-        {"new_cabinet", [&main](int) { main.newCabinet(); }, [&core](int) { core.newCabinet(); }},
-        {"open", [&main](int) { main.openCabinetLibrary(); }, [&core](int) { core.openCabinetLibrary(); }},
+        {"new_cabinet", [&main](int) { main.newCabinet(); }, [&core](int) { core.newCabinet(); },
+         [&main, &core](bool screen) { screen ? main.openCabinetLibrary() : void(core.openCabinetLibrary()); }},
+        {"open", [&main](int) { main.openCabinetLibrary(); }, [&core](int) { core.openCabinetLibrary(); },
+         [&main, &core](bool screen) { screen ? main.newCabinet() : void(core.newCabinet()); }},
     };
 }
 
 } // namespace boxmill::bench
-
-void boxmill::bench::LatencyWorld::dump()
-{
-    auto* grid = m_window->findChild<QTableWidget*>(QStringLiteral("CutListData"));
-    for (int r = 0; r < 6; ++r)
-        std::fprintf(stderr, "viewer %d: %s | %s | %s\n", r,
-                     grid->item(r, 0) ? qPrintable(grid->item(r, 0)->text()) : "-",
-                     grid->item(r, 1) ? qPrintable(grid->item(r, 1)->text()) : "-",
-                     grid->item(r, 3) ? qPrintable(grid->item(r, 3)->text()) : "-");
-    std::fprintf(stderr, "rows %d visible %d size %dx%d\n", grid->rowCount(), grid->isVisible(), grid->width(),
-                 grid->height());
-}

@@ -41,10 +41,13 @@ private:
 };
 
 // One kind of edit, made through the windows and made on a session alone.
+// `prepare`, untimed, puts a different cabinet on screen first, so that
+// New and Open replace one that differs from what they bring.
 struct EditKind {
     const char* name;
     std::function<void(int)> window;
     std::function<void(int)> core;
+    std::function<void(bool screen)> prepare = {};
 };
 
 // The whole program with every window that follows the model open, on a
@@ -64,7 +67,6 @@ public:
     void settle();
     // Widget paints since the last call.
     long takePaints();
-    void dump();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,7 +4,7 @@
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
-#include "ui/common/TableCells.h"
+#include "ui/common/ShownTexts.h"
 
 #include "session/CabinetSession.h"
 

@@ -8,7 +8,7 @@
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShopDrawing.h"
-#include "ui/common/TableCells.h"
+#include "ui/common/ShownTexts.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 

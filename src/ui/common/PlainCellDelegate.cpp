@@ -15,11 +15,17 @@ namespace {
 // cache that outgrows it starts again.
 constexpr qsizetype kMostTexts = 4096;
 
-// Text alone; wrapping does not matter to an entry that fits its cell.
+// Text, perhaps after a check box; wrapping does not matter to an entry
+// that fits its cell.
 bool Plain(const QStyleOptionViewItem& option)
 {
-    constexpr auto kOthers = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration;
-    return (option.features & QStyleOptionViewItem::HasDisplay) && !(option.features & kOthers);
+    return (option.features & QStyleOptionViewItem::HasDisplay) &&
+           !(option.features & QStyleOptionViewItem::HasDecoration);
+}
+
+bool Checkable(const QStyleOptionViewItem& option)
+{
+    return option.features & QStyleOptionViewItem::HasCheckIndicator;
 }
 
 const QStyle* StyleOf(const QStyleOptionViewItem& option)
@@ -64,7 +70,11 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     initStyleOption(&cell, index);
     const QStaticText* text = laidOut(cell);
     const int margin = TextMargin(cell);
-    const QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
+    QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
+    if (text && Checkable(cell)) {
+        placeCheck(cell);
+        room.setLeft(cell.rect.left() + m_checkTextLeft + margin);
+    }
     if (!text || std::ceil(text->size().width()) > room.width()) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
@@ -76,6 +86,14 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     if ((cell.state & kMarked) || cell.backgroundBrush.style() != Qt::NoBrush) {
         cell.text.clear();
         StyleOf(cell)->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+    } else if (Checkable(cell)) {
+        QStyleOptionViewItem check = cell;
+        check.rect = m_checkPlace.translated(cell.rect.topLeft());
+        check.state &= ~QStyle::State_HasFocus;
+        check.state |= cell.checkState == Qt::Checked     ? QStyle::State_On
+                       : cell.checkState == Qt::Unchecked ? QStyle::State_Off
+                                                          : QStyle::State_NoChange;
+        StyleOf(cell)->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &check, painter, cell.widget);
     }
 
     const QSizeF size = text->size();
@@ -103,12 +121,27 @@ void PlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->restore();
 }
 
+void PlainCellDelegate::placeCheck(const QStyleOptionViewItem& cell) const
+{
+    // Where the style puts the check box and the entry depends on the row's
+    // height, not on the entry: asked once, not for every row painted.
+    if (m_checkHeight == cell.rect.height() && m_checkFont == cell.font)
+        return;
+    QStyleOptionViewItem atOrigin = cell;
+    atOrigin.rect.moveTo(0, 0);
+    const QStyle* style = StyleOf(cell);
+    m_checkPlace = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &atOrigin, cell.widget);
+    m_checkTextLeft = style->subElementRect(QStyle::SE_ItemViewItemText, &atOrigin, cell.widget).left();
+    m_checkHeight = cell.rect.height();
+    m_checkFont = cell.font;
+}
+
 QSize PlainCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
     const QStaticText* text = laidOut(cell);
-    if (!text)
+    if (!text || Checkable(cell))
         return QStyledItemDelegate::sizeHint(option, index);
     const QSizeF size = text->size();
     return {static_cast<int>(std::ceil(size.width())) + 2 * TextMargin(cell),

@@ -7,7 +7,7 @@
 #include "ui/common/SessionController.h"
 #include "ui/common/ShapeCanvas.h"
 #include "ui/common/ShopDrawing.h"
-#include "ui/common/TableCells.h"
+#include "ui/common/ShownTexts.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -6,7 +6,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+class QListWidget;
 class QTableWidget;
 
 namespace boxmill {
@@ -21,6 +23,10 @@ using CellText = std::function<QString(int row, int column)>;
 // true when any text changed.
 bool ShowTableText(QTableWidget* grid, int rowCount, int filledRows, const CellText& cell,
                    Qt::Alignment (*alignment)(int column) = nullptr);
+
+// True when `list` holds exactly `texts`, in order: a list refilled only
+// when this is false keeps its selection and is not painted again.
+bool ListShows(const QListWidget* list, const std::vector<std::string>& texts);
 
 // A cell of a part row (part, width, length, stock), as the designer's
 // front dimensions and the views' data grids show them.

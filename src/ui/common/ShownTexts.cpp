@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TableCells.h"
+#include "ShownTexts.h"
 
 #include "QtText.h"
 
+#include <QListWidget>
 #include <QTableWidget>
 
 namespace boxmill {
@@ -32,6 +33,16 @@ bool ShowTableText(QTableWidget* grid, int rowCount, int filledRows, const CellT
             }
         }
     return changed;
+}
+
+bool ListShows(const QListWidget* list, const std::vector<std::string>& texts)
+{
+    if (list->count() != static_cast<int>(texts.size()))
+        return false;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->text() != ToQt(texts[static_cast<std::size_t>(row)]))
+            return false;
+    return true;
 }
 
 QString PartRowText(const std::string& part, const std::string& width, const std::string& length,
