@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DimensionSettingsPanel.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShownTexts.h"
 
 #include "core/ParameterEntry.h"
 #include "session/CabinetSession.h"
@@ -27,6 +29,7 @@ DimensionSettingsPanel::DimensionSettingsPanel(SessionController& controller, QW
     caption->setObjectName(QStringLiteral("Parameters"));
     layout->addWidget(caption);
     m_parameterList = new QListWidget(this);
+    UsePlainCells(m_parameterList);
     m_parameterList->setObjectName(QStringLiteral("ParameterList"));
     m_parameterList->setMinimumWidth(200);
     layout->addWidget(m_parameterList, 1);
@@ -74,14 +77,19 @@ void DimensionSettingsPanel::reload()
 {
     applyUnitMode();
     const int selected = m_parameterList->count() > 0 ? selectedParameter() : -1;
-    {
-        const QSignalBlocker blocker(m_parameterList);
-        m_parameterList->clear();
-        for (const auto& name : m_controller.session().data.vocabulary.sortedParameters())
-            m_parameterList->addItem(ToQt(name));
+    // The names change with the data files only; most cabinets replaced
+    // find the list as it was.
+    const auto& names = m_controller.session().data.vocabulary.sortedParameters();
+    if (!ListShows(m_parameterList, names)) {
+        {
+            const QSignalBlocker blocker(m_parameterList);
+            m_parameterList->clear();
+            for (const auto& name : names)
+                m_parameterList->addItem(ToQt(name));
+        }
+        if (selected >= 0)
+            selectParameterByPosition(selected);
     }
-    if (selected >= 0)
-        selectParameterByPosition(selected);
     if (m_parameterList->currentRow() < 0 && m_parameterList->count() > 0)
         m_parameterList->setCurrentRow(0);
     showSelectedParameter();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DividerForm.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
@@ -91,6 +92,7 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     auto* nailerLabel = new QLabel(QStringLiteral("Nailers To Cut"), misc);
     nailerLabel->setObjectName(QStringLiteral("Label1"));
     m_nailers = new QListWidget(misc);
+    UsePlainCells(m_nailers);
     m_nailers->setObjectName(QStringLiteral("NailerCount"));
     m_nailers->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     m_nailers->setFixedSize(40, 3 * 18 + 6);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IncludePartsPanel.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShownTexts.h"
 
 #include "core/IncludeParts.h"
 #include "session/CabinetSession.h"
@@ -24,8 +26,12 @@ IncludePartsPanel::IncludePartsPanel(SessionController& controller, QWidget* par
     caption->setObjectName(QStringLiteral("IncludeParts"));
     layout->addWidget(caption);
     m_list = new QListWidget(this);
+    UsePlainCells(m_list);
     m_list->setObjectName(QStringLiteral("IncludePartsList"));
     m_list->setMinimumWidth(170);
+    // Every row is one line; a check toggled then repaints its row alone
+    // instead of laying out the whole list again.
+    m_list->setUniformItemSizes(true);
     layout->addWidget(m_list, 1);
     connect(m_list, &QListWidget::itemChanged, this, &IncludePartsPanel::checkChanged);
     connect(m_list, &QListWidget::itemClicked, this, &IncludePartsPanel::clicked);
@@ -33,17 +39,20 @@ IncludePartsPanel::IncludePartsPanel(SessionController& controller, QWidget* par
 
 void IncludePartsPanel::reload()
 {
-    const int row = m_list->currentRow();
-    {
-        const QSignalBlocker blocker(m_list);
-        m_list->clear();
-        for (const auto& name : m_controller.session().data.vocabulary.includeNames()) {
-            auto* item = new QListWidgetItem(ToQt(name), m_list);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    const auto& names = m_controller.session().data.vocabulary.includeNames();
+    if (!ListShows(m_list, names)) {
+        const int row = m_list->currentRow();
+        {
+            const QSignalBlocker blocker(m_list);
+            m_list->clear();
+            for (const auto& name : names) {
+                auto* item = new QListWidgetItem(ToQt(name), m_list);
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            }
         }
+        m_list->setCurrentRow(row >= 0 ? row : 0);
     }
     showChecks();
-    m_list->setCurrentRow(row >= 0 ? row : 0);
 }
 
 void IncludePartsPanel::showChecks()

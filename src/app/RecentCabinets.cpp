@@ -16,12 +16,16 @@ QStringList RecentCabinets::files() const
 
 void RecentCabinets::add(const QString& file)
 {
-    QStringList list = files();
+    const QStringList before = files();
+    QStringList list = before;
     list.removeAll(file);
     list.prepend(file);
     while (list.size() > kLimit)
         list.removeLast();
-    QSettings().setValue(kKey, list);
+    // Opening the cabinet already at the top writes nothing: the settings
+    // file is written to disk, which costs more than reading the cabinet.
+    if (list != before)
+        QSettings().setValue(kKey, list);
 }
 
 void RecentCabinets::remove(const QString& file)

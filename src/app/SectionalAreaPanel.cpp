@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SectionalAreaPanel.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShownTexts.h"
 
 #include "session/CabinetSession.h"
 
@@ -46,6 +48,8 @@ SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* p
     layout->addLayout(captions);
 
     m_grid = new QTableWidget(9, 3, this);
+
+    UsePlainCells(m_grid);
     m_grid->setObjectName(QStringLiteral("SectionalArea"));
     m_grid->horizontalHeader()->hide();
     m_grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
@@ -73,17 +77,10 @@ SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* p
 void SectionalAreaPanel::refresh()
 {
     const auto& grid = m_controller.session().layout.grid;
-    for (int row = 0; row < 9; ++row)
-        for (int column = 0; column < 3; ++column) {
-            const auto& text = grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-            auto* item = m_grid->item(row, column);
-            if (!item) {
-                item = new QTableWidgetItem;
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                m_grid->setItem(row, column, item);
-            }
-            item->setText(ToQt(text));
-        }
+    ShowTableText(
+        m_grid, 9, 9,
+        [&](int r, int c) { return ToQt(grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]); },
+        [](int) -> Qt::Alignment { return Qt::AlignRight | Qt::AlignVCenter; });
 }
 
 void SectionalAreaPanel::updateSectionLabels()

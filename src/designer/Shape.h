@@ -22,6 +22,8 @@ struct Shape {
     // Drawn without an outline, to hide the line between two parts that
     // read as one board.
     bool blank = false;
+
+    friend bool operator==(const Shape&, const Shape&) = default;
 };
 
 // Every shape of a drawing in stacking order: later shapes cover earlier
@@ -33,6 +35,8 @@ struct ShapeSet {
     Shape* find(const std::string& name);
     // The topmost visible shape containing the point, if any.
     const Shape* shapeAt(int x, int y) const;
+
+    friend bool operator==(const ShapeSet&, const ShapeSet&) = default;
 };
 
 } // namespace boxmill

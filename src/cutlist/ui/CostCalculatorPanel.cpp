@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CostCalculatorPanel.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
 
 #include "session/CabinetSession.h"
@@ -34,6 +36,7 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
     setObjectName(QStringLiteral("CostCalculatorBox"));
     auto* layout = new QVBoxLayout(this);
     m_grid = new QTableWidget(kWoodCostMinimumRows - 1, 2, this);
+    UsePlainCells(m_grid);
     m_grid->setObjectName(QStringLiteral("WoodCostData"));
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
@@ -102,14 +105,14 @@ void CostCalculatorPanel::showCost()
 {
     const auto& calculator = m_controller.session().cost;
     const auto& rows = calculator.cost().rows;
-    m_grid->clearContents();
-    m_grid->setRowCount(calculator.cost().gridRows() - 1);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        m_grid->setItem(static_cast<int>(i), 0, new QTableWidgetItem(ToQt(rows[i].woodText)));
-        m_grid->setItem(static_cast<int>(i), 1, new QTableWidgetItem(ToQt(rows[i].areaText)));
-    }
+    const bool changed =
+        ShowTableText(m_grid, calculator.cost().gridRows() - 1, static_cast<int>(rows.size()), [&](int r, int c) {
+            const auto& row = rows[static_cast<std::size_t>(r)];
+            return ToQt(c == 0 ? row.woodText : row.areaText);
+        });
     m_jobTotal->setText(ToQt(calculator.jobTotalText()));
-    fitColumns();
+    if (changed)
+        fitColumns();
 }
 
 bool CostCalculatorPanel::eventFilter(QObject* watched, QEvent* event)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CostForm.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShownTexts.h"
 #include "ui/common/ToolIcons.h"
 
 #include "cutlist/WoodEstimate.h"
@@ -25,6 +27,7 @@ constexpr int kTotalsColumnWidth = 160;
 QTableWidget* Grid(int rows, int columns, int columnWidth, const char* name, QWidget* parent)
 {
     auto* grid = new QTableWidget(rows, columns, parent);
+    UsePlainCells(grid);
     grid->setObjectName(QString::fromLatin1(name));
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(20);
@@ -96,18 +99,14 @@ void TCostForm::refill()
     applyUnitMode();
     const auto& session = m_controller.session();
     const auto estimate = EstimateWood(session.model, session.data.vocabulary.partNames(), session.woodSettings);
-    m_costData->clearContents();
-    m_costData->setRowCount(estimate.gridRows() - 1);
-    for (std::size_t i = 0; i < estimate.rows.size(); ++i) {
-        const auto& row = estimate.rows[i];
-        const int r = static_cast<int>(i);
-        m_costData->setItem(r, 0, new QTableWidgetItem(ToQt(row.partName)));
-        m_costData->setItem(r, 1, new QTableWidgetItem(ToQt(row.woodSetting)));
-        m_costData->setItem(r, 2, new QTableWidgetItem(ToQt(row.areaText)));
-        m_costData->setItem(r, 3, new QTableWidgetItem(ToQt(row.costText)));
-    }
-    m_totals->setItem(0, 0, new QTableWidgetItem(ToQt(estimate.totalAreaText)));
-    m_totals->setItem(0, 1, new QTableWidgetItem(ToQt(estimate.totalCostText)));
+    const int count = static_cast<int>(estimate.rows.size());
+    ShowTableText(m_costData, estimate.gridRows() - 1, count, [&](int r, int c) {
+        const auto& row = estimate.rows[static_cast<std::size_t>(r)];
+        const std::string* cells[] = {&row.partName, &row.woodSetting, &row.areaText, &row.costText};
+        return ToQt(*cells[c]);
+    });
+    ShowTableText(m_totals, 1, 1,
+                  [&](int, int c) { return ToQt(c == 0 ? estimate.totalAreaText : estimate.totalCostText); });
 }
 
 } // namespace boxmill

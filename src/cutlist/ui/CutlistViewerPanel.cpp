@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutlistViewerPanel.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
 
 #include "session/CabinetSession.h"
@@ -30,6 +32,7 @@ CutlistViewerPanel::CutlistViewerPanel(SessionController& controller, QWidget* p
     setObjectName(QStringLiteral("Box1"));
     auto* layout = new QVBoxLayout(this);
     m_grid = new QTableWidget(kViewerMinimumRows - 1, 4, this);
+    UsePlainCells(m_grid);
     m_grid->setObjectName(QStringLiteral("CutListData"));
     QStringList header;
     for (const auto title : kViewerHeader)
@@ -52,16 +55,15 @@ void CutlistViewerPanel::fitColumns()
 void CutlistViewerPanel::showGrid()
 {
     const auto& viewer = m_controller.session().cutList.viewer;
-    m_grid->clearContents();
-    m_grid->setRowCount(viewer.rowCount() - 1);
-    for (std::size_t r = 0; r < viewer.rows.size(); ++r)
-        for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(ToQt(viewer.rows[r][static_cast<std::size_t>(c)]));
-            if (c != 1)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_grid->setItem(static_cast<int>(r), c, item);
-        }
-    fitColumns();
+    const bool changed = ShowTableText(
+        m_grid, viewer.rowCount() - 1, static_cast<int>(viewer.rows.size()),
+        [&](int r, int c) { return ToQt(viewer.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]); },
+        [](int c) -> Qt::Alignment {
+            return c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter;
+        });
+    // Measuring every entry is the dearest part of showing the list.
+    if (changed)
+        fitColumns();
 }
 
 } // namespace boxmill

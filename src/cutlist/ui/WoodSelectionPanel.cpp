@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSelectionPanel.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShownTexts.h"
 
 #include "cutlist/WoodListingEditor.h"
 #include "session/CabinetSession.h"
@@ -43,6 +45,7 @@ WoodSelectionPanel::WoodSelectionPanel(SessionController& controller, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Caption("Listing Index", "ListingIndex", this));
     m_list = new QListWidget(this);
+    UsePlainCells(m_list);
     m_list->setObjectName(QStringLiteral("WoodList"));
     m_list->setMinimumHeight(120);
     layout->addWidget(m_list, 1);
@@ -118,10 +121,10 @@ void WoodSelectionPanel::reload()
 
 void WoodSelectionPanel::showList(std::optional<int> selected)
 {
-    {
+    if (const auto& items = m_controller.session().data.woodItems; !ListShows(m_list, items)) {
         const QSignalBlocker blocker(m_list);
         m_list->clear();
-        for (const auto& item : m_controller.session().data.woodItems)
+        for (const auto& item : items)
             m_list->addItem(ToQt(item));
     }
     if (selected && *selected < m_list->count())

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSettingsPanel.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ShownTexts.h"
 
 #include "cutlist/WoodSettings.h"
 #include "session/CabinetSession.h"
@@ -21,6 +23,7 @@ WoodSettingsPanel::WoodSettingsPanel(SessionController& controller, QWidget* par
     setObjectName(QStringLiteral("WoodSettingsBox"));
     auto* layout = new QVBoxLayout(this);
     m_grid = new QTableWidget(kPartRows, 2, this);
+    UsePlainCells(m_grid);
     m_grid->setObjectName(QStringLiteral("CabinetParts"));
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Cabinet Parts"), QStringLiteral("Wood Selection")});
     m_grid->verticalHeader()->hide();
@@ -39,11 +42,12 @@ void WoodSettingsPanel::reload()
 {
     const auto& session = m_controller.session();
     const auto& names = session.data.vocabulary.partNames();
-    for (int row = 0; row < kPartRows; ++row) {
+    ShowTableText(m_grid, kPartRows, kPartRows, [&](int row, int column) {
         const auto r = static_cast<std::size_t>(row);
-        m_grid->setItem(row, 0, new QTableWidgetItem(r < names.size() ? ToQt(names[r]) : QString()));
-        m_grid->setItem(row, 1, new QTableWidgetItem(ToQt(session.woodSettings[r])));
-    }
+        if (column == 0)
+            return r < names.size() ? ToQt(names[r]) : QString();
+        return ToQt(session.woodSettings[r]);
+    });
 }
 
 void WoodSettingsPanel::assignWood(const WoodEditBoxes& boxes)

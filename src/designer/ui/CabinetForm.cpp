@@ -3,10 +3,12 @@
 
 #include "FaceCanvas.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShopDrawing.h"
+#include "ui/common/ShownTexts.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 
@@ -231,6 +233,7 @@ QWidget* TCabinetForm::buildFrontDimensions(QWidget* parent)
     box->setObjectName(QStringLiteral("GroupBox2"));
     auto* layout = new QVBoxLayout(box);
     m_frontDimensions = new QTableWidget(kFrontDimensionsMinGridRows - 1, 4, box);
+    UsePlainCells(m_frontDimensions);
     m_frontDimensions->setObjectName(QStringLiteral("FrontViewData"));
     m_frontDimensions->setHorizontalHeaderLabels(
         {QStringLiteral("Part"), QStringLiteral("Width"), QStringLiteral("Length"), QStringLiteral("Stock")});
@@ -325,13 +328,9 @@ void TCabinetForm::exportDrawing()
 
 void TCabinetForm::showFrontDimensions(const std::vector<FrontDimensionRow>& rows)
 {
-    m_frontDimensions->clearContents();
-    m_frontDimensions->setRowCount(static_cast<int>(rows.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const std::string* cells[] = {&rows[r].part, &rows[r].width, &rows[r].length, &rows[r].stock};
-        for (int c = 0; c < 4; ++c)
-            m_frontDimensions->setItem(static_cast<int>(r), c, new QTableWidgetItem(ToQt(*cells[c])));
-    }
+    const int count = static_cast<int>(rows.size());
+    ShowTableText(m_frontDimensions, count, count,
+                  [&](int r, int c) { return PartRowCell(rows[static_cast<std::size_t>(r)], c); });
 }
 
 void TCabinetForm::showEditState()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditingForm.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
@@ -106,7 +107,9 @@ TEditingForm::TEditingForm(SessionController& controller, QWidget* parent)
 QListWidget* TEditingForm::makeList(const char* name, int firstOffset, int count, const QStringList& captions)
 {
     auto* list = new QListWidget(this);
+    UsePlainCells(list);
     list->setObjectName(QString::fromLatin1(name));
+    list->setUniformItemSizes(true);
     list->setFont(QFont(QStringLiteral("Monospace")));
     for (int i = 0; i < count; ++i) {
         auto* item = new QListWidgetItem(captions.value(i), list);

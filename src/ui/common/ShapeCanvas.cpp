@@ -50,6 +50,10 @@ ShapeCanvas::ShapeCanvas(QWidget* parent)
 
 void ShapeCanvas::setShapes(ShapeSet shapes, int zoom)
 {
+    // Most edits leave most drawings as they were; those are not painted
+    // again.
+    if (std::max(zoom, 1) == m_zoom && shapes == m_shapes)
+        return;
     m_shapes = std::move(shapes);
     m_zoom = std::max(zoom, 1);
     m_left = m_top = std::numeric_limits<long long>::max();

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ViewWindow.h"
 
+#include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShapeCanvas.h"
 #include "ui/common/ShopDrawing.h"
+#include "ui/common/ShownTexts.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -74,6 +76,7 @@ ViewWindow::ViewWindow(SessionController& controller, const ViewCommands& comman
     m_dataBox->setObjectName(QStringLiteral("DataBox"));
     auto* boxLayout = new QVBoxLayout(m_dataBox);
     m_table = new QTableWidget(0, 4, m_dataBox);
+    UsePlainCells(m_table);
     m_table->setObjectName(QStringLiteral("ViewData"));
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Part"), QStringLiteral("Width"), QStringLiteral("Length"), QStringLiteral("Stock")});
@@ -228,14 +231,8 @@ void ViewWindow::showView(const ConstructionView& view)
     m_shown = view;
     m_canvas->setShapes(view.shapes, model().drawScale);
 
-    m_table->clearContents();
-    m_table->setRowCount(static_cast<int>(view.rows.size()));
-    for (std::size_t r = 0; r < view.rows.size(); ++r) {
-        const std::string* cells[] = {&view.rows[r].part, &view.rows[r].width, &view.rows[r].length,
-                                      &view.rows[r].stock};
-        for (int c = 0; c < 4; ++c)
-            m_table->setItem(static_cast<int>(r), c, new QTableWidgetItem(ToQt(*cells[c])));
-    }
+    ShowTableText(m_table, static_cast<int>(view.rows.size()), static_cast<int>(view.rows.size()),
+                  [&](int r, int c) { return PartRowCell(view.rows[static_cast<std::size_t>(r)], c); });
     // No cell is chosen until the user chooses one.
     m_table->setCurrentItem(nullptr);
     // A fixed table shows all its rows; a growing one its least number and

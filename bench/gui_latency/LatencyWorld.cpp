@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LatencyWorld.h"
+
+#include "app/DimensionSettingsPanel.h"
+#include "app/DividerForm.h"
+#include "app/IncludePartsPanel.h"
+#include "app/MainForm.h"
+#include "core/IncludeParts.h"
+#include "cutlist/WoodEditBoxes.h"
+#include "cutlist/ui/WoodSettingsPanel.h"
+#include "designer/SectionEditor.h"
+#include "designer/ui/CabinetForm.h"
+#include "designer/ui/EditingForm.h"
+#include "session/EditCommands.h"
+#include "session/UnitSwitch.h"
+#include "ui/common/SessionController.h"
+#include "views/ui/ConstructionViews.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+
+#include <filesystem>
+
+namespace boxmill::bench {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kBusyCabinet = fs::path(BOXMILL_TEST_DATA_DIR) / "Busy.cab";
+
+bool CopyProgramFolder(const QTemporaryDir& to)
+{
+    std::error_code error;
+    fs::copy(BOXMILL_PROGRAM_DIR, to.path().toStdString(), fs::copy_options::recursive, error);
+    return !error;
+}
+
+const WoodEditBoxes kWoods[] = {{"Red Oak", "0", "3/4", "2.50"}, {"Maple", "0", "3/4", "3.10"}};
+
+QListWidgetItem* ListItem(QWidget* window, const char* list, int row)
+{
+    return window->findChild<QListWidget*>(QString::fromLatin1(list))->item(row);
+}
+
+void Toggle(QListWidgetItem* item)
+{
+    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+} // namespace
+
+LatencyWorld::LatencyWorld()
+{
+    if (!m_screenFolder.isValid() || !m_coreFolder.isValid() || !CopyProgramFolder(m_screenFolder) ||
+        !CopyProgramFolder(m_coreFolder)) {
+        m_failure = "cannot copy the program folder " BOXMILL_PROGRAM_DIR;
+        return;
+    }
+    // Open adds to the recent cabinets; keep them out of the user's.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_screenFolder.filePath(QStringLiteral("settings")));
+
+    m_user = std::make_unique<SteadyUser>(kBusyCabinet);
+    m_session = std::make_unique<CabinetSession>(*m_user, *m_user);
+    m_coreUser = std::make_unique<SteadyUser>(kBusyCabinet);
+    m_core = std::make_unique<CabinetSession>(*m_coreUser, *m_coreUser);
+    if (m_session->startUp(m_screenFolder.path().toStdString()) != StartUpOutcome::Ready ||
+        m_core->startUp(m_coreFolder.path().toStdString()) != StartUpOutcome::Ready ||
+        !m_session->openRecentCabinet(kBusyCabinet) || !m_core->openRecentCabinet(kBusyCabinet)) {
+        m_failure = "cannot start on the program folder: " + m_user->lastMessage;
+        return;
+    }
+    m_controller = std::make_unique<SessionController>(*m_session);
+    m_window = std::make_unique<TMainForm>(*m_controller);
+    m_window->setSplashEnabled(false);
+    m_window->resize(1280, 1024);
+    m_window->show();
+    m_controller->announceCabinetReplaced();
+    openEveryWindow();
+    defineKinds();
+    qApp->installEventFilter(this);
+}
+
+LatencyWorld::~LatencyWorld()
+{
+    qApp->removeEventFilter(this);
+}
+
+void LatencyWorld::openEveryWindow()
+{
+    m_window->sendToCutlistViewer(CutListKind::Complete);
+    m_window->showCabinetDesigner();
+    for (const ViewKind kind :
+         {ViewKind::Shell, ViewKind::Side, ViewKind::Top, ViewKind::Face, ViewKind::Door, ViewKind::Drawer})
+        m_window->openView(kind);
+    m_window->showCabinetOptions(true);
+    // The editing window is modal in use; shown beside the others here so
+    // that its switches can be timed with everything else open.
+    m_window->editingWindow()->show();
+    settle();
+}
+
+int LatencyWorld::openWindows() const
+{
+    int shown = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        shown += window->isVisible() ? 1 : 0;
+    return shown;
+}
+
+void LatencyWorld::settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+long LatencyWorld::takePaints()
+{
+    const long paints = m_paints;
+    m_paints = 0;
+    return paints;
+}
+
+bool LatencyWorld::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint)
+        ++m_paints;
+    return QObject::eventFilter(watched, event);
+}
+
+void LatencyWorld::defineKinds()
+{
+    TMainForm& main = *m_window;
+    CabinetSession& core = *m_core;
+    auto* inches = main.dimensionSettings()->findChild<QLineEdit*>(QStringLiteral("Inches"));
+    auto* enter = main.dimensionSettings()->findChild<QPushButton*>(QStringLiteral("EnterParameter"));
+    m_controller->requestParameter(Param::Width);
+    TCabinetForm* designer = main.designer();
+    auto coreState = std::make_shared<DesignerState>();
+    main.woodSettings()->findChild<QTableWidget*>(QStringLiteral("CabinetParts"))->setCurrentCell(0, 1);
+
+    m_kinds = {
+        {"parameter_enter",
+         [=](int i) {
+             inches->setText(QString::number(30 + i % 2));
+             enter->click();
+         },
+         [&core](int i) {
+             EditParameter(core, Param::Width, {std::to_string(30 + i % 2), "0"});
+         }},
+        {"include_toggle",
+         [&main](int) { Toggle(ListItem(main.includeParts(), "IncludePartsList", IncludeItem::Back)); },
+         [&core](int i) { EditInclude(core, IncludeItem::Back, i % 2 != 0); }},
+        {"option_toggle", [&main](int) { main.optionsWindow()->button(CabinetOption::DoorInset)->click(); },
+         [&core](int i) { EditOption(core, CabinetOption::DoorInset, i % 2 == 0, "Door Inset"); }},
+        {"designer_section_enter",
+         [designer](int i) {
+             if (!designer->modeButton(ModeButton::AddDrawer)->isChecked())
+                 designer->modeButton(ModeButton::AddDrawer)->click();
+             designer->dataInput()->setCurrentIndex(1 + i % 2);
+             emit designer->dataInput()->activated(1 + i % 2);
+             designer->enterButton()->click();
+         },
+         [&core, coreState](int i) {
+             SectionEditor editor(core.model, core.layout, core.prompter(), *coreState);
+             if (coreState->mode != ModeButton::AddDrawer)
+                 editor.chooseMode(ModeButton::AddDrawer);
+             editor.selectDataInput(1 + i % 2);
+             EditSection(core, *coreState, "Add Drawers", [](SectionEditor& e) { return e.enter(); });
+         }},
+        {"enable_switch", [&main](int) { Toggle(ListItem(main.editingWindow(), "Drawer", 0)); },
+         [&core](int i) { EditRecordFlag(core, RecordOffset::DrawerEnabled, i % 2 == 0, "Drawer 1"); }},
+        {"wood_assignment", [&main](int i) { main.woodSettings()->assignWood(kWoods[i % 2]); },
+         [&core](int i) { EditPartWood(core, 1, kWoods[i % 2]); }},
+        {"unit_switch", [&main](int i) { main.switchUnits(i % 2 == 0); },
+         [&core](int i) { SwitchUnits(core, i % 2 == 0 ? UnitMode::Metric : UnitMode::Inches); }},
+        {"new_cabinet", [&main](int) { main.newCabinet(); }, [&core](int) { core.newCabinet(); },
+         [&main, &core](bool screen) { screen ? main.openCabinetLibrary() : void(core.openCabinetLibrary()); }},
+        {"open", [&main](int) { main.openCabinetLibrary(); }, [&core](int) { core.openCabinetLibrary(); },
+         [&main, &core](bool screen) { screen ? main.newCabinet() : void(core.newCabinet()); }},
+    };
+}
+
+} // namespace boxmill::bench
