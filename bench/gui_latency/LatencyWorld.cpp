@@ -11,6 +11,7 @@
 #include "designer/SectionEditor.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/EditingForm.h"
+#include "panels/ui/RaisedPanelDesigner.h"
 #include "session/EditCommands.h"
 #include "session/UnitSwitch.h"
 #include "ui/common/SessionController.h"
@@ -79,12 +80,9 @@ LatencyWorld::LatencyWorld()
         return;
     }
     m_controller = std::make_unique<SessionController>(*m_session);
-    m_window = std::make_unique<TMainForm>(*m_controller);
-    m_window->setSplashEnabled(false);
-    m_window->resize(1280, 1024);
-    m_window->show();
-    m_controller->announceCabinetReplaced();
-    openEveryWindow();
+    m_window = openEveryWindow();
+    m_window->sendToCutlistViewer(CutListKind::Complete);
+    settle();
     defineKinds();
     qApp->installEventFilter(this);
 }
@@ -94,18 +92,26 @@ LatencyWorld::~LatencyWorld()
     qApp->removeEventFilter(this);
 }
 
-void LatencyWorld::openEveryWindow()
+std::unique_ptr<TMainForm> LatencyWorld::openEveryWindow()
 {
-    m_window->sendToCutlistViewer(CutListKind::Complete);
-    m_window->showCabinetDesigner();
+    auto window = std::make_unique<TMainForm>(*m_controller);
+    window->setSplashEnabled(false);
+    window->resize(1280, 1024);
+    window->show();
+    m_controller->announceCabinetReplaced();
+    window->showCabinetDesigner();
     for (const ViewKind kind :
          {ViewKind::Shell, ViewKind::Side, ViewKind::Top, ViewKind::Face, ViewKind::Door, ViewKind::Drawer})
-        m_window->openView(kind);
-    m_window->showCabinetOptions(true);
+        window->openView(kind);
+    window->showCabinetOptions(true);
+    window->raisedPanelDesigner()->show();
     // The editing window is modal in use; shown beside the others here so
     // that its switches can be timed with everything else open.
-    m_window->editingWindow()->show();
+    window->editingWindow()->show();
+    // The parameter edits change the width, which the main window shows.
+    m_controller->requestParameter(Param::Width);
     settle();
+    return window;
 }
 
 int LatencyWorld::openWindows() const
@@ -142,7 +148,6 @@ void LatencyWorld::defineKinds()
     CabinetSession& core = *m_core;
     auto* inches = main.dimensionSettings()->findChild<QLineEdit*>(QStringLiteral("Inches"));
     auto* enter = main.dimensionSettings()->findChild<QPushButton*>(QStringLiteral("EnterParameter"));
-    m_controller->requestParameter(Param::Width);
     TCabinetForm* designer = main.designer();
     auto coreState = std::make_shared<DesignerState>();
     main.woodSettings()->findChild<QTableWidget*>(QStringLiteral("CabinetParts"))->setCurrentCell(0, 1);

@@ -62,6 +62,10 @@ public:
     const std::string& failure() const { return m_failure; }
     int openWindows() const;
     const std::vector<EditKind>& kinds() const { return m_kinds; }
+    TMainForm& mainWindow() { return *m_window; }
+    // A second main window with every window open, filled from the model
+    // as it is now.
+    std::unique_ptr<TMainForm> openEveryWindow();
     // Lets every posted layout and paint run, as the event loop would
     // before the next input.
     void settle();
@@ -72,7 +76,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void openEveryWindow();
     void defineKinds();
 
     QTemporaryDir m_screenFolder;
