@@ -20,6 +20,8 @@ targets=(
     "start_up start-up 16384"
     "panel_file panel 256"
     "print_options print-options 64"
+    "stock_file stock 4096"
+    "rtf rtf 16384"
 )
 each=$((seconds / ${#targets[@]}))
 if ((each < 1)); then

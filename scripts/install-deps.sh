@@ -15,6 +15,8 @@ packages=(
     poppler-utils
     # A real window manager for the widget tests of window activation.
     openbox x11-utils
+    # Makes the manual and read-me RTF from docs/manual; unrtf reads them back in the tests.
+    pandoc unrtf
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CabinetStylePanel.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
@@ -25,6 +26,7 @@ CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* par
 
     auto* styleBox = new QGroupBox(QStringLiteral("Cabinet Style"), this);
     styleBox->setObjectName(QStringLiteral("CabinetStyleBox"));
+    SetHelpKey(styleBox, "Cabinet Style:");
     auto* styleLayout = new QVBoxLayout(styleBox);
     m_cabinetStyle = new QLineEdit(ToQt(kInitialCabinetStyle), styleBox);
     m_cabinetStyle->setObjectName(QStringLiteral("CabinetStyle"));
@@ -34,6 +36,7 @@ CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* par
 
     auto* optionsBox = new QGroupBox(QStringLiteral("Cabinet Options Settings"), this);
     optionsBox->setObjectName(QStringLiteral("CabinetOptionsBox"));
+    SetHelpKey(optionsBox, "Cabinet Options Settings:");
     auto* optionsLayout = new QVBoxLayout(optionsBox);
     m_detachedBase = new QCheckBox(QStringLiteral("Detached Base"), optionsBox);
     m_detachedBase->setObjectName(QStringLiteral("DetachedBase"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DimensionSettingsPanel.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -24,9 +25,11 @@ DimensionSettingsPanel::DimensionSettingsPanel(SessionController& controller, QW
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("DimensionSettingsBox"));
+    SetHelpKey(this, "Dimension Settings:");
     auto* layout = new QVBoxLayout(this);
     auto* caption = new QLabel(QStringLiteral("Parameters"), this);
     caption->setObjectName(QStringLiteral("Parameters"));
+    SetHelpKey(caption, "Parameters:");
     layout->addWidget(caption);
     m_parameterList = new QListWidget(this);
     UsePlainCells(m_parameterList);
@@ -35,6 +38,7 @@ DimensionSettingsPanel::DimensionSettingsPanel(SessionController& controller, QW
     layout->addWidget(m_parameterList, 1);
     auto* valueCaption = new QLabel(QStringLiteral("Parameter Value"), this);
     valueCaption->setObjectName(QStringLiteral("ParameterValue"));
+    SetHelpKey(valueCaption, "Parameter Value:");
     layout->addWidget(valueCaption);
 
     auto* entry = new QHBoxLayout;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DividerForm.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -136,6 +137,17 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     layout->addWidget(misc, 3, 2);
     layout->addWidget(exit, 4, 0, 1, 3, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const std::pair<const char*, const char*> helpKeys[] = {
+        {"GroupBox1", "Top Dadoes:"},          {"GroupBox2", "Vertical Dividers:"},
+        {"GroupBox3", "Vertical Dividers:"},   {"GroupBox4", "Blind Corner:"},
+        {"GroupBox5", "Enable Scribe:"},       {"GroupBox6", "Carcass Dadoes:"},
+        {"GroupBox7", "Cabinet Cut Options:"}, {"GroupBox8", "Enable Insets:"},
+        {"GroupBox9", "Drawer Cut Options:"},  {"GroupBox10", "Front Cut:"},
+        {"GroupBox11", "Back Cut:"},           {"GroupBox12", "Misc Options:"},
+        {"Label1", "Nailers To Cut:"}};
+    for (const auto& [name, key] : helpKeys)
+        SetHelpKey(findChild<QWidget*>(QString::fromLatin1(name)), key);
 
     reload();
 }

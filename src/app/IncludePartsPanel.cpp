@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IncludePartsPanel.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -21,17 +22,16 @@ IncludePartsPanel::IncludePartsPanel(SessionController& controller, QWidget* par
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("CabinetEditingBox"));
+    SetHelpKey(this, "Cabinet Editing:");
     auto* layout = new QVBoxLayout(this);
     auto* caption = new QLabel(QStringLiteral("Include Parts"), this);
     caption->setObjectName(QStringLiteral("IncludeParts"));
+    SetHelpKey(caption, "Include Parts:");
     layout->addWidget(caption);
     m_list = new QListWidget(this);
     UsePlainCells(m_list);
     m_list->setObjectName(QStringLiteral("IncludePartsList"));
     m_list->setMinimumWidth(170);
-    // Every row is one line; a check toggled then repaints its row alone
-    // instead of laying out the whole list again.
-    m_list->setUniformItemSizes(true);
     layout->addWidget(m_list, 1);
     connect(m_list, &QListWidget::itemChanged, this, &IncludePartsPanel::checkChanged);
     connect(m_list, &QListWidget::itemClicked, this, &IncludePartsPanel::clicked);

@@ -5,8 +5,10 @@
 #include "CabinetStylePanel.h"
 #include "DimensionSettingsPanel.h"
 #include "DividerForm.h"
+#include "HelpCommands.h"
 #include "IncludePartsPanel.h"
 #include "SectionalAreaPanel.h"
+#include "ui/common/HelpRequests.h"
 #include "ui/common/JustOpenedWindows.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -141,6 +143,7 @@ void TMainForm::createToolWindows()
     m_estimator = new TCostForm(m_controller, this);
     m_print = new PrintCommands(m_controller, this);
     m_print->setSectionSource([this] { return m_designer ? m_designer->state().shownSection : 1; });
+    m_help = new HelpCommands(m_controller, *m_print, this);
     ViewCommands viewCommands;
     viewCommands.printDoorView = [this](const DoorViewState& state) { m_print->printDoorView(state); };
     viewCommands.printDrawerView = [this](const DrawerViewState& state) { m_print->printDrawerView(state); };
@@ -267,6 +270,7 @@ void TMainForm::buildMenus()
     m_inches->setObjectName(QStringLiteral("InchesFractionsAmerican1"));
     m_metric = tools->addAction(QStringLiteral("Milli Meters (Metric System)"));
     m_metric->setObjectName(QStringLiteral("Milli1"));
+    m_help->addToolsEntry(*tools);
     for (QAction* action : {m_inches, m_metric}) {
         action->setCheckable(true);
         units->addAction(action);
@@ -301,8 +305,10 @@ void TMainForm::buildMenus()
             ->setObjectName(QString::fromLatin1(name));
     view->addSeparator();
     view->addAction(QStringLiteral("Cutlist Editor"), this, [this] { openCutlistEditor(ListingBuild::All); });
+    m_help->addViewEntry(*view);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_help->addHelpEntries(*help);
     help->addAction(QStringLiteral("About Boxmill"), this, [this] {
         TAboutForm about(TAboutForm::Kind::About, this);
         about.exec();
@@ -313,6 +319,7 @@ void TMainForm::buildToolBar()
 {
     auto* bar = addToolBar(QStringLiteral("Tool Bar"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
+    SetHelpKey(bar, "Tool Bar Main Menu:");
     bar->setMovable(false);
     bar->setIconSize(QSize(28, 28));
     const auto add = [&](ToolGlyph glyph, const char* name, const char* hint, auto slot) {

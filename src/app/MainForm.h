@@ -32,6 +32,7 @@ class DimensionSettingsPanel;
 class IncludePartsPanel;
 class SectionalAreaPanel;
 class SessionController;
+class HelpCommands;
 
 // The program's home window. It shows the model and forwards the user's
 // commands to the session; it keeps no cabinet state of its own.
@@ -65,6 +66,7 @@ public:
     TCutListForm* cutListEditor() const { return m_cutListEditor; }
     PrintCommands* printCommands() const { return m_print; }
     CutlistViewerPanel* viewer() const { return m_viewer; }
+    HelpCommands* help() const { return m_help; }
     void sendToCutlistViewer(CutListKind list);
     void openCutlistEditor(ListingBuild build);
     void saveCutlistEditorToFile();
@@ -131,6 +133,7 @@ private:
     RaisedPanelDesigner* m_panels = nullptr;
     TCutListForm* m_cutListEditor = nullptr;
     PrintCommands* m_print = nullptr;
+    HelpCommands* m_help = nullptr;
     CutlistViewerPanel* m_viewer = nullptr;
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SectionalAreaPanel.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -30,11 +31,13 @@ SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* p
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("CabinetInfoBox"));
+    SetHelpKey(this, "Sectional Dimensions:");
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     auto* captions = new QHBoxLayout;
     auto* area = new QLabel(QStringLiteral("Area"), this);
     area->setObjectName(QStringLiteral("StaticText13"));
+    SetHelpKey(area, "Area:");
     area->setFixedWidth(kLabelWidth);
     m_section1 = new QLabel(QStringLiteral("Section 1"), this);
     m_section1->setObjectName(QStringLiteral("Section1"));
@@ -51,6 +54,9 @@ SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* p
 
     UsePlainCells(m_grid);
     m_grid->setObjectName(QStringLiteral("SectionalArea"));
+    SetGridHelpKeys(m_grid, HelpBy::Row,
+                    {"Section Width:", "Upper:", "Lower:", "Shelve:Upper",
+                     "Drawer 1:", "Drawer 2:", "Drawer 3:", "Drawer 4:", "Shelve:Lower"});
     m_grid->horizontalHeader()->hide();
     m_grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);

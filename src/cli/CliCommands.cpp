@@ -15,7 +15,7 @@ std::string RefuseEmpty(const std::string& name)
 
 std::span<const CliCommand> Commands()
 {
-    static constexpr std::array<CliCommand, 9> commands = {{
+    static constexpr std::array<CliCommand, 10> commands = {{
         {"listing", "listing all|cabinet|face|drawers|doors [FILE.cab]",
          "the cutlist editor's text; rewrites Cutlist.txt in the program folder", DeclareListing},
         {"viewer", "viewer complete|cabinet|face|drawers|doors [FILE.cab]",
@@ -47,6 +47,11 @@ std::span<const CliCommand> Commands()
          "the pages a print command prints, as PDF; the zoom and the space default to\n"
          "      those of Printopt.dat",
          DeclarePrint},
+        {"sheets", "sheets [--kerf L] [--trim L] [--stock FILE] [FILE.cab]",
+         "the sheets and boards of the complete cut list by wood and thickness, and how\n"
+         "      to cut each sheet; kerf and trim in decimal inches (1/8 and 1/4), the stock\n"
+         "      from Stock.txt in the program folder",
+         DeclareSheets},
     }};
     return commands;
 }

@@ -49,9 +49,9 @@ TEST(PrintDocuments, ConstructionViewsFollowTheOpeningSizesInTheirOrder)
     d.model.options.set(CabinetOption::RightScribe, true);
     d.draw();
     const CabinetModel& m = d.model;
-    const auto pages = Compose([&](PageComposer& pages) {
-        pages.lines(OpeningSizesLines(m, d.layout, 1));
-        ComposeConstructionViews(pages, m, d.layout, 1);
+    const auto pages = Compose([&](PageComposer& composer) {
+        composer.lines(OpeningSizesLines(m, d.layout, 1));
+        ComposeConstructionViews(composer, m, d.layout, 1);
     });
     const auto texts = Texts(pages);
     const auto measured = [&](double inches) { return FormatMeasure(inches, m.units); };

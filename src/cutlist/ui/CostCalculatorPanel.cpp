@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CostCalculatorPanel.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -34,10 +35,12 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("CostCalculatorBox"));
+    SetHelpKey(this, "Cost/Ft Calculator:");
     auto* layout = new QVBoxLayout(this);
     m_grid = new QTableWidget(kWoodCostMinimumRows - 1, 2, this);
     UsePlainCells(m_grid);
     m_grid->setObjectName(QStringLiteral("WoodCostData"));
+    SetGridHelpKeys(m_grid, HelpBy::Column, {"Wood:", "SqFt x Stock:"});
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
     m_grid->horizontalHeader()->setStretchLastSection(true);
@@ -47,10 +50,15 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
     auto* labour = new QGridLayout;
     auto* caption = new QLabel(QStringLiteral("Labor Calculation"), this);
     caption->setObjectName(QStringLiteral("LaborCalculation"));
+    SetHelpKey(caption, "Labor Calculation:");
     labour->addWidget(caption, 0, 0, 1, 3);
-    labour->addWidget(new QLabel(QStringLiteral("Hours"), this), 1, 0);
-    labour->addWidget(new QLabel(QStringLiteral("Cost"), this), 1, 1);
-    labour->addWidget(new QLabel(QStringLiteral("Job Total"), this), 1, 2);
+    const std::pair<const char*, const char*> captions[] = {
+        {"Hours", "Hours:"}, {"Cost", "Cost:"}, {"Job Total", "Job Total:"}};
+    for (int column = 0; column < 3; ++column) {
+        auto* label = new QLabel(QString::fromLatin1(captions[column].first), this);
+        SetHelpKey(label, captions[column].second);
+        labour->addWidget(label, 1, column);
+    }
     m_hours = new QLineEdit(this);
     m_hours->setObjectName(QStringLiteral("Hours"));
     m_hours->setMaxLength(4);

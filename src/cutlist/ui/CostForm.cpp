@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CostForm.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -50,6 +51,7 @@ TCostForm::TCostForm(SessionController& controller, QWidget* parent)
 
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolBar1"));
+    SetHelpKey(bar, "Wood Estimator:");
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     const std::pair<const char*, CutListKind> lists[] = {{"All", CutListKind::Complete},
                                                          {"Cabinet", CutListKind::Cabinet},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutListForm.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/ListingFont.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -32,6 +33,7 @@ TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
 
     auto* bar = addToolBar(QStringLiteral("Tool Bar"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
+    SetHelpKey(bar, "Tool Bar Cutlist Editor:");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     struct Button {

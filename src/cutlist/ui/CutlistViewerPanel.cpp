@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutlistViewerPanel.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -30,10 +31,12 @@ CutlistViewerPanel::CutlistViewerPanel(SessionController& controller, QWidget* p
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("Box1"));
+    SetHelpKey(this, "Cutlist Viewer:");
     auto* layout = new QVBoxLayout(this);
     m_grid = new QTableWidget(kViewerMinimumRows - 1, 4, this);
     UsePlainCells(m_grid);
     m_grid->setObjectName(QStringLiteral("CutListData"));
+    SetGridHelpKeys(m_grid, HelpBy::Column, kViewerHelpKeys);
     QStringList header;
     for (const auto title : kViewerHeader)
         header << ToQt(title);

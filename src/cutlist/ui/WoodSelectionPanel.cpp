@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSelectionPanel.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -20,10 +21,11 @@ namespace boxmill {
 
 namespace {
 
-QLabel* Caption(const char* text, const char* name, QWidget* parent)
+QLabel* Caption(const char* text, const char* name, const char* helpKey, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
     label->setObjectName(QString::fromLatin1(name));
+    SetHelpKey(label, helpKey);
     return label;
 }
 
@@ -42,8 +44,9 @@ WoodSelectionPanel::WoodSelectionPanel(SessionController& controller, QWidget* p
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("WoodSelectionBox"));
+    SetHelpKey(this, "Wood Selection Editor:");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Caption("Listing Index", "ListingIndex", this));
+    layout->addWidget(Caption("Listing Index", "ListingIndex", "Listing Index:", this));
     m_list = new QListWidget(this);
     UsePlainCells(m_list);
     m_list->setObjectName(QStringLiteral("WoodList"));
@@ -51,9 +54,9 @@ WoodSelectionPanel::WoodSelectionPanel(SessionController& controller, QWidget* p
     layout->addWidget(m_list, 1);
 
     auto* boxGrid = new QGridLayout;
-    boxGrid->addWidget(Caption("Wood Type", "WoodTypeLabel", this), 0, 0);
-    boxGrid->addWidget(Caption("Thickness", "ThicknessLabel", this), 0, 1, 1, 3);
-    m_lumberCost = Caption("CostSqFt", "LumberCost", this);
+    boxGrid->addWidget(Caption("Wood Type", "WoodTypeLabel", "Wood Type:", this), 0, 0);
+    boxGrid->addWidget(Caption("Thickness", "ThicknessLabel", "Thickness:", this), 0, 1, 1, 3);
+    m_lumberCost = Caption("CostSqFt", "LumberCost", "Board Cost:", this);
     boxGrid->addWidget(m_lumberCost, 0, 4);
     m_woodType = Edit("WoodType", 13, this);
     m_inchThick = Edit("InchThick", 1, this);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSettingsPanel.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -21,6 +22,7 @@ WoodSettingsPanel::WoodSettingsPanel(SessionController& controller, QWidget* par
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("WoodSettingsBox"));
+    SetHelpKey(this, "Wood Settings:");
     auto* layout = new QVBoxLayout(this);
     m_grid = new QTableWidget(kPartRows, 2, this);
     UsePlainCells(m_grid);

@@ -3,6 +3,7 @@
 
 #include "FaceCanvas.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
@@ -107,6 +108,7 @@ void TCabinetForm::buildToolBar()
 {
     auto* bar = addToolBar(QStringLiteral("Tool Bar"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
+    SetHelpKey(bar, "Tool Bar Cabinet Designer:");
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
     const auto add = [&](ToolGlyph glyph, const char* name, const char* hint, std::function<void()> command) {
@@ -145,6 +147,7 @@ QWidget* TCabinetForm::buildSectionEditor(QWidget* parent)
 {
     auto* box = new QGroupBox(QStringLiteral("Cabinet Section Editor"), parent);
     box->setObjectName(QStringLiteral("GroupBox1"));
+    SetHelpKey(box, "Cabinet Section Editor:");
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(4);
     for (std::size_t i = 0; i < std::size(kModes); ++i) {
@@ -162,6 +165,7 @@ QWidget* TCabinetForm::buildSectionEditor(QWidget* parent)
 
     auto* showing = new QLabel(QStringLiteral("Showing Section..."), box);
     showing->setObjectName(QStringLiteral("Label2"));
+    SetHelpKey(showing, "Editing/Showing Section:");
     m_sectionNumber = new QLabel(box);
     m_sectionNumber->setObjectName(QStringLiteral("SectionNumber"));
     QFont bold = m_sectionNumber->font();
@@ -169,6 +173,7 @@ QWidget* TCabinetForm::buildSectionEditor(QWidget* parent)
     m_sectionNumber->setFont(bold);
     auto* editing = new QLabel(QStringLiteral("Editing Section..."), box);
     editing->setObjectName(QStringLiteral("Label1"));
+    SetHelpKey(editing, "Editing/Showing Section:");
     m_sectionNumber1 = new QLabel(box);
     m_sectionNumber1->setObjectName(QStringLiteral("SectionNumber1"));
     grid->addWidget(showing, 2, 0, 1, 2);
@@ -178,6 +183,7 @@ QWidget* TCabinetForm::buildSectionEditor(QWidget* parent)
 
     m_functionName = new QLabel(QString::fromLatin1(kNotSelectedPrompt), box);
     m_functionName->setObjectName(QStringLiteral("FunctionName"));
+    SetHelpKey(m_functionName, "Editing Box:");
     m_functionName->setFrameShape(QFrame::StyledPanel);
     grid->addWidget(m_functionName, 4, 0, 1, 3);
 
@@ -231,10 +237,12 @@ QWidget* TCabinetForm::buildFrontDimensions(QWidget* parent)
 {
     auto* box = new QGroupBox(QStringLiteral("Front Dimensions"), parent);
     box->setObjectName(QStringLiteral("GroupBox2"));
+    SetHelpKey(box, "Front Dimensions:");
     auto* layout = new QVBoxLayout(box);
     m_frontDimensions = new QTableWidget(kFrontDimensionsMinGridRows - 1, 4, box);
     UsePlainCells(m_frontDimensions);
     m_frontDimensions->setObjectName(QStringLiteral("FrontViewData"));
+    SetGridHelpKeys(m_frontDimensions, HelpBy::Column, kDimensionTableHelpKeys);
     m_frontDimensions->setHorizontalHeaderLabels(
         {QStringLiteral("Part"), QStringLiteral("Width"), QStringLiteral("Length"), QStringLiteral("Stock")});
     m_frontDimensions->verticalHeader()->hide();

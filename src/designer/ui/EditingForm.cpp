@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditingForm.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -48,6 +49,8 @@ TEditingForm::TEditingForm(SessionController& controller, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Cabinet Editing"));
     setObjectName(QStringLiteral("EditingForm"));
+    // Anywhere in the window: its controls have no topics of their own.
+    SetHelpKey(this, "Cabinet Editing:");
     setModal(true);
 
     auto* lists = new QGroupBox(QStringLiteral("Drawers/Faces/Panels"), this);
@@ -109,7 +112,6 @@ QListWidget* TEditingForm::makeList(const char* name, int firstOffset, int count
     auto* list = new QListWidget(this);
     UsePlainCells(list);
     list->setObjectName(QString::fromLatin1(name));
-    list->setUniformItemSizes(true);
     list->setFont(QFont(QStringLiteral("Monospace")));
     for (int i = 0; i < count; ++i) {
         auto* item = new QListWidgetItem(captions.value(i), list);

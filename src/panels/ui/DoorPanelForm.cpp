@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DoorPanelForm.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
@@ -85,6 +86,7 @@ void TDoorPanelForm::buildToolBar()
 {
     QToolBar* bar = addToolBar(QStringLiteral("Tool Bar"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
+    SetHelpKey(bar, "Tool Bar Raised Panel Designer:");
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
     const auto add = [&](ToolGlyph glyph, const char* name, const char* hint, auto slot) {
@@ -118,6 +120,7 @@ QGroupBox* TDoorPanelForm::buildGroup(Opening group)
     const bool upper = group == Opening::Upper;
     auto* box = new QGroupBox(upper ? QStringLiteral("Upper Panels") : QStringLiteral("Lower Panels"), this);
     box->setObjectName(upper ? QStringLiteral("UpperPanels") : QStringLiteral("LowerPanels"));
+    SetHelpKey(box, upper ? "Upper Panels:" : "Lower Panels:");
     auto* layout = new QVBoxLayout(box);
     auto* offset = new QCheckBox(QStringLiteral("Double Panels Offset"), box);
     offset->setObjectName(ControlName(PanelStyle::offsetByte(group)));
@@ -140,6 +143,7 @@ QGroupBox* TDoorPanelForm::buildGroup(Opening group)
 QGroupBox* TDoorPanelForm::buildSection(Opening group, int s, QWidget* parent)
 {
     auto* box = new QGroupBox(QStringLiteral("Section %1").arg(s + 1), parent);
+    SetHelpKey(box, "Double Panel:");
     auto* layout = new QVBoxLayout(box);
     SectionControls& controls = m_sections[index(group)][static_cast<std::size_t>(s)];
     controls.doublePanel = new QCheckBox(QStringLiteral("Double Panel"), box);

@@ -9,6 +9,7 @@
 #include "print/PrintDocuments.h"
 #include "session/CabinetSession.h"
 #include "session/CutListCommands.h"
+#include "ui/common/RichTextPrinting.h"
 #include "ui/common/SessionController.h"
 
 #include <QMenu>
@@ -162,6 +163,16 @@ void PrintCommands::printDrawerView(const DrawerViewState& state)
     printDrawings([&state](PageComposer& pages, const PrintCabinet& cabinet) {
         ComposeDrawerView(pages, cabinet.model, cabinet.layout, state);
     });
+}
+
+void PrintCommands::printDocument(const QTextDocument& document, const QString& title)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    if (!m_choosePrinter(printer, m_parent))
+        return;
+    if (!PaintRichText(printer, document))
+        m_controller.session().prompter().message(MessageKind::Error, kPrinterFailed);
 }
 
 } // namespace boxmill

@@ -13,6 +13,7 @@
 
 class QMenu;
 class QPrinter;
+class QTextDocument;
 class QWidget;
 
 namespace boxmill {
@@ -54,6 +55,9 @@ public:
     // The door and drawer views' own "Print" buttons.
     void printDoorView(const DoorViewState& state);
     void printDrawerView(const DrawerViewState& state);
+    // The information index and the read-me: the whole rich text, under
+    // the window's caption as the job's name.
+    void printDocument(const QTextDocument& document, const QString& title);
 
 private:
     // The printer dialog, then the settings; false when the command stops.

@@ -2,6 +2,7 @@
 #include "PrintForm.h"
 
 #include "core/Prompter.h"
+#include "ui/common/HelpRequests.h"
 #include "ui/common/ListingFont.h"
 #include "ui/common/QtText.h"
 
@@ -48,6 +49,8 @@ TPrintForm::TPrintForm(std::filesystem::path programFolder, Prompter& prompter, 
 {
     setWindowTitle(QStringLiteral("Print View Options"));
     setObjectName(QStringLiteral("PrintForm"));
+    // Anywhere in the window: its controls have no topics of their own.
+    SetHelpKey(this, "Print View Options:");
     setModal(true);
 
     m_zoom = MakeList(kZoomItems, "Zoom", this);

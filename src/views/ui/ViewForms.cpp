@@ -35,7 +35,8 @@ TShellViewForm::TShellViewForm(SessionController& controller, const ViewCommands
     addCutListCommand(CutListKind::Complete);
     addOptionsCommand();
     addExitCommand("ExitShellView", "Exit Front/Shell Construction View");
-    m_section = addLabel("Showing Section...", "Label2", "SectionNumber");
+    setHelpKeys("Tool Bar Front/Shell Construction:", "Front/Shell Dimensions:");
+    m_section = addLabel("Showing Section...", "Label2", "SectionNumber", "Editing/Showing Section:");
 }
 
 int TShellViewForm::section() const
@@ -66,6 +67,7 @@ TSideViewForm::TSideViewForm(SessionController& controller, const ViewCommands& 
     addCutListCommand(CutListKind::Complete);
     addOptionsCommand();
     addExitCommand("ExitSideView", "Exit Side View");
+    setHelpKeys("Tool Bar Side Construction View:", "Side Dimensions:");
 }
 
 ConstructionView TSideViewForm::draw()
@@ -79,6 +81,7 @@ TTopForm::TTopForm(SessionController& controller, const ViewCommands& commands, 
     addCutListCommand(CutListKind::Complete);
     addOptionsCommand();
     addExitCommand("ExitView", "Exit Top View");
+    setHelpKeys("Tool Bar Top Construction View:", "Top Dimensions:");
 }
 
 ConstructionView TTopForm::draw()
@@ -97,9 +100,10 @@ TFaceForm::TFaceForm(SessionController& controller, const ViewCommands& commands
     addCutListCommand(CutListKind::FaceFrame);
     addOptionsCommand();
     addExitCommand("ExitFaceView", "Exit Face Construction View");
-    m_section = addLabel("Showing Section...", "Label2", "SectionNumber");
-    addListingChoice("DimensionOptions", {"Show Section", "Show Complete"}, {"ShowSection", "ShowComplete"},
-                     [this](int choice) {
+    setHelpKeys("Tool Bar Face Construction:", "Face Frame Dimensions:");
+    m_section = addLabel("Showing Section...", "Label2", "SectionNumber", "Editing/Showing Section:");
+    addListingChoice("DimensionOptions", "Face Frame Dimension Options:", {"Show Section", "Show Complete"},
+                     {"ShowSection", "ShowComplete"}, [this](int choice) {
                          m_state.listing = choice == 0 ? FaceListing::Section : FaceListing::Complete;
                          refresh();
                      });
@@ -134,10 +138,11 @@ TPanelForm::TPanelForm(SessionController& controller, const ViewCommands& comman
     });
     addCutListCommand(CutListKind::Doors);
     addExitCommand("ExitDoorView", "Exit Door Construction View");
-    m_section = addLabel("Showing Section...", "Label2", "SectionNumber");
-    m_opening = addLabel("Showing Doors......", "Label1", "PanelStatus");
-    addListingChoice("DimensionOptions", {"Show Selected", "Show Section"}, {"ShowSelected", "ShowSection"},
-                     [this](int choice) {
+    setHelpKeys("Tool Bar Door Construction:", "Door Dimensions:");
+    m_section = addLabel("Showing Section...", "Label2", "SectionNumber", "Editing/Showing Section:");
+    m_opening = addLabel("Showing Doors......", "Label1", "PanelStatus", "Showing Doors:");
+    addListingChoice("DimensionOptions", "Door Dimension Options:", {"Show Selected", "Show Section"},
+                     {"ShowSelected", "ShowSection"}, [this](int choice) {
                          m_state = ChooseListing(m_state, choice == 0 ? DoorListing::Selected : DoorListing::Section);
                          refresh();
                      });
@@ -182,10 +187,11 @@ TDrawerForm::TDrawerForm(SessionController& controller, const ViewCommands& comm
     });
     addCutListCommand(CutListKind::Drawers);
     addExitCommand("ExitDrawerView", "Exit Drawer Construction View");
-    m_section = addLabel("Showing Section...", "Label2", "SectionNumber");
-    m_drawer = addLabel("Showing Drawer...", "Label1", "DrawerNumber");
-    addListingChoice("DimensionOptions", {"Show Selected", "Show Section"}, {"SeeSelected", "SeeAll"},
-                     [this](int choice) {
+    setHelpKeys("Tool Bar Drawer Construction:", "Drawer Dimensions:");
+    m_section = addLabel("Showing Section...", "Label2", "SectionNumber", "Editing/Showing Section:");
+    m_drawer = addLabel("Showing Drawer...", "Label1", "DrawerNumber", "Showing Drawer:");
+    addListingChoice("DimensionOptions", "Drawer Dimension Options:", {"Show Selected", "Show Section"},
+                     {"SeeSelected", "SeeAll"}, [this](int choice) {
                          m_state.listing = choice == 0 ? DrawerListing::Selected : DrawerListing::Section;
                          refresh();
                      });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ViewWindow.h"
 
+#include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
@@ -78,6 +79,7 @@ ViewWindow::ViewWindow(SessionController& controller, const ViewCommands& comman
     m_table = new QTableWidget(0, 4, m_dataBox);
     UsePlainCells(m_table);
     m_table->setObjectName(QStringLiteral("ViewData"));
+    SetGridHelpKeys(m_table, HelpBy::Column, kDimensionTableHelpKeys);
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Part"), QStringLiteral("Width"), QStringLiteral("Length"), QStringLiteral("Stock")});
     m_table->verticalHeader()->hide();
@@ -159,11 +161,18 @@ void ViewWindow::addExitCommand(const char* name, const char* hint)
     addCommand(ToolGlyph::Exit, name, hint, [this] { close(); });
 }
 
-QLabel* ViewWindow::addLabel(const char* caption, const char* captionName, const char* valueName)
+void ViewWindow::setHelpKeys(const char* toolBarKey, const char* dataBoxKey)
+{
+    SetHelpKey(m_toolBar, toolBarKey);
+    SetHelpKey(m_dataBox, dataBoxKey);
+}
+
+QLabel* ViewWindow::addLabel(const char* caption, const char* captionName, const char* valueName, const char* helpKey)
 {
     auto* line = new QHBoxLayout;
     auto* label = new QLabel(QString::fromLatin1(caption), m_sidePanel);
     label->setObjectName(QString::fromLatin1(captionName));
+    SetHelpKey(label, helpKey);
     auto* value = new QLabel(m_sidePanel);
     value->setObjectName(QString::fromLatin1(valueName));
     QFont bold = value->font();
@@ -176,12 +185,14 @@ QLabel* ViewWindow::addLabel(const char* caption, const char* captionName, const
     return value;
 }
 
-std::array<QRadioButton*, 2> ViewWindow::addListingChoice(const char* groupName, std::array<const char*, 2> captions,
+std::array<QRadioButton*, 2> ViewWindow::addListingChoice(const char* groupName, const char* helpKey,
+                                                          std::array<const char*, 2> captions,
                                                           std::array<const char*, 2> names,
                                                           std::function<void(int)> choose)
 {
     auto* box = new QGroupBox(QStringLiteral("Dimension Options"), m_sidePanel);
     box->setObjectName(QString::fromLatin1(groupName));
+    SetHelpKey(box, helpKey);
     auto* line = new QHBoxLayout(box);
     auto* group = new QButtonGroup(box);
     std::array<QRadioButton*, 2> buttons {};

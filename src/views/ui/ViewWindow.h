@@ -84,13 +84,17 @@ protected:
     void addCutListCommand(CutListKind list);
     void addOptionsCommand();
     void addExitCommand(const char* name, const char* hint);
+    // What a double click on the tool bar and on the table's box asks the
+    // information index for.
+    void setHelpKeys(const char* toolBarKey, const char* dataBoxKey);
     // A caption with its value in bold beside it, above the table; returns
     // the value.
-    QLabel* addLabel(const char* caption, const char* captionName, const char* valueName);
+    QLabel* addLabel(const char* caption, const char* captionName, const char* valueName, const char* helpKey);
     // The table's "Dimension Options": two exclusive choices, the first
     // chosen; `choose` gets 0 or 1.
-    std::array<QRadioButton*, 2> addListingChoice(const char* groupName, std::array<const char*, 2> captions,
-                                                  std::array<const char*, 2> names, std::function<void(int)> choose);
+    std::array<QRadioButton*, 2> addListingChoice(const char* groupName, const char* helpKey,
+                                                  std::array<const char*, 2> captions, std::array<const char*, 2> names,
+                                                  std::function<void(int)> choose);
     // Tables that grow with the parts they list keep at least `rows` rows
     // visible; fixed tables show every row.
     void setGrowingTable(int rows) { m_growingRows = rows; }

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// boxmill-cli sheets: how many sheets and boards the complete cut list
+// takes, and how to cut each sheet.
+#include "CliCommand.h"
+#include "CliSession.h"
+
+#include "core/MessageText.h"
+#include "core/NumberText.h"
+#include "cutlist/CutListBuild.h"
+#include "sheets/CutListSheets.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace boxmill::cli {
+
+namespace {
+
+struct SheetsArgs {
+    std::optional<std::string> kerf;
+    std::optional<std::string> trim;
+    std::optional<std::filesystem::path> stock;
+    std::optional<std::filesystem::path> file;
+};
+
+std::string Percent(double share)
+{
+    return FormatDecimal(std::round(share * 1000.0) / 10.0) + " %";
+}
+
+const char* CutName(CutKind kind)
+{
+    switch (kind) {
+    case CutKind::Rip: return "Rip";
+    case CutKind::Crosscut: return "Crosscut";
+    case CutKind::Trim: return "Trim";
+    }
+    return "";
+}
+
+void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units)
+{
+    // The lists' whole sizes end in a blank ("96 "); a sentence needs none.
+    // and the lists leave a zero empty.
+    const auto len = [units](double inches) {
+        const std::string text(TrimBlanks(FormatMeasure(inches, units)));
+        return text.empty() ? std::string("0") : text;
+    };
+    const SheetPlan& sheets = *plan.sheets;
+    double partArea = 0.0;
+    int cuts = 0;
+    double cutLength = 0.0;
+    for (const auto& sheet : sheets.sheets) {
+        partArea += sheet.yield;
+        cuts += static_cast<int>(sheet.cuts.size());
+        cutLength += sheet.cutLength;
+    }
+    const double yield = sheets.sheets.empty() ? 0.0 : partArea / static_cast<double>(sheets.sheets.size());
+    out << "  Sheets: " << sheets.sheets.size() << " of " << len(plan.stock->length) << " x " << len(plan.stock->width)
+        << ", lower bound " << sheets.lowerBound << ", yield " << Percent(yield) << ", " << cuts << " cuts of "
+        << len(cutLength) << " in total, cost " << FormatMoney(plan.cost) << '\n';
+    for (std::size_t s = 0; s < sheets.sheets.size(); ++s) {
+        const SheetLayout& sheet = sheets.sheets[s];
+        out << "  Sheet " << s + 1 << ": yield " << Percent(sheet.yield) << ", " << sheet.cuts.size() << " cuts of "
+            << len(sheet.cutLength) << " in\n";
+        for (const auto& part : sheet.parts) {
+            out << "    " << part.name << '\t' << len(part.length) << " x " << len(part.width) << " at " << len(part.x)
+                << ", " << len(part.y) << (part.rotated ? " turned" : "") << '\n';
+        }
+        for (const auto& cut : sheet.cuts) {
+            const bool rip = cut.kind != CutKind::Crosscut;
+            out << "    " << cut.step << ". " << CutName(cut.kind) << " at " << (rip ? "y " : "x ")
+                << len(rip ? cut.y0 : cut.x0) << ", " << len(cut.length()) << " long\n";
+        }
+        for (const auto& offcut : sheet.offcuts) {
+            out << "    Offcut " << len(offcut.length) << " x " << len(offcut.width) << " at " << len(offcut.x) << ", "
+                << len(offcut.y) << '\n';
+        }
+    }
+    for (const auto& part : sheets.unplaced)
+        out << "  Not cut: " << part.quantity << ' ' << part.name << ", " << part.reason << '\n';
+}
+
+void PrintLumber(std::ostream& out, const WoodGroupPlan& plan, UnitMode units)
+{
+    const LumberPlan& lumber = *plan.lumber;
+    out << "  Board feet: " << FormatTwoDecimals(lumber.boardFeet) << " with "
+        << FormatDecimal(plan.stock->wastePercent) << " % waste; boards: " << lumber.boards.size() << " of "
+        << TrimBlanks(FormatMeasure(plan.stock->length, units)) << '\n';
+    for (const auto& part : lumber.unplaced)
+        out << "  Not cut: " << part.quantity << ' ' << part.name << ", " << part.reason << '\n';
+}
+
+std::optional<double> Length(const std::optional<std::string>& word, double otherwise)
+{
+    if (!word)
+        return otherwise;
+    const auto value = ParseDecimal(*word);
+    if (!value || !std::isfinite(*value) || *value < 0.0 || *value > 12.0)
+        return std::nullopt;
+    return value;
+}
+
+int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
+{
+    CutSettings settings;
+    const auto kerf = Length(args.kerf, settings.kerf);
+    const auto trim = Length(args.trim, settings.trim);
+    if (!kerf)
+        return verb.usageError(context, "--kerf: expected inches from 0 to 12, not " + QuoteFileText(*args.kerf));
+    if (!trim)
+        return verb.usageError(context, "--trim: expected inches from 0 to 12, not " + QuoteFileText(*args.trim));
+    settings.kerf = *kerf;
+    settings.trim = *trim;
+
+    CliSession run(context);
+    if (const int status = run.open(args.file); status != kSuccess)
+        return status;
+    CabinetSession& session = run.session();
+    const auto stockPath = args.stock.value_or(session.model.folders.programFolder / kStockFileName);
+    const auto stock = ReadStockFile(stockPath);
+    if (!stock) {
+        context.err << "boxmill-cli: " << stock.error() << '\n';
+        return kFileError;
+    }
+    for (const auto& problem : stock->problems)
+        context.err << "boxmill-cli: " << problem << '\n';
+
+    session.recalculate();
+    const UnitMode units = session.model.units;
+    const auto list = BuildCutList(CutListKind::Complete, session.model, session.layout, session.prompter());
+    for (const auto& plan : PlanCutList(list, units, *stock, settings)) {
+        context.out << plan.group.wood << ' ' << plan.group.stockText << '\n';
+        if (plan.sheets) {
+            PrintSheets(context.out, plan, units);
+        } else if (plan.lumber) {
+            PrintLumber(context.out, plan, units);
+        } else {
+            context.out << "  No stock entry in " << stockPath.filename().string() << ":";
+            const char* separator = " ";
+            for (const auto& part : plan.group.parts) {
+                context.out << separator << part.quantity << ' ' << part.name;
+                separator = ", ";
+            }
+            context.out << '\n';
+        }
+    }
+    return kSuccess;
+}
+
+} // namespace
+
+void DeclareSheets(CliVerb& sheets)
+{
+    auto args = std::make_shared<SheetsArgs>();
+    sheets.app().add_option_function<std::string>("--kerf", [args](const std::string& word) { args->kerf = word; });
+    sheets.app().add_option_function<std::string>("--trim", [args](const std::string& word) { args->trim = word; });
+    sheets.app().add_option_function<std::string>("--stock", [args](const std::string& word) { args->stock = word; });
+    AddCabinetFile(sheets.app(), args->file);
+    sheets.misuse("sheets takes --kerf L, --trim L, --stock FILE and at most a cabinet file");
+    sheets.run([args, &sheets](CliContext& context) { return RunSheets(context, sheets, *args); });
+}
+
+} // namespace boxmill::cli

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Stock.h"
+
+#include "core/FileIo.h"
+#include "core/MessageText.h"
+#include "core/NumberText.h"
+
+#include <cmath>
+
+namespace boxmill {
+
+namespace {
+
+constexpr double kSameThickness = 1.0 / 64.0;
+// No saw takes a sheet or a board of more than this; a larger number is a
+// typing mistake (inches taken for millimetres) rather than stock.
+constexpr double kLongestStock = 1000.0;
+constexpr double kThickestStock = 100.0;
+constexpr std::string_view kAnyThickness = "any";
+
+constexpr std::string_view kHeader =
+    "# The stock each wood is bought in, one entry a line (see docs/STOCK-FILE.md).\n"
+    "#   sheet WOOD | THICKNESS | LENGTH x WIDTH | grain or no grain | PRICE PER SHEET\n"
+    "#   board WOOD | THICKNESS | LENGTH | WASTE %\n"
+    "# Lengths and thicknesses in decimal inches; the thickness \"any\" serves every\n"
+    "# thickness of the wood that has no entry of its own. A sheet's grain runs\n"
+    "# along its length.\n";
+
+bool SameThickness(const std::optional<double>& a, const std::optional<double>& b)
+{
+    if (!a || !b)
+        return !a && !b;
+    return std::fabs(*a - *b) < kSameThickness;
+}
+
+std::vector<std::string_view> SplitFields(std::string_view text)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t bar = text.find('|', start);
+        fields.push_back(TrimBlanks(text.substr(start, bar == std::string_view::npos ? bar : bar - start)));
+        if (bar == std::string_view::npos)
+            return fields;
+        start = bar + 1;
+    }
+}
+
+std::optional<double> Length(std::string_view text, double largest)
+{
+    const auto value = ParseDecimal(text);
+    if (!value || !std::isfinite(*value) || *value <= 0.0 || *value > largest)
+        return std::nullopt;
+    return value;
+}
+
+// The reason the fields cannot be an entry, or nothing when `entry` was
+// filled in.
+std::string ReadEntry(std::string_view line, StockEntry& entry)
+{
+    const std::size_t blank = line.find(' ');
+    const std::string_view word = line.substr(0, blank);
+    if (word == "sheet")
+        entry.kind = StockKind::Sheet;
+    else if (word == "board")
+        entry.kind = StockKind::Board;
+    else
+        return "an entry starts with \"sheet\" or \"board\"";
+    const auto fields = SplitFields(blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1));
+    const std::size_t wanted = entry.kind == StockKind::Sheet ? 5 : 4;
+    if (fields.size() != wanted) {
+        return entry.kind == StockKind::Sheet ? "a sheet is WOOD | THICKNESS | LENGTH x WIDTH | grain | PRICE"
+                                              : "a board is WOOD | THICKNESS | LENGTH | WASTE %";
+    }
+    if (fields[0].empty())
+        return "the wood has no name";
+    entry.wood = std::string(fields[0]);
+    if (fields[1] != kAnyThickness) {
+        entry.thickness = Length(fields[1], kThickestStock);
+        if (!entry.thickness)
+            return "the thickness is not \"any\" or a number of inches";
+    }
+    if (entry.kind == StockKind::Board) {
+        const auto length = Length(fields[2], kLongestStock);
+        std::string_view waste = fields[3];
+        if (!waste.empty() && waste.back() == '%')
+            waste = TrimBlanks(waste.substr(0, waste.size() - 1));
+        const auto percent = ParseDecimal(waste);
+        if (!length)
+            return "the board length is not a number of inches";
+        if (!percent || !(*percent >= 0.0 && *percent <= 1000.0))
+            return "the waste allowance is not a percentage";
+        entry.length = *length;
+        entry.wastePercent = *percent;
+        return {};
+    }
+    const std::size_t times = fields[2].find('x');
+    const auto length = Length(fields[2].substr(0, times), kLongestStock);
+    const auto width =
+        times == std::string_view::npos ? std::nullopt : Length(fields[2].substr(times + 1), kLongestStock);
+    if (!length || !width)
+        return "the size is not LENGTH x WIDTH in inches";
+    if (fields[3] != "grain" && fields[3] != "no grain")
+        return "the grain is \"grain\" or \"no grain\"";
+    const auto price = ParseMoney(fields[4]);
+    if (!price || *price < 0)
+        return "the price is not an amount";
+    entry.length = *length;
+    entry.width = *width;
+    entry.grain = fields[3] == "grain";
+    entry.price = *price;
+    return {};
+}
+
+std::string Place(std::string_view fileName, std::size_t line)
+{
+    return FileTextForMessage(fileName) + ", line " + std::to_string(line) + ": ";
+}
+
+std::string ThicknessText(const std::optional<double>& thickness)
+{
+    return thickness ? FormatDecimal(*thickness) : std::string(kAnyThickness);
+}
+
+bool Readable(std::string_view wood)
+{
+    return !wood.empty() && TrimBlanks(wood) == wood && wood.find_first_of("|\r\n") == std::string_view::npos;
+}
+
+} // namespace
+
+const StockEntry* StockList::find(std::string_view wood, double thickness) const
+{
+    const StockEntry* any = nullptr;
+    for (const auto& entry : entries) {
+        if (entry.wood != wood)
+            continue;
+        if (!entry.thickness)
+            any = &entry;
+        else if (SameThickness(entry.thickness, thickness))
+            return &entry;
+    }
+    return any;
+}
+
+StockList ParseStockText(std::string_view text, std::string_view fileName)
+{
+    StockList list;
+    std::vector<std::size_t> lineOf;
+    const auto lines = SplitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = TrimBlanks(lines[i]);
+        if (line.empty() || line.front() == '#')
+            continue;
+        StockEntry entry;
+        if (const std::string why = ReadEntry(line, entry); !why.empty()) {
+            list.problems.push_back(Place(fileName, i + 1) + why + ", not " + QuoteFileText(line) + ".");
+            continue;
+        }
+        bool repeated = false;
+        for (std::size_t e = 0; e < list.entries.size() && !repeated; ++e) {
+            const auto& earlier = list.entries[e];
+            if (earlier.wood == entry.wood && SameThickness(earlier.thickness, entry.thickness)) {
+                list.problems.push_back(Place(fileName, i + 1) + FileTextForMessage(entry.wood) + " at " +
+                                        ThicknessText(entry.thickness) + " already has its stock on line " +
+                                        std::to_string(lineOf[e]) + ".");
+                repeated = true;
+            }
+        }
+        if (repeated)
+            continue;
+        list.entries.push_back(std::move(entry));
+        lineOf.push_back(i + 1);
+    }
+    return list;
+}
+
+Result<StockList> ReadStockFile(const std::filesystem::path& path)
+{
+    auto bytes = ReadFileBytes(path, FileCap::DataFile);
+    if (!bytes)
+        return Result<StockList>::failure(bytes.error());
+    return ParseStockText(*bytes, path.filename().string());
+}
+
+Result<std::string> StockText(const std::vector<StockEntry>& entries)
+{
+    std::string text(kHeader);
+    for (const auto& entry : entries) {
+        const bool sheet = entry.kind == StockKind::Sheet;
+        const auto positive = [](double value) { return std::isfinite(value) && value > 0.0; };
+        if (!Readable(entry.wood) || (entry.thickness && !positive(*entry.thickness)) || !positive(entry.length) ||
+            (sheet && (!positive(entry.width) || entry.price < 0)) ||
+            (!sheet && !(entry.wastePercent >= 0.0 && entry.wastePercent <= 1000.0)))
+            return Result<std::string>::failure("The stock of " + QuoteFileText(entry.wood) +
+                                                " cannot be written: the wood needs a name without \"|\" and "
+                                                "positive sizes.");
+        text += sheet ? "sheet " : "board ";
+        text += entry.wood + " | " + ThicknessText(entry.thickness) + " | " + FormatDecimal(entry.length);
+        if (sheet) {
+            text += " x " + FormatDecimal(entry.width) + (entry.grain ? " | grain | " : " | no grain | ") +
+                    MoneyText(entry.price);
+        } else {
+            text += " | " + FormatDecimal(entry.wastePercent) + " %";
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+Status WriteStockFile(const std::filesystem::path& path, const std::vector<StockEntry>& entries)
+{
+    const auto text = StockText(entries);
+    if (!text)
+        return Status::failure(text.error());
+    return WriteFileAtomic(path, *text);
+}
+
+} // namespace boxmill

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SheetCheck.h"
+
+#include "sheets/SheetPlan.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace boxmill::test {
+namespace {
+
+const SheetSize kPlywood {96.0, 48.0, true};
+
+// Cabinet-like jobs: a handful of sizes, several of each, some of them free
+// to turn, from a fixed seed so that a failure can be replayed.
+std::vector<SheetPart> GeneratedJob(std::mt19937& random)
+{
+    std::vector<SheetPart> parts;
+    const int sizes = 3 + static_cast<int>(random() % 12);
+    for (int i = 0; i < sizes; ++i) {
+        const double length = 4.0 + static_cast<double>(random() % 180) / 2.0;
+        const double width = 2.0 + static_cast<double>(random() % 92) / 2.0;
+        parts.push_back(
+            {"P" + std::to_string(i), length, width, 1 + static_cast<int>(random() % 5), random() % 3 != 0});
+    }
+    return parts;
+}
+
+TEST(SheetPlan, GeneratedJobsKeepEveryInvariant)
+{
+    std::mt19937 random(2024);
+    const std::vector<std::pair<SheetSize, CutSettings>> setups = {
+        {kPlywood, CutSettings {}},
+        {{60.0, 60.0, false}, CutSettings {0.25, 0.0, 4.0, {}}},
+        {{97.0, 49.0, true}, CutSettings {0.0, 0.5, 6.0, {}}},
+    };
+    for (int job = 0; job < 40; ++job) {
+        const auto parts = GeneratedJob(random);
+        for (const auto& [sheet, settings] : setups) {
+            SCOPED_TRACE("job " + std::to_string(job) + " on " + std::to_string(sheet.length));
+            ExpectSoundPlan(PlanSheets(parts, sheet, settings), parts, sheet, settings);
+        }
+    }
+}
+
+TEST(SheetPlan, SearchBeatsTheGreedyPass)
+{
+    // Greedy fills the first sheets with the fullest strips and strands the
+    // 40 x 15 parts across three sheets; two are enough.
+    const std::vector<SheetPart> parts = {
+        {"A", 11, 11, 2, false},     {"B", 46.5, 12.5, 4, false}, {"C", 23.5, 13, 1, true},
+        {"D", 44.5, 18.5, 3, false}, {"E", 26.5, 19.5, 4, true},
+    };
+    CutSettings greedy;
+    greedy.budget = {1, 1, 1, 0};
+    const auto first = PlanSheets(parts, kPlywood, greedy);
+    const auto searched = PlanSheets(parts, kPlywood, CutSettings {});
+    EXPECT_EQ(first.sheets.size(), 3u);
+    EXPECT_EQ(searched.sheets.size(), 2u);
+    EXPECT_EQ(searched.lowerBound, 2);
+    ExpectSoundPlan(searched, parts, kPlywood, CutSettings {});
+}
+
+TEST(SheetPlan, SameInputAndBudgetGiveTheSameDiagrams)
+{
+    std::mt19937 random(99);
+    const auto parts = GeneratedJob(random);
+    CutSettings tight;
+    tight.budget.nodes = 300; // runs out, which must not make it wander
+    for (const auto& settings : {CutSettings {}, tight}) {
+        const auto a = PlanSheets(parts, kPlywood, settings);
+        const auto b = PlanSheets(parts, kPlywood, settings);
+        ASSERT_EQ(a.sheets.size(), b.sheets.size());
+        for (std::size_t s = 0; s < a.sheets.size(); ++s) {
+            ASSERT_EQ(a.sheets[s].parts.size(), b.sheets[s].parts.size());
+            for (std::size_t p = 0; p < a.sheets[s].parts.size(); ++p) {
+                EXPECT_EQ(a.sheets[s].parts[p].name, b.sheets[s].parts[p].name);
+                EXPECT_EQ(a.sheets[s].parts[p].x, b.sheets[s].parts[p].x);
+                EXPECT_EQ(a.sheets[s].parts[p].y, b.sheets[s].parts[p].y);
+            }
+        }
+    }
+}
+
+TEST(SheetPlan, PartsThatCannotBeCutAreNamedNotDropped)
+{
+    const std::vector<SheetPart> parts = {
+        {"Side(s)", 34.5, 23, 2, true}, {"Long Top", 97, 24, 1, true}, // longer than the sheet
+        {"Wide Back", 40, 60, 1, true},                                // fits only turned, across the grain
+        {"Turnable", 40, 60, 1, false},                                // the same, free to turn
+        {"Exact", 95.5, 47.5, 1, true},                                // the whole sheet inside its trim
+        {"Broken", -3, 10, 1, true},
+    };
+    const CutSettings settings;
+    const auto plan = PlanSheets(parts, kPlywood, settings);
+    std::vector<std::string> unplaced;
+    for (const auto& part : plan.unplaced)
+        unplaced.push_back(part.name + ": " + part.reason);
+    EXPECT_EQ(unplaced, (std::vector<std::string> {"Long Top: larger than the sheet",
+                                                   "Wide Back: larger than the sheet", "Broken: has no size"}));
+    ExpectSoundPlan(plan, parts, kPlywood, settings);
+    // A part the size of the usable sheet is one sheet, not two.
+    EXPECT_EQ(PlanSheets({parts[4]}, kPlywood, settings).lowerBound, 1);
+}
+
+TEST(SheetPlan, LowerBoundCountsTheKerfOnEveryPart)
+{
+    // 8 parts of 23.875 x 11.875 with kerf tile 24 x 12 each: a 96 x 48
+    // sheet plus a kerf holds exactly 16 of them, 17 need two sheets.
+    CutSettings settings;
+    settings.trim = 0.0;
+    settings.kerf = 0.125;
+    const SheetSize sheet {95.875, 47.875, true};
+    EXPECT_EQ(SheetLowerBound({{"P", 23.875, 11.875, 16, true}}, sheet, settings), 1);
+    EXPECT_EQ(SheetLowerBound({{"P", 23.875, 11.875, 17, true}}, sheet, settings), 2);
+    const auto plan = PlanSheets({{"P", 23.875, 11.875, 16, true}}, sheet, settings);
+    EXPECT_EQ(plan.sheets.size(), 1u);
+    EXPECT_NEAR(plan.sheets[0].yield, 16 * 23.875 * 11.875 / (95.875 * 47.875), 1e-9);
+}
+
+} // namespace
+} // namespace boxmill::test

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TempFolder.h"
+
+#include "core/FileIo.h"
+#include "sheets/Stock.h"
+
+#include <gtest/gtest.h>
+
+namespace boxmill::test {
+namespace {
+
+TEST(StockFile, BadLinesAreExplainedByFileAndLineAndLeftOut)
+{
+    const std::vector<std::pair<std::string, std::string>> bad = {
+        {"plank Oak | any | 96 | 10", "Stock.txt, line 2: an entry starts with \"sheet\" or \"board\""},
+        {"sheet Oak | any | 96 x | grain | 50", "Stock.txt, line 2: the size is not LENGTH x WIDTH"},
+        {"sheet Oak | any | 96 x 48 | grain", "Stock.txt, line 2: a sheet is WOOD"},
+        {"sheet Oak | 0 | 96 x 48 | grain | 50", "Stock.txt, line 2: the thickness"},
+        {"sheet Oak | any | 96 x 48 | sideways | 50", "Stock.txt, line 2: the grain"},
+        {"sheet Oak | any | 96 x 48 | grain | lots", "Stock.txt, line 2: the price"},
+        {"sheet  | any | 96 x 48 | grain | 50", "Stock.txt, line 2: the wood has no name"},
+        {"board Oak | 1 | 1e9 | 10", "Stock.txt, line 2: the board length"},
+        {"board Oak | 1 | 96 | -5 %", "Stock.txt, line 2: the waste allowance"},
+        {"sheet Walnut | 0.75 | 96 x 48 | grain | 50",
+         "Stock.txt, line 2: Walnut at 0.75 already has its stock on line 1."},
+    };
+    for (const auto& [line, message] : bad) {
+        const auto list = ParseStockText("board Walnut | 0.75 | 96 | 20 %\r\n" + line + "\n");
+        ASSERT_EQ(list.problems.size(), 1u) << line;
+        EXPECT_EQ(list.problems[0].rfind(message, 0), 0u) << list.problems[0];
+        EXPECT_EQ(list.entries.size(), 1u) << "the good line stays";
+    }
+}
+
+TEST(StockFile, WrittenFileReadsBackAndFindsThicknesses)
+{
+    const std::vector<StockEntry> entries = {
+        {StockKind::Sheet, "Birch Plywood", std::nullopt, 96, 48, true, 620000, 0},
+        {StockKind::Sheet, "Birch Plywood", 0.25, 96, 48, false, 315000, 0},
+        {StockKind::Board, "Red Oak", std::nullopt, 96, 0, false, 0, 15.5},
+    };
+    TempFolder folder;
+    const auto path = folder.path() / "Stock.txt";
+    ASSERT_TRUE(WriteStockFile(path, entries).ok());
+    const auto read = ReadStockFile(path);
+    ASSERT_TRUE(read.ok()) << read.error();
+    EXPECT_TRUE(read->problems.empty());
+    EXPECT_EQ(read->entries, entries);
+    EXPECT_EQ(read->find("Birch Plywood", 0.25)->price, 315000);
+    EXPECT_EQ(read->find("Birch Plywood", 0.75)->price, 620000);
+    EXPECT_EQ(read->find("Red Oak", 1.0)->kind, StockKind::Board);
+    EXPECT_EQ(read->find("Cherry", 0.75), nullptr);
+
+    // An entry the file could not read back is refused and the file kept.
+    auto broken = entries;
+    broken[0].wood = "Birch | Plywood";
+    EXPECT_FALSE(WriteStockFile(path, broken).ok());
+    EXPECT_EQ(ReadStockFile(path)->entries, entries);
+}
+
+TEST(StockFile, ShippedFileCoversEveryWood)
+{
+    const auto stock = ReadStockFile(std::filesystem::path(BOXMILL_DATA_DIR) / "Stock.txt");
+    ASSERT_TRUE(stock.ok()) << stock.error();
+    EXPECT_TRUE(stock->problems.empty());
+    const auto woods = ReadTextLines(std::filesystem::path(BOXMILL_DATA_DIR) / "Wood.dat").value();
+    for (const auto& line : woods) {
+        const std::string wood = line.substr(0, line.find('*'));
+        const double thickness = std::stod(line.substr(line.find('*') + 1));
+        EXPECT_NE(stock->find(wood, thickness), nullptr) << wood;
+    }
+}
+
+} // namespace
+} // namespace boxmill::test
