@@ -12,6 +12,7 @@
 #include "ui/common/JustOpenedWindows.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ToolBars.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 
@@ -317,34 +318,26 @@ void TMainForm::buildMenus()
 
 void TMainForm::buildToolBar()
 {
-    auto* bar = addToolBar(QStringLiteral("Tool Bar"));
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    SetHelpKey(bar, "Tool Bar Main Menu:");
-    bar->setMovable(false);
-    bar->setIconSize(QSize(28, 28));
-    const auto add = [&](ToolGlyph glyph, const char* name, const char* hint, auto slot) {
-        QAction* action = bar->addAction(ToolIcon(glyph), QString::fromLatin1(hint));
-        action->setObjectName(QString::fromLatin1(name));
-        action->setToolTip(QString::fromLatin1(hint));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
+    QToolBar* bar = AddWindowToolBar(this, 28, "Tool Bar Main Menu:");
+    const auto add = [bar](ToolGlyph glyph, const char* name, const char* hint, std::function<void()> command) {
+        return AddTool(bar, glyph, name, hint, std::move(command));
     };
-    add(ToolGlyph::NewCabinet, "NewCabinet", "New Cabinet", &TMainForm::newCabinet);
-    add(ToolGlyph::OpenLibrary, "CabinetLibrary", "Open Cabinet Library", &TMainForm::openCabinetLibrary);
-    add(ToolGlyph::SaveToLibrary, "SaveToLibrary", "Save To Cabinet Library As", &TMainForm::saveToLibraryAs);
-    add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", &TMainForm::saveCabinetAs);
-    m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", &TMainForm::toggleZoom);
+    add(ToolGlyph::NewCabinet, "NewCabinet", "New Cabinet", [this] { newCabinet(); });
+    add(ToolGlyph::OpenLibrary, "CabinetLibrary", "Open Cabinet Library", [this] { openCabinetLibrary(); });
+    add(ToolGlyph::SaveToLibrary, "SaveToLibrary", "Save To Cabinet Library As", [this] { saveToLibraryAs(); });
+    add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", [this] { saveCabinetAs(); });
+    m_zoom = add(ToolGlyph::Zoom, "CabinetZoom", "Zoom Toggle", [this] { toggleZoom(); });
     m_zoom->setCheckable(true);
     add(ToolGlyph::SendToCutList, "SendToCutList", "Send To Cutlist Viewer",
         [this] { sendToCutlistViewer(CutListKind::Complete); });
     add(ToolGlyph::Options, "CabinetOptions", "Cabinet Options Settings", [this] { showCabinetOptions(true); });
-    add(ToolGlyph::Designer, "CabinetDesigner", "Cabinet Designer", &TMainForm::showCabinetDesigner);
+    add(ToolGlyph::Designer, "CabinetDesigner", "Cabinet Designer", [this] { showCabinetDesigner(); });
     add(ToolGlyph::RaisedPanel, "RaisedPanelDesigner", "Raised Panel Designer", [this] { m_panels->show(); });
     add(ToolGlyph::FrontView, "ViewInside", "Front/Shell Construction View", [this] { openView(ViewKind::Shell); });
     add(ToolGlyph::SideView, "ViewSide", "View Side Construction", [this] { openView(ViewKind::Side); });
     add(ToolGlyph::TopView, "ViewTop", "View Top Construction", [this] { openView(ViewKind::Top); });
     bar->addSeparator();
-    add(ToolGlyph::Exit, "ExitBoxmill", "Exit Boxmill", &TMainForm::exitBoxmill);
+    add(ToolGlyph::Exit, "ExitBoxmill", "Exit Boxmill", [this] { exitBoxmill(); });
 }
 
 void TMainForm::refreshFromModel()

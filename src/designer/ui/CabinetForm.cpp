@@ -10,6 +10,7 @@
 #include "ui/common/SessionController.h"
 #include "ui/common/ShopDrawing.h"
 #include "ui/common/ShownTexts.h"
+#include "ui/common/ToolBars.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 
@@ -106,18 +107,9 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
 
 void TCabinetForm::buildToolBar()
 {
-    auto* bar = addToolBar(QStringLiteral("Tool Bar"));
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    SetHelpKey(bar, "Tool Bar Cabinet Designer:");
-    bar->setMovable(false);
-    bar->setIconSize(QSize(24, 24));
-    const auto add = [&](ToolGlyph glyph, const char* name, const char* hint, std::function<void()> command) {
-        QAction* action = bar->addAction(ToolIcon(glyph), QString::fromLatin1(hint));
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [command = std::move(command)] {
-            if (command)
-                command();
-        });
+    QToolBar* bar = AddWindowToolBar(this, 24, "Tool Bar Cabinet Designer:");
+    const auto add = [bar](ToolGlyph glyph, const char* name, const char* hint, std::function<void()> command) {
+        AddTool(bar, glyph, name, hint, std::move(command));
     };
     add(ToolGlyph::SaveToLibrary, "SaveToLibrary2", "Save To Library As", m_commands.saveToLibrary);
     add(ToolGlyph::SaveAs, "SaveCabinetAs", "Save Cabinet As", m_commands.saveCabinetAs);

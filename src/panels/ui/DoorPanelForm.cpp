@@ -4,6 +4,7 @@
 #include "ui/common/HelpRequests.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
+#include "ui/common/ToolBars.h"
 #include "ui/common/ToolIcons.h"
 
 #include "core/ParameterIndex.h"
@@ -84,17 +85,9 @@ TDoorPanelForm::TDoorPanelForm(SessionController& controller, PanelDesigner& des
 
 void TDoorPanelForm::buildToolBar()
 {
-    QToolBar* bar = addToolBar(QStringLiteral("Tool Bar"));
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    SetHelpKey(bar, "Tool Bar Raised Panel Designer:");
-    bar->setMovable(false);
-    bar->setIconSize(QSize(24, 24));
-    const auto add = [&](ToolGlyph glyph, const char* name, const char* hint, auto slot) {
-        QAction* action = bar->addAction(ToolIcon(glyph), QString::fromLatin1(hint));
-        action->setObjectName(QString::fromLatin1(name));
-        action->setToolTip(QString::fromLatin1(hint));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
+    QToolBar* bar = AddWindowToolBar(this, 24, "Tool Bar Raised Panel Designer:");
+    const auto add = [bar](ToolGlyph glyph, const char* name, const char* hint, std::function<void()> command) {
+        return AddTool(bar, glyph, name, hint, std::move(command));
     };
     add(ToolGlyph::NewCabinet, "NewPanel", "New Raised Panel", [this] { run(&PanelDesigner::newPanel); });
     add(ToolGlyph::OpenLibrary, "OpenLibrary", "Open Raised Panel Library",

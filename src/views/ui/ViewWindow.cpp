@@ -9,6 +9,7 @@
 #include "ui/common/ShapeCanvas.h"
 #include "ui/common/ShopDrawing.h"
 #include "ui/common/ShownTexts.h"
+#include "ui/common/ToolBars.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -59,10 +60,7 @@ ViewWindow::ViewWindow(SessionController& controller, const ViewCommands& comman
     setWindowTitle(QString::fromLatin1(caption));
     setObjectName(QString::fromLatin1(objectName));
 
-    m_toolBar = addToolBar(QStringLiteral("Tool Bar"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar = AddWindowToolBar(this, 24, nullptr);
 
     // The table keeps its width; the drawing takes the rest of the window.
     auto* central = new QWidget(this);
@@ -131,13 +129,7 @@ QAction* ViewWindow::command(const char* name) const
 
 QAction* ViewWindow::addCommand(ToolGlyph glyph, const char* name, const char* hint, std::function<void()> run)
 {
-    QAction* action = m_toolBar->addAction(ToolIcon(glyph), QString::fromLatin1(hint));
-    action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [run = std::move(run)] {
-        if (run)
-            run();
-    });
-    return action;
+    return AddTool(m_toolBar, glyph, name, hint, std::move(run));
 }
 
 void ViewWindow::addCutListCommand(CutListKind list)
