@@ -52,6 +52,7 @@ const QStaticText* PlainCellDelegate::laidOut(const QStyleOptionViewItem& option
         return nullptr;
     if (option.font != m_font || m_texts.size() > kMostTexts) {
         m_texts.clear();
+        m_checkSizes.clear();
         m_font = option.font;
     }
     auto found = m_texts.find(option.text);
@@ -141,8 +142,16 @@ QSize PlainCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
     const QStaticText* text = laidOut(cell);
-    if (!text || Checkable(cell))
+    if (!text)
         return QStyledItemDelegate::sizeHint(option, index);
+    // A check list lays all its rows out again whenever a check changes;
+    // the style's answer for an entry does not change with the check.
+    if (Checkable(cell)) {
+        auto found = m_checkSizes.find(cell.text);
+        if (found == m_checkSizes.end())
+            found = m_checkSizes.insert(cell.text, QStyledItemDelegate::sizeHint(option, index));
+        return found.value();
+    }
     const QSizeF size = text->size();
     return {static_cast<int>(std::ceil(size.width())) + 2 * TextMargin(cell),
             std::max(static_cast<int>(std::ceil(size.height())), cell.fontMetrics.height())};

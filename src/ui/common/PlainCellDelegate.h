@@ -28,6 +28,7 @@ private:
     void placeCheck(const QStyleOptionViewItem& cell) const;
 
     mutable QHash<QString, QStaticText> m_texts;
+    mutable QHash<QString, QSize> m_checkSizes;
     mutable QFont m_font;
     mutable int m_checkHeight = -1;
     mutable QFont m_checkFont;
