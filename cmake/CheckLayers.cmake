@@ -4,7 +4,7 @@
 # notice an include of a header whose code is never called.
 #   cmake -DSOURCE_DIR=<tree>/src -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.22)
-set(plain core geometry cutlist designer views panels print help sheets)
+set(plain core geometry cutlist designer views panels print help sheets jobs)
 set(allowed_core core)
 set(allowed_geometry core geometry)
 set(allowed_cutlist core geometry cutlist)
@@ -12,6 +12,7 @@ set(allowed_designer core geometry designer)
 set(allowed_views core geometry cutlist designer views)
 set(allowed_panels core geometry panels)
 set(allowed_sheets core geometry cutlist sheets)
+set(allowed_jobs core geometry cutlist designer sheets jobs)
 set(allowed_help core help)
 set(allowed_print core geometry cutlist designer views panels sheets help print)
 set(allowed_session ${plain} session)

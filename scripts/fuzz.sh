@@ -21,6 +21,7 @@ targets=(
     "panel_file panel 256"
     "print_options print-options 64"
     "stock_file stock 4096"
+    "job_file job 4096"
     "rtf rtf 16384"
 )
 each=$((seconds / ${#targets[@]}))

@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev
+    # The cutting diagrams as JSON.
+    nlohmann-json3-dev
     clang libclang-rt-dev clang-format clang-tidy locales
     xvfb xauth fonts-dejavu-core
     # Renders the exported shop drawings in the widget tests.

@@ -133,6 +133,7 @@ void DeclareImport(CliVerb& importVerb);
 void DeclareEdit(CliVerb& edit);
 void DeclarePrint(CliVerb& print);
 void DeclareSheets(CliVerb& sheets);
+void DeclareJob(CliVerb& job);
 
 // The usage error's lines on `err`: "boxmill-cli: " and `why`, then the
 // command's synopsis, or the whole usage text when no command is known.

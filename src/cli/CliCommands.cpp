@@ -15,7 +15,7 @@ std::string RefuseEmpty(const std::string& name)
 
 std::span<const CliCommand> Commands()
 {
-    static constexpr std::array<CliCommand, 10> commands = {{
+    static constexpr std::array<CliCommand, 11> commands = {{
         {"listing", "listing all|cabinet|face|drawers|doors [FILE.cab]",
          "the cutlist editor's text; rewrites Cutlist.txt in the program folder", DeclareListing},
         {"viewer", "viewer complete|cabinet|face|drawers|doors [FILE.cab]",
@@ -47,11 +47,18 @@ std::span<const CliCommand> Commands()
          "the pages a print command prints, as PDF; the zoom and the space default to\n"
          "      those of Printopt.dat",
          DeclarePrint},
-        {"sheets", "sheets [--kerf L] [--trim L] [--stock FILE] [FILE.cab]",
-         "the sheets and boards of the complete cut list by wood and thickness, and how\n"
-         "      to cut each sheet; kerf and trim in decimal inches (1/8 and 1/4), the stock\n"
-         "      from Stock.txt in the program folder",
+        {"sheets",
+         "sheets [--kerf L] [--trim L] [--stock FILE] [--json FILE] [--svg FILE] [--pdf FILE]\n"
+         "      [FILE.cab|FILE.job]",
+         "the sheets and boards of the complete cut list (of every cabinet of a job) by\n"
+         "      wood and thickness, and how to cut each sheet; kerf and trim in decimal\n"
+         "      inches (1/8 and 1/4), the stock from Stock.txt in the program folder;\n"
+         "      --json, --svg and --pdf write the cutting diagrams",
          DeclareSheets},
+        {"job", "job FILE.job viewer|listing|cost",
+         "the combined cut list of a job's cabinets with their labels, and its wood cost\n"
+         "      and labour (docs/JOB-FILE.md)",
+         DeclareJob},
     }};
     return commands;
 }

@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// boxmill-cli sheets: how many sheets and boards the complete cut list
-// takes, and how to cut each sheet.
+// boxmill-cli sheets: how many sheets and boards the complete cut list of a
+// cabinet or a job takes, and how to cut each sheet.
 #include "CliCommand.h"
-#include "CliSession.h"
+#include "CliJobs.h"
 
+#include "core/FileIo.h"
 #include "core/MessageText.h"
 #include "core/NumberText.h"
-#include "cutlist/CutListBuild.h"
-#include "sheets/CutListSheets.h"
+#include "jobs/CuttingDiagram.h"
+#include "jobs/CuttingDiagramSvg.h"
+#include "jobs/SheetsJson.h"
+#ifdef BOXMILL_CLI_PDF
+#include "OffscreenGui.h"
+#include "ui/common/CuttingDiagramPages.h"
+#include "ui/common/ShopDrawing.h"
+#endif
 
 #include <cmath>
 #include <ostream>
@@ -21,7 +28,17 @@ struct SheetsArgs {
     std::optional<std::string> trim;
     std::optional<std::filesystem::path> stock;
     std::optional<std::filesystem::path> file;
+    std::filesystem::path json;
+    std::filesystem::path svg;
+    std::filesystem::path pdf;
 };
+
+// A part as the summary names it: within a job, with its cabinet's label.
+std::string PartName(const std::string& name, bool fromJob)
+{
+    const PartOwner owner = SplitJobPartName(name);
+    return fromJob && !owner.cabinet.empty() ? owner.cabinet + ": " + owner.part : owner.part;
+}
 
 std::string Percent(double share)
 {
@@ -38,7 +55,7 @@ const char* CutName(CutKind kind)
     return "";
 }
 
-void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units)
+void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, bool fromJob)
 {
     // The lists' whole sizes end in a blank ("96 "); a sentence needs none.
     // and the lists leave a zero empty.
@@ -64,8 +81,8 @@ void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units)
         out << "  Sheet " << s + 1 << ": yield " << Percent(sheet.yield) << ", " << sheet.cuts.size() << " cuts of "
             << len(sheet.cutLength) << " in\n";
         for (const auto& part : sheet.parts) {
-            out << "    " << part.name << '\t' << len(part.length) << " x " << len(part.width) << " at " << len(part.x)
-                << ", " << len(part.y) << (part.rotated ? " turned" : "") << '\n';
+            out << "    " << PartName(part.name, fromJob) << '\t' << len(part.length) << " x " << len(part.width)
+                << " at " << len(part.x) << ", " << len(part.y) << (part.rotated ? " turned" : "") << '\n';
         }
         for (const auto& cut : sheet.cuts) {
             const bool rip = cut.kind != CutKind::Crosscut;
@@ -78,17 +95,17 @@ void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units)
         }
     }
     for (const auto& part : sheets.unplaced)
-        out << "  Not cut: " << part.quantity << ' ' << part.name << ", " << part.reason << '\n';
+        out << "  Not cut: " << part.quantity << ' ' << PartName(part.name, fromJob) << ", " << part.reason << '\n';
 }
 
-void PrintLumber(std::ostream& out, const WoodGroupPlan& plan, UnitMode units)
+void PrintLumber(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, bool fromJob)
 {
     const LumberPlan& lumber = *plan.lumber;
     out << "  Board feet: " << FormatTwoDecimals(lumber.boardFeet) << " with "
         << FormatDecimal(plan.stock->wastePercent) << " % waste; boards: " << lumber.boards.size() << " of "
         << TrimBlanks(FormatMeasure(plan.stock->length, units)) << '\n';
     for (const auto& part : lumber.unplaced)
-        out << "  Not cut: " << part.quantity << ' ' << part.name << ", " << part.reason << '\n';
+        out << "  Not cut: " << part.quantity << ' ' << PartName(part.name, fromJob) << ", " << part.reason << '\n';
 }
 
 std::optional<double> Length(const std::optional<std::string>& word, double otherwise)
@@ -99,6 +116,36 @@ std::optional<double> Length(const std::optional<std::string>& word, double othe
     if (!value || !std::isfinite(*value) || *value < 0.0 || *value > 12.0)
         return std::nullopt;
     return value;
+}
+
+bool Write(CliContext& context, const std::filesystem::path& path, std::string_view bytes)
+{
+    if (const auto written = WriteFileAtomic(path, bytes); !written) {
+        context.err << "error: " << written.error() << '\n';
+        return false;
+    }
+    return true;
+}
+
+int WriteDiagrams(CliContext& context, const SheetsArgs& args, const std::vector<WoodGroupPlan>& plans,
+                  const CutSettings& settings, UnitMode units, const CliCabinets& loaded)
+{
+    if (!args.json.empty() && !Write(context, args.json, SheetsJson(plans, settings)))
+        return kFileError;
+    if (args.svg.empty() && args.pdf.empty())
+        return kSuccess;
+    const auto diagrams = MakeCuttingDiagrams(plans, units, loaded.fromJob);
+    if (!args.svg.empty() && !Write(context, args.svg, CuttingDiagramsSvg(diagrams)))
+        return kFileError;
+#ifdef BOXMILL_CLI_PDF
+    if (!args.pdf.empty()) {
+        const auto gui = StartOffscreenGui();
+        const QByteArray pdf = CuttingDiagramsPdf(diagrams, LocalePageSize(), loaded.title + " - Cutting Diagrams");
+        if (!Write(context, args.pdf, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
+            return kFileError;
+    }
+#endif
+    return kSuccess;
 }
 
 int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
@@ -113,8 +160,14 @@ int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
     settings.kerf = *kerf;
     settings.trim = *trim;
 
+#ifndef BOXMILL_CLI_PDF
+    if (!args.pdf.empty())
+        return verb.usageError(context, "this boxmill-cli was built without the windows, which paint PDF");
+#endif
+
     CliSession run(context);
-    if (const int status = run.open(args.file); status != kSuccess)
+    CliCabinets loaded;
+    if (const int status = LoadCliCabinets(context, run, args.file, loaded); status != kSuccess)
         return status;
     CabinetSession& session = run.session();
     const auto stockPath = args.stock.value_or(session.model.folders.programFolder / kStockFileName);
@@ -126,28 +179,26 @@ int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
     for (const auto& problem : stock->problems)
         context.err << "boxmill-cli: " << problem << '\n';
 
-    session.recalculate();
     const UnitMode units = session.model.units;
-    const auto list = BuildCutList(CutListKind::Complete, session.model, session.layout, session.prompter());
-    for (const auto& plan : PlanCutList(list, units, *stock, settings)) {
+    const auto plans = PlanJobSheets(loaded.cabinets, units, *stock, settings);
+    for (const auto& plan : plans) {
         context.out << plan.group.wood << ' ' << plan.group.stockText << '\n';
         if (plan.sheets) {
-            PrintSheets(context.out, plan, units);
+            PrintSheets(context.out, plan, units, loaded.fromJob);
         } else if (plan.lumber) {
-            PrintLumber(context.out, plan, units);
+            PrintLumber(context.out, plan, units, loaded.fromJob);
         } else {
             context.out << "  No stock entry in " << stockPath.filename().string() << ":";
             const char* separator = " ";
             for (const auto& part : plan.group.parts) {
-                context.out << separator << part.quantity << ' ' << part.name;
+                context.out << separator << part.quantity << ' ' << PartName(part.name, loaded.fromJob);
                 separator = ", ";
             }
             context.out << '\n';
         }
     }
-    return kSuccess;
+    return WriteDiagrams(context, args, plans, settings, units, loaded);
 }
-
 } // namespace
 
 void DeclareSheets(CliVerb& sheets)
@@ -156,8 +207,12 @@ void DeclareSheets(CliVerb& sheets)
     sheets.app().add_option_function<std::string>("--kerf", [args](const std::string& word) { args->kerf = word; });
     sheets.app().add_option_function<std::string>("--trim", [args](const std::string& word) { args->trim = word; });
     sheets.app().add_option_function<std::string>("--stock", [args](const std::string& word) { args->stock = word; });
+    AddFileOption(sheets.app(), "--json", args->json);
+    AddFileOption(sheets.app(), "--svg", args->svg);
+    AddFileOption(sheets.app(), "--pdf", args->pdf);
     AddCabinetFile(sheets.app(), args->file);
-    sheets.misuse("sheets takes --kerf L, --trim L, --stock FILE and at most a cabinet file");
+    sheets.misuse("sheets takes --kerf L, --trim L, --stock FILE, --json FILE, --svg FILE, --pdf FILE and at most a "
+                  "cabinet or job file");
     sheets.run([args, &sheets](CliContext& context) { return RunSheets(context, sheets, *args); });
 }
 

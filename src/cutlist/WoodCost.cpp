@@ -65,14 +65,20 @@ WoodCost UpdateWoodCost(const CabinetModel& model)
         else
             result.rows.push_back(WoodCostRow {wood, stockText, area, model.partPrice[kind], 0, 0, {}, {}});
     }
-    for (auto& row : result.rows) {
+    PriceWoodCostRows(result, model.units);
+    return result;
+}
+
+void PriceWoodCostRows(WoodCost& cost, UnitMode mode)
+{
+    cost.partsTotal = 0;
+    for (auto& row : cost.rows) {
         row.wholeUnits = WholeUnits(row.area);
-        row.cost = RowCost(row.price, row.wholeUnits, model.units);
-        result.partsTotal = AddMoney(result.partsTotal, row.cost);
+        row.cost = RowCost(row.price, row.wholeUnits, mode);
+        cost.partsTotal = AddMoney(cost.partsTotal, row.cost);
         row.woodText = row.wood;
         row.areaText = std::to_string(row.wholeUnits) + " x " + row.stockText;
     }
-    return result;
 }
 
 } // namespace boxmill

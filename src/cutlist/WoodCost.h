@@ -44,4 +44,9 @@ std::string_view WoodCostAreaTitle(UnitMode mode);
 // The wood cost of the last cut list, from the part areas it accumulated.
 WoodCost UpdateWoodCost(const CabinetModel& model);
 
+// The whole units, costs, texts and parts total of rows whose wood, stock,
+// area and price are set: a job sums its cabinets' areas first, so that
+// each wood is rounded up once for the whole job.
+void PriceWoodCostRows(WoodCost& cost, UnitMode mode);
+
 } // namespace boxmill

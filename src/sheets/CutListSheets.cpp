@@ -72,24 +72,28 @@ std::vector<WoodGroup> GroupCutList(const CutList& list, UnitMode units)
     return groups;
 }
 
+WoodGroupPlan PlanWoodGroup(WoodGroup group, const StockList& stock, const CutSettings& settings)
+{
+    WoodGroupPlan plan;
+    if (const StockEntry* entry = stock.find(group.wood, group.thickness))
+        plan.stock = *entry;
+    if (plan.stock && plan.stock->kind == StockKind::Sheet) {
+        plan.sheets = PlanSheets(group.parts, {plan.stock->length, plan.stock->width, plan.stock->grain}, settings);
+        plan.cost = static_cast<Money>(plan.sheets->sheets.size()) * plan.stock->price;
+    } else if (plan.stock) {
+        plan.lumber = PlanLumber(group.parts, group.thickness, plan.stock->length, plan.stock->wastePercent,
+                                 settings.kerf, plan.stock->width);
+    }
+    plan.group = std::move(group);
+    return plan;
+}
+
 std::vector<WoodGroupPlan> PlanCutList(const CutList& list, UnitMode units, const StockList& stock,
                                        const CutSettings& settings)
 {
     std::vector<WoodGroupPlan> plans;
-    for (auto& group : GroupCutList(list, units)) {
-        WoodGroupPlan plan;
-        if (const StockEntry* entry = stock.find(group.wood, group.thickness))
-            plan.stock = *entry;
-        if (plan.stock && plan.stock->kind == StockKind::Sheet) {
-            plan.sheets = PlanSheets(group.parts, {plan.stock->length, plan.stock->width, plan.stock->grain}, settings);
-            plan.cost = static_cast<Money>(plan.sheets->sheets.size()) * plan.stock->price;
-        } else if (plan.stock) {
-            plan.lumber =
-                PlanLumber(group.parts, group.thickness, plan.stock->length, plan.stock->wastePercent, settings.kerf);
-        }
-        plan.group = std::move(group);
-        plans.push_back(std::move(plan));
-    }
+    for (auto& group : GroupCutList(list, units))
+        plans.push_back(PlanWoodGroup(std::move(group), stock, settings));
     return plans;
 }
 

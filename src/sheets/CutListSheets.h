@@ -42,6 +42,9 @@ struct WoodGroupPlan {
     Money cost = 0; // whole sheets at the sheet price
 };
 
+// One group on the stock its wood and thickness are bought in.
+WoodGroupPlan PlanWoodGroup(WoodGroup group, const StockList& stock, const CutSettings& settings);
+
 std::vector<WoodGroupPlan> PlanCutList(const CutList& list, UnitMode units, const StockList& stock,
                                        const CutSettings& settings);
 

@@ -101,8 +101,39 @@ double BoardFeet(double length, double width, double thickness)
     return length * width * thickness / kCubicInchesPerBoardFoot;
 }
 
+namespace {
+
+// Narrow parts side by side: the board is a small sheet with its grain
+// along, no edge trim (the boards' edges are jointed before the parts are
+// laid out), and the parts keep their grain.
+void RipBoards(LumberPlan& plan, const std::vector<SheetPart>& parts, double boardLength, double boardWidth,
+               double kerf)
+{
+    std::vector<SheetPart> fitting;
+    for (const auto& part : parts) {
+        if (part.width <= boardWidth + kSlack) {
+            fitting.push_back(part);
+            fitting.back().grain = true;
+        } else {
+            plan.unplaced.push_back({part.name, part.length, part.width, part.quantity, "wider than the board"});
+        }
+    }
+    CutSettings settings;
+    settings.kerf = kerf;
+    settings.trim = 0.0;
+    const SheetPlan boards = PlanSheets(fitting, {boardLength, boardWidth, true}, settings);
+    plan.lowerBound = boards.lowerBound;
+    for (const auto& board : boards.sheets) {
+        plan.boards.emplace_back();
+        for (const auto& part : board.parts)
+            plan.boards.back().push_back(part.name);
+    }
+}
+
+} // namespace
+
 LumberPlan PlanLumber(const std::vector<SheetPart>& parts, double thickness, double boardLength, double wastePercent,
-                      double kerf, long nodes)
+                      double kerf, double boardWidth, long nodes)
 {
     LumberPlan plan;
     kerf = std::isfinite(kerf) && kerf > 0.0 ? kerf : 0.0;
@@ -111,6 +142,7 @@ LumberPlan PlanLumber(const std::vector<SheetPart>& parts, double thickness, dou
         const std::string* name;
     };
     std::vector<Piece> pieces;
+    std::vector<SheetPart> boardParts; // those no board is too short for
     for (const auto& part : parts) {
         if (part.quantity <= 0)
             continue;
@@ -125,10 +157,15 @@ LumberPlan PlanLumber(const std::vector<SheetPart>& parts, double thickness, dou
         }
         for (int n = 0; n < part.quantity; ++n)
             pieces.push_back({part.length + kerf, &part.name});
+        boardParts.push_back(part);
     }
     plan.boardFeet = plan.partsBoardFeet * (1.0 + wastePercent / 100.0);
     if (pieces.empty())
         return plan;
+    if (std::isfinite(boardWidth) && boardWidth > 0.0) {
+        RipBoards(plan, boardParts, boardLength, boardWidth, kerf);
+        return plan;
+    }
     std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) { return a.length > b.length; });
     std::vector<double> lengths;
     for (const auto& piece : pieces)

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace boxmill {
 
@@ -48,7 +49,7 @@ std::string Unfit(const SheetPart& part, const SheetSize& sheet, const Usable& u
 struct Types {
     std::vector<PieceType> types;
     std::vector<std::vector<std::string>> names; // one a part, in cut list order
-    std::vector<int> demand;
+    std::vector<int> sequence;                   // each part's type, in cut list order
 };
 
 Types Collect(const std::vector<SheetPart>& parts, const SheetSize& sheet, const Usable& usable,
@@ -70,10 +71,9 @@ Types Collect(const std::vector<SheetPart>& parts, const SheetSize& sheet, const
         if (same == out.types.end()) {
             out.types.push_back(type);
             out.names.emplace_back();
-            out.demand.push_back(0);
         }
         out.names[index].insert(out.names[index].end(), static_cast<std::size_t>(part.quantity), part.name);
-        out.demand[index] += part.quantity;
+        out.sequence.insert(out.sequence.end(), static_cast<std::size_t>(part.quantity), static_cast<int>(index));
     }
     return out;
 }
@@ -118,28 +118,40 @@ public:
             double x = m_trim;
             if (m_trim > 0.0)
                 cut(CutKind::Crosscut, x, bottom, x, top);
-            std::vector<double> stackX;
-            for (const auto& stack : strip.stacks) {
-                stackX.push_back(x);
-                const double end = x + stack.along;
+            std::vector<double> columnX;
+            for (const auto& column : strip.columns) {
+                columnX.push_back(x);
+                const double end = x + column.along;
                 if (end < L - kSlack)
                     cut(CutKind::Crosscut, end, bottom, end, top);
                 x = end + m_kerf;
             }
             offcut(x, bottom, L - m_trim - x, strip.height);
-            // And the trims that part each stack.
-            for (std::size_t k = 0; k < strip.stacks.size(); ++k) {
-                const auto& stack = strip.stacks[k];
+            // And the trims that part each column; a part shorter than its
+            // column is cut to length once it is free.
+            for (std::size_t c = 0; c < strip.columns.size(); ++c) {
+                const auto& column = strip.columns[c];
+                const double left = columnX[c];
                 double py = bottom;
-                for (int n = 0; n < stack.count; ++n) {
-                    place(stack, stackX[k], py);
-                    partArea += stack.along * stack.across;
-                    const double edge = py + stack.across;
-                    if (edge < top - kSlack)
-                        cut(CutKind::Trim, stackX[k], edge, stackX[k] + stack.along, edge);
-                    py = edge + m_kerf;
+                std::vector<PlacedPart> shorter;
+                for (const auto& stack : column.stacks) {
+                    for (int n = 0; n < stack.count; ++n) {
+                        place(stack, left, py);
+                        partArea += stack.along * stack.across;
+                        if (stack.along < column.along - kSlack)
+                            shorter.push_back(m_layout.parts.back());
+                        const double edge = py + stack.across;
+                        if (edge < top - kSlack)
+                            cut(CutKind::Trim, left, edge, left + column.along, edge);
+                        py = edge + m_kerf;
+                    }
                 }
-                offcut(stackX[k], py, stack.along, top - py);
+                offcut(left, py, column.along, top - py);
+                for (const auto& part : shorter) {
+                    const double end = part.x + part.length;
+                    cut(CutKind::Crosscut, end, part.y, end, part.y + part.width);
+                    offcut(end + m_kerf, part.y, left + column.along - end - m_kerf, part.width);
+                }
             }
         }
         m_layout.yield = L * W > 0.0 ? partArea / (L * W) : 0.0;
@@ -197,15 +209,114 @@ int SheetLowerBound(const std::vector<SheetPart>& parts, const SheetSize& sheet,
     return static_cast<int>(std::ceil(sheets * (1.0 - 1e-12)));
 }
 
+int SheetSizeBound(const std::vector<SheetPart>& parts, const SheetSize& sheet, const CutSettings& settings)
+{
+    const Usable usable = UsableSheet(sheet, settings);
+    const double k = usable.kerf;
+    // Sizes are reckoned in steps of this; each part in a row may gain up
+    // to one step from the rounding, which the row is allowed on top.
+    constexpr double kStep = 1.0 / 64.0;
+    double area = 0.0;
+    double smallest = std::numeric_limits<double>::infinity();
+    // Each part's extents along x and along y, with its kerf; a part free
+    // to turn offers either.
+    std::vector<std::pair<double, double>> along, across;
+    for (const auto& part : parts) {
+        if (part.quantity <= 0 || !Unfit(part, sheet, usable).empty())
+            continue;
+        const double l = part.length + k;
+        const double w = part.width + k;
+        area += part.quantity * l * w;
+        smallest = std::min(smallest, std::min(l, w));
+        const bool turnable = Turnable(part, sheet);
+        // More of one part than a row could hold change nothing.
+        const double most = std::floor((std::max(usable.length, usable.width) + k) / std::min(l, w)) + 1.0;
+        const int copies = static_cast<int>(std::min(static_cast<double>(part.quantity), most));
+        for (int n = 0; n < copies; ++n) {
+            along.emplace_back(l, turnable ? w : l);
+            across.emplace_back(w, turnable ? l : w);
+        }
+    }
+    if (area == 0.0)
+        return 0;
+    // The longest sum of extents that fits `room`, from above.
+    const auto fullest = [&](std::vector<std::pair<double, double>>& extents, double room) {
+        const auto cells = static_cast<std::size_t>(std::floor(room / kStep + kSlack)) + 1;
+        std::vector<char> reach(cells, 0);
+        reach[0] = 1;
+        std::sort(extents.begin(), extents.end());
+        std::size_t repeats = 0;
+        for (std::size_t i = 0; i < extents.size(); ++i) {
+            // Equal extents beyond what one row could hold change nothing.
+            repeats = i > 0 && extents[i] == extents[i - 1] ? repeats + 1 : 0;
+            if (static_cast<double>(repeats) * std::min(extents[i].first, extents[i].second) > room)
+                continue;
+            const auto a = static_cast<std::size_t>(std::floor(extents[i].first / kStep));
+            const auto b = static_cast<std::size_t>(std::floor(extents[i].second / kStep));
+            for (std::size_t c = cells; c-- > 0;) {
+                if ((c >= a && reach[c - a]) || (c >= b && reach[c - b]))
+                    reach[c] = 1;
+            }
+        }
+        std::size_t best = cells - 1;
+        while (!reach[best])
+            --best;
+        const double rowParts = std::floor(room / smallest + kSlack);
+        return std::min(room, static_cast<double>(best) * kStep + rowParts * kStep);
+    };
+    const double length = fullest(along, usable.length + k);
+    const double width = fullest(across, usable.width + k);
+    const double sheets = area / std::min(length * (usable.width + k), (usable.length + k) * width);
+    int bound = std::max(SheetLowerBound(parts, sheet, settings), static_cast<int>(std::ceil(sheets * (1.0 - 1e-12))));
+    // Parts longer than a third of the sheet fit only twice along it, and
+    // so on: each part counts as the share of the sheet it really denies
+    // the others (dual feasible functions, Fekete and Schepers). Both sizes
+    // may be counted that way at once.
+    const auto share = [](double x, int kind) {
+        if (kind == 0)
+            return x;
+        const double scaled = (kind + 1) * x;
+        const double whole = std::round(scaled);
+        // On a whole number the share is x itself; the rounding of the sums
+        // may hide which side of it x is, so take the smaller.
+        if (std::fabs(scaled - whole) < 1e-9)
+            return (whole - 1.0) / kind;
+        return std::floor(scaled) / kind;
+    };
+    constexpr int kKinds = 6;
+    for (int fx = 0; fx <= kKinds; ++fx) {
+        for (int fy = 0; fy <= kKinds; ++fy) {
+            double total = 0.0;
+            for (const auto& part : parts) {
+                if (part.quantity <= 0 || !Unfit(part, sheet, usable).empty())
+                    continue;
+                const auto counted = [&](double l, double w) {
+                    const double x = (l + k) / (usable.length + k);
+                    const double y = (w + k) / (usable.width + k);
+                    return x > 1.0 + kSlack || y > 1.0 + kSlack ? std::numeric_limits<double>::infinity()
+                                                                : share(x, fx) * share(y, fy);
+                };
+                double least = counted(part.length, part.width);
+                if (Turnable(part, sheet))
+                    least = std::min(least, counted(part.width, part.length));
+                total += part.quantity * least;
+            }
+            bound = std::max(bound, static_cast<int>(std::ceil(total * (1.0 - 1e-12) - 1e-9)));
+        }
+    }
+    return bound;
+}
+
 SheetPlan PlanSheets(const std::vector<SheetPart>& parts, const SheetSize& sheet, const CutSettings& settings)
 {
     SheetPlan plan;
     const Usable usable = UsableSheet(sheet, settings);
     const Types types = Collect(parts, sheet, usable, plan.unplaced);
     plan.lowerBound = SheetLowerBound(parts, sheet, settings);
+    plan.sizeBound = SheetSizeBound(parts, sheet, settings);
     if (types.types.empty())
         return plan;
-    const auto patterns = sheets::SearchSheets(types.types, types.demand, usable, settings.budget, plan.budgetSpent);
+    const auto patterns = sheets::SearchSheets(types.types, types.sequence, usable, settings.budget, plan.budgetSpent);
     SheetWriter writer(sheet, settings, types);
     for (const auto& pattern : patterns)
         plan.sheets.push_back(writer.write(pattern));

@@ -22,14 +22,17 @@ struct SheetSize {
     bool grain = true; // along the length
 };
 
-// How far the search may look. The node count, not the clock, bounds it,
-// so that the same parts and budget always give the same diagrams. One
-// beam, one candidate and one leading choice is a plain greedy pass.
+// How far the search may look. The node count bounds it, so that the same
+// parts and budget always give the same diagrams; the clock may only stop
+// it earlier, on a job so large or a machine so slow that the count alone
+// would keep the user waiting. One beam, one candidate and one leading
+// choice is a plain greedy pass.
 struct SearchBudget {
     int beamWidth = 4;       // partial sheets kept at each strip
     int sheetCandidates = 3; // whole sheets kept at each sheet
     int leadingChoices = 6;  // strips tried from each partial sheet
     long nodes = 400'000;    // strips built, over the whole plan
+    double seconds = 5.0;    // none when 0
 };
 
 struct CutSettings {
@@ -100,12 +103,19 @@ struct SheetPlan {
     // No plan can use fewer sheets: the parts' area, each with a kerf on
     // one side and one end, over the usable sheet's with one kerf more.
     int lowerBound = 0;
+    // No plan can use fewer sheets either, and this one is often higher:
+    // the same area over the sheet shrunk to the longest row and the widest
+    // column the parts' own sizes can fill. Grained parts of 21 inches fill
+    // only 42 of a 60 inch sheet's length, whatever the search does.
+    int sizeBound = 0;
+    // The nodes or the time ran out before the search was done.
     bool budgetSpent = false;
 };
 
 SheetPlan PlanSheets(const std::vector<SheetPart>& parts, const SheetSize& sheet, const CutSettings& settings);
 
-// The same area bound on its own.
+// The same bounds on their own.
 int SheetLowerBound(const std::vector<SheetPart>& parts, const SheetSize& sheet, const CutSettings& settings);
+int SheetSizeBound(const std::vector<SheetPart>& parts, const SheetSize& sheet, const CutSettings& settings);
 
 } // namespace boxmill

@@ -21,10 +21,10 @@ constexpr std::string_view kAnyThickness = "any";
 constexpr std::string_view kHeader =
     "# The stock each wood is bought in, one entry a line (see docs/STOCK-FILE.md).\n"
     "#   sheet WOOD | THICKNESS | LENGTH x WIDTH | grain or no grain | PRICE PER SHEET\n"
-    "#   board WOOD | THICKNESS | LENGTH | WASTE %\n"
+    "#   board WOOD | THICKNESS | LENGTH or LENGTH x WIDTH | WASTE %\n"
     "# Lengths and thicknesses in decimal inches; the thickness \"any\" serves every\n"
     "# thickness of the wood that has no entry of its own. A sheet's grain runs\n"
-    "# along its length.\n";
+    "# along its length. A board's width lets narrow parts share a board.\n";
 
 bool SameThickness(const std::optional<double>& a, const std::optional<double>& b)
 {
@@ -80,21 +80,26 @@ std::string ReadEntry(std::string_view line, StockEntry& entry)
         if (!entry.thickness)
             return "the thickness is not \"any\" or a number of inches";
     }
+    const std::size_t times = fields[2].find('x');
     if (entry.kind == StockKind::Board) {
-        const auto length = Length(fields[2], kLongestStock);
+        // The width is newer than the file: a board line without it stays
+        // valid and keeps meaning one part a board's length.
+        const auto length = Length(fields[2].substr(0, times), kLongestStock);
+        const auto width = times == std::string_view::npos ? std::optional<double>(0.0)
+                                                           : Length(fields[2].substr(times + 1), kLongestStock);
         std::string_view waste = fields[3];
         if (!waste.empty() && waste.back() == '%')
             waste = TrimBlanks(waste.substr(0, waste.size() - 1));
         const auto percent = ParseDecimal(waste);
-        if (!length)
-            return "the board length is not a number of inches";
+        if (!length || !width)
+            return "the board length is not LENGTH or LENGTH x WIDTH in inches";
         if (!percent || !(*percent >= 0.0 && *percent <= 1000.0))
             return "the waste allowance is not a percentage";
         entry.length = *length;
+        entry.width = *width;
         entry.wastePercent = *percent;
         return {};
     }
-    const std::size_t times = fields[2].find('x');
     const auto length = Length(fields[2].substr(0, times), kLongestStock);
     const auto width =
         times == std::string_view::npos ? std::nullopt : Length(fields[2].substr(times + 1), kLongestStock);
@@ -191,7 +196,8 @@ Result<std::string> StockText(const std::vector<StockEntry>& entries)
         const auto positive = [](double value) { return std::isfinite(value) && value > 0.0; };
         if (!Readable(entry.wood) || (entry.thickness && !positive(*entry.thickness)) || !positive(entry.length) ||
             (sheet && (!positive(entry.width) || entry.price < 0)) ||
-            (!sheet && !(entry.wastePercent >= 0.0 && entry.wastePercent <= 1000.0)))
+            (!sheet && (!(entry.wastePercent >= 0.0 && entry.wastePercent <= 1000.0) ||
+                        !(entry.width == 0.0 || positive(entry.width)))))
             return Result<std::string>::failure("The stock of " + QuoteFileText(entry.wood) +
                                                 " cannot be written: the wood needs a name without \"|\" and "
                                                 "positive sizes.");
@@ -201,6 +207,8 @@ Result<std::string> StockText(const std::vector<StockEntry>& entries)
             text += " x " + FormatDecimal(entry.width) + (entry.grain ? " | grain | " : " | no grain | ") +
                     MoneyText(entry.price);
         } else {
+            if (entry.width > 0.0)
+                text += " x " + FormatDecimal(entry.width);
             text += " | " + FormatDecimal(entry.wastePercent) + " %";
         }
         text += '\n';

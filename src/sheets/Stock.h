@@ -25,7 +25,7 @@ struct StockEntry {
     // entry of its own.
     std::optional<double> thickness;
     double length = 0.0;
-    double width = 0.0;        // sheets only
+    double width = 0.0;        // a board's may be 0: not given
     bool grain = false;        // sheets only
     Money price = 0;           // per sheet; boards are priced by Wood.dat's area price
     double wastePercent = 0.0; // boards only

@@ -2,8 +2,10 @@
 #include "StripSearch.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
-#include <numeric>
+#include <memory>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -14,55 +16,85 @@ namespace {
 // Sizes come from sixty-fourths and millimetres; this only absorbs the
 // rounding of their sums.
 constexpr double kSlack = 1e-9;
+// Reading the clock on every strip would cost more than some strips do.
+constexpr long kNodesBetweenClockReadings = 64;
 
-struct Orientation {
+// One type in one orientation.
+struct Way {
+    int type = 0;
     double along = 0.0;
     double across = 0.0;
     bool rotated = false;
 };
 
-int Orientations(const PieceType& type, Orientation out[2])
-{
-    out[0] = {type.length, type.width, false};
-    if (!type.turnable || type.length == type.width)
-        return 1;
-    out[1] = {type.width, type.length, true};
-    return 2;
-}
+using StripRef = std::shared_ptr<const Strip>;
 
-// A sheet while its strips are chosen.
+// A sheet while its strips are chosen. `built` keeps the strip each way
+// would lead: adding a strip changes the demand only of the types in it,
+// and a strip that uses none of them would be built again exactly as it is.
 struct Partial {
     SheetPattern pattern;
     std::vector<int> demand;
     double usedWidth = 0.0; // the strips and the kerfs between them
+    std::vector<StripRef> built;
 };
 
 class Search {
 public:
-    Search(const std::vector<PieceType>& types, const Usable& usable)
+    Search(const std::vector<PieceType>& types, const Usable& usable, const SearchBudget& budget)
         : m_types(types)
         , m_usable(usable)
     {
+        for (std::size_t t = 0; t < types.size(); ++t) {
+            const auto& type = types[t];
+            m_ways.push_back({static_cast<int>(t), type.length, type.width, false});
+            if (type.turnable && type.length != type.width)
+                m_ways.push_back({static_cast<int>(t), type.width, type.length, true});
+        }
+        // Widest across first, so that what fits under a height is a tail.
+        std::stable_sort(m_ways.begin(), m_ways.end(), [](const Way& a, const Way& b) { return a.across > b.across; });
+        // A budget of days is no budget; it would only overflow the clock.
+        if (std::isfinite(budget.seconds) && budget.seconds > 0.0 && budget.seconds < 1e6) {
+            m_deadline =
+                std::chrono::steady_clock::now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                                       std::chrono::duration<double>(budget.seconds));
+        }
     }
 
     long nodes() const { return m_nodes; }
+
+    // The clock stops the search early, never changes what it finds.
+    bool outOfTime()
+    {
+        if (m_late || !m_deadline)
+            return m_late;
+        if (m_nodes - m_lastReading >= kNodesBetweenClockReadings) {
+            m_lastReading = m_nodes;
+            m_late = std::chrono::steady_clock::now() > *m_deadline;
+        }
+        return m_late;
+    }
+
+    Partial root(const std::vector<int>& demand) const
+    {
+        return {SheetPattern {{}, 0.0, std::vector<int>(m_types.size(), 0)}, demand, 0.0,
+                std::vector<StripRef>(m_ways.size())};
+    }
 
     // The best patterns for the next sheet, best first; never empty while
     // anything is left, since every type fits an empty sheet.
     std::vector<SheetPattern> nextSheet(const std::vector<int>& demand, const SearchBudget& budget, long nodeLimit)
     {
-        Partial root {SheetPattern {{}, 0.0, std::vector<int>(m_types.size(), 0)}, demand, 0.0};
-        std::vector<SheetPattern> complete {rollout(root)};
-        std::vector<Partial> beam {root};
+        Partial first = root(demand);
+        std::vector<SheetPattern> complete {rollout(first)};
+        std::vector<Partial> beam {std::move(first)};
         const long stop = m_nodes + nodeLimit;
-        while (!beam.empty() && m_nodes < stop && budget.leadingChoices > 1) {
+        while (!beam.empty() && m_nodes < stop && budget.leadingChoices > 1 && !outOfTime()) {
             std::vector<std::pair<double, Partial>> children;
-            for (const auto& state : beam) {
-                auto strips = candidates(state);
-                const auto tried =
-                    std::min<std::size_t>(strips.size(), static_cast<std::size_t>(budget.leadingChoices));
-                for (std::size_t i = 0; i < tried && m_nodes < stop; ++i) {
-                    Partial child = withStrip(state, std::move(strips[i]));
+            for (auto& state : beam) {
+                const auto strips = candidates(state, static_cast<std::size_t>(budget.leadingChoices));
+                for (std::size_t i = 0; i < strips.size() && m_nodes < stop; ++i) {
+                    Partial child = withStrip(state, *strips[i]);
                     SheetPattern finished = rollout(child);
                     const double score = finished.area;
                     complete.push_back(std::move(finished));
@@ -102,117 +134,170 @@ private:
         return m_usable.width - state.usedWidth - (state.pattern.strips.empty() ? 0.0 : m_usable.kerf);
     }
 
-    // How many parts of `type` one stack takes across a strip of `height`.
-    int stackCount(int type, const Orientation& o, double height, const std::vector<int>& demand) const
+    // How many parts `across` wide a stack takes in `height`, each but the
+    // first after a kerf.
+    int fitAcross(double across, double height) const
     {
         const double k = m_usable.kerf;
-        const auto fit = static_cast<int>(std::floor((height + k + kSlack) / (o.across + k)));
-        return std::min(fit, demand[static_cast<std::size_t>(type)]);
+        return static_cast<int>(std::floor((height + k + kSlack) / (across + k)));
     }
 
-    // A strip as high as the leading part: as many stacks of it as the
+    // The stack of most area among the ways no wider than `height` and no
+    // longer than `length`; -1 when none fits.
+    int fullestStack(double height, double length, const std::vector<int>& demand, int& count) const
+    {
+        const auto first = std::partition_point(m_ways.begin(), m_ways.end(),
+                                                [&](const Way& w) { return w.across > height + kSlack; });
+        int best = -1;
+        double bestArea = 0.0;
+        for (auto way = first; way != m_ways.end(); ++way) {
+            const int left = demand[static_cast<std::size_t>(way->type)];
+            if (left == 0 || way->along > length + kSlack)
+                continue;
+            const int n = std::min(fitAcross(way->across, height), left);
+            const double area = n * way->along * way->across;
+            if (area > bestArea) {
+                best = static_cast<int>(way - m_ways.begin());
+                bestArea = area;
+                count = n;
+            }
+        }
+        return best;
+    }
+
+    // A strip as high as the leading part: as many columns of it as the
     // length holds (equal parts in one strip cut fastest), then whatever
-    // stack fills most of what is left, until nothing fits.
-    Strip buildStrip(int lead, const Orientation& leadWay, std::vector<int>& demand)
+    // column fills most of what is left, until nothing fits. Each column's
+    // room above its parts takes the fullest stack of shorter parts.
+    Strip buildStrip(const Way& lead, std::vector<int> demand)
     {
         ++m_nodes;
         const double k = m_usable.kerf;
-        Strip strip {leadWay.across, {}, 0.0};
+        Strip strip {lead.across, {}, 0.0};
         double used = 0.0;
-        const auto fits = [&](const Orientation& o) {
-            return used + (strip.stacks.empty() ? 0.0 : k) + o.along <= m_usable.length + kSlack;
+        const auto stack = [&](Column& column, const Way& way, int count) {
+            demand[static_cast<std::size_t>(way.type)] -= count;
+            strip.area += count * way.along * way.across;
+            column.stacks.push_back(Stack {way.type, way.rotated, count, way.along, way.across});
         };
-        const auto place = [&](int type, const Orientation& o, int count) {
-            used += (strip.stacks.empty() ? 0.0 : k) + o.along;
-            demand[static_cast<std::size_t>(type)] -= count;
-            strip.area += count * o.along * o.across;
-            strip.stacks.push_back(Stack {type, o.rotated, count, o.along, o.across});
-        };
-        while (demand[static_cast<std::size_t>(lead)] > 0 && fits(leadWay))
-            place(lead, leadWay, stackCount(lead, leadWay, strip.height, demand));
-        for (;;) {
-            int bestType = -1;
-            Orientation bestWay;
-            int bestCount = 0;
-            double bestArea = 0.0;
-            for (std::size_t t = 0; t < m_types.size(); ++t) {
-                if (demand[t] == 0)
-                    continue;
-                Orientation ways[2];
-                const int n = Orientations(m_types[t], ways);
-                for (int w = 0; w < n; ++w) {
-                    if (ways[w].across > strip.height + kSlack || !fits(ways[w]))
-                        continue;
-                    const int count = stackCount(static_cast<int>(t), ways[w], strip.height, demand);
-                    const double area = count * ways[w].along * ways[w].across;
-                    if (area > bestArea) {
-                        bestType = static_cast<int>(t);
-                        bestWay = ways[w];
-                        bestCount = count;
-                        bestArea = area;
-                    }
-                }
+        const auto column = [&](const Way& way, int count) {
+            used += (strip.columns.empty() ? 0.0 : k) + way.along;
+            Column c {way.along, {}};
+            stack(c, way, count);
+            double height = strip.height - count * (way.across + k);
+            for (;;) {
+                int n = 0;
+                const int w = fullestStack(height, c.along, demand, n);
+                if (w < 0)
+                    break;
+                const Way& above = m_ways[static_cast<std::size_t>(w)];
+                stack(c, above, n);
+                height -= n * (above.across + k);
             }
-            if (bestType < 0)
+            strip.columns.push_back(std::move(c));
+        };
+        const auto room = [&] { return m_usable.length - used - (strip.columns.empty() ? 0.0 : k); };
+        const auto leadLeft = [&] { return demand[static_cast<std::size_t>(lead.type)]; };
+        while (leadLeft() > 0 && lead.along <= room() + kSlack)
+            column(lead, std::min(fitAcross(lead.across, strip.height), leadLeft()));
+        for (;;) {
+            int count = 0;
+            const int w = fullestStack(strip.height, room(), demand, count);
+            if (w < 0)
                 return strip;
-            place(bestType, bestWay, bestCount);
+            column(m_ways[static_cast<std::size_t>(w)], count);
         }
     }
 
-    // Every strip that could come next, the fullest first.
-    std::vector<Strip> candidates(const Partial& state)
+    double fill(const Strip& s) const
+    {
+        return s.area / ((s.height + m_usable.kerf) * (m_usable.length + m_usable.kerf));
+    }
+
+    // The `most` fullest strips that could come next, the fullest first.
+    std::vector<StripRef> candidates(Partial& state, std::size_t most)
     {
         const double free = room(state);
-        std::vector<Strip> strips;
-        for (std::size_t t = 0; t < m_types.size(); ++t) {
-            if (state.demand[t] == 0)
+        std::vector<StripRef> strips;
+        for (std::size_t w = 0; w < m_ways.size(); ++w) {
+            const Way& way = m_ways[w];
+            if (state.demand[static_cast<std::size_t>(way.type)] == 0 || way.across > free + kSlack ||
+                way.along > m_usable.length + kSlack)
                 continue;
-            Orientation ways[2];
-            const int n = Orientations(m_types[t], ways);
-            for (int w = 0; w < n; ++w) {
-                if (ways[w].across > free + kSlack || ways[w].along > m_usable.length + kSlack)
-                    continue;
-                auto demand = state.demand;
-                strips.push_back(buildStrip(static_cast<int>(t), ways[w], demand));
-            }
+            if (!state.built[w])
+                state.built[w] = std::make_shared<const Strip>(buildStrip(way, state.demand));
+            strips.push_back(state.built[w]);
         }
-        const double length = m_usable.length + m_usable.kerf;
-        const auto fill = [&](const Strip& s) { return s.area / ((s.height + m_usable.kerf) * length); };
-        std::stable_sort(strips.begin(), strips.end(), [&](const Strip& a, const Strip& b) {
-            if (fill(a) != fill(b))
-                return fill(a) > fill(b);
-            return a.area > b.area;
-        });
+        const auto fuller = [&](const StripRef& a, const StripRef& b) {
+            if (fill(*a) != fill(*b))
+                return fill(*a) > fill(*b);
+            return a->area > b->area;
+        };
+        if (most == 1 && !strips.empty()) {
+            // The rollouts only want the fullest: no need to sort them all.
+            StripRef best = strips.front();
+            for (const auto& strip : strips) {
+                if (fuller(strip, best))
+                    best = strip;
+            }
+            return {best};
+        }
+        std::stable_sort(strips.begin(), strips.end(), fuller);
+        strips.resize(std::min(strips.size(), most));
         return strips;
     }
 
-    Partial withStrip(const Partial& state, Strip strip) const
+    Partial withStrip(const Partial& state, const Strip& strip) const
     {
         Partial next = state;
         next.usedWidth += (next.pattern.strips.empty() ? 0.0 : m_usable.kerf) + strip.height;
-        for (const auto& stack : strip.stacks) {
-            next.demand[static_cast<std::size_t>(stack.type)] -= stack.count;
-            next.pattern.used[static_cast<std::size_t>(stack.type)] += stack.count;
+        std::vector<char> changed(m_types.size(), 0);
+        for (const auto& column : strip.columns) {
+            for (const auto& stack : column.stacks) {
+                const auto t = static_cast<std::size_t>(stack.type);
+                next.demand[t] -= stack.count;
+                next.pattern.used[t] += stack.count;
+                changed[t] = 1;
+            }
+        }
+        for (auto& built : next.built) {
+            if (built && Uses(*built, changed))
+                built.reset();
         }
         next.pattern.area += strip.area;
-        next.pattern.strips.push_back(std::move(strip));
+        next.pattern.strips.push_back(strip);
         return next;
+    }
+
+    static bool Uses(const Strip& strip, const std::vector<char>& types)
+    {
+        for (const auto& column : strip.columns) {
+            for (const auto& stack : column.stacks) {
+                if (types[static_cast<std::size_t>(stack.type)])
+                    return true;
+            }
+        }
+        return false;
     }
 
     // The sheet finished greedily: always the fullest strip next.
     SheetPattern rollout(Partial state)
     {
         for (;;) {
-            auto strips = candidates(state);
+            const auto strips = candidates(state, 1);
             if (strips.empty())
                 return std::move(state.pattern);
-            state = withStrip(state, std::move(strips.front()));
+            state = withStrip(state, *strips.front());
         }
     }
 
     const std::vector<PieceType>& m_types;
     Usable m_usable;
+    std::vector<Way> m_ways;
     long m_nodes = 0;
+    std::optional<std::chrono::steady_clock::time_point> m_deadline;
+    long m_lastReading = 0;
+    bool m_late = false;
 };
 
 struct Plan {
@@ -228,7 +313,8 @@ bool Done(const std::vector<int>& demand)
 
 std::vector<SheetPattern> Greedy(Search& search, std::vector<int> demand)
 {
-    const SearchBudget greedy {1, 1, 1, 0};
+    SearchBudget greedy;
+    greedy.beamWidth = greedy.sheetCandidates = greedy.leadingChoices = 1;
     std::vector<SheetPattern> sheets;
     while (!Done(demand)) {
         auto next = search.nextSheet(demand, greedy, 0);
@@ -247,14 +333,90 @@ double RemainingArea(const std::vector<PieceType>& types, const std::vector<int>
     return area;
 }
 
+// First-fit decreasing shelves: every part, widest across first, into the
+// first strip of the first sheet with room for it, else a new strip. It
+// often keeps the wide parts together where the fullest-strip pass strands
+// them, so the search starts from the better of the two.
+std::vector<SheetPattern> FirstFitShelves(const std::vector<PieceType>& types, const std::vector<int>& sequence,
+                                          const Usable& usable)
+{
+    const double k = usable.kerf;
+    struct Piece {
+        int type;
+        Way way;
+    };
+    std::vector<Piece> pieces;
+    for (const int t : sequence) {
+        const auto& type = types[static_cast<std::size_t>(t)];
+        Way way {t, type.length, type.width, false};
+        // Lying down keeps strips low; turned only where it must or may.
+        if (type.turnable && (way.across > way.along || way.along > usable.length + kSlack))
+            way = {t, type.width, type.length, true};
+        pieces.push_back({t, way});
+    }
+    std::stable_sort(pieces.begin(), pieces.end(),
+                     [](const Piece& a, const Piece& b) { return a.way.across > b.way.across; });
+    std::vector<SheetPattern> sheets;
+    std::vector<std::vector<double>> shelfUsed; // per sheet, per strip
+    std::vector<double> sheetUsed;
+    for (const auto& piece : pieces) {
+        const Way& w = piece.way;
+        const auto put = [&](std::size_t s, std::size_t strip) {
+            auto& target = sheets[s].strips[strip];
+            shelfUsed[s][strip] += (target.columns.empty() ? 0.0 : k) + w.along;
+            target.columns.push_back({w.along, {Stack {w.type, w.rotated, 1, w.along, w.across}}});
+            target.area += w.along * w.across;
+            sheets[s].area += w.along * w.across;
+            ++sheets[s].used[static_cast<std::size_t>(w.type)];
+        };
+        bool placed = false;
+        for (std::size_t s = 0; s < sheets.size() && !placed; ++s) {
+            for (std::size_t strip = 0; strip < sheets[s].strips.size() && !placed; ++strip) {
+                if (w.across <= sheets[s].strips[strip].height + kSlack &&
+                    shelfUsed[s][strip] + k + w.along <= usable.length + kSlack) {
+                    put(s, strip);
+                    placed = true;
+                }
+            }
+            if (!placed && sheetUsed[s] + k + w.across <= usable.width + kSlack) {
+                sheetUsed[s] += k + w.across;
+                sheets[s].strips.push_back({w.across, {}, 0.0});
+                shelfUsed[s].push_back(0.0);
+                put(s, sheets[s].strips.size() - 1);
+                placed = true;
+            }
+        }
+        if (!placed) {
+            sheets.push_back({{Strip {w.across, {}, 0.0}}, 0.0, std::vector<int>(types.size(), 0)});
+            shelfUsed.push_back({0.0});
+            sheetUsed.push_back(w.across);
+            put(sheets.size() - 1, 0);
+        }
+    }
+    return sheets;
+}
+
 } // namespace
 
-std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, std::vector<int> demand,
+std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, const std::vector<int>& sequence,
                                        const Usable& usable, const SearchBudget& budget, bool& budgetSpent)
 {
-    Search search(types, usable);
-    // The greedy pass is cheap and the search must never do worse than it.
+    std::vector<int> demand(types.size(), 0);
+    for (const int t : sequence)
+        ++demand[static_cast<std::size_t>(t)];
+    Search search(types, usable, budget);
+    // The greedy passes are cheap and the search must never do worse than
+    // either.
     auto greedy = Greedy(search, demand);
+    // The shelves are tried with the parts in cut list order and with equal
+    // parts together: among parts of one width the order decides, and
+    // neither order wins every time.
+    std::vector<int> grouped = sequence;
+    std::stable_sort(grouped.begin(), grouped.end());
+    for (const std::vector<int>* order : {&sequence, static_cast<const std::vector<int>*>(&grouped)}) {
+        if (auto shelves = FirstFitShelves(types, *order, usable); shelves.size() < greedy.size())
+            greedy = std::move(shelves);
+    }
     budgetSpent = false;
     if (budget.leadingChoices <= 1 && budget.sheetCandidates <= 1)
         return greedy;
@@ -267,7 +429,7 @@ std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, std:
             // The nodes left are shared evenly among the sheets still to
             // come, so the first sheets cannot spend them all.
             const double sheetsLeft = std::ceil(RemainingArea(types, plan.demand) / sheetArea) + 1.0;
-            const long left = std::max(0L, budget.nodes - search.nodes());
+            const long left = search.outOfTime() ? 0L : std::max(0L, budget.nodes - search.nodes());
             const auto share =
                 static_cast<long>(static_cast<double>(left) / (sheetsLeft * static_cast<double>(beam.size())));
             if (left == 0)

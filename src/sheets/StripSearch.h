@@ -6,10 +6,10 @@
 #include <vector>
 
 // The search behind PlanSheets. A sheet is ripped into strips across its
-// width; a strip is crosscut into stacks along its length; a stack holds
-// equal parts side by side across the strip, parted by trims. Every
-// pattern of that shape is a guillotine pattern, and the saw needs no more
-// than three settings for it.
+// width; a strip is crosscut into columns along its length; a column holds
+// stacks of equal parts across the strip, parted by trims, and a part
+// shorter than its column is cut to length last. Every pattern of that
+// shape is a guillotine pattern a panel saw cuts in four settings at most.
 namespace boxmill::sheets {
 
 // Equal parts, whatever their names.
@@ -27,9 +27,15 @@ struct Stack {
     double across = 0.0; // the parts' placed width
 };
 
+// The first stack is the longest and gives the column its length.
+struct Column {
+    double along = 0.0;
+    std::vector<Stack> stacks;
+};
+
 struct Strip {
     double height = 0.0;
-    std::vector<Stack> stacks;
+    std::vector<Column> columns;
     double area = 0.0;
 };
 
@@ -46,9 +52,11 @@ struct Usable {
     double kerf = 0.0;
 };
 
-// Patterns for all of `demand`, one a sheet. Every type must fit the usable
-// sheet in one of its orientations.
-std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, std::vector<int> demand,
+// Patterns for every part of `sequence`, the type of each part in cut list
+// order, one a sheet. Every type must fit the usable sheet in one of its
+// orientations. `budgetSpent` tells that the nodes or the time ran out
+// before the search was done.
+std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, const std::vector<int>& sequence,
                                        const Usable& usable, const SearchBudget& budget, bool& budgetSpent);
 
 } // namespace boxmill::sheets

@@ -302,6 +302,31 @@ run drawequals --program-folder "$folder" draw designer --svg="$work/equals.svg"
 expect_status drawequals 0
 [ -s "$work/equals.svg" ] || fail "drawequals: no SVG"
 
+# A job: Busy.cab twice under two labels. The combined rows carry their
+# labels and twice the cabinet's counts; a missing cabinet refuses the whole
+# job and nothing is written.
+mkdir -p "$work/job"
+cp "$data/Busy.cab" "$work/job/Busy.cab"
+printf '# two of one\nBusy.cab | 2 | Left\nBusy.cab | 1 | Right\n' >"$work/job/K.job"
+run jobviewer --program-folder "$folder" job "$work/job/K.job" viewer
+expect_status jobviewer 0
+head -n 1 "$work/jobviewer.out" | grep -qx "$(printf 'Left\t4\tStile(s)\t1 1/2\t30 ')" ||
+    fail "jobviewer: first row $(head -n 1 "$work/jobviewer.out")"
+grep -q "^Right$(printf '\t')2$(printf '\t')Stile(s)" "$work/jobviewer.out" || fail "jobviewer: no Right rows"
+grep -q '^Job Total: ' "$work/jobviewer.out" || fail "jobviewer: no job total"
+run jobsheets --program-folder "$folder" sheets --json "$work/job.json" --svg "$work/job.svg" "$work/job/K.job"
+expect_status jobsheets 0
+grep -q '"cabinet": "Right"' "$work/job.json" || fail "jobsheets: no cabinet label in the JSON"
+grep -q '<svg' "$work/job.svg" || fail "jobsheets: no SVG"
+printf 'Busy.cab | 1 | Sink\nGone.cab | 1 | Pantry\n' >"$work/job/Gone.job"
+run jobgone --program-folder "$folder" sheets --json "$work/gone.json" --svg "$work/gone.svg" "$work/job/Gone.job"
+expect_status jobgone 1
+grep -q 'the cabinet "Pantry" ("Gone.cab") cannot be used' "$work/jobgone.err" ||
+    fail "jobgone: stderr $(cat "$work/jobgone.err")"
+[ -e "$work/gone.json" ] || [ -e "$work/gone.svg" ] && fail "jobgone: wrote diagrams of a refused job"
+run jobcab --program-folder "$folder" job "$data/Busy.cab" cost
+expect_status jobcab 2
+
 run help --help
 expect_status help 0
 grep -q '^usage: boxmill-cli' "$work/help.out" || fail "help: no usage text"

@@ -150,7 +150,8 @@ inline void ExpectSoundPlan(const SheetPlan& plan, const std::vector<SheetPart>&
     std::sort(wanted.begin(), wanted.end());
     std::sort(got.begin(), got.end());
     EXPECT_EQ(got, wanted) << "every part is placed or reported, once";
-    EXPECT_LE(plan.lowerBound, static_cast<int>(plan.sheets.size()));
+    EXPECT_LE(plan.lowerBound, plan.sizeBound);
+    EXPECT_LE(plan.sizeBound, static_cast<int>(plan.sheets.size())) << "a bound above a plan cannot be one";
 }
 
 } // namespace boxmill::test

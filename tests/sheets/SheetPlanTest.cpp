@@ -104,6 +104,41 @@ TEST(SheetPlan, PartsThatCannotBeCutAreNamedNotDropped)
     EXPECT_EQ(PlanSheets({parts[4]}, kPlywood, settings).lowerBound, 1);
 }
 
+TEST(SheetPlan, BoundFromSizesSeesWhatAreaCannot)
+{
+    // Base cabinet sides, grain along: two fit along the sheet and two
+    // across, so sixteen take four sheets, where their area fits in three.
+    const std::vector<SheetPart> sides = {{"Side", 34.5, 23, 16, true}};
+    const auto plan = PlanSheets(sides, kPlywood, CutSettings {});
+    EXPECT_EQ(plan.lowerBound, 3);
+    EXPECT_EQ(plan.sizeBound, 4);
+    EXPECT_EQ(plan.sheets.size(), 4u);
+    // Drawer bottoms 21 inches along a 60 inch sheet leave 18 of it: 8 of
+    // them need two sheets, though their area is less than one.
+    CutSettings bare;
+    bare.kerf = bare.trim = 0.0;
+    const std::vector<SheetPart> bottoms = {{"Bottom", 21, 20, 8, true}};
+    EXPECT_EQ(SheetLowerBound(bottoms, {60, 60, true}, bare), 1);
+    EXPECT_EQ(SheetSizeBound(bottoms, {60, 60, true}, bare), 2);
+    // Free to turn, three fit along a 60 sheet that way and the area rules.
+    EXPECT_EQ(SheetSizeBound({{"Bottom", 21, 20, 8, false}}, {60, 60, false}, bare), 1);
+}
+
+TEST(SheetPlan, ClockStopsTheSearchButEveryPartIsPlaced)
+{
+    std::mt19937 random(7);
+    std::vector<SheetPart> parts;
+    for (int i = 0; i < 12; ++i) {
+        const auto job = GeneratedJob(random);
+        parts.insert(parts.end(), job.begin(), job.end());
+    }
+    CutSettings hurried;
+    hurried.budget.seconds = 1e-9;
+    const auto plan = PlanSheets(parts, kPlywood, hurried);
+    EXPECT_TRUE(plan.budgetSpent);
+    ExpectSoundPlan(plan, parts, kPlywood, hurried);
+}
+
 TEST(SheetPlan, LowerBoundCountsTheKerfOnEveryPart)
 {
     // 8 parts of 23.875 x 11.875 with kerf tile 24 x 12 each: a 96 x 48

@@ -21,6 +21,7 @@ TEST(StockFile, BadLinesAreExplainedByFileAndLineAndLeftOut)
         {"sheet  | any | 96 x 48 | grain | 50", "Stock.txt, line 2: the wood has no name"},
         {"board Oak | 1 | 1e9 | 10", "Stock.txt, line 2: the board length"},
         {"board Oak | 1 | 96 | -5 %", "Stock.txt, line 2: the waste allowance"},
+        {"board Oak | 1 | 96 x 0 | 10 %", "Stock.txt, line 2: the board length"},
         {"sheet Walnut | 0.75 | 96 x 48 | grain | 50",
          "Stock.txt, line 2: Walnut at 0.75 already has its stock on line 1."},
     };
@@ -38,6 +39,7 @@ TEST(StockFile, WrittenFileReadsBackAndFindsThicknesses)
         {StockKind::Sheet, "Birch Plywood", std::nullopt, 96, 48, true, 620000, 0},
         {StockKind::Sheet, "Birch Plywood", 0.25, 96, 48, false, 315000, 0},
         {StockKind::Board, "Red Oak", std::nullopt, 96, 0, false, 0, 15.5},
+        {StockKind::Board, "Walnut", 1.0, 96, 7.25, false, 0, 30},
     };
     TempFolder folder;
     const auto path = folder.path() / "Stock.txt";
@@ -50,6 +52,8 @@ TEST(StockFile, WrittenFileReadsBackAndFindsThicknesses)
     EXPECT_EQ(read->find("Birch Plywood", 0.75)->price, 620000);
     EXPECT_EQ(read->find("Red Oak", 1.0)->kind, StockKind::Board);
     EXPECT_EQ(read->find("Cherry", 0.75), nullptr);
+    // A board line of the older form, without a width, still reads.
+    EXPECT_EQ(ParseStockText("board Ash | any | 96 | 20 %").entries.at(0).width, 0.0);
 
     // An entry the file could not read back is refused and the file kept.
     auto broken = entries;

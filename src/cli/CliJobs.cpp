@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CliJobs.h"
+
+#include "jobs/JobFile.h"
+#include "session/JobCabinets.h"
+
+#include <ostream>
+
+namespace boxmill::cli {
+
+int LoadCliCabinets(CliContext& context, CliSession& run, const std::optional<std::filesystem::path>& file,
+                    CliCabinets& loaded)
+{
+    const bool job = file && IsJobFile(*file);
+    if (const int status = run.open(job ? std::nullopt : file); status != kSuccess)
+        return status;
+    CabinetSession& session = run.session();
+    if (!job) {
+        session.recalculate();
+        loaded.title = session.model.folders.cabinetName;
+        loaded.cabinets.push_back(ListJobCabinet(session, loaded.title, 1));
+        return kSuccess;
+    }
+    const auto read = ReadJobFile(*file);
+    if (!read) {
+        context.err << "error: " << read.error() << '\n';
+        return kFileError;
+    }
+    auto cabinets = LoadJobCabinets(session, *read, *file);
+    if (!cabinets) {
+        context.err << "error: " << cabinets.error() << '\n';
+        return kFileError;
+    }
+    loaded.cabinets = std::move(cabinets).value();
+    loaded.fromJob = true;
+    loaded.title = file->filename().string();
+    return kSuccess;
+}
+
+} // namespace boxmill::cli

@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CuttingDiagramPages.h"
+
+#include "QtText.h"
+#include "ShapePainting.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace boxmill {
+
+namespace {
+
+// Page proportions, against the page's shorter side.
+constexpr double kMargin = 0.04;
+constexpr double kListShare = 0.30; // of the width, for the cut sequence
+constexpr double kTitlePoints = 14.0;
+constexpr double kTextPoints = 9.0;
+constexpr double kSmallestPoints = 4.5;
+// The list under the sheet takes up to this many columns at this size.
+constexpr int kMostColumns = 3;
+constexpr double kBelowPoints = 8.0;
+constexpr double kLargestLabelPoints = 11.0;
+// Below this a label cannot be read at arm's length on the saw.
+constexpr double kSmallestLabelPoints = 4.0;
+
+class Page {
+public:
+    Page(QPainter& painter, const QRectF& page)
+        : m_painter(painter)
+        , m_unit(std::min(page.width(), page.height()) / 612.0)
+    {
+    }
+    double operator()(double points) const { return points * m_unit; }
+    // Fonts are sized in page points whatever the device's resolution.
+    QFont font(double points, bool bold = false) const
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setStyleHint(QFont::SansSerif);
+        const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 72;
+        font.setPointSizeF(std::max(points * m_unit * 72.0 / std::max(dpi, 1), 0.5));
+        font.setBold(bold);
+        return font;
+    }
+
+private:
+    QPainter& m_painter;
+    double m_unit;
+};
+
+QRectF Mapped(const Shape& shape, const ShapeMapping& mapping)
+{
+    return QRectF(QPointF(mapping.x(shape.left), mapping.y(shape.top)),
+                  QPointF(mapping.x(static_cast<long long>(shape.left) + shape.width),
+                          mapping.y(static_cast<long long>(shape.top) + shape.height)));
+}
+
+// The largest size at which `lines` fit `room`, dropping the size line and
+// then the cabinet's when even the smallest is too large: the part's name
+// is what the sawyer pencils on it.
+void PaintLabel(QPainter& painter, const Page& page, const QRectF& box, const DiagramLabel& label, bool onWhite)
+{
+    const QSizeF room = label.turned ? QSizeF(box.height(), box.width()) : box.size();
+    std::vector<std::string> lines = label.lines;
+    double points = kLargestLabelPoints;
+    while (!lines.empty()) {
+        points = kLargestLabelPoints;
+        for (; points >= kSmallestLabelPoints; points -= 0.5) {
+            const QFontMetricsF metrics(page.font(points));
+            double widest = 0.0;
+            for (const auto& line : lines)
+                widest = std::max(widest, metrics.horizontalAdvance(ToQt(line)));
+            const double tall = metrics.height() * static_cast<double>(lines.size());
+            if (widest <= room.width() * 0.92 && tall <= room.height() * 0.92)
+                break;
+        }
+        if (points >= kSmallestLabelPoints)
+            break;
+        lines.erase(lines.size() == 3 ? lines.begin() + 2 : lines.size() == 2 ? lines.begin() : lines.end() - 1);
+    }
+    if (lines.empty())
+        return;
+    painter.save();
+    painter.translate(box.center());
+    if (label.turned)
+        painter.rotate(-90);
+    const QRectF text(-room.width() / 2, -room.height() / 2, room.width(), room.height());
+    QStringList shown;
+    for (const auto& line : lines)
+        shown << ToQt(line);
+    painter.setFont(page.font(points));
+    const QString joined = shown.join(QLatin1Char('\n'));
+    if (onWhite) {
+        // Text over hatching is hard to read from the saw.
+        const QRectF used = painter.boundingRect(text, Qt::AlignCenter, joined);
+        painter.fillRect(used.adjusted(-page(2), 0, page(2), 0), Qt::white);
+    }
+    painter.setPen(Qt::black);
+    painter.drawText(text, Qt::AlignCenter, joined);
+    painter.restore();
+}
+
+void PaintSheet(QPainter& painter, const Page& page, const QRectF& area, const CuttingDiagram& diagram)
+{
+    if (diagram.sheetWidth <= 0 || diagram.sheetHeight <= 0)
+        return;
+    ShapeMapping mapping;
+    mapping.snapToPixels = false;
+    mapping.scale = std::min(area.width() / diagram.sheetWidth, area.height() / diagram.sheetHeight);
+    mapping.origin = area.topLeft();
+    const auto& shapes = diagram.shapes.shapes;
+    const QRectF sheet = Mapped(shapes.front(), mapping);
+    // The kerfs and the trim are waste: grey, so the parts stand out white.
+    painter.fillRect(sheet, QColor(210, 210, 210));
+    ShapeSet parts;
+    parts.shapes.assign(shapes.begin() + 1, shapes.end());
+    PaintShapes(painter, parts, mapping, sheet.adjusted(-1, -1, 1, 1), page(0.8));
+    for (const auto& offcut : diagram.offcuts) {
+        const QRectF box = Mapped(offcut, mapping);
+        painter.fillRect(box, Qt::white);
+        painter.fillRect(box, QBrush(QColor(120, 120, 120), Qt::BDiagPattern));
+        painter.setPen(QPen(QColor(80, 80, 80), page(0.6), Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box);
+        DiagramLabel caption {{offcut.hint}, 0, 0, 0, 0, box.height() > 2 * box.width()};
+        PaintLabel(painter, page, box, caption, true);
+    }
+    painter.setPen(QPen(Qt::black, page(1.5)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(sheet);
+    for (std::size_t i = 0; i < diagram.labels.size() && i + 1 < shapes.size(); ++i)
+        PaintLabel(painter, page, Mapped(shapes[i + 1], mapping), diagram.labels[i], false);
+    // The step numbers where each cut starts, small enough to leave the
+    // labels readable.
+    painter.setFont(page.font(5.0, true));
+    const double radius = page(4.5);
+    for (const auto& mark : diagram.marks) {
+        const QPointF at(mark.rip ? sheet.left() - 1.4 * radius : mapping.x(mark.x), mapping.y(mark.y));
+        const QRectF disc(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(190, 0, 0));
+        painter.drawEllipse(disc);
+        painter.setPen(Qt::white);
+        painter.drawText(disc, Qt::AlignCenter, QString::number(mark.step));
+    }
+}
+
+using ListLines = std::vector<std::pair<std::string, bool>>;
+
+ListLines SequenceLines(const CuttingDiagram& diagram)
+{
+    ListLines lines {{"Cut sequence", true}};
+    for (const auto& step : diagram.cutSteps)
+        lines.emplace_back(step, false);
+    if (!diagram.offcutLines.empty()) {
+        lines.emplace_back(std::string(), false);
+        lines.emplace_back("Offcuts to keep", true);
+        for (const auto& offcut : diagram.offcutLines)
+            lines.emplace_back(offcut, false);
+    }
+    return lines;
+}
+
+struct ListFit {
+    double points = kSmallestPoints;
+    int columns = kMostColumns;
+};
+
+// The largest size, then the fewest columns, at which every line fits.
+ListFit FitList(const Page& page, const QSizeF& area, const ListLines& lines)
+{
+    for (double points = kTextPoints; points > kSmallestPoints; points -= 0.5) {
+        const QFontMetricsF metrics(page.font(points, true));
+        double widest = 0.0;
+        for (const auto& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(ToQt(line.first)));
+        for (int columns = 1; columns <= kMostColumns; ++columns) {
+            const auto rows =
+                (lines.size() + static_cast<std::size_t>(columns) - 1) / static_cast<std::size_t>(columns);
+            if (widest * columns + page(12) * (columns - 1) <= area.width() &&
+                metrics.lineSpacing() * static_cast<double>(rows) <= area.height())
+                return {points, columns};
+        }
+    }
+    return {};
+}
+
+void PaintList(QPainter& painter, const Page& page, const QRectF& area, const ListLines& lines)
+{
+    const ListFit fit = FitList(page, area.size(), lines);
+    const auto rows =
+        (lines.size() + static_cast<std::size_t>(fit.columns) - 1) / static_cast<std::size_t>(fit.columns);
+    const double columnWidth = (area.width() - page(12) * (fit.columns - 1)) / fit.columns;
+    painter.setPen(Qt::black);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        painter.setFont(page.font(fit.points, lines[i].second));
+        const QFontMetricsF metrics(painter.font());
+        const double x = area.left() + static_cast<double>(i / rows) * (columnWidth + page(12));
+        const double y = area.top() + static_cast<double>(i % rows) * metrics.lineSpacing();
+        const QString shown = metrics.elidedText(ToQt(lines[i].first), Qt::ElideRight, columnWidth);
+        painter.drawText(QPointF(x, y + metrics.ascent()), shown);
+    }
+}
+
+double SheetScale(const QSizeF& area, const CuttingDiagram& diagram)
+{
+    return std::min(area.width() / diagram.sheetWidth, area.height() / diagram.sheetHeight);
+}
+
+} // namespace
+
+void PaintCuttingDiagram(QPainter& painter, const QRectF& page, const CuttingDiagram& diagram)
+{
+    const Page units(painter, page);
+    const QRectF inner =
+        page.adjusted(units(kMargin * 612), units(kMargin * 612), -units(kMargin * 612), -units(kMargin * 612));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    painter.setFont(units.font(kTitlePoints, true));
+    const double titleHeight = QFontMetricsF(painter.font()).lineSpacing();
+    painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     ToQt(diagram.title));
+    painter.setFont(units.font(kTextPoints));
+    const double summaryHeight = QFontMetricsF(painter.font()).lineSpacing();
+    painter.drawText(QRectF(inner.left(), inner.top() + titleHeight, inner.width(), summaryHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, ToQt(diagram.summary));
+    const double top = inner.top() + titleHeight + summaryHeight + units(10);
+    const ListLines lines = SequenceLines(diagram);
+    // The sequence beside the sheet or under it, whichever leaves the sheet
+    // larger: a long, narrow sheet reads best across the whole page.
+    const double listWidth = inner.width() * kListShare;
+    QRectF sheetArea(inner.left(), top, inner.width() - listWidth - units(12), inner.bottom() - top);
+    QRectF listArea(inner.right() - listWidth, top, listWidth, inner.bottom() - top);
+    const QFontMetricsF small(units.font(kBelowPoints, true));
+    const double belowHeight =
+        small.lineSpacing() * std::ceil(static_cast<double>(lines.size()) / kMostColumns) + units(12);
+    const QRectF wide(inner.left(), top, inner.width(), inner.bottom() - top - belowHeight);
+    if (diagram.sheetWidth > 0 && diagram.sheetHeight > 0 && wide.height() > 0 &&
+        SheetScale(wide.size(), diagram) > SheetScale(sheetArea.size(), diagram)) {
+        sheetArea =
+            QRectF(wide.topLeft(), QSizeF(wide.width(), diagram.sheetHeight * SheetScale(wide.size(), diagram)));
+        listArea = QRectF(inner.left(), sheetArea.bottom() + units(12), inner.width(),
+                          inner.bottom() - sheetArea.bottom() - units(12));
+    }
+    PaintSheet(painter, units, sheetArea, diagram);
+    PaintList(painter, units, listArea, lines);
+    painter.restore();
+}
+
+QByteArray CuttingDiagramsPdf(const std::vector<CuttingDiagram>& diagrams, const QPageSize& pageSize,
+                              const std::string& title)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(72);
+        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Landscape, QMarginsF()));
+        writer.setTitle(ToQt(title));
+        writer.setCreator(QStringLiteral("Boxmill"));
+        QPainter painter(&writer);
+        const QRectF page(writer.pageLayout().paintRectPixels(writer.resolution()));
+        for (std::size_t i = 0; i < diagrams.size(); ++i) {
+            if (i > 0)
+                writer.newPage();
+            PaintCuttingDiagram(painter, page, diagrams[i]);
+        }
+    }
+    buffer.close();
+    return bytes;
+}
+
+} // namespace boxmill
