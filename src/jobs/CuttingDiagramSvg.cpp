@@ -108,7 +108,7 @@ std::string CuttingDiagramsSvg(const std::vector<CuttingDiagram>& diagrams)
     int top = 0;
     for (const auto& diagram : diagrams) {
         out += "<g transform=\"translate(0 " + std::to_string(top) + ")\">\n";
-        out += Text(0, kListFont * 3 / 2, kListFont * 3 / 2, diagram.title, " font-weight=\"bold\"");
+        out += Text(0, kListFont * 3 / 2, kListFont * 1.5, diagram.title, " font-weight=\"bold\"");
         out += Text(0, kTitleHeight - kListFont / 2, kListFont, diagram.summary);
         out += "<g transform=\"translate(0 " + std::to_string(kTitleHeight) + ")\">\n";
         // Between the parts lies waste: the sheet is grey, the parts white.

@@ -107,6 +107,7 @@ std::vector<WoodGroupPlan> PlanJobSheets(const std::vector<JobCabinet>& cabinets
         }
     }
     std::vector<WoodGroupPlan> plans;
+    plans.reserve(groups.size());
     for (auto& group : groups)
         plans.push_back(PlanWoodGroup(std::move(group), stock, settings));
     return plans;

@@ -168,6 +168,7 @@ LumberPlan PlanLumber(const std::vector<SheetPart>& parts, double thickness, dou
     }
     std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) { return a.length > b.length; });
     std::vector<double> lengths;
+    lengths.reserve(pieces.size());
     for (const auto& piece : pieces)
         lengths.push_back(piece.length);
     const double capacity = boardLength + kerf;
