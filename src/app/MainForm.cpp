@@ -26,6 +26,7 @@
 #include "cutlist/ui/WoodSettingsPanel.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/EditingForm.h"
+#include "jobs/ui/CuttingDiagramForm.h"
 #include "panels/ui/RaisedPanelDesigner.h"
 #include "print/ui/PrintCommands.h"
 #include "session/CutListCommands.h"
@@ -205,6 +206,16 @@ TCabinetForm* TMainForm::designer()
     return m_designer;
 }
 
+// Made when first opened, as the designer is.
+TCuttingDiagramForm* TMainForm::cuttingDiagrams()
+{
+    if (!m_cuttingDiagrams) {
+        m_cuttingDiagrams = new TCuttingDiagramForm(m_controller, this);
+        registerToolWindow(m_cuttingDiagrams);
+    }
+    return m_cuttingDiagrams;
+}
+
 void TMainForm::buildMenus()
 {
     QMenu* files = menuBar()->addMenu(QStringLiteral("&Files"));
@@ -251,6 +262,10 @@ void TMainForm::buildMenus()
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(QStringLiteral("Cabinet Designer"), this, &TMainForm::showCabinetDesigner);
     tools->addAction(QStringLiteral("Raised Panel Designer"), m_panels, &RaisedPanelDesigner::show);
+    tools->addAction(QStringLiteral("Cutting Diagrams"), this, [this] {
+        cuttingDiagrams()->show();
+        cuttingDiagrams()->raise();
+    });
     tools->addAction(QStringLiteral("Wall Designer (Show Elevations)"), this, [this] {
         m_controller.session().prompter().message(
             MessageKind::Information,

@@ -17,6 +17,7 @@ namespace boxmill {
 class CabinetStylePanel;
 class CostCalculatorPanel;
 class TCostForm;
+class TCuttingDiagramForm;
 class TCabinetForm;
 class ConstructionViews;
 enum class ViewKind;
@@ -61,6 +62,7 @@ public:
     TCostForm* woodEstimator() const { return m_estimator; }
     // Made on first use.
     TCabinetForm* designer();
+    TCuttingDiagramForm* cuttingDiagrams();
     ConstructionViews* constructionViews() const { return m_views; }
     RaisedPanelDesigner* raisedPanelDesigner() const { return m_panels; }
     TCutListForm* cutListEditor() const { return m_cutListEditor; }
@@ -129,6 +131,7 @@ private:
     TEditingForm* m_editing = nullptr;
     TCostForm* m_estimator = nullptr;
     TCabinetForm* m_designer = nullptr;
+    TCuttingDiagramForm* m_cuttingDiagrams = nullptr;
     ConstructionViews* m_views = nullptr;
     RaisedPanelDesigner* m_panels = nullptr;
     TCutListForm* m_cutListEditor = nullptr;

@@ -63,13 +63,19 @@ private:
 
 JobCabinet ListJobCabinet(CabinetSession& session, std::string label, int quantity)
 {
+    return ListJobCabinet(session.model, session.layout, session.prompter(), std::move(label), quantity);
+}
+
+JobCabinet ListJobCabinet(CabinetModel model, const LayoutResult& layout, Prompter& prompter, std::string label,
+                          int quantity)
+{
     JobCabinet cabinet;
     cabinet.label = std::move(label);
     cabinet.quantity = quantity;
-    cabinet.cutList = BuildCutList(CutListKind::Complete, session.model, session.layout, session.prompter());
-    cabinet.cost = UpdateWoodCost(session.model);
+    cabinet.cutList = BuildCutList(CutListKind::Complete, model, layout, prompter);
+    cabinet.cost = UpdateWoodCost(model);
     KeptMessage kept;
-    cabinet.labour = JobTotal(session.model.record.hours(), session.model.record.cost(), 0, kept);
+    cabinet.labour = JobTotal(model.record.hours(), model.record.cost(), 0, kept);
     cabinet.labourProblem = kept.last;
     return cabinet;
 }

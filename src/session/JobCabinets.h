@@ -11,11 +11,18 @@
 
 namespace boxmill {
 
+class CabinetModel;
 class CabinetSession;
+class Prompter;
+struct LayoutResult;
 
 // The session's cabinet as one cabinet of a job: its complete cut list, its
 // wood cost and its labour. Builds the list as the viewer does.
 JobCabinet ListJobCabinet(CabinetSession& session, std::string label, int quantity);
+// The same for a model and its layout, telling `prompter` what the list
+// builders say.
+JobCabinet ListJobCabinet(CabinetModel model, const LayoutResult& layout, Prompter& prompter, std::string label,
+                          int quantity);
 
 // Every cabinet of the job, each read by the cabinet reader Open uses into a
 // copy of `session`'s data and settings, so that the session's own cabinet

@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CuttingDiagramForm.h"
+
+#include "ui/common/CuttingDiagramPages.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SessionController.h"
+#include "ui/common/ShopDrawing.h"
+#include "ui/common/ToolBars.h"
+
+#include "core/FileDialogs.h"
+#include "core/FileIo.h"
+#include "core/Measure.h"
+#include "core/Prompter.h"
+#include "jobs/CuttingDiagramSvg.h"
+#include "jobs/JobFile.h"
+#include "jobs/JobLists.h"
+#include "session/CabinetSession.h"
+#include "session/JobCabinets.h"
+#include "sheets/Stock.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cctype>
+
+namespace boxmill {
+
+// One sheet as the printed page shows it, fitted to the window.
+class DiagramPage : public QWidget {
+public:
+    explicit DiagramPage(QWidget* parent)
+        : QWidget(parent)
+    {
+        setMinimumSize(480, 320);
+    }
+    void setDiagram(const CuttingDiagram* diagram)
+    {
+        m_diagram = diagram;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (m_diagram)
+            PaintCuttingDiagram(painter, QRectF(rect()).adjusted(12, 12, -12, -12), *m_diagram);
+    }
+
+private:
+    const CuttingDiagram* m_diagram = nullptr;
+};
+
+namespace {
+
+// The windows refresh after every edit: what the list builders say was
+// said when the user asked for a list, not again for every drawing.
+class QuietPrompter : public Prompter {
+public:
+    void message(MessageKind, std::string_view) override { }
+    bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
+};
+
+std::string Length(double inches, UnitMode units)
+{
+    return DiagramLength(inches, units);
+}
+
+// What the drawings cannot show: woods without stock, parts that could not
+// be cut, and the lumber.
+std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, bool fromJob)
+{
+    std::string notes;
+    const auto name = [fromJob](const std::string& part) {
+        const PartOwner owner = SplitJobPartName(part);
+        return fromJob && !owner.cabinet.empty() ? owner.cabinet + ": " + owner.part : owner.part;
+    };
+    for (const auto& plan : plans) {
+        const std::string group = plan.group.wood + " " + plan.group.stockText;
+        if (!plan.stock) {
+            notes += group + ": no entry in " + std::string(kStockFileName) + "; not planned:";
+            for (const auto& part : plan.group.parts)
+                notes += " " + std::to_string(part.quantity) + " " + name(part.name) + ",";
+            notes.back() = '\n';
+            continue;
+        }
+        if (plan.lumber) {
+            notes += group + ": " + std::to_string(plan.lumber->boards.size()) + " boards of " +
+                     Length(plan.stock->length, units) + "\n";
+            for (const auto& part : plan.lumber->unplaced)
+                notes +=
+                    "  Not cut: " + std::to_string(part.quantity) + " " + name(part.name) + ", " + part.reason + "\n";
+        }
+        if (plan.sheets) {
+            for (const auto& part : plan.sheets->unplaced)
+                notes += group + ": not cut: " + std::to_string(part.quantity) + " " + name(part.name) + ", " +
+                         part.reason + "\n";
+        }
+    }
+    return notes;
+}
+
+} // namespace
+
+TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget* parent)
+    : QMainWindow(parent, Qt::Window)
+    , m_controller(controller)
+{
+    setObjectName(QStringLiteral("CuttingDiagramForm"));
+    setWindowTitle(QStringLiteral("Cutting Diagrams"));
+    QToolBar* bar = AddWindowToolBar(this, 24, nullptr);
+    AddTool(bar, ToolGlyph::Designer, "ShowCabinet", "Diagrams Of The Cabinet On Screen", [this] { showCabinet(); });
+    AddTool(bar, ToolGlyph::OpenLibrary, "OpenJob", "Open Job...", [this] { chooseJob(); });
+    AddTool(bar, ToolGlyph::Export, "ExportDiagrams", "Export Diagrams...", [this] { exportDiagrams(); });
+    AddTool(bar, ToolGlyph::Exit, "ExitCuttingDiagrams", "Exit Cutting Diagrams", [this] { close(); });
+
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    auto* side = new QVBoxLayout;
+    m_source = new QLabel(central);
+    m_source->setObjectName(QStringLiteral("DiagramSource"));
+    m_source->setWordWrap(true);
+    m_sheets = new QListWidget(central);
+    m_sheets->setObjectName(QStringLiteral("SheetList"));
+    m_notes = new QPlainTextEdit(central);
+    m_notes->setObjectName(QStringLiteral("PlanNotes"));
+    m_notes->setReadOnly(true);
+    side->addWidget(m_source);
+    side->addWidget(m_sheets, 2);
+    side->addWidget(m_notes, 1);
+    auto* sideWidget = new QWidget(central);
+    sideWidget->setLayout(side);
+    sideWidget->setFixedWidth(300);
+    m_page = new DiagramPage(central);
+    row->addWidget(sideWidget);
+    row->addWidget(m_page, 1);
+    setCentralWidget(central);
+    resize(1100, 700);
+
+    connect(m_sheets, &QListWidget::currentRowChanged, this, [this](int chosen) {
+        m_page->setDiagram(chosen >= 0 && chosen < static_cast<int>(m_diagrams.size())
+                               ? &m_diagrams[static_cast<std::size_t>(chosen)]
+                               : nullptr);
+    });
+    // A job's cabinets are read from their files; only the cabinet on
+    // screen follows the edits.
+    connect(&m_controller, &SessionController::layoutChanged, this, [this] {
+        if (isVisible() && !m_job)
+            refresh();
+    });
+}
+
+void TCuttingDiagramForm::showEvent(QShowEvent* event)
+{
+    refresh();
+    QMainWindow::showEvent(event);
+}
+
+void TCuttingDiagramForm::showCabinet()
+{
+    m_job.reset();
+    refresh();
+}
+
+void TCuttingDiagramForm::chooseJob()
+{
+    CabinetSession& session = m_controller.session();
+    FileDialogRequest request;
+    request.title = "Open Job";
+    request.filter = "Job Files|*.job";
+    request.defaultExtension = "job";
+    request.initialFolder = session.model.folders.cabinetFolder;
+    if (const auto chosen = session.dialogs().openFile(request))
+        openJob(*chosen);
+}
+
+bool TCuttingDiagramForm::openJob(const std::filesystem::path& jobFile)
+{
+    const std::optional<std::filesystem::path> shown = m_job;
+    m_job = jobFile;
+    refresh();
+    if (m_job)
+        return true;
+    m_job = shown;
+    return false;
+}
+
+std::string TCuttingDiagramForm::title() const
+{
+    return m_job ? m_job->filename().string() : m_controller.model().folders.cabinetName;
+}
+
+void TCuttingDiagramForm::refresh()
+{
+    CabinetSession& session = m_controller.session();
+    const auto stock = ReadStockFile(session.model.folders.programFolder / kStockFileName);
+    std::string notes;
+    if (!stock)
+        notes = stock.error() + "\n";
+    std::vector<JobCabinet> cabinets;
+    if (m_job) {
+        const auto job = ReadJobFile(*m_job);
+        auto loaded =
+            job ? LoadJobCabinets(session, *job, *m_job) : Result<std::vector<JobCabinet>>::failure(job.error());
+        if (!loaded) {
+            // The job on screen, if any, stays; the caller takes the job back.
+            session.prompter().message(MessageKind::Error, loaded.error());
+            m_job.reset();
+            return;
+        }
+        cabinets = std::move(loaded).value();
+    } else {
+        QuietPrompter quiet;
+        cabinets.push_back(ListJobCabinet(session.model, session.layout, quiet, session.model.folders.cabinetName, 1));
+    }
+    std::vector<CuttingDiagram> diagrams;
+    if (stock) {
+        for (const auto& problem : stock->problems)
+            notes += problem + "\n";
+        const UnitMode units = session.model.units;
+        const auto plans = PlanJobSheets(cabinets, units, *stock, CutSettings {});
+        notes += PlanNotes(plans, units, m_job.has_value());
+        diagrams = MakeCuttingDiagrams(plans, units, m_job.has_value());
+    }
+    const std::string source =
+        m_job ? "Job: " + m_job->filename().string() : "Cabinet on screen: " + session.model.folders.cabinetName;
+    showDiagrams(std::move(diagrams), notes, source);
+}
+
+void TCuttingDiagramForm::showDiagrams(std::vector<CuttingDiagram> diagrams, const std::string& notes,
+                                       const std::string& source)
+{
+    const int row = std::max(m_sheets->currentRow(), 0);
+    m_page->setDiagram(nullptr);
+    m_diagrams = std::move(diagrams);
+    {
+        const QSignalBlocker blocker(m_sheets);
+        m_sheets->clear();
+        for (const auto& diagram : m_diagrams)
+            m_sheets->addItem(ToQt(diagram.title));
+    }
+    if (!m_diagrams.empty())
+        m_sheets->setCurrentRow(std::min(row, static_cast<int>(m_diagrams.size()) - 1));
+    m_page->setDiagram(m_diagrams.empty() ? nullptr : &m_diagrams[static_cast<std::size_t>(m_sheets->currentRow())]);
+    m_notes->setPlainText(ToQt(notes));
+    m_source->setText(ToQt(source));
+    setWindowTitle(QStringLiteral("Cutting Diagrams - ") + ToQt(title()));
+}
+
+void TCuttingDiagramForm::exportDiagrams()
+{
+    CabinetSession& session = m_controller.session();
+    FileDialogRequest request;
+    request.title = "Export Cutting Diagrams";
+    request.filter = "PDF Files|*.pdf|SVG Files|*.svg";
+    request.defaultExtension = "pdf";
+    request.initialFolder = session.model.folders.cabinetFolder;
+    request.confirmOverwrite = true;
+    const auto chosen = session.dialogs().saveFile(request);
+    if (!chosen)
+        return;
+    std::string ext = chosen->extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::string bytes;
+    if (ext == ".svg") {
+        bytes = CuttingDiagramsSvg(m_diagrams);
+    } else {
+        const QByteArray pdf = CuttingDiagramsPdf(m_diagrams, LocalePageSize(), title() + " - Cutting Diagrams");
+        bytes.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    }
+    if (const Status written = WriteFileAtomic(*chosen, bytes); !written)
+        session.prompter().message(MessageKind::Error, written.error());
+}
+
+} // namespace boxmill
