@@ -8,7 +8,6 @@
 #include "ui/common/ToolBars.h"
 
 #include "core/FileDialogs.h"
-#include "core/FileIo.h"
 #include "core/Measure.h"
 #include "core/Prompter.h"
 #include "jobs/CuttingDiagramSvg.h"
@@ -27,7 +26,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cctype>
 
 namespace boxmill {
 
@@ -256,27 +254,12 @@ void TCuttingDiagramForm::showDiagrams(std::vector<CuttingDiagram> diagrams, con
 
 void TCuttingDiagramForm::exportDiagrams()
 {
-    CabinetSession& session = m_controller.session();
-    FileDialogRequest request;
-    request.title = "Export Cutting Diagrams";
-    request.filter = "PDF Files|*.pdf|SVG Files|*.svg";
-    request.defaultExtension = "pdf";
-    request.initialFolder = session.model.folders.cabinetFolder;
-    request.confirmOverwrite = true;
-    const auto chosen = session.dialogs().saveFile(request);
-    if (!chosen)
-        return;
-    std::string ext = chosen->extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    std::string bytes;
-    if (ext == ".svg") {
-        bytes = CuttingDiagramsSvg(m_diagrams);
-    } else {
+    ExportPdfOrSvg(m_controller.session(), "Export Cutting Diagrams", [this](bool svg) {
+        if (svg)
+            return CuttingDiagramsSvg(m_diagrams);
         const QByteArray pdf = CuttingDiagramsPdf(m_diagrams, LocalePageSize(), title() + " - Cutting Diagrams");
-        bytes.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-    }
-    if (const Status written = WriteFileAtomic(*chosen, bytes); !written)
-        session.prompter().message(MessageKind::Error, written.error());
+        return std::string(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    });
 }
 
 } // namespace boxmill

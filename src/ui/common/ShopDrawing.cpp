@@ -323,10 +323,10 @@ QPageSize LocalePageSize()
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
-void ExportShopDrawing(CabinetSession& session, const ShopDrawingContent& content)
+void ExportPdfOrSvg(CabinetSession& session, const char* title, const std::function<std::string(bool svg)>& make)
 {
     FileDialogRequest request;
-    request.title = "Export Drawing";
+    request.title = title;
     request.filter = "PDF Files|*.pdf|SVG Files|*.svg";
     request.defaultExtension = "pdf";
     request.initialFolder = session.model.folders.cabinetFolder;
@@ -336,15 +336,18 @@ void ExportShopDrawing(CabinetSession& session, const ShopDrawingContent& conten
         return;
     std::string ext = chosen->extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    std::string bytes;
-    if (ext == ".svg") {
-        bytes = FaceDrawingSvg(content.shapes);
-    } else {
-        const QByteArray pdf = ShopDrawingPdf(content, LocalePageSize());
-        bytes.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-    }
-    if (const Status written = WriteFileAtomic(*chosen, bytes); !written)
+    if (const Status written = WriteFileAtomic(*chosen, make(ext == ".svg")); !written)
         session.prompter().message(MessageKind::Error, written.error());
+}
+
+void ExportShopDrawing(CabinetSession& session, const ShopDrawingContent& content)
+{
+    ExportPdfOrSvg(session, "Export Drawing", [&](bool svg) {
+        if (svg)
+            return FaceDrawingSvg(content.shapes);
+        const QByteArray pdf = ShopDrawingPdf(content, LocalePageSize());
+        return std::string(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    });
 }
 
 } // namespace boxmill
