@@ -95,4 +95,17 @@ std::optional<long long> ParseInteger(std::string_view text)
     return value;
 }
 
+std::vector<std::string_view> SplitBarFields(std::string_view text)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t bar = text.find('|', start);
+        fields.push_back(TrimBlanks(text.substr(start, bar == std::string_view::npos ? bar : bar - start)));
+        if (bar == std::string_view::npos)
+            return fields;
+        start = bar + 1;
+    }
+}
+
 } // namespace boxmill

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace boxmill {
 
@@ -24,5 +25,8 @@ std::optional<double> ParseDecimal(std::string_view text);
 std::optional<long long> ParseInteger(std::string_view text);
 
 std::string_view TrimBlanks(std::string_view text);
+// The fields of a line of the program's text files, "a | b | c", each
+// without the blanks around it.
+std::vector<std::string_view> SplitBarFields(std::string_view text);
 
 } // namespace boxmill

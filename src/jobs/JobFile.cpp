@@ -21,19 +21,6 @@ constexpr std::string_view kHeader =
     "# The cabinet file's path is relative to this file; the label names its\n"
     "# parts on the combined lists and the cutting diagrams.\n";
 
-std::vector<std::string_view> SplitFields(std::string_view text)
-{
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t bar = text.find('|', start);
-        fields.push_back(TrimBlanks(text.substr(start, bar == std::string_view::npos ? bar : bar - start)));
-        if (bar == std::string_view::npos)
-            return fields;
-        start = bar + 1;
-    }
-}
-
 bool HasControl(std::string_view text)
 {
     return std::any_of(text.begin(), text.end(), [](char c) { return std::iscntrl(static_cast<unsigned char>(c)); });
@@ -62,7 +49,7 @@ bool SameLabel(std::string_view a, std::string_view b)
 // filled in.
 std::string ReadEntry(std::string_view line, JobEntry& entry)
 {
-    const auto fields = SplitFields(line);
+    const auto fields = SplitBarFields(line);
     if (fields.size() < 2 || fields.size() > 3)
         return "a cabinet is CABINET FILE | QUANTITY | LABEL";
     if (fields[0].empty())

@@ -33,19 +33,6 @@ bool SameThickness(const std::optional<double>& a, const std::optional<double>& 
     return std::fabs(*a - *b) < kSameThickness;
 }
 
-std::vector<std::string_view> SplitFields(std::string_view text)
-{
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t bar = text.find('|', start);
-        fields.push_back(TrimBlanks(text.substr(start, bar == std::string_view::npos ? bar : bar - start)));
-        if (bar == std::string_view::npos)
-            return fields;
-        start = bar + 1;
-    }
-}
-
 std::optional<double> Length(std::string_view text, double largest)
 {
     const auto value = ParseDecimal(text);
@@ -66,7 +53,7 @@ std::string ReadEntry(std::string_view line, StockEntry& entry)
         entry.kind = StockKind::Board;
     else
         return "an entry starts with \"sheet\" or \"board\"";
-    const auto fields = SplitFields(blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1));
+    const auto fields = SplitBarFields(blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1));
     const std::size_t wanted = entry.kind == StockKind::Sheet ? 5 : 4;
     if (fields.size() != wanted) {
         return entry.kind == StockKind::Sheet ? "a sheet is WOOD | THICKNESS | LENGTH x WIDTH | grain | PRICE"
