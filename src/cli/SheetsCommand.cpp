@@ -74,8 +74,9 @@ void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, b
     }
     const double yield = sheets.sheets.empty() ? 0.0 : partArea / static_cast<double>(sheets.sheets.size());
     out << "  Sheets: " << sheets.sheets.size() << " of " << len(plan.stock->length) << " x " << len(plan.stock->width)
-        << ", lower bound " << sheets.lowerBound << ", yield " << Percent(yield) << ", " << cuts << " cuts of "
-        << len(cutLength) << " in total, cost " << FormatMoney(plan.cost) << '\n';
+        << ", lower bound " << sheets.lowerBound << " (from the sizes " << sheets.sizeBound << "), yield "
+        << Percent(yield) << ", " << cuts << " cuts of " << len(cutLength) << " in total, cost "
+        << FormatMoney(plan.cost) << '\n';
     for (std::size_t s = 0; s < sheets.sheets.size(); ++s) {
         const SheetLayout& sheet = sheets.sheets[s];
         out << "  Sheet " << s + 1 << ": yield " << Percent(sheet.yield) << ", " << sheet.cuts.size() << " cuts of "
@@ -85,9 +86,9 @@ void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, b
                 << " at " << len(part.x) << ", " << len(part.y) << (part.rotated ? " turned" : "") << '\n';
         }
         for (const auto& cut : sheet.cuts) {
-            const bool rip = cut.kind != CutKind::Crosscut;
-            out << "    " << cut.step << ". " << CutName(cut.kind) << " at " << (rip ? "y " : "x ")
-                << len(rip ? cut.y0 : cut.x0) << ", " << len(cut.length()) << " long\n";
+            const bool along = cut.y0 == cut.y1;
+            out << "    " << cut.step << ". " << CutName(cut.kind) << " at " << (along ? "y " : "x ")
+                << len(along ? cut.y0 : cut.x0) << ", " << len(cut.length()) << " long\n";
         }
         for (const auto& offcut : sheet.offcuts) {
             out << "    Offcut " << len(offcut.length) << " x " << len(offcut.width) << " at " << len(offcut.x) << ", "

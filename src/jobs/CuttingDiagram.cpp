@@ -96,7 +96,9 @@ CuttingDiagram SheetDiagram(const WoodGroupPlan& plan, std::size_t index, UnitMo
     }
     for (const Cut& cut : sheet.cuts) {
         diagram.cutSteps.push_back(CutStep(cut, units));
-        const bool rip = cut.kind == CutKind::Rip;
+        // Only a rip the whole sheet long starts at its left end; a sheet
+        // crosscut first is ripped panel by panel.
+        const bool rip = cut.kind == CutKind::Rip && cut.x0 <= 0.0;
         diagram.marks.push_back({cut.step, rip ? 0 : Units((cut.x0 + cut.x1) / 2), Units((cut.y0 + cut.y1) / 2), rip});
     }
     return diagram;

@@ -86,6 +86,7 @@ json Group(const WoodGroupPlan& plan, const CutSettings& settings)
         group["kerf"] = settings.kerf;
         group["trim"] = settings.trim;
         group["lower_bound"] = plan.sheets->lowerBound;
+        group["size_bound"] = plan.sheets->sizeBound;
         group["cost"] = MoneyText(plan.cost);
         json sheets = json::array();
         for (const auto& sheet : plan.sheets->sheets)

@@ -189,6 +189,26 @@ private:
     SheetLayout m_layout;
 };
 
+// From a layout worked out on the sheet turned a quarter back to the sheet:
+// what ran along the turned sheet runs across this one.
+void Transpose(SheetLayout& layout)
+{
+    for (auto& part : layout.parts) {
+        std::swap(part.x, part.y);
+        std::swap(part.length, part.width);
+    }
+    for (auto& cut : layout.cuts) {
+        std::swap(cut.x0, cut.y0);
+        std::swap(cut.x1, cut.y1);
+        if (cut.kind != CutKind::Trim)
+            cut.kind = cut.kind == CutKind::Rip ? CutKind::Crosscut : CutKind::Rip;
+    }
+    for (auto& offcut : layout.offcuts) {
+        std::swap(offcut.x, offcut.y);
+        std::swap(offcut.length, offcut.width);
+    }
+}
+
 } // namespace
 
 int SheetLowerBound(const std::vector<SheetPart>& parts, const SheetSize& sheet, const CutSettings& settings)
@@ -316,10 +336,39 @@ SheetPlan PlanSheets(const std::vector<SheetPart>& parts, const SheetSize& sheet
     plan.sizeBound = SheetSizeBound(parts, sheet, settings);
     if (types.types.empty())
         return plan;
-    const auto patterns = sheets::SearchSheets(types.types, types.sequence, usable, settings.budget, plan.budgetSpent);
-    SheetWriter writer(sheet, settings, types);
-    for (const auto& pattern : patterns)
-        plan.sheets.push_back(writer.write(pattern));
+    auto patterns = sheets::SearchSheets(types.types, types.sequence, usable, settings.budget, plan.budgetSpent);
+    // Rips first suits most parts, but a job of parts that share one length
+    // may go on fewer sheets crosscut first into panels of that length. The
+    // search is the same with the sheet and every part turned a quarter;
+    // the grain rides in which parts may turn, so it is kept.
+    bool crosscutFirst = false;
+    const SearchBudget& budget = settings.budget;
+    const bool greedy = budget.leadingChoices <= 1 && budget.sheetCandidates <= 1;
+    if (!greedy && static_cast<int>(patterns.size()) > plan.sizeBound) {
+        std::vector<PieceType> turned = types.types;
+        for (auto& type : turned)
+            std::swap(type.length, type.width);
+        bool spent = false;
+        // A quarter of the nodes finds as many sheets saved as all of them
+        // on generated kitchens, and keeps large jobs quick.
+        SearchBudget quarter = budget;
+        quarter.nodes /= 4;
+        auto across =
+            sheets::SearchSheets(turned, types.sequence, {usable.width, usable.length, usable.kerf}, quarter, spent);
+        if (across.size() < patterns.size()) {
+            patterns = std::move(across);
+            plan.budgetSpent = spent;
+            crosscutFirst = true;
+        }
+    }
+    const SheetSize written = crosscutFirst ? SheetSize {sheet.width, sheet.length, sheet.grain} : sheet;
+    SheetWriter writer(written, settings, types);
+    for (const auto& pattern : patterns) {
+        SheetLayout layout = writer.write(pattern);
+        if (crosscutFirst)
+            Transpose(layout);
+        plan.sheets.push_back(std::move(layout));
+    }
     return plan;
 }
 

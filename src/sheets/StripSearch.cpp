@@ -348,9 +348,14 @@ std::vector<SheetPattern> FirstFitShelves(const std::vector<PieceType>& types, c
     std::vector<Piece> pieces;
     for (const int t : sequence) {
         const auto& type = types[static_cast<std::size_t>(t)];
+        const auto fits = [&](double along, double across) {
+            return along <= usable.length + kSlack && across <= usable.width + kSlack;
+        };
         Way way {t, type.length, type.width, false};
         // Lying down keeps strips low; turned only where it must or may.
-        if (type.turnable && (way.across > way.along || way.along > usable.length + kSlack))
+        // A sheet may be wider than it is long, so lying down may not fit.
+        if (type.turnable && fits(type.width, type.length) &&
+            (type.width > type.length || !fits(type.length, type.width)))
             way = {t, type.width, type.length, true};
         pieces.push_back({t, way});
     }

@@ -34,6 +34,8 @@ TEST(SheetPlan, GeneratedJobsKeepEveryInvariant)
         {kPlywood, CutSettings {}},
         {{60.0, 60.0, false}, CutSettings {0.25, 0.0, 4.0, {}}},
         {{97.0, 49.0, true}, CutSettings {0.0, 0.5, 6.0, {}}},
+        // Wider than long: lying a part down may not fit.
+        {{48.0, 96.0, false}, CutSettings {}},
     };
     for (int job = 0; job < 40; ++job) {
         const auto parts = GeneratedJob(random);
@@ -122,6 +124,23 @@ TEST(SheetPlan, BoundFromSizesSeesWhatAreaCannot)
     EXPECT_EQ(SheetSizeBound(bottoms, {60, 60, true}, bare), 2);
     // Free to turn, three fit along a 60 sheet that way and the area rules.
     EXPECT_EQ(SheetSizeBound({{"Bottom", 21, 20, 8, false}}, {60, 60, false}, bare), 1);
+}
+
+TEST(SheetPlan, CrosscutFirstWhenThatSavesASheet)
+{
+    // Ripped first, the two 54 inch parts take a strip each and leave no
+    // room across for the 36 inch wide one; crosscut at 54 first, all three
+    // fit one sheet.
+    const std::vector<SheetPart> parts = {{"Door", 54, 23, 2, true}, {"Back", 22.5, 36, 1, true}};
+    const auto plan = PlanSheets(parts, kPlywood, CutSettings {});
+    ASSERT_EQ(plan.sheets.size(), 1u);
+    ExpectSoundPlan(plan, parts, kPlywood, CutSettings {});
+    const auto first = std::find_if(plan.sheets[0].cuts.begin(), plan.sheets[0].cuts.end(),
+                                    [](const Cut& cut) { return cut.x0 > 0.25 && cut.x0 == cut.x1; });
+    ASSERT_NE(first, plan.sheets[0].cuts.end());
+    EXPECT_EQ(first->kind, CutKind::Crosscut);
+    EXPECT_DOUBLE_EQ(first->x0, 54.25);
+    EXPECT_DOUBLE_EQ(first->length(), 48.0);
 }
 
 TEST(SheetPlan, ClockStopsTheSearchButEveryPartIsPlaced)
