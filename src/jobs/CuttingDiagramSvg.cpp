@@ -9,7 +9,8 @@ namespace boxmill {
 namespace {
 
 constexpr int kGap = 2 * kDiagramUnitsPerInch;
-constexpr int kTitleHeight = 3 * kDiagramUnitsPerInch;
+// A bold title and the summary line under it.
+constexpr int kTitleHeight = 4 * kDiagramUnitsPerInch;
 constexpr int kListFont = kDiagramUnitsPerInch + kDiagramUnitsPerInch / 4;
 constexpr int kListWidth = 50 * kDiagramUnitsPerInch;
 constexpr int kMarkFont = kDiagramUnitsPerInch;
