@@ -27,10 +27,12 @@
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/EditingForm.h"
 #include "jobs/ui/CuttingDiagramForm.h"
+#include "jobs/ui/JobForm.h"
 #include "panels/ui/RaisedPanelDesigner.h"
 #include "print/ui/PrintCommands.h"
 #include "session/CutListCommands.h"
 #include "session/EditCommands.h"
+#include "sheets/ui/StockForm.h"
 #include "views/ui/ConstructionViews.h"
 
 #include "core/Prompter.h"
@@ -173,6 +175,11 @@ void TMainForm::createToolWindows()
     m_panels->setWindowMade([this](QWidget* window) { registerToolWindow(window); });
     m_cutListEditor = new TCutListForm(m_controller, this);
     m_cutListEditor->setPrintCommand([this](const std::vector<std::string>& lines) { m_print->printListing(lines); });
+    m_cutListEditor->setCuttingDiagramsCommand([this] {
+        cuttingDiagrams()->showCabinet();
+        cuttingDiagrams()->show();
+        cuttingDiagrams()->raise();
+    });
     m_estimator->setListCommand([this](CutListKind list) { sendToCutlistViewer(list); });
     connect(&m_controller, &SessionController::cutListChanged, this, [this] {
         m_viewer->showGrid();
@@ -214,6 +221,29 @@ TCuttingDiagramForm* TMainForm::cuttingDiagrams()
         registerToolWindow(m_cuttingDiagrams);
     }
     return m_cuttingDiagrams;
+}
+
+// Like the stock listing, not a tool window: it holds a job's unsaved edits.
+TJobForm* TMainForm::jobWindow()
+{
+    if (!m_jobWindow)
+        m_jobWindow = new TJobForm(
+            m_controller, [this] { return cuttingDiagrams(); }, this);
+    return m_jobWindow;
+}
+
+// Not one of the tool windows that close when the main window is used: it
+// holds edits of its own file until they are saved.
+TStockForm* TMainForm::stockListing()
+{
+    if (!m_stockListing) {
+        m_stockListing = new TStockForm(m_controller, this);
+        connect(m_stockListing, &TStockForm::stockSaved, this, [this] {
+            if (m_cuttingDiagrams)
+                m_cuttingDiagrams->stockChanged();
+        });
+    }
+    return m_stockListing;
 }
 
 void TMainForm::buildMenus()
@@ -266,6 +296,17 @@ void TMainForm::buildMenus()
         cuttingDiagrams()->show();
         cuttingDiagrams()->raise();
     });
+    tools->addAction(QStringLiteral("Job..."), this, [this] {
+        jobWindow()->show();
+        jobWindow()->raise();
+    });
+    tools
+        ->addAction(QStringLiteral("Stock Listing..."), this,
+                    [this] {
+                        stockListing()->show();
+                        stockListing()->raise();
+                    })
+        ->setObjectName(QStringLiteral("StockListing1"));
     tools->addAction(QStringLiteral("Wall Designer (Show Elevations)"), this, [this] {
         m_controller.session().prompter().message(
             MessageKind::Information,
@@ -577,6 +618,17 @@ void TMainForm::changeEvent(QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    // Leaving the program must not lose the stock listing's unsaved edits.
+    if (m_stockListing && !m_stockListing->close()) {
+        m_closeConfirmed = false;
+        event->ignore();
+        return;
+    }
+    if (m_jobWindow && !m_jobWindow->close()) {
+        m_closeConfirmed = false;
+        event->ignore();
+        return;
+    }
     if (m_closeConfirmed || m_controller.session().confirmExit(ExitRoute::WindowClose))
         event->accept();
     else

@@ -18,6 +18,8 @@ class CabinetStylePanel;
 class CostCalculatorPanel;
 class TCostForm;
 class TCuttingDiagramForm;
+class TJobForm;
+class TStockForm;
 class TCabinetForm;
 class ConstructionViews;
 enum class ViewKind;
@@ -63,6 +65,8 @@ public:
     // Made on first use.
     TCabinetForm* designer();
     TCuttingDiagramForm* cuttingDiagrams();
+    TJobForm* jobWindow();
+    TStockForm* stockListing();
     ConstructionViews* constructionViews() const { return m_views; }
     RaisedPanelDesigner* raisedPanelDesigner() const { return m_panels; }
     TCutListForm* cutListEditor() const { return m_cutListEditor; }
@@ -132,6 +136,8 @@ private:
     TCostForm* m_estimator = nullptr;
     TCabinetForm* m_designer = nullptr;
     TCuttingDiagramForm* m_cuttingDiagrams = nullptr;
+    TJobForm* m_jobWindow = nullptr;
+    TStockForm* m_stockListing = nullptr;
     ConstructionViews* m_views = nullptr;
     RaisedPanelDesigner* m_panels = nullptr;
     TCutListForm* m_cutListEditor = nullptr;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace boxmill {
 
@@ -23,6 +24,14 @@ public:
     virtual ~FileDialogs() = default;
     virtual std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) = 0;
+    // Any number of existing files; none when the user cancelled. Where
+    // only one can be chosen, it is the one.
+    virtual std::vector<std::filesystem::path> openFiles(const FileDialogRequest& request)
+    {
+        if (auto chosen = openFile(request))
+            return {std::move(*chosen)};
+        return {};
+    }
 };
 
 } // namespace boxmill

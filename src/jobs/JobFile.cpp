@@ -38,13 +38,6 @@ std::string FieldProblem(std::string_view text, std::string_view what)
     return {};
 }
 
-bool SameLabel(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 // The reason the line cannot be an entry, or nothing when `entry` was
 // filled in.
 std::string ReadEntry(std::string_view line, JobEntry& entry)
@@ -90,7 +83,7 @@ Result<Job> ParseJobText(std::string_view text, std::string_view fileName)
         if (const std::string why = ReadEntry(line, entry); !why.empty())
             return refuse(why);
         for (const auto& earlier : job.cabinets) {
-            if (SameLabel(earlier.label, entry.label))
+            if (SameJobLabel(earlier.label, entry.label))
                 return refuse("the label " + QuoteFileText(entry.label) + " is used twice");
         }
         if (static_cast<int>(job.cabinets.size()) == kMostJobCabinets)
@@ -126,7 +119,7 @@ Result<std::string> JobText(const Job& job)
         if (why.empty() && entry.path.front() == '#')
             why = "its file name starts with \"#\"";
         for (std::size_t j = 0; why.empty() && j < i; ++j) {
-            if (SameLabel(job.cabinets[j].label, entry.label))
+            if (SameJobLabel(job.cabinets[j].label, entry.label))
                 why = "its label " + QuoteFileText(entry.label) + " is used twice";
         }
         if (!why.empty())
@@ -144,9 +137,16 @@ Status WriteJobFile(const std::filesystem::path& path, const Job& job)
     return WriteFileAtomic(path, *text);
 }
 
+bool SameJobLabel(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 bool IsJobFile(const std::filesystem::path& path)
 {
-    return SameLabel(path.extension().string(), kJobExtension);
+    return SameJobLabel(path.extension().string(), kJobExtension);
 }
 
 } // namespace boxmill

@@ -47,4 +47,8 @@ Status WriteJobFile(const std::filesystem::path& path, const Job& job);
 
 bool IsJobFile(const std::filesystem::path& path);
 
+// Labels are one label whatever the case of their letters: "Sink" and
+// "SINK" would name the same parts on the lists.
+bool SameJobLabel(std::string_view a, std::string_view b);
+
 } // namespace boxmill

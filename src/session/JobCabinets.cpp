@@ -82,6 +82,12 @@ JobCabinet ListJobCabinet(CabinetModel model, const LayoutResult& layout, Prompt
 
 Result<std::vector<JobCabinet>> LoadJobCabinets(const CabinetSession& session, const Job& job, const fs::path& jobFile)
 {
+    return LoadJobCabinets(session, const_cast<CabinetSession&>(session).prompter(), job, jobFile);
+}
+
+Result<std::vector<JobCabinet>> LoadJobCabinets(const CabinetSession& session, Prompter& told, const Job& job,
+                                                const fs::path& jobFile)
+{
     using Loaded = Result<std::vector<JobCabinet>>;
     const std::string jobName = jobFile.filename().string();
     if (job.cabinets.empty())
@@ -94,7 +100,7 @@ Result<std::vector<JobCabinet>> LoadJobCabinets(const CabinetSession& session, c
             return Loaded::failure(jobName + ": the cabinet " + QuoteFileText(entry.label) + " (" +
                                    QuoteFileText(entry.path) + ") cannot be used: " + record.error());
         }
-        LabelledPrompter prompter(const_cast<CabinetSession&>(session).prompter(), entry.label);
+        LabelledPrompter prompter(told, entry.label);
         NoDialogs dialogs;
         CabinetSession scratch(prompter, dialogs);
         scratch.data = session.data;

@@ -31,5 +31,9 @@ JobCabinet ListJobCabinet(CabinetModel model, const LayoutResult& layout, Prompt
 // file, the cabinet's label and its file; so does a job of no cabinets.
 Result<std::vector<JobCabinet>> LoadJobCabinets(const CabinetSession& session, const Job& job,
                                                 const std::filesystem::path& jobFile);
+// The same, telling `prompter` instead of the session's what each cabinet
+// says while it is read and listed.
+Result<std::vector<JobCabinet>> LoadJobCabinets(const CabinetSession& session, Prompter& prompter, const Job& job,
+                                                const std::filesystem::path& jobFile);
 
 } // namespace boxmill

@@ -12,11 +12,6 @@ namespace boxmill {
 namespace {
 
 constexpr double kSameThickness = 1.0 / 64.0;
-// No saw takes a sheet or a board of more than this; a larger number is a
-// typing mistake (inches taken for millimetres) rather than stock.
-constexpr double kLongestStock = 1000.0;
-constexpr double kThickestStock = 100.0;
-constexpr std::string_view kAnyThickness = "any";
 
 constexpr std::string_view kHeader =
     "# The stock each wood is bought in, one entry a line (see docs/STOCK-FILE.md).\n"
@@ -80,7 +75,7 @@ std::string ReadEntry(std::string_view line, StockEntry& entry)
         const auto percent = ParseDecimal(waste);
         if (!length || !width)
             return "the board length is not LENGTH or LENGTH x WIDTH in inches";
-        if (!percent || !(*percent >= 0.0 && *percent <= 1000.0))
+        if (!percent || !(*percent >= 0.0 && *percent <= kMostWastePercent))
             return "the waste allowance is not a percentage";
         entry.length = *length;
         entry.width = *width;
@@ -114,12 +109,40 @@ std::string ThicknessText(const std::optional<double>& thickness)
     return thickness ? FormatDecimal(*thickness) : std::string(kAnyThickness);
 }
 
-bool Readable(std::string_view wood)
+bool Within(double value, double largest)
 {
-    return !wood.empty() && TrimBlanks(wood) == wood && wood.find_first_of("|\r\n") == std::string_view::npos;
+    return std::isfinite(value) && value > 0.0 && value <= largest;
+}
+
+// Why the reader would not give the entry back as it is, or nothing.
+std::string Unwritable(const StockEntry& entry)
+{
+    if (!IsStockWoodName(entry.wood))
+        return "the wood needs a name without \"|\" or blanks at either end";
+    if (entry.thickness && !Within(*entry.thickness, kThickestStock))
+        return "the thickness is not above 0 and at most " + FormatDecimal(kThickestStock) + " inches";
+    if (!Within(entry.length, kLongestStock))
+        return "the length is not above 0 and at most " + FormatDecimal(kLongestStock) + " inches";
+    if (entry.kind == StockKind::Sheet) {
+        if (!Within(entry.width, kLongestStock))
+            return "the width is not above 0 and at most " + FormatDecimal(kLongestStock) + " inches";
+        if (entry.price < 0)
+            return "the price is below 0";
+        return {};
+    }
+    if (entry.width != 0.0 && !Within(entry.width, kLongestStock))
+        return "the width is not above 0 and at most " + FormatDecimal(kLongestStock) + " inches";
+    if (!(entry.wastePercent >= 0.0 && entry.wastePercent <= kMostWastePercent))
+        return "the waste allowance is not from 0 to " + FormatDecimal(kMostWastePercent) + " %";
+    return {};
 }
 
 } // namespace
+
+bool IsStockWoodName(std::string_view wood)
+{
+    return !wood.empty() && TrimBlanks(wood) == wood && wood.find_first_of("|\r\n") == std::string_view::npos;
+}
 
 const StockEntry* StockList::find(std::string_view wood, double thickness) const
 {
@@ -178,16 +201,18 @@ Result<StockList> ReadStockFile(const std::filesystem::path& path)
 Result<std::string> StockText(const std::vector<StockEntry>& entries)
 {
     std::string text(kHeader);
-    for (const auto& entry : entries) {
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        const StockEntry& entry = entries[e];
         const bool sheet = entry.kind == StockKind::Sheet;
-        const auto positive = [](double value) { return std::isfinite(value) && value > 0.0; };
-        if (!Readable(entry.wood) || (entry.thickness && !positive(*entry.thickness)) || !positive(entry.length) ||
-            (sheet && (!positive(entry.width) || entry.price < 0)) ||
-            (!sheet && (!(entry.wastePercent >= 0.0 && entry.wastePercent <= 1000.0) ||
-                        !(entry.width == 0.0 || positive(entry.width)))))
-            return Result<std::string>::failure("The stock of " + QuoteFileText(entry.wood) +
-                                                " cannot be written: the wood needs a name without \"|\" and "
-                                                "positive sizes.");
+        std::string why = Unwritable(entry);
+        // The reader keeps the first of two such lines and drops the other.
+        for (std::size_t earlier = 0; earlier < e && why.empty(); ++earlier) {
+            if (entries[earlier].wood == entry.wood && SameThickness(entries[earlier].thickness, entry.thickness))
+                why = "an earlier entry has the same wood and thickness";
+        }
+        if (!why.empty())
+            return Result<std::string>::failure("The stock of " + QuoteFileText(entry.wood) + " at " +
+                                                ThicknessText(entry.thickness) + " cannot be written: " + why + ".");
         text += sheet ? "sheet " : "board ";
         text += entry.wood + " | " + ThicknessText(entry.thickness) + " | " + FormatDecimal(entry.length);
         if (sheet) {

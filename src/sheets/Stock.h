@@ -13,6 +13,12 @@
 namespace boxmill {
 
 inline constexpr std::string_view kStockFileName = "Stock.txt";
+inline constexpr std::string_view kAnyThickness = "any";
+// No saw takes a sheet or a board of more than this; a larger number is a
+// typing mistake (inches taken for millimetres) rather than stock.
+inline constexpr double kLongestStock = 1000.0;
+inline constexpr double kThickestStock = 100.0;
+inline constexpr double kMostWastePercent = 1000.0;
 
 enum class StockKind { Sheet, Board };
 
@@ -44,13 +50,18 @@ struct StockList {
     const StockEntry* find(std::string_view wood, double thickness) const;
 };
 
+// A name the file reads back as the same wood: not empty, without "|" or a
+// line break, no blanks at either end.
+bool IsStockWoodName(std::string_view wood);
+
 // `fileName` only names the file in the explanations.
 StockList ParseStockText(std::string_view text, std::string_view fileName = kStockFileName);
 Result<StockList> ReadStockFile(const std::filesystem::path& path);
 
-// The file's text, with its explaining header. A wood name the file could
-// not read back (empty, with a "|", a line break or blanks at either end)
-// or a size that is not a positive number is refused, naming the entry.
+// The file's text, with its explaining header. An entry the file could not
+// read back as it is is refused, naming the entry: a wood name
+// IsStockWoodName refuses, a size that is not positive or beyond the
+// largest, or a second entry for a wood and thickness.
 Result<std::string> StockText(const std::vector<StockEntry>& entries);
 // Whole or not at all: a refused entry or a failed write keeps the old file.
 Status WriteStockFile(const std::filesystem::path& path, const std::vector<StockEntry>& entries);

@@ -62,6 +62,34 @@ TEST(StockFile, WrittenFileReadsBackAndFindsThicknesses)
     EXPECT_EQ(ReadStockFile(path)->entries, entries);
 }
 
+// The reader would drop these lines or refuse them; the writer says which.
+TEST(StockFile, EntriesTheReaderWouldNotGiveBackAreRefused)
+{
+    const StockEntry oak {StockKind::Sheet, "Oak", 0.75, 96, 48, true, 500000, 0};
+    const auto with = [&](auto change) {
+        StockEntry entry = oak;
+        change(entry);
+        return entry;
+    };
+    const std::vector<std::pair<StockEntry, std::string>> refused = {
+        {with([](auto& e) { e.length = 1200; }), "the length is not above 0 and at most 1000 inches"},
+        {with([](auto& e) { e.width = 0; }), "the width"},
+        {with([](auto& e) { e.thickness = 150; }), "the thickness"},
+        {with([](auto& e) { e.wood = " Oak"; }), "the wood needs a name"},
+        {with([](auto& e) { e.thickness = 0.76; }), "\"Oak\" at 0.76 cannot be written: an earlier entry has the same"},
+        {with([](auto& e) { e.wood = "Ash", e.kind = StockKind::Board, e.width = 0, e.wastePercent = 2000; }),
+         "the waste allowance"},
+    };
+    for (const auto& [entry, message] : refused) {
+        const auto text = StockText({oak, entry});
+        ASSERT_FALSE(text.ok()) << message;
+        EXPECT_NE(text.error().find(message), std::string::npos) << text.error();
+    }
+    // Another thickness of the same wood is an entry of its own.
+    const auto other = with([](auto& e) { e.thickness.reset(); });
+    EXPECT_EQ(ParseStockText(StockText({oak, other}).value()).entries, (std::vector<StockEntry> {oak, other}));
+}
+
 TEST(StockFile, ShippedFileCoversEveryWood)
 {
     const auto stock = ReadStockFile(std::filesystem::path(BOXMILL_DATA_DIR) / "Stock.txt");

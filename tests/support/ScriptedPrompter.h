@@ -79,9 +79,22 @@ public:
         requests.push_back(request);
         return next();
     }
+    std::vector<std::filesystem::path> openFiles(const FileDialogRequest& request) override
+    {
+        requests.push_back(request);
+        if (fileLists.empty()) {
+            ReportUnscripted(unexpected, "unscripted file dialog: " + request.title);
+            return {};
+        }
+        auto chosen = std::move(fileLists.front());
+        fileLists.pop_front();
+        return chosen;
+    }
 
     std::vector<FileDialogRequest> requests;
     std::deque<std::optional<std::filesystem::path>> choices;
+    // The answers of the dialogs that choose several files.
+    std::deque<std::vector<std::filesystem::path>> fileLists;
     std::vector<std::string> unexpected;
 
 private:

@@ -17,6 +17,8 @@
 #include <QTextBlock>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace boxmill {
 
 TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
@@ -57,6 +59,13 @@ TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
         action->setToolTip(QString::fromLatin1(button.hint));
         connect(action, &QAction::triggered, this, [this, build = button.build] { rebuild(build); });
     }
+    QAction* diagrams =
+        bar->addAction(ToolIcon(ToolGlyph::CuttingDiagram), QStringLiteral("Cutting Diagrams"), this, [this] {
+            if (m_cuttingDiagrams)
+                m_cuttingDiagrams();
+        });
+    diagrams->setObjectName(QStringLiteral("CuttingDiagrams"));
+    diagrams->setToolTip(QStringLiteral("Cutting Diagrams Of The Cabinet On Screen"));
     bar->addSeparator();
     QAction* exit = bar->addAction(ToolIcon(ToolGlyph::Close), QStringLiteral("Close"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("ExitEditor"));
@@ -74,9 +83,10 @@ TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
     statusBar()->addWidget(m_showing, 1);
     statusBar()->addWidget(m_buildName);
 
-    // Wide enough for a listing line of 70 characters and its margins.
+    // Wide enough for a listing line of 70 characters and its margins,
     const int columns = QFontMetrics(m_text->font()).horizontalAdvance(QString(76, QLatin1Char('M')));
-    resize(columns + 40, 640);
+    // and for every button of the tool bar.
+    resize(std::max(columns + 40, bar->sizeHint().width()), 640);
 }
 
 bool TCutListForm::openWith(ListingBuild build)

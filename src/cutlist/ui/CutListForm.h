@@ -33,6 +33,9 @@ public:
     // "Print": the listing as the window shows it, edits included.
     void setPrintCommand(std::function<void(const std::vector<std::string>&)> print) { m_print = std::move(print); }
     void printListing();
+    // "Cutting Diagrams": the sheets of the cabinet on screen, in a window
+    // this one does not know.
+    void setCuttingDiagramsCommand(std::function<void()> show) { m_cuttingDiagrams = std::move(show); }
 
     QPlainTextEdit* text() const { return m_text; }
     QLabel* statusPanel(int index) const { return index == 0 ? m_showing : m_buildName; }
@@ -43,6 +46,7 @@ private:
     QLabel* m_showing = nullptr;
     QLabel* m_buildName = nullptr;
     std::function<void(const std::vector<std::string>&)> m_print;
+    std::function<void()> m_cuttingDiagrams;
 };
 
 } // namespace boxmill

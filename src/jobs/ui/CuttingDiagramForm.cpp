@@ -22,6 +22,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -65,6 +67,12 @@ public:
     void message(MessageKind, std::string_view) override { }
     bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
 };
+
+bool AskForPrinter(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 std::string Length(double inches, UnitMode units)
 {
@@ -110,6 +118,7 @@ std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, b
 TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget* parent)
     : QMainWindow(parent, Qt::Window)
     , m_controller(controller)
+    , m_choosePrinter(AskForPrinter)
 {
     setObjectName(QStringLiteral("CuttingDiagramForm"));
     setWindowTitle(QStringLiteral("Cutting Diagrams"));
@@ -117,6 +126,7 @@ TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget*
     AddTool(bar, ToolGlyph::Designer, "ShowCabinet", "Diagrams Of The Cabinet On Screen", [this] { showCabinet(); });
     AddTool(bar, ToolGlyph::OpenLibrary, "OpenJob", "Open Job...", [this] { chooseJob(); });
     AddTool(bar, ToolGlyph::Export, "ExportDiagrams", "Export Diagrams...", [this] { exportDiagrams(); });
+    AddTool(bar, ToolGlyph::Print, "PrintDiagrams", "Print...", [this] { print(); })->setShortcut(QKeySequence::Print);
     AddTool(bar, ToolGlyph::Exit, "ExitCuttingDiagrams", "Exit Cutting Diagrams", [this] { close(); });
 
     auto* central = new QWidget(this);
@@ -161,6 +171,13 @@ void TCuttingDiagramForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
 }
 
+void TCuttingDiagramForm::stockChanged()
+{
+    // A hidden window plans afresh when shown.
+    if (isVisible())
+        refresh();
+}
+
 void TCuttingDiagramForm::showCabinet()
 {
     m_job.reset();
@@ -181,18 +198,28 @@ void TCuttingDiagramForm::chooseJob()
 
 bool TCuttingDiagramForm::openJob(const std::filesystem::path& jobFile)
 {
-    const std::optional<std::filesystem::path> shown = m_job;
-    m_job = jobFile;
+    const auto job = ReadJobFile(jobFile);
+    if (!job) {
+        m_controller.session().prompter().message(MessageKind::Error, job.error());
+        return false;
+    }
+    return showJob(*job, jobFile);
+}
+
+bool TCuttingDiagramForm::showJob(const Job& job, const std::filesystem::path& jobFile)
+{
+    std::optional<ShownJob> shown = std::move(m_job);
+    m_job = ShownJob {job, jobFile};
     refresh();
     if (m_job)
         return true;
-    m_job = shown;
+    m_job = std::move(shown);
     return false;
 }
 
 std::string TCuttingDiagramForm::title() const
 {
-    return m_job ? m_job->filename().string() : m_controller.model().folders.cabinetName;
+    return m_job ? m_job->file.filename().string() : m_controller.model().folders.cabinetName;
 }
 
 void TCuttingDiagramForm::refresh()
@@ -204,9 +231,7 @@ void TCuttingDiagramForm::refresh()
         notes = stock.error() + "\n";
     std::vector<JobCabinet> cabinets;
     if (m_job) {
-        const auto job = ReadJobFile(*m_job);
-        auto loaded =
-            job ? LoadJobCabinets(session, *job, *m_job) : Result<std::vector<JobCabinet>>::failure(job.error());
+        auto loaded = LoadJobCabinets(session, m_job->job, m_job->file);
         if (!loaded) {
             // The job on screen, if any, stays; the caller takes the job back.
             session.prompter().message(MessageKind::Error, loaded.error());
@@ -228,7 +253,7 @@ void TCuttingDiagramForm::refresh()
         diagrams = MakeCuttingDiagrams(plans, units, m_job.has_value());
     }
     const std::string source =
-        m_job ? "Job: " + m_job->filename().string() : "Cabinet on screen: " + session.model.folders.cabinetName;
+        m_job ? "Job: " + m_job->file.filename().string() : "Cabinet on screen: " + session.model.folders.cabinetName;
     showDiagrams(std::move(diagrams), notes, source);
 }
 
@@ -260,6 +285,22 @@ void TCuttingDiagramForm::exportDiagrams()
         const QByteArray pdf = CuttingDiagramsPdf(m_diagrams, LocalePageSize(), title() + " - Cutting Diagrams");
         return std::string(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     });
+}
+
+void TCuttingDiagramForm::print()
+{
+    Prompter& prompter = m_controller.session().prompter();
+    if (m_diagrams.empty()) {
+        prompter.message(MessageKind::Information, "There are no sheets to print.");
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(ToQt(title() + " - Cutting Diagrams"));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!m_choosePrinter(printer, this))
+        return;
+    if (!PaintCuttingDiagrams(printer, m_diagrams))
+        prompter.message(MessageKind::Error, "The printer could not print: nothing was printed.");
 }
 
 } // namespace boxmill

@@ -2,16 +2,19 @@
 #pragma once
 
 #include "jobs/CuttingDiagram.h"
+#include "jobs/JobFile.h"
 
 #include <QMainWindow>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QPrinter;
 
 namespace boxmill {
 
@@ -19,9 +22,9 @@ class SessionController;
 class DiagramPage;
 
 // "Cutting Diagrams": how to cut each sheet of the cabinet on screen, which
-// follows every edit, or of a job of many cabinets opened from a file. The
-// plans are worked out afresh from the model; the window keeps only which
-// job it shows.
+// follows every edit, or of a job of many cabinets, from a file or as the
+// Job window holds it. The plans are worked out afresh from the cabinet
+// files; the window keeps only which job it shows.
 class TCuttingDiagramForm : public QMainWindow {
     Q_OBJECT
 
@@ -32,23 +35,42 @@ public:
     void showCabinet();
     // A refused job is reported and the diagrams shown stay.
     bool openJob(const std::filesystem::path& jobFile);
+    // A job as it is being edited; its paths are relative to `jobFile`'s
+    // folder, whether or not that file exists yet.
+    bool showJob(const Job& job, const std::filesystem::path& jobFile);
     void chooseJob();
     void exportDiagrams();
+
+    // The system's print dialog; true to print. Tests choose a PDF file.
+    using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
+    // Every sheet, one a page.
+    void print();
 
     const std::vector<CuttingDiagram>& diagrams() const { return m_diagrams; }
     QListWidget* sheetList() const { return m_sheets; }
     QPlainTextEdit* notes() const { return m_notes; }
 
+public slots:
+    // Stock.txt was saved: the diagrams shown are planned on the new stock.
+    void stockChanged();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    struct ShownJob {
+        Job job;
+        std::filesystem::path file;
+    };
+
     void refresh();
     void showDiagrams(std::vector<CuttingDiagram> diagrams, const std::string& notes, const std::string& source);
     std::string title() const;
 
     SessionController& m_controller;
-    std::optional<std::filesystem::path> m_job;
+    std::optional<ShownJob> m_job;
+    PrinterChooser m_choosePrinter;
     std::vector<CuttingDiagram> m_diagrams;
     QLabel* m_source = nullptr;
     QListWidget* m_sheets = nullptr;

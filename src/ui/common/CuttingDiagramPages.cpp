@@ -254,6 +254,22 @@ void PaintCuttingDiagram(QPainter& painter, const QRectF& page, const CuttingDia
     painter.restore();
 }
 
+bool PaintCuttingDiagrams(QPagedPaintDevice& device, const std::vector<CuttingDiagram>& diagrams)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // The painter's origin is the corner of the printable area, whatever
+    // margins the printer keeps.
+    const QRectF page(QPointF(), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+    for (std::size_t i = 0; i < diagrams.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        PaintCuttingDiagram(painter, page, diagrams[i]);
+    }
+    return painter.end();
+}
+
 QByteArray CuttingDiagramsPdf(const std::vector<CuttingDiagram>& diagrams, const QPageSize& pageSize,
                               const std::string& title)
 {
@@ -266,13 +282,7 @@ QByteArray CuttingDiagramsPdf(const std::vector<CuttingDiagram>& diagrams, const
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Landscape, QMarginsF()));
         writer.setTitle(ToQt(title));
         writer.setCreator(QStringLiteral("Boxmill"));
-        QPainter painter(&writer);
-        const QRectF page(writer.pageLayout().paintRectPixels(writer.resolution()));
-        for (std::size_t i = 0; i < diagrams.size(); ++i) {
-            if (i > 0)
-                writer.newPage();
-            PaintCuttingDiagram(painter, page, diagrams[i]);
-        }
+        PaintCuttingDiagrams(writer, diagrams);
     }
     buffer.close();
     return bytes;

@@ -20,36 +20,56 @@ QString QtFilterOf(const std::string& filter)
 
 namespace {
 
-std::optional<std::filesystem::path> Run(QWidget* parent, const FileDialogRequest& request, bool save)
+enum class Choose { OneFile, Files, SaveFile };
+
+std::vector<std::filesystem::path> Run(QWidget* parent, const FileDialogRequest& request, Choose choose)
 {
+    const bool save = choose == Choose::SaveFile;
     // Owned by the window the user works in, which gets the focus back.
     if (QWidget* active = QApplication::activeWindow())
         parent = active;
     QFileDialog dialog(parent, ToQt(request.title), QFile::decodeName(request.initialFolder.c_str()),
                        QtFilterOf(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save                      ? QFileDialog::AnyFile
+                       : choose == Choose::Files ? QFileDialog::ExistingFiles
+                                                 : QFileDialog::ExistingFile);
     if (!request.defaultExtension.empty())
         dialog.setDefaultSuffix(ToQt(request.defaultExtension));
     if (!request.confirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!request.fileName.empty())
         dialog.selectFile(ToQt(request.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    std::vector<std::filesystem::path> chosen;
+    if (dialog.exec() != QDialog::Accepted)
+        return chosen;
+    for (const QString& file : dialog.selectedFiles())
+        chosen.emplace_back(QFile::encodeName(file).toStdString());
+    return chosen;
+}
+
+std::optional<std::filesystem::path> First(std::vector<std::filesystem::path> chosen)
+{
+    if (chosen.empty())
         return std::nullopt;
-    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
+    return std::move(chosen.front());
 }
 
 } // namespace
 
 std::optional<std::filesystem::path> QtFileDialogs::openFile(const FileDialogRequest& request)
 {
-    return Run(m_parent, request, false);
+    return First(Run(m_parent, request, Choose::OneFile));
 }
 
 std::optional<std::filesystem::path> QtFileDialogs::saveFile(const FileDialogRequest& request)
 {
-    return Run(m_parent, request, true);
+    return First(Run(m_parent, request, Choose::SaveFile));
+}
+
+std::vector<std::filesystem::path> QtFileDialogs::openFiles(const FileDialogRequest& request)
+{
+    return Run(m_parent, request, Choose::Files);
 }
 
 } // namespace boxmill

@@ -19,6 +19,7 @@ public:
 
     std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) override;
+    std::vector<std::filesystem::path> openFiles(const FileDialogRequest& request) override;
 
 private:
     QWidget* m_parent;

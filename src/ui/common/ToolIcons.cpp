@@ -224,6 +224,16 @@ void Paint(QPainter& p, ToolGlyph glyph)
         p.drawPolyline(QPolygonF({{22.5, 9}, {26, 5}, {29.5, 9}}));
         p.drawPolyline(QPolygonF({{22.5, 23}, {26, 27}, {29.5, 23}}));
         break;
+    case ToolGlyph::CuttingDiagram:
+        // A sheet with its parts and a saw cut across it.
+        p.setBrush(QColor(210, 210, 210));
+        p.drawRect(QRectF(3, 6, 26, 20));
+        p.setBrush(kWood);
+        p.drawRect(QRectF(5, 8, 12, 16));
+        p.drawRect(QRectF(19, 8, 8, 7));
+        p.setPen(QPen(kAccent, 2, Qt::DashLine));
+        p.drawLine(QPointF(18, 3), QPointF(18, 29));
+        break;
     case ToolGlyph::Close:
         p.setPen(QPen(kAccent, 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(8, 8), QPointF(24, 24));

@@ -32,6 +32,7 @@ enum class ToolGlyph {
     UpperLower,
     NextDrawer,
     Export,
+    CuttingDiagram,
 };
 
 // Small line drawings in one style, painted at run time so they stay sharp
