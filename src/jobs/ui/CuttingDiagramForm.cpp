@@ -2,6 +2,7 @@
 #include "CuttingDiagramForm.h"
 
 #include "ui/common/CuttingDiagramPages.h"
+#include "ui/common/PrinterChoice.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShopDrawing.h"
@@ -22,7 +23,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -67,12 +67,6 @@ public:
     void message(MessageKind, std::string_view) override { }
     bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
 };
-
-bool AskForPrinter(QPrinter& printer, QWidget* parent)
-{
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
 
 std::string Length(double inches, UnitMode units)
 {
@@ -300,7 +294,7 @@ void TCuttingDiagramForm::print()
     if (!m_choosePrinter(printer, this))
         return;
     if (!PaintCuttingDiagrams(printer, m_diagrams))
-        prompter.message(MessageKind::Error, "The printer could not print: nothing was printed.");
+        prompter.message(MessageKind::Error, kPrinterFailed);
 }
 
 } // namespace boxmill

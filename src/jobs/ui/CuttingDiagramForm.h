@@ -3,6 +3,7 @@
 
 #include "jobs/CuttingDiagram.h"
 #include "jobs/JobFile.h"
+#include "ui/common/PrinterChoice.h"
 
 #include <QMainWindow>
 
@@ -14,7 +15,6 @@
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
-class QPrinter;
 
 namespace boxmill {
 
@@ -41,8 +41,6 @@ public:
     void chooseJob();
     void exportDiagrams();
 
-    // The system's print dialog; true to print. Tests choose a PDF file.
-    using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent)>;
     void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
     // Every sheet, one a page.
     void print();

@@ -9,24 +9,16 @@
 #include "print/PrintDocuments.h"
 #include "session/CabinetSession.h"
 #include "session/CutListCommands.h"
+#include "ui/common/PrinterChoice.h"
 #include "ui/common/RichTextPrinting.h"
 #include "ui/common/SessionController.h"
 
 #include <QMenu>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace boxmill {
 
 namespace {
-
-bool AskForPrinter(QPrinter& printer, QWidget* parent)
-{
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-constexpr const char* kPrinterFailed = "The printer could not print: nothing was printed.";
 
 } // namespace
 

@@ -3,6 +3,7 @@
 
 #include "cutlist/CutlistEditor.h"
 #include "ui/common/PrintPainting.h"
+#include "ui/common/PrinterChoice.h"
 #include "views/ViewState.h"
 
 #include <QObject>
@@ -12,7 +13,6 @@
 #include <vector>
 
 class QMenu;
-class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -32,8 +32,6 @@ class PrintCommands : public QObject {
 public:
     PrintCommands(SessionController& controller, QWidget* parent);
 
-    // The system's print dialog; true to print. Tests choose a PDF file.
-    using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent)>;
     void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
     // The section whose face frame the construction views describe.
     void setSectionSource(std::function<int()> section) { m_section = std::move(section); }
