@@ -6,7 +6,9 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
+#include <filesystem>
 #include <fstream>
 
 using namespace boxmill;
@@ -77,6 +79,22 @@ private slots:
         QVERIFY(m_fixture->prompter.shown[0].text.find("Missing.cab") != std::string::npos);
         QCOMPARE(Summaries(*form), shown);
         QCOMPARE(Source(*form), std::string("Job: Kitchen.job"));
+
+        // A cabinet gone after its job was opened: the next look says so
+        // in place of the diagrams, without a message box each time.
+        const auto own = m_fixture->folder.path() / "Own.job";
+        std::filesystem::copy_file(std::filesystem::path(kitchen.toStdString()).parent_path() / "Sink.cab",
+                                   m_fixture->folder.path() / "Sink.cab");
+        std::ofstream(own) << "Sink.cab | 1 | Sink\n";
+        QVERIFY(form->openJob(own));
+        QVERIFY(!form->diagrams().empty());
+        std::filesystem::remove(m_fixture->folder.path() / "Sink.cab");
+        form->hide();
+        form->show();
+        QVERIFY(form->diagrams().empty());
+        QVERIFY(form->notes()->toPlainText().contains(QStringLiteral("Sink.cab")));
+        QCOMPARE(Source(*form), std::string("Job: Own.job"));
+        QCOMPARE(m_fixture->prompter.shown.size(), std::size_t {1});
 
         form->showCabinet();
         QCOMPARE(form->diagrams().size(), cabinetSheets);

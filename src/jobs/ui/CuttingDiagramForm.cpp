@@ -204,8 +204,7 @@ bool TCuttingDiagramForm::showJob(const Job& job, const std::filesystem::path& j
 {
     std::optional<ShownJob> shown = std::move(m_job);
     m_job = ShownJob {job, jobFile};
-    refresh();
-    if (m_job)
+    if (refresh(true))
         return true;
     m_job = std::move(shown);
     return false;
@@ -216,7 +215,7 @@ std::string TCuttingDiagramForm::title() const
     return m_job ? m_job->file.filename().string() : m_controller.model().folders.cabinetName;
 }
 
-void TCuttingDiagramForm::refresh()
+bool TCuttingDiagramForm::refresh(bool opening)
 {
     CabinetSession& session = m_controller.session();
     const auto stock = ReadStockFile(session.model.folders.programFolder / kStockFileName);
@@ -224,13 +223,23 @@ void TCuttingDiagramForm::refresh()
     if (!stock)
         notes = stock.error() + "\n";
     std::vector<JobCabinet> cabinets;
+    const std::string source =
+        m_job ? "Job: " + m_job->file.filename().string() : "Cabinet on screen: " + session.model.folders.cabinetName;
     if (m_job) {
-        auto loaded = LoadJobCabinets(session, m_job->job, m_job->file);
-        if (!loaded) {
-            // The job on screen, if any, stays; the caller takes the job back.
+        // What the cabinets' lists say was said when the job was opened.
+        QuietPrompter quiet;
+        auto loaded = LoadJobCabinets(session, opening ? session.prompter() : static_cast<Prompter&>(quiet), m_job->job,
+                                      m_job->file);
+        if (!loaded && opening) {
+            // The job on screen, if any, stays; the caller takes it back.
             session.prompter().message(MessageKind::Error, loaded.error());
-            m_job.reset();
-            return;
+            return false;
+        }
+        if (!loaded) {
+            // A cabinet file moved or spoiled since: say so in place of
+            // diagrams that no longer hold.
+            showDiagrams({}, notes + loaded.error() + "\n", source);
+            return true;
         }
         cabinets = std::move(loaded).value();
     } else {
@@ -246,9 +255,8 @@ void TCuttingDiagramForm::refresh()
         notes += PlanNotes(plans, units, m_job.has_value());
         diagrams = MakeCuttingDiagrams(plans, units, m_job.has_value());
     }
-    const std::string source =
-        m_job ? "Job: " + m_job->file.filename().string() : "Cabinet on screen: " + session.model.folders.cabinetName;
     showDiagrams(std::move(diagrams), notes, source);
+    return true;
 }
 
 void TCuttingDiagramForm::showDiagrams(std::vector<CuttingDiagram> diagrams, const std::string& notes,

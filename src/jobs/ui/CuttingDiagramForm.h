@@ -62,7 +62,9 @@ private:
         std::filesystem::path file;
     };
 
-    void refresh();
+    // False only when a job being opened cannot be read; it is then named
+    // in a message and nothing on screen changes.
+    bool refresh(bool opening = false);
     void showDiagrams(std::vector<CuttingDiagram> diagrams, const std::string& notes, const std::string& source);
     std::string title() const;
 
