@@ -618,21 +618,23 @@ void TMainForm::changeEvent(QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    // Leaving the program must not lose the stock listing's unsaved edits.
-    if (m_stockListing && !m_stockListing->close()) {
-        m_closeConfirmed = false;
+    // The cabinet is asked about first: its question only saves or not,
+    // while closing the stock listing or the job acts on the answer, and a
+    // Cancel after that would leave the program open without them.
+    if (!m_closeConfirmed && !m_controller.session().confirmExit(ExitRoute::WindowClose)) {
         event->ignore();
         return;
     }
-    if (m_jobWindow && !m_jobWindow->close()) {
-        m_closeConfirmed = false;
-        event->ignore();
-        return;
+    // Leaving the program must not lose the stock listing's or the job's
+    // unsaved edits either.
+    for (QWidget* window : {static_cast<QWidget*>(m_stockListing), static_cast<QWidget*>(m_jobWindow)}) {
+        if (window && !window->close()) {
+            m_closeConfirmed = false;
+            event->ignore();
+            return;
+        }
     }
-    if (m_closeConfirmed || m_controller.session().confirmExit(ExitRoute::WindowClose))
-        event->accept();
-    else
-        event->ignore();
+    event->accept();
 }
 
 } // namespace boxmill

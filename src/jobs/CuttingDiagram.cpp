@@ -98,7 +98,7 @@ CuttingDiagram SheetDiagram(const WoodGroupPlan& plan, std::size_t index, UnitMo
         diagram.cutSteps.push_back(CutStep(cut, units));
         // Only a rip the whole sheet long starts at its left end; a sheet
         // crosscut first is ripped panel by panel.
-        const bool rip = cut.kind == CutKind::Rip && cut.x0 <= 0.0;
+        const bool rip = cut.kind == CutKind::Rip && cut.x0 <= 0.0 && cut.x1 >= stock.length;
         diagram.marks.push_back({cut.step, rip ? 0 : Units((cut.x0 + cut.x1) / 2), Units((cut.y0 + cut.y1) / 2), rip});
     }
     return diagram;

@@ -4,6 +4,7 @@
 #include "StripSearch.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -336,6 +337,7 @@ SheetPlan PlanSheets(const std::vector<SheetPart>& parts, const SheetSize& sheet
     plan.sizeBound = SheetSizeBound(parts, sheet, settings);
     if (types.types.empty())
         return plan;
+    const auto start = std::chrono::steady_clock::now();
     auto patterns = sheets::SearchSheets(types.types, types.sequence, usable, settings.budget, plan.budgetSpent);
     // Rips first suits most parts, but a job of parts that share one length
     // may go on fewer sheets crosscut first into panels of that length. The
@@ -353,6 +355,11 @@ SheetPlan PlanSheets(const std::vector<SheetPart>& parts, const SheetSize& sheet
         // on generated kitchens, and keeps large jobs quick.
         SearchBudget quarter = budget;
         quarter.nodes /= 4;
+        // Both searches together keep to the one time budget.
+        if (budget.seconds > 0.0) {
+            const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            quarter.seconds = std::max(budget.seconds - elapsed, 1e-9);
+        }
         auto across =
             sheets::SearchSheets(turned, types.sequence, {usable.width, usable.length, usable.kerf}, quarter, spent);
         if (across.size() < patterns.size()) {

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -163,6 +164,39 @@ private slots:
         m_form->removeCabinet();
         QVERIFY(m_form->figures()->note()->isHidden());
         QVERIFY(m_form->figures()->cutList()->rowCount() > 0);
+    }
+
+    // What changes around the job reaches its figures and its diagrams;
+    // a label still being typed counts when the program closes, and an
+    // editor left open does not outlive the window it writes to.
+    void changesElsewhereAndOpenEditorsReachTheJob()
+    {
+        QVERIFY(m_form->openJob(SourceFile("../../examples/kitchen/Kitchen.job")));
+        m_form->showCuttingDiagrams();
+        TCuttingDiagramForm* diagrams = m_fixture->window->cuttingDiagrams();
+        const std::size_t sheets = diagrams->diagrams().size();
+        m_form->cabinets()->item(0, 1)->setText(QStringLiteral("9"));
+        QVERIFY(diagrams->diagrams().size() > sheets);
+
+        const QString width = m_form->figures()->cutList()->item(0, 3)->text();
+        m_fixture->prompter.answers = {true, true, true};
+        m_fixture->window->metricAction()->trigger();
+        QCOMPARE(m_fixture->session->model.units, UnitMode::Metric);
+        QVERIFY(m_form->figures()->cutList()->item(0, 3)->text() != width);
+
+        QTableWidget* grid = m_form->cabinets();
+        grid->setCurrentCell(0, 2);
+        grid->editItem(grid->item(0, 2));
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("Renamed"));
+        m_fixture->prompter.saveChoices = {SaveChoice::Cancel};
+        QVERIFY(!m_fixture->window->close());
+        QCOMPARE(m_form->document().job().cabinets[0].label, std::string("Renamed"));
+
+        grid->editItem(grid->item(0, 2));
+        grid->viewport()->findChild<QLineEdit*>()->setText(QStringLiteral("Gone"));
+        m_fixture->window.reset();
     }
 
     // Printing puts each sheet on a page of its own.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiFixture.h"
 
+#include "core/FileIo.h"
 #include "jobs/ui/CuttingDiagramForm.h"
 #include "sheets/StockEditing.h"
 #include "sheets/ui/StockForm.h"
@@ -147,6 +148,17 @@ private slots:
         QVERIFY(ReadStockFile(file)->problems.empty());
         QVERIFY(form->problems()->isHidden());
         QVERIFY(form->close());
+
+        // A file there but unreadable as a whole is never replaced by the
+        // (empty) listing on screen.
+        std::ofstream(file, std::ios::app) << std::string(FileCap::DataFile, '#') << '\n';
+        const auto size = std::filesystem::file_size(file);
+        form->show();
+        QVERIFY(form->entries().empty());
+        QVERIFY(form->problems()->isVisible());
+        QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("SaveStock"))->isEnabled());
+        QVERIFY(!form->save());
+        QCOMPARE(std::filesystem::file_size(file), size);
     }
 
 private:

@@ -25,9 +25,11 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace boxmill {
 
@@ -161,7 +163,8 @@ TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget*
 
 void TCuttingDiagramForm::showEvent(QShowEvent* event)
 {
-    refresh();
+    if (!std::exchange(m_plannedHidden, false))
+        refresh();
     QMainWindow::showEvent(event);
 }
 
@@ -200,14 +203,22 @@ bool TCuttingDiagramForm::openJob(const std::filesystem::path& jobFile)
     return showJob(*job, jobFile);
 }
 
-bool TCuttingDiagramForm::showJob(const Job& job, const std::filesystem::path& jobFile)
+bool TCuttingDiagramForm::showJob(const Job& job, const std::filesystem::path& jobFile, const QObject* editor)
 {
     std::optional<ShownJob> shown = std::move(m_job);
-    m_job = ShownJob {job, jobFile};
+    m_job = ShownJob {job, jobFile, editor};
     if (refresh(true))
         return true;
     m_job = std::move(shown);
     return false;
+}
+
+void TCuttingDiagramForm::followJob(const Job& job, const std::filesystem::path& jobFile, const QObject* editor)
+{
+    if (!isVisible() || !m_job || m_job->editor != editor)
+        return;
+    m_job = ShownJob {job, jobFile, editor};
+    refresh();
 }
 
 std::string TCuttingDiagramForm::title() const
@@ -256,6 +267,11 @@ bool TCuttingDiagramForm::refresh(bool opening)
         diagrams = MakeCuttingDiagrams(plans, units, m_job.has_value());
     }
     showDiagrams(std::move(diagrams), notes, source);
+    if (!isVisible()) {
+        // Only for the show that follows at once; a later one plans afresh.
+        m_plannedHidden = true;
+        QTimer::singleShot(0, this, [this] { m_plannedHidden = false; });
+    }
     return true;
 }
 

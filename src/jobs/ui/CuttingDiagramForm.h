@@ -37,7 +37,13 @@ public:
     bool openJob(const std::filesystem::path& jobFile);
     // A job as it is being edited; its paths are relative to `jobFile`'s
     // folder, whether or not that file exists yet.
-    bool showJob(const Job& job, const std::filesystem::path& jobFile);
+    // `editor`, when given, is the window editing the job: it may send
+    // the job again after every edit (followJob).
+    bool showJob(const Job& job, const std::filesystem::path& jobFile, const QObject* editor = nullptr);
+    // The job as `editor` now has it, when the diagrams on screen are of
+    // that editor's job; a cabinet it cannot read is named in place of the
+    // diagrams rather than in a message after every edit.
+    void followJob(const Job& job, const std::filesystem::path& jobFile, const QObject* editor);
     void chooseJob();
     void exportDiagrams();
 
@@ -60,6 +66,7 @@ private:
     struct ShownJob {
         Job job;
         std::filesystem::path file;
+        const QObject* editor = nullptr;
     };
 
     // False only when a job being opened cannot be read; it is then named
@@ -76,6 +83,9 @@ private:
     QListWidget* m_sheets = nullptr;
     QPlainTextEdit* m_notes = nullptr;
     DiagramPage* m_page = nullptr;
+    // Planned while hidden, just before being shown: showing need not plan
+    // again.
+    bool m_plannedHidden = false;
 };
 
 } // namespace boxmill

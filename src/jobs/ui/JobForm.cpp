@@ -4,6 +4,7 @@
 #include "CuttingDiagramForm.h"
 #include "JobFiguresPanel.h"
 
+#include "ui/common/OpenEditors.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
@@ -25,6 +26,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace boxmill {
 
@@ -101,9 +103,9 @@ TJobForm::TJobForm(SessionController& controller, std::function<TCuttingDiagramF
     files->addAction(QStringLiteral("Close"), this, &QWidget::close);
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     m_undo = edit->addAction(QStringLiteral("Undo"), this, &TJobForm::undo);
-    m_undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    m_undo->setShortcut(QKeySequence::Undo);
     m_redo = edit->addAction(QStringLiteral("Redo"), this, &TJobForm::redo);
-    m_redo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    m_redo->setShortcut(QKeySequence::Redo);
     edit->addSeparator();
     edit->addAction(QStringLiteral("Move Up"), this, [this] { moveCabinet(-1); });
     edit->addAction(QStringLiteral("Move Down"), this, [this] { moveCabinet(1); });
@@ -139,7 +141,23 @@ TJobForm::TJobForm(SessionController& controller, std::function<TCuttingDiagramF
     resize(1000, 720);
 
     connect(m_grid, &QTableWidget::cellChanged, this, &TJobForm::cellEdited);
+    // The figures price the cabinets with the program's units and wood
+    // listing, and read the cabinet files as they were last saved.
+    connect(&m_controller, &SessionController::cabinetReplaced, this, &TJobForm::showFigures);
+    connect(&m_controller, &SessionController::cabinetFileChanged, this, [this] {
+        const bool modified = m_controller.session().modified();
+        if (std::exchange(m_cabinetModified, modified) && !modified)
+            showFigures();
+    });
+    m_cabinetModified = m_controller.session().modified();
     jobChanged();
+}
+
+// An editor still open commits its text when the window goes, after the
+// job it would change is gone.
+TJobForm::~TJobForm()
+{
+    disconnect(m_grid, nullptr, this, nullptr);
 }
 
 void TJobForm::showEvent(QShowEvent* event)
@@ -165,6 +183,7 @@ void TJobForm::closeEvent(QCloseEvent* event)
 
 bool TJobForm::offerToSave()
 {
+    CommitOpenEditor(*m_grid);
     if (!m_document.modified())
         return true;
     switch (m_controller.session().prompter().askToSave("Save the changes to the job " + m_document.fileName() + "?")) {
@@ -315,8 +334,9 @@ void TJobForm::redo()
 void TJobForm::showCuttingDiagrams()
 {
     TCuttingDiagramForm* form = m_cuttingDiagrams ? m_cuttingDiagrams() : nullptr;
-    if (!form || !form->showJob(m_document.job(), m_document.jobFile()))
+    if (!form || !form->showJob(m_document.job(), m_document.jobFile(), this))
         return;
+    m_diagramsShown = true;
     form->show();
     form->raise();
 }
@@ -375,6 +395,15 @@ void TJobForm::jobChanged()
     m_redo->setEnabled(m_document.canRedo());
     m_redo->setText(m_document.canRedo() ? QStringLiteral("Redo ") + ToQt(m_document.redoName())
                                          : QStringLiteral("Redo"));
+    showFigures();
+    if (m_diagramsShown) {
+        if (TCuttingDiagramForm* form = m_cuttingDiagrams())
+            form->followJob(m_document.job(), m_document.jobFile(), this);
+    }
+}
+
+void TJobForm::showFigures()
+{
     // Hidden, the figures wait for the window to show: each reading opens
     // every cabinet file.
     if (isVisible())

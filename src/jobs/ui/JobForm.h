@@ -30,6 +30,7 @@ public:
     // first asked for.
     TJobForm(SessionController& controller, std::function<TCuttingDiagramForm*()> cuttingDiagrams,
              QWidget* parent = nullptr);
+    ~TJobForm() override;
 
     const JobDocument& document() const { return m_document; }
 
@@ -62,6 +63,7 @@ private:
     // Shows why an edit was refused; either way the window shows the job.
     void edited(const Status& status);
     void jobChanged();
+    void showFigures();
     void showCabinets();
     void cellEdited(int row, int column);
     // False when the user cancelled or the save failed.
@@ -78,6 +80,8 @@ private:
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     bool m_filling = false;
+    bool m_diagramsShown = false; // the diagrams window was given this job
+    bool m_cabinetModified = false;
 };
 
 } // namespace boxmill

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StockForm.h"
 
+#include "ui/common/OpenEditors.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/TableFit.h"
@@ -193,6 +194,7 @@ void TStockForm::showEvent(QShowEvent* event)
 
 void TStockForm::closeEvent(QCloseEvent* event)
 {
+    CommitOpenEditor(*m_grid);
     if (hasUnsavedChanges()) {
         switch (m_controller.session().prompter().askToSave("Save the changes to the stock listing in " +
                                                             std::string(kStockFileName) + "?")) {
@@ -217,10 +219,13 @@ void TStockForm::load()
     if (read) {
         m_entries = read->entries;
         m_unread = read->problems;
-    } else if (std::error_code error; std::filesystem::exists(stockFile(), error)) {
-        // A file that is there but cannot be read would be replaced by a save.
-        m_unread.push_back(read.error());
     }
+    // A file that is there but cannot be read at all is never replaced: a
+    // save would put the listing on screen, empty, in place of all of it.
+    std::error_code error;
+    m_unreadable = !read && std::filesystem::exists(stockFile(), error);
+    if (m_unreadable)
+        m_unread.push_back(read.error());
     m_saved = m_entries;
     showEntries();
 }
@@ -277,11 +282,13 @@ void TStockForm::showNotes()
 {
     const bool unsaved = hasUnsavedChanges();
     setWindowModified(unsaved);
-    m_save->setEnabled(unsaved || !m_unread.empty());
+    m_save->setEnabled(!m_unreadable && (unsaved || !m_unread.empty()));
     m_revert->setEnabled(unsaved);
     m_problems->setVisible(!m_unread.empty());
-    m_problems->setText(QStringLiteral("Left out of ") + ToQt(kStockFileName) +
-                        QStringLiteral(" (Save removes these lines):\n") + ToQt(Joined(m_unread, "\n")));
+    const QString heading = m_unreadable ? QStringLiteral("Cannot be saved until the file can be read:")
+                                         : QStringLiteral("Left out of ") + ToQt(kStockFileName) +
+                                               QStringLiteral(" (Save removes these lines):");
+    m_problems->setText(heading + QLatin1Char('\n') + ToQt(Joined(m_unread, "\n")));
     const auto& items = m_controller.session().data.woodItems;
     const auto missing = WoodsWithoutStock(ListedWoods(items, m_controller.model().units), m_entries);
     m_withoutStock->setText(missing.empty() ? QStringLiteral("Every wood of the wood listing has stock.")
@@ -341,6 +348,11 @@ void TStockForm::removeSelected()
 bool TStockForm::save()
 {
     Prompter& prompter = m_controller.session().prompter();
+    if (m_unreadable) {
+        prompter.message(MessageKind::Error, m_unread.front() + " Nothing was saved: mend or move " +
+                                                 std::string(kStockFileName) + " first, so that none of it is lost.");
+        return false;
+    }
     if (!m_unread.empty() &&
         !prompter.ask(MessageKind::Warning,
                       std::string(kStockFileName) + " has " + std::to_string(m_unread.size()) +
