@@ -9,15 +9,6 @@ namespace boxmill {
 
 namespace {
 
-// Keeps what the measurement parser would have shown, so that the caller
-// decides when and how to show it.
-class MessageCatcher final : public Prompter {
-public:
-    void message(MessageKind, std::string_view text) override { caught = text; }
-    bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
-    std::string caught;
-};
-
 bool HasLineBreak(std::string_view text)
 {
     return text.find_first_of("\r\n") != std::string_view::npos;
@@ -62,12 +53,14 @@ bool AllBoxesFilled(const WoodEditBoxes& boxes, UnitMode mode)
 
 Result<double> ThicknessOfBoxes(const WoodEditBoxes& boxes, UnitMode mode)
 {
-    MessageCatcher catcher;
+    // What the measurement parser would have shown; the caller decides
+    // when and how to show it.
+    KeptMessages catcher;
     double inches = 0.0;
     if (mode == UnitMode::Metric) {
         const auto millimetres = ParseMeasure(boxes.inchThick, mode, catcher);
         if (!millimetres)
-            return Result<double>::failure(catcher.caught);
+            return Result<double>::failure(catcher.last());
         inches = *millimetres;
     } else {
         const auto whole = ParseInteger(boxes.inchThick);
@@ -75,7 +68,7 @@ Result<double> ThicknessOfBoxes(const WoodEditBoxes& boxes, UnitMode mode)
             return Result<double>::failure("'" + boxes.inchThick + "' is not a valid number of whole inches.");
         const auto fraction = ParseMeasure(boxes.fracThick, mode, catcher);
         if (!fraction)
-            return Result<double>::failure(catcher.caught);
+            return Result<double>::failure(catcher.last());
         inches = static_cast<double>(*whole) + *fraction;
     }
     // Wood.dat would keep a negative thickness, but inches cannot show one.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace boxmill {
 
@@ -147,6 +148,16 @@ bool SameJobLabel(std::string_view a, std::string_view b)
 bool IsJobFile(const std::filesystem::path& path)
 {
     return SameJobLabel(path.extension().string(), kJobExtension);
+}
+
+FileDialogRequest JobFileRequest(std::string title, const std::filesystem::path& folder)
+{
+    FileDialogRequest request;
+    request.title = std::move(title);
+    request.filter = "Job Files|*.job";
+    request.defaultExtension = "job";
+    request.initialFolder = folder;
+    return request;
 }
 
 } // namespace boxmill

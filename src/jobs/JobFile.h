@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/FileDialogs.h"
 #include "core/Result.h"
 
 #include <filesystem>
@@ -46,6 +47,9 @@ Result<std::string> JobText(const Job& job);
 Status WriteJobFile(const std::filesystem::path& path, const Job& job);
 
 bool IsJobFile(const std::filesystem::path& path);
+
+// The file dialog's request for a job file, starting in `folder`.
+FileDialogRequest JobFileRequest(std::string title, const std::filesystem::path& folder);
 
 // Labels are one label whatever the case of their letters: "Sink" and
 // "SINK" would name the same parts on the lists.

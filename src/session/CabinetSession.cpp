@@ -101,19 +101,11 @@ bool CabinetSession::edit(std::string name, const std::function<void(CabinetMode
     return true;
 }
 
-namespace {
-// Figures brought up to date behind the user's back must not pop up the
-// messages that an explicit build shows.
-class QuietPrompter : public Prompter {
-public:
-    void message(MessageKind, std::string_view) override { }
-    bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
-};
-} // namespace
-
 void CabinetSession::refreshFigures()
 {
-    QuietPrompter quiet;
+    // Figures brought up to date behind the user's back must not pop up the
+    // messages that an explicit build shows.
+    KeptMessages quiet;
     if (cutList.viewerKind)
         cutList.viewer = ShowCutList(*cutList.viewerKind, model, layout, cost, quiet);
     else if (cutList.listing)

@@ -23,19 +23,6 @@ public:
     std::optional<fs::path> saveFile(const FileDialogRequest&) override { return std::nullopt; }
 };
 
-// Keeps the last message instead of showing it: the labour's reason is told
-// once, with the cabinet it belongs to.
-class KeptMessage : public Prompter {
-public:
-    void message(MessageKind, std::string_view text) override { last = text; }
-    bool ask(MessageKind, std::string_view text, QuestionButtons) override
-    {
-        last = text;
-        return false;
-    }
-    std::string last;
-};
-
 // What a cabinet says while it is read and listed, told with its label:
 // among twelve cabinets a bare warning would not say whose it is.
 class LabelledPrompter : public Prompter {
@@ -74,9 +61,10 @@ JobCabinet ListJobCabinet(CabinetModel model, const LayoutResult& layout, Prompt
     cabinet.quantity = quantity;
     cabinet.cutList = BuildCutList(CutListKind::Complete, model, layout, prompter);
     cabinet.cost = UpdateWoodCost(model);
-    KeptMessage kept;
+    // The labour's reason is told once, with the cabinet it belongs to.
+    KeptMessages kept;
     cabinet.labour = JobTotal(model.record.hours(), model.record.cost(), 0, kept);
-    cabinet.labourProblem = kept.last;
+    cabinet.labourProblem = kept.last();
     return cabinet;
 }
 

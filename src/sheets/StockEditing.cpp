@@ -5,6 +5,7 @@
 
 #include "core/MessageText.h"
 #include "core/NumberText.h"
+#include "cutlist/WoodEditBoxes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -150,14 +151,11 @@ std::vector<ListedWood> ListedWoods(const std::vector<std::string>& items, UnitM
 {
     std::vector<ListedWood> woods;
     for (const std::string& item : items) {
-        const std::size_t first = item.find('*');
-        const std::size_t second = first == std::string::npos ? first : item.find('*', first + 1);
-        if (second == std::string::npos)
+        const WoodEditBoxes boxes = EditBoxesFromItem(item, units);
+        const auto thickness = ThicknessOfBoxes(boxes, units);
+        if (boxes.woodType.empty() || boxes.costSft.empty() || !thickness)
             continue;
-        const auto thickness = ListedLength(std::string_view(item).substr(first + 1, second - first - 1), units);
-        if (!thickness)
-            continue;
-        woods.push_back({item.substr(0, first), *thickness, LengthText(*thickness, units)});
+        woods.push_back({boxes.woodType, *thickness, LengthText(*thickness, units)});
     }
     return woods;
 }

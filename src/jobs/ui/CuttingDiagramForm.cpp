@@ -62,14 +62,6 @@ private:
 
 namespace {
 
-// The windows refresh after every edit: what the list builders say was
-// said when the user asked for a list, not again for every drawing.
-class QuietPrompter : public Prompter {
-public:
-    void message(MessageKind, std::string_view) override { }
-    bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
-};
-
 std::string Length(double inches, UnitMode units)
 {
     return DiagramLength(inches, units);
@@ -184,12 +176,7 @@ void TCuttingDiagramForm::showCabinet()
 void TCuttingDiagramForm::chooseJob()
 {
     CabinetSession& session = m_controller.session();
-    FileDialogRequest request;
-    request.title = "Open Job";
-    request.filter = "Job Files|*.job";
-    request.defaultExtension = "job";
-    request.initialFolder = session.model.folders.cabinetFolder;
-    if (const auto chosen = session.dialogs().openFile(request))
+    if (const auto chosen = session.dialogs().openFile(JobFileRequest("Open Job", session.model.folders.cabinetFolder)))
         openJob(*chosen);
 }
 
@@ -238,7 +225,7 @@ bool TCuttingDiagramForm::refresh(bool opening)
         m_job ? "Job: " + m_job->file.filename().string() : "Cabinet on screen: " + session.model.folders.cabinetName;
     if (m_job) {
         // What the cabinets' lists say was said when the job was opened.
-        QuietPrompter quiet;
+        KeptMessages quiet;
         auto loaded = LoadJobCabinets(session, opening ? session.prompter() : static_cast<Prompter&>(quiet), m_job->job,
                                       m_job->file);
         if (!loaded && opening) {
@@ -254,7 +241,9 @@ bool TCuttingDiagramForm::refresh(bool opening)
         }
         cabinets = std::move(loaded).value();
     } else {
-        QuietPrompter quiet;
+        // The window refreshes after every edit: what the list builders say
+        // was said when the user asked for a list, not for every drawing.
+        KeptMessages quiet;
         cabinets.push_back(ListJobCabinet(session.model, session.layout, quiet, session.model.folders.cabinetName, 1));
     }
     std::vector<CuttingDiagram> diagrams;

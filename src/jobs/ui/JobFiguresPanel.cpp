@@ -29,19 +29,6 @@ constexpr const char* kListWidest[] = {"Base 30 left", "999",    "Dr Mid Rail(s)
                                        "000 00/00",    "0 0/00", "Birch Plywood"};
 constexpr const char* kCostWidest[] = {"Birch Plywood", "000 x 0 0/00", "$00,000.00"};
 
-// The cabinets' warnings are told once, beside the figures, rather than in
-// a box for every edit of the job.
-class KeptMessages : public Prompter {
-public:
-    void message(MessageKind, std::string_view text) override { lines.emplace_back(text); }
-    bool ask(MessageKind, std::string_view text, QuestionButtons) override
-    {
-        lines.emplace_back(text);
-        return false;
-    }
-    std::vector<std::string> lines;
-};
-
 QTableWidget* FigureGrid(QWidget* parent, const char* name, const QStringList& header)
 {
     auto* grid = new QTableWidget(0, static_cast<int>(header.size()), parent);
@@ -132,6 +119,8 @@ void JobFiguresPanel::showJob(const CabinetSession& session, const Job& job, con
         showNote(QStringLiteral("Add cabinets to see the job's cut list and cost."));
         return;
     }
+    // The cabinets' warnings are told once, beside the figures, rather than
+    // in a box for every edit of the job.
     KeptMessages told;
     const auto loaded = LoadJobCabinets(session, told, job, jobFile);
     if (!loaded) {

@@ -212,12 +212,7 @@ bool TJobForm::chooseJob()
 {
     if (!offerToSave())
         return false;
-    FileDialogRequest request;
-    request.title = "Open Job";
-    request.filter = "Job Files|*.job";
-    request.defaultExtension = "job";
-    request.initialFolder = startFolder();
-    const auto chosen = m_controller.session().dialogs().openFile(request);
+    const auto chosen = m_controller.session().dialogs().openFile(JobFileRequest("Open Job", startFolder()));
     return chosen && load(*chosen);
 }
 
@@ -244,11 +239,7 @@ bool TJobForm::saveJob()
 
 bool TJobForm::saveJobAs()
 {
-    FileDialogRequest request;
-    request.title = "Save Job As";
-    request.filter = "Job Files|*.job";
-    request.defaultExtension = "job";
-    request.initialFolder = startFolder();
+    FileDialogRequest request = JobFileRequest("Save Job As", startFolder());
     request.fileName = m_document.fileName();
     request.confirmOverwrite = true;
     const auto chosen = m_controller.session().dialogs().saveFile(request);
