@@ -15,13 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto list = ParseStockText(fuzz::Bytes(data, size));
     for (const auto& problem : list.problems)
         prompter.message(MessageKind::Warning, problem);
-    const auto text = StockText(list.entries);
+    const auto text = StockText(list.entries, list.comments);
     if (!text)
         return 0;
     const auto again = ParseStockText(*text);
-    if (!again.problems.empty() || again.entries.size() != list.entries.size())
+    if (!again.problems.empty() || again.entries.size() != list.entries.size() || again.comments != list.comments)
         std::abort();
-    const auto twice = StockText(again.entries);
+    const auto twice = StockText(again.entries, again.comments);
     if (!twice || *twice != *text)
         std::abort();
     return 0;

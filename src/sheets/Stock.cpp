@@ -137,6 +137,16 @@ std::string Unwritable(const StockEntry& entry)
     return {};
 }
 
+// A line of the header StockText writes, which is written afresh.
+bool IsHeaderLine(std::string_view line)
+{
+    for (const std::string_view header : SplitLines(kHeader)) {
+        if (TrimBlanks(header) == line)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool IsStockWoodName(std::string_view wood)
@@ -165,8 +175,13 @@ StockList ParseStockText(std::string_view text, std::string_view fileName)
     const auto lines = SplitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = TrimBlanks(lines[i]);
-        if (line.empty() || line.front() == '#')
+        if (line.empty())
             continue;
+        if (line.front() == '#') {
+            if (!IsHeaderLine(line))
+                list.comments.emplace_back(line);
+            continue;
+        }
         StockEntry entry;
         if (const std::string why = ReadEntry(line, entry); !why.empty()) {
             list.problems.push_back(Place(fileName, i + 1) + why + ", not " + QuoteFileText(line) + ".");
@@ -198,9 +213,18 @@ Result<StockList> ReadStockFile(const std::filesystem::path& path)
     return ParseStockText(*bytes, path.filename().string());
 }
 
-Result<std::string> StockText(const std::vector<StockEntry>& entries)
+Result<std::string> StockText(const std::vector<StockEntry>& entries, const std::vector<std::string>& comments)
 {
     std::string text(kHeader);
+    for (const std::string& comment : comments) {
+        // One comment, one line: a line break would turn the rest into an
+        // entry of its own.
+        for (const std::string_view line : SplitLines(comment)) {
+            const std::string_view kept = TrimBlanks(line);
+            if (!kept.empty())
+                text += (kept.front() == '#' ? "" : "# ") + std::string(kept) + '\n';
+        }
+    }
     for (std::size_t e = 0; e < entries.size(); ++e) {
         const StockEntry& entry = entries[e];
         const bool sheet = entry.kind == StockKind::Sheet;
@@ -228,9 +252,10 @@ Result<std::string> StockText(const std::vector<StockEntry>& entries)
     return text;
 }
 
-Status WriteStockFile(const std::filesystem::path& path, const std::vector<StockEntry>& entries)
+Status WriteStockFile(const std::filesystem::path& path, const std::vector<StockEntry>& entries,
+                      const std::vector<std::string>& comments)
 {
-    const auto text = StockText(entries);
+    const auto text = StockText(entries, comments);
     if (!text)
         return Status::failure(text.error());
     return WriteFileAtomic(path, *text);

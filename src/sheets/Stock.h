@@ -44,6 +44,9 @@ struct StockList {
     // One explanation per line that could not be read, naming the file and
     // the line; such a line is left out, never guessed at.
     std::vector<std::string> problems;
+    // Comment lines written by hand ("# ..."), in file order, for a writer
+    // to keep; the header every written file starts with is not among them.
+    std::vector<std::string> comments;
 
     // The entry of exactly this thickness (to a sixty-fourth), else the
     // wood's entry for any thickness.
@@ -62,8 +65,10 @@ Result<StockList> ReadStockFile(const std::filesystem::path& path);
 // read back as it is is refused, naming the entry: a wood name
 // IsStockWoodName refuses, a size that is not positive or beyond the
 // largest, or a second entry for a wood and thickness.
-Result<std::string> StockText(const std::vector<StockEntry>& entries);
+// `comments` follow the header, each made a comment line if it is not one.
+Result<std::string> StockText(const std::vector<StockEntry>& entries, const std::vector<std::string>& comments = {});
 // Whole or not at all: a refused entry or a failed write keeps the old file.
-Status WriteStockFile(const std::filesystem::path& path, const std::vector<StockEntry>& entries);
+Status WriteStockFile(const std::filesystem::path& path, const std::vector<StockEntry>& entries,
+                      const std::vector<std::string>& comments = {});
 
 } // namespace boxmill

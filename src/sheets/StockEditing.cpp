@@ -172,7 +172,7 @@ std::vector<std::string> ListedWoodNames(const std::vector<ListedWood>& woods)
 
 std::vector<std::string> WoodsWithoutStock(const std::vector<ListedWood>& woods, const std::vector<StockEntry>& entries)
 {
-    const StockList stock {entries, {}};
+    const StockList stock {entries, {}, {}};
     std::vector<std::string> missing;
     for (const auto& wood : woods) {
         if (!stock.find(wood.name, wood.thickness))
@@ -192,7 +192,7 @@ StockEntry NewStockEntry(StockKind kind, const std::vector<ListedWood>& woods, c
     } else {
         entry.wastePercent = kUsualWastePercent;
     }
-    const StockList stock {entries, {}};
+    const StockList stock {entries, {}, {}};
     const auto unserved = std::find_if(woods.begin(), woods.end(),
                                        [&](const ListedWood& wood) { return !stock.find(wood.name, wood.thickness); });
     if (unserved != woods.end()) {

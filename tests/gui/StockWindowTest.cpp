@@ -66,7 +66,7 @@ private slots:
         QVERIFY(form->isVisible());
         QVERIFY(form->problems()->isHidden());
         int row = -1;
-        const StockList shown {form->entries(), {}};
+        const StockList shown {form->entries(), {}, {}};
         for (const auto& wood : ListedWoods(m_fixture->session->data.woodItems, UnitMode::Inches))
             if (wood.name + " " + wood.thicknessText == group)
                 row = static_cast<int>(shown.find(wood.name, wood.thickness) - shown.entries.data());

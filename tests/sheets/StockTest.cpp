@@ -43,11 +43,17 @@ TEST(StockFile, WrittenFileReadsBackAndFindsThicknesses)
     };
     TempFolder folder;
     const auto path = folder.path() / "Stock.txt";
-    ASSERT_TRUE(WriteStockFile(path, entries).ok());
+    // Comments written by hand are kept, the header is not doubled, and a
+    // comment of two lines cannot become an entry.
+    const std::vector<std::string> comments = {"# Prices from the yard, March", "sheet Oak | 0.75 | 1 x 1 | grain | 1"};
+    ASSERT_TRUE(WriteStockFile(path, entries, comments).ok());
     const auto read = ReadStockFile(path);
     ASSERT_TRUE(read.ok()) << read.error();
     EXPECT_TRUE(read->problems.empty());
     EXPECT_EQ(read->entries, entries);
+    EXPECT_EQ(read->comments,
+              (std::vector<std::string> {"# Prices from the yard, March", "# sheet Oak | 0.75 | 1 x 1 | grain | 1"}));
+    EXPECT_EQ(StockText(read->entries, read->comments).value(), StockText(entries, read->comments).value());
     EXPECT_EQ(read->find("Birch Plywood", 0.25)->price, 315000);
     EXPECT_EQ(read->find("Birch Plywood", 0.75)->price, 620000);
     EXPECT_EQ(read->find("Red Oak", 1.0)->kind, StockKind::Board);

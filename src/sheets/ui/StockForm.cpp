@@ -216,9 +216,11 @@ void TStockForm::load()
     const auto read = ReadStockFile(stockFile());
     m_unread.clear();
     m_entries.clear();
+    m_comments.clear();
     if (read) {
         m_entries = read->entries;
         m_unread = read->problems;
+        m_comments = read->comments;
     }
     // A file that is there but cannot be read at all is never replaced: a
     // save would put the listing on screen, empty, in place of all of it.
@@ -361,7 +363,7 @@ bool TStockForm::save()
                           "shown and removes those lines from the file.",
                       QuestionButtons::OkCancel))
         return false;
-    if (const Status written = WriteStockFile(stockFile(), m_entries); !written) {
+    if (const Status written = WriteStockFile(stockFile(), m_entries, m_comments); !written) {
         prompter.message(MessageKind::Error,
                          written.error() + " Nothing was saved; " + std::string(kStockFileName) + " is as it was.");
         return false;

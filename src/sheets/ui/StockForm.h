@@ -65,6 +65,8 @@ private:
     std::vector<StockEntry> m_saved;
     // The lines of the file as read that the grid does not hold.
     std::vector<std::string> m_unread;
+    // Kept through a save: the file is meant to be edited by hand too.
+    std::vector<std::string> m_comments;
     bool m_unreadable = false; // the file is there but could not be read
     UnitMode m_shownUnits = UnitMode::Inches;
     QTableWidget* m_grid = nullptr;
