@@ -76,7 +76,8 @@ void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, b
     out << "  Sheets: " << sheets.sheets.size() << " of " << len(plan.stock->length) << " x " << len(plan.stock->width)
         << ", lower bound " << sheets.lowerBound << " (from the sizes " << sheets.sizeBound << "), yield "
         << Percent(yield) << ", " << cuts << " cuts of " << len(cutLength) << " in total, cost "
-        << FormatMoney(plan.cost) << '\n';
+        << FormatMoney(plan.cost) << (plan.areaCost ? " (by area " + FormatMoney(*plan.areaCost) + ")" : std::string())
+        << '\n';
     for (std::size_t s = 0; s < sheets.sheets.size(); ++s) {
         const SheetLayout& sheet = sheets.sheets[s];
         out << "  Sheet " << s + 1 << ": yield " << Percent(sheet.yield) << ", " << sheet.cuts.size() << " cuts of "

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JobLists.h"
 
+#include "core/NumberText.h"
 #include "cutlist/CostArithmetic.h"
 
 #include <algorithm>
@@ -106,10 +107,17 @@ std::vector<WoodGroupPlan> PlanJobSheets(const std::vector<JobCabinet>& cabinets
             }
         }
     }
+    const WoodCost byArea = CombinedWoodCost(cabinets, units);
     std::vector<WoodGroupPlan> plans;
     plans.reserve(groups.size());
-    for (auto& group : groups)
-        plans.push_back(PlanWoodGroup(std::move(group), stock, settings));
+    for (auto& group : groups) {
+        WoodGroupPlan& plan = plans.emplace_back(PlanWoodGroup(std::move(group), stock, settings));
+        const auto row = std::find_if(byArea.rows.begin(), byArea.rows.end(), [&](const WoodCostRow& r) {
+            return r.wood == plan.group.wood && TrimBlanks(r.stockText) == TrimBlanks(plan.group.stockText);
+        });
+        if (row != byArea.rows.end())
+            plan.areaCost = row->cost;
+    }
     return plans;
 }
 

@@ -88,6 +88,8 @@ json Group(const WoodGroupPlan& plan, const CutSettings& settings)
         group["lower_bound"] = plan.sheets->lowerBound;
         group["size_bound"] = plan.sheets->sizeBound;
         group["cost"] = MoneyText(plan.cost);
+        if (plan.areaCost)
+            group["area_cost"] = MoneyText(*plan.areaCost);
         json sheets = json::array();
         for (const auto& sheet : plan.sheets->sheets)
             sheets.push_back(Sheet(sheet));

@@ -40,6 +40,9 @@ struct WoodGroupPlan {
     std::optional<SheetPlan> sheets;
     std::optional<LumberPlan> lumber;
     Money cost = 0; // whole sheets at the sheet price
+    // What the wood cost listing charges for the group by its area, to
+    // set beside the whole sheets; none where no listing row matches.
+    std::optional<Money> areaCost;
 };
 
 // One group on the stock its wood and thickness are bought in.

@@ -108,6 +108,7 @@ TEST_F(JobListsTest, JsonCarriesEveryPartInsideItsSheetWithItsCabinet)
     CutSettings settings;
     const auto plans = PlanJobSheets(*cabinets, session.model.units, *stock, settings);
     const auto json = nlohmann::json::parse(SheetsJson(plans, settings));
+    const JobCost cost = CombinedCost(*cabinets, session.model.units);
     ASSERT_EQ(json["groups"].size(), plans.size());
     std::map<std::string, int> partsByCabinet;
     int sheetGroups = 0;
@@ -122,6 +123,13 @@ TEST_F(JobListsTest, JsonCarriesEveryPartInsideItsSheetWithItsCabinet)
         const double length = group["sheet"]["length"].get<double>();
         const double width = group["sheet"]["width"].get<double>();
         EXPECT_LE(group["lower_bound"].get<int>(), static_cast<int>(group["sheets"].size()));
+        EXPECT_LE(group["size_bound"].get<int>(), static_cast<int>(group["sheets"].size()));
+        // Beside the whole sheets, what the wood cost listing charges the
+        // same wood and stock by area.
+        const auto row = std::find_if(cost.wood.rows.begin(), cost.wood.rows.end(), [&](const WoodCostRow& r) {
+            return r.wood == group["wood"] && ParseMoney(group["area_cost"].get<std::string>()) == r.cost;
+        });
+        EXPECT_NE(row, cost.wood.rows.end()) << group.dump().substr(0, 200);
         for (const auto& sheet : group["sheets"]) {
             ASSERT_TRUE(sheet["cuts"].is_array());
             ASSERT_TRUE(sheet["offcuts"].is_array());

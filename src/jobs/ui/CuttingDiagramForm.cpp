@@ -10,6 +10,7 @@
 
 #include "core/FileDialogs.h"
 #include "core/Measure.h"
+#include "core/Money.h"
 #include "core/Prompter.h"
 #include "jobs/CuttingDiagramSvg.h"
 #include "jobs/JobFile.h"
@@ -93,6 +94,11 @@ std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, b
                     "  Not cut: " + std::to_string(part.quantity) + " " + name(part.name) + ", " + part.reason + "\n";
         }
         if (plan.sheets) {
+            const SheetPlan& sheets = *plan.sheets;
+            notes += group + ": " + std::to_string(sheets.sheets.size()) + " sheets (fewest possible " +
+                     std::to_string(std::max(sheets.lowerBound, sheets.sizeBound)) + "), " + FormatMoney(plan.cost) +
+                     " in whole sheets" +
+                     (plan.areaCost ? ", " + FormatMoney(*plan.areaCost) + " by area" : std::string()) + "\n";
             for (const auto& part : plan.sheets->unplaced)
                 notes += group + ": not cut: " + std::to_string(part.quantity) + " " + name(part.name) + ", " +
                          part.reason + "\n";
