@@ -33,36 +33,9 @@ struct SheetsArgs {
     std::filesystem::path pdf;
 };
 
-// A part as the summary names it: within a job, with its cabinet's label.
-std::string PartName(const std::string& name, bool fromJob)
-{
-    const PartOwner owner = SplitJobPartName(name);
-    return fromJob && !owner.cabinet.empty() ? owner.cabinet + ": " + owner.part : owner.part;
-}
-
-std::string Percent(double share)
-{
-    return FormatDecimal(std::round(share * 1000.0) / 10.0) + " %";
-}
-
-const char* CutName(CutKind kind)
-{
-    switch (kind) {
-    case CutKind::Rip: return "Rip";
-    case CutKind::Crosscut: return "Crosscut";
-    case CutKind::Trim: return "Trim";
-    }
-    return "";
-}
-
 void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, bool fromJob)
 {
-    // The lists' whole sizes end in a blank ("96 "); a sentence needs none.
-    // and the lists leave a zero empty.
-    const auto len = [units](double inches) {
-        const std::string text(TrimBlanks(FormatMeasure(inches, units)));
-        return text.empty() ? std::string("0") : text;
-    };
+    const auto len = [units](double inches) { return DiagramLength(inches, units); };
     const SheetPlan& sheets = *plan.sheets;
     double partArea = 0.0;
     int cuts = 0;
@@ -75,20 +48,20 @@ void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, b
     const double yield = sheets.sheets.empty() ? 0.0 : partArea / static_cast<double>(sheets.sheets.size());
     out << "  Sheets: " << sheets.sheets.size() << " of " << len(plan.stock->length) << " x " << len(plan.stock->width)
         << ", lower bound " << sheets.lowerBound << " (from the sizes " << sheets.sizeBound << "), yield "
-        << Percent(yield) << ", " << cuts << " cuts of " << len(cutLength) << " in total, cost "
+        << PercentText(yield) << ", " << cuts << " cuts of " << len(cutLength) << " in total, cost "
         << FormatMoney(plan.cost) << (plan.areaCost ? " (by area " + FormatMoney(*plan.areaCost) + ")" : std::string())
         << '\n';
     for (std::size_t s = 0; s < sheets.sheets.size(); ++s) {
         const SheetLayout& sheet = sheets.sheets[s];
-        out << "  Sheet " << s + 1 << ": yield " << Percent(sheet.yield) << ", " << sheet.cuts.size() << " cuts of "
+        out << "  Sheet " << s + 1 << ": yield " << PercentText(sheet.yield) << ", " << sheet.cuts.size() << " cuts of "
             << len(sheet.cutLength) << " in\n";
         for (const auto& part : sheet.parts) {
-            out << "    " << PartName(part.name, fromJob) << '\t' << len(part.length) << " x " << len(part.width)
+            out << "    " << ShownPartName(part.name, fromJob) << '\t' << len(part.length) << " x " << len(part.width)
                 << " at " << len(part.x) << ", " << len(part.y) << (part.rotated ? " turned" : "") << '\n';
         }
         for (const auto& cut : sheet.cuts) {
             const bool along = cut.y0 == cut.y1;
-            out << "    " << cut.step << ". " << CutName(cut.kind) << " at " << (along ? "y " : "x ")
+            out << "    " << cut.step << ". " << CutKindName(cut.kind) << " at " << (along ? "y " : "x ")
                 << len(along ? cut.y0 : cut.x0) << ", " << len(cut.length()) << " long\n";
         }
         for (const auto& offcut : sheet.offcuts) {
@@ -97,7 +70,8 @@ void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, b
         }
     }
     for (const auto& part : sheets.unplaced)
-        out << "  Not cut: " << part.quantity << ' ' << PartName(part.name, fromJob) << ", " << part.reason << '\n';
+        out << "  Not cut: " << part.quantity << ' ' << ShownPartName(part.name, fromJob) << ", " << part.reason
+            << '\n';
 }
 
 void PrintLumber(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, bool fromJob)
@@ -105,9 +79,10 @@ void PrintLumber(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, b
     const LumberPlan& lumber = *plan.lumber;
     out << "  Board feet: " << FormatTwoDecimals(lumber.boardFeet) << " with "
         << FormatDecimal(plan.stock->wastePercent) << " % waste; boards: " << lumber.boards.size() << " of "
-        << TrimBlanks(FormatMeasure(plan.stock->length, units)) << '\n';
+        << DiagramLength(plan.stock->length, units) << '\n';
     for (const auto& part : lumber.unplaced)
-        out << "  Not cut: " << part.quantity << ' ' << PartName(part.name, fromJob) << ", " << part.reason << '\n';
+        out << "  Not cut: " << part.quantity << ' ' << ShownPartName(part.name, fromJob) << ", " << part.reason
+            << '\n';
 }
 
 std::optional<double> Length(const std::optional<std::string>& word, double otherwise)
@@ -193,7 +168,7 @@ int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
             context.out << "  No stock entry in " << stockPath.filename().string() << ":";
             const char* separator = " ";
             for (const auto& part : plan.group.parts) {
-                context.out << separator << part.quantity << ' ' << PartName(part.name, loaded.fromJob);
+                context.out << separator << part.quantity << ' ' << ShownPartName(part.name, loaded.fromJob);
                 separator = ", ";
             }
             context.out << '\n';

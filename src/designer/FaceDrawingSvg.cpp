@@ -13,8 +13,11 @@ namespace {
 // Keeps the outlines, which straddle the rectangles' edges, inside the box.
 constexpr long long kMargin = 2;
 
-void AppendEscaped(std::string& out, const std::string& text)
+} // namespace
+
+std::string SvgEscaped(std::string_view text)
 {
+    std::string out;
     for (const char c : text) {
         switch (c) {
         case '&': out += "&amp;"; break;
@@ -25,9 +28,8 @@ void AppendEscaped(std::string& out, const std::string& text)
         default: out += c;
         }
     }
+    return out;
 }
-
-} // namespace
 
 std::string FaceDrawingSvg(const ShapeSet& shapes)
 {
@@ -65,14 +67,14 @@ std::string FaceDrawingSvg(const ShapeSet& shapes)
         if (!shape.visible)
             continue;
         out += "<rect id=\"";
-        AppendEscaped(out, shape.name);
+        out += SvgEscaped(shape.name);
         out += "\" x=\"" + std::to_string(shape.left) + "\" y=\"" + std::to_string(shape.top) + "\" width=\"" +
                std::to_string(std::max(shape.width, 0)) + "\" height=\"" + std::to_string(std::max(shape.height, 0)) +
                "\"";
         if (shape.blank)
             out += " stroke=\"none\"";
         out += "><title>";
-        AppendEscaped(out, shape.hint);
+        out += SvgEscaped(shape.hint);
         out += "</title></rect>\n";
     }
     out += "</g>\n</svg>\n";

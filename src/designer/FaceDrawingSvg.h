@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace boxmill {
 
@@ -12,6 +13,9 @@ struct ShapeSet;
 // (origin included) and its hint as its <title>. The view box frames the
 // visible shapes with a small margin.
 std::string FaceDrawingSvg(const ShapeSet& shapes);
+
+// Text made safe inside an SVG element or attribute.
+std::string SvgEscaped(std::string_view text);
 
 // The same for the drawing of any window: nothing in it is the face's own.
 inline std::string ShapeSetSvg(const ShapeSet& shapes)

@@ -11,11 +11,6 @@ namespace boxmill {
 
 namespace {
 
-std::string Percent(double share)
-{
-    return FormatDecimal(std::round(share * 1000.0) / 10.0) + " %";
-}
-
 int Units(double inches)
 {
     return ToDrawingUnits(inches, kDiagramScale);
@@ -36,16 +31,6 @@ Shape Box(std::string name, std::string hint, double x, double y, double length,
     return shape;
 }
 
-const char* CutName(CutKind kind)
-{
-    switch (kind) {
-    case CutKind::Rip: return "Rip";
-    case CutKind::Crosscut: return "Crosscut";
-    case CutKind::Trim: return "Trim";
-    }
-    return "";
-}
-
 // Positions are measured from the sheet's top edge and left end as drawn,
 // so that the sawyer can read every step off the one drawing.
 std::string CutStep(const Cut& cut, UnitMode units)
@@ -53,7 +38,7 @@ std::string CutStep(const Cut& cut, UnitMode units)
     const bool along = cut.y0 == cut.y1;
     const std::string where = along ? DiagramLength(cut.y0, units) + " from the top edge"
                                     : DiagramLength(cut.x0, units) + " from the left end";
-    return std::to_string(cut.step) + ". " + CutName(cut.kind) + " at " + where + ", " +
+    return std::to_string(cut.step) + ". " + CutKindName(cut.kind) + " at " + where + ", " +
            DiagramLength(cut.length(), units) + " long";
 }
 
@@ -66,7 +51,7 @@ CuttingDiagram SheetDiagram(const WoodGroupPlan& plan, std::size_t index, UnitMo
     diagram.title = plan.group.wood + ' ' + std::string(TrimBlanks(plan.group.stockText)) + ": sheet " +
                     std::to_string(index + 1) + " of " + std::to_string(sheets.sheets.size());
     diagram.summary = DiagramLength(stock.length, units) + " x " + DiagramLength(stock.width, units) +
-                      (stock.grain ? ", grain along" : "") + ", yield " + Percent(sheet.yield) + ", " +
+                      (stock.grain ? ", grain along" : "") + ", yield " + PercentText(sheet.yield) + ", " +
                       std::to_string(sheet.cuts.size()) + " cuts, " + DiagramLength(sheet.cutLength, units) + " of cut";
     diagram.shapes.shapes.push_back(Box("Sheet", "Sheet", 0, 0, stock.length, stock.width));
     diagram.sheetWidth = diagram.shapes.shapes.back().width;
@@ -76,7 +61,7 @@ CuttingDiagram SheetDiagram(const WoodGroupPlan& plan, std::size_t index, UnitMo
         const PartOwner owner = SplitJobPartName(part.name);
         const std::string cabinet = withCabinet ? owner.cabinet : std::string();
         const std::string size = DiagramLength(part.length, units) + " x " + DiagramLength(part.width, units);
-        const std::string named = cabinet.empty() ? owner.part : cabinet + ": " + owner.part;
+        const std::string named = ShownPartName(part.name, withCabinet);
         Shape box = Box("Part" + std::to_string(p + 1), named, part.x, part.y, part.length, part.width);
         DiagramLabel label {{}, box.left, box.top, box.width, box.height, box.height > 2 * box.width};
         if (!cabinet.empty())
@@ -105,6 +90,27 @@ CuttingDiagram SheetDiagram(const WoodGroupPlan& plan, std::size_t index, UnitMo
 }
 
 } // namespace
+
+std::string PercentText(double share)
+{
+    return FormatDecimal(std::round(share * 1000.0) / 10.0) + " %";
+}
+
+const char* CutKindName(CutKind kind)
+{
+    switch (kind) {
+    case CutKind::Rip: return "Rip";
+    case CutKind::Crosscut: return "Crosscut";
+    case CutKind::Trim: return "Trim";
+    }
+    return "";
+}
+
+std::string ShownPartName(std::string_view name, bool withCabinet)
+{
+    const PartOwner owner = SplitJobPartName(name);
+    return withCabinet && !owner.cabinet.empty() ? owner.cabinet + ": " + owner.part : owner.part;
+}
 
 std::string DiagramLength(double inches, UnitMode units)
 {

@@ -56,6 +56,13 @@ struct CuttingDiagram {
 
 // A length as a sentence shows it: no trailing blank, zero as "0".
 std::string DiagramLength(double inches, UnitMode units);
+// A share of 0..1 as "81.2 %".
+std::string PercentText(double share);
+// "Rip", "Crosscut" or "Trim".
+const char* CutKindName(CutKind kind);
+// A part of a plan as the diagrams and the summary name it: with its
+// cabinet's label ("Sink: Side(s)") when `withCabinet` and it has one.
+std::string ShownPartName(std::string_view name, bool withCabinet);
 
 // The diagrams of every sheet of every plan, in plan order. Parts named by
 // JobPartName show their cabinet's label when `withCabinet` is set.

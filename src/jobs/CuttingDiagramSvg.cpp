@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CuttingDiagramSvg.h"
 
+#include "designer/FaceDrawingSvg.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -20,32 +22,17 @@ constexpr double kGlyphWidth = 0.6;
 constexpr double kLargestLabel = 2.0 * kDiagramUnitsPerInch;
 constexpr double kSmallestLabel = 0.4 * kDiagramUnitsPerInch;
 
-std::string Escaped(std::string_view text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 std::string SvgRect(const Shape& shape, std::string_view style)
 {
     return "<rect x=\"" + std::to_string(shape.left) + "\" y=\"" + std::to_string(shape.top) + "\" width=\"" +
            std::to_string(shape.width) + "\" height=\"" + std::to_string(shape.height) + "\" " + std::string(style) +
-           "><title>" + Escaped(shape.hint) + "</title></rect>\n";
+           "><title>" + SvgEscaped(shape.hint) + "</title></rect>\n";
 }
 
 std::string Text(int x, int y, double size, std::string_view text, std::string_view extra = {})
 {
     return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" font-size=\"" +
-           std::to_string(static_cast<int>(size)) + "\"" + std::string(extra) + ">" + Escaped(text) + "</text>\n";
+           std::to_string(static_cast<int>(size)) + "\"" + std::string(extra) + ">" + SvgEscaped(text) + "</text>\n";
 }
 
 // The lines that fit, from the part's name outwards, at the largest size

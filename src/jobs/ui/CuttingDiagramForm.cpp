@@ -63,20 +63,12 @@ private:
 
 namespace {
 
-std::string Length(double inches, UnitMode units)
-{
-    return DiagramLength(inches, units);
-}
-
 // What the drawings cannot show: woods without stock, parts that could not
 // be cut, and the lumber.
 std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, bool fromJob)
 {
     std::string notes;
-    const auto name = [fromJob](const std::string& part) {
-        const PartOwner owner = SplitJobPartName(part);
-        return fromJob && !owner.cabinet.empty() ? owner.cabinet + ": " + owner.part : owner.part;
-    };
+    const auto name = [fromJob](const std::string& part) { return ShownPartName(part, fromJob); };
     for (const auto& plan : plans) {
         const std::string group = plan.group.wood + " " + plan.group.stockText;
         if (!plan.stock) {
@@ -88,7 +80,7 @@ std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, b
         }
         if (plan.lumber) {
             notes += group + ": " + std::to_string(plan.lumber->boards.size()) + " boards of " +
-                     Length(plan.stock->length, units) + "\n";
+                     DiagramLength(plan.stock->length, units) + "\n";
             for (const auto& part : plan.lumber->unplaced)
                 notes +=
                     "  Not cut: " + std::to_string(part.quantity) + " " + name(part.name) + ", " + part.reason + "\n";
