@@ -4,27 +4,9 @@
 # notice an include of a header whose code is never called.
 #   cmake -DSOURCE_DIR=<tree>/src -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.22)
-set(plain core geometry cutlist designer views panels print help sheets jobs)
-set(allowed_core core)
-set(allowed_geometry core geometry)
-set(allowed_cutlist core geometry cutlist)
-set(allowed_designer core geometry designer)
-set(allowed_views core geometry cutlist designer views)
-set(allowed_panels core geometry panels)
-set(allowed_sheets core geometry cutlist sheets)
-set(allowed_jobs core geometry cutlist designer sheets jobs)
-set(allowed_help core help)
-set(allowed_print core geometry cutlist designer views panels sheets help print)
-set(allowed_session ${plain} session)
-# The command line paints its PDF shop drawings with the windows' own
-# renderer, on Qt's offscreen platform.
-set(allowed_cli ${plain} session ui/common cli)
-set(allowed_ui/common ${plain} session ui/common)
-set(allowed_app ${plain} session ui/common app)
-foreach(feature IN LISTS plain)
-    # A feature's windows use their own plain code and what all windows share.
-    set(allowed_${feature}/ui ${plain} session ui/common ${feature}/ui)
-    list(APPEND allowed_app ${feature}/ui)
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+foreach(layer IN LISTS BOXMILL_LAYERS)
+    boxmill_layer_reach(${layer} allowed_${layer})
 endforeach()
 
 # The layer of a path relative to src/, or of an include path.
