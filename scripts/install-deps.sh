@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs from Debian's packages everything Boxmill needs to build, run and
-# test. Safe to run again: apt-get skips what is already there.
+# test; with --checks also clang for the fuzzers and clang-tidy, which only
+# CI's slower checks use. Safe to run again: apt-get skips what is there.
+#   install-deps.sh [--checks]
 set -euo pipefail
 
 packages=(
@@ -11,7 +13,7 @@ packages=(
     libcli11-dev
     # The cutting diagrams as JSON.
     nlohmann-json3-dev
-    clang libclang-rt-dev clang-format clang-tidy locales
+    clang-format locales
     xvfb xauth fonts-dejavu-core
     # Renders the exported shop drawings in the widget tests.
     poppler-utils
@@ -20,6 +22,10 @@ packages=(
     # Makes the manual and read-me RTF from docs/manual; unrtf reads them back in the tests.
     pandoc unrtf
 )
+
+if [ "${1:-}" = "--checks" ]; then
+    packages+=(clang libclang-rt-dev clang-tidy)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
