@@ -18,15 +18,6 @@ FaceDrawer::FaceDrawer(const CabinetModel& model, const LayoutResult& layout, Sh
 {
 }
 
-int FaceDrawer::doorMullionWidth() const
-{
-    if (inc(IncludeItem::DoorMullions))
-        return u(Param::DoorMullion);
-    if (opt(Opt::DoorInset))
-        return u(Param::DoorGap);
-    return 2 * u(Param::DoorOverlay) + u(Param::DoorGap);
-}
-
 void FaceDrawer::layoutShell()
 {
     const int x0 = kFaceOriginX;

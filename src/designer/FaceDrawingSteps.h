@@ -86,9 +86,6 @@ private:
     // The sides a panel spans between, counted only when they are drawn.
     int leftSideStock() const { return inc(IncludeItem::LeftSide) ? k(PartRow::LeftSide) : 0; }
     int rightSideStock() const { return inc(IncludeItem::RightSide) ? k(PartRow::RightSide) : 0; }
-    // The door mullion of the drawing: without door mullions the doors are
-    // kept apart by the door gap, and overlay doors also by their overlaps.
-    int doorMullionWidth() const;
 
     const CabinetModel& m_model;
     const LayoutResult& m_layout;

@@ -4,6 +4,8 @@
 // above a partition.
 #include "FaceDrawingSteps.h"
 
+#include "geometry/DoorSizing.h"
+
 #include <array>
 #include <cmath>
 
@@ -151,36 +153,33 @@ void FaceDrawer::drawDoors(int s, bool upper, int count, const Opening& opening,
         return;
     const int regionHeight = opening.bottom - regionTop;
     const int w = opening.width;
+    // The doors the cut list cuts, each in its share of the opening: what
+    // stands between a pair is drawn as the door mullion, hidden when the
+    // cabinet has none.
+    const DoorSizing<int> sizing = SizeDoors(m_model, [&](int param) { return u(param); });
     std::array<int, kMaxDoors> shares {w, 0};
     Shape& mullion = at(DoorMullion(s, upper));
     if (count == 2) {
-        const int mullionWidth = doorMullionWidth();
-        place(mullion, opening.left + (w - mullionWidth) / 2, regionTop - 1, mullionWidth, regionHeight + 2);
+        place(mullion, opening.left + (w - sizing.between) / 2, regionTop - 1, sizing.between, regionHeight + 2);
         mullion.visible = inc(IncludeItem::DoorMullions);
-        shares[0] = (w - mullionWidth) / 2;
+        shares[0] = (w - sizing.between) / 2;
         // An odd opening gives its spare unit to the second door.
         shares[1] = shares[0] + (w % 2 != 0 ? 1 : 0);
     }
 
-    const bool inset = opt(Opt::DoorInset);
-    const int gap = u(Param::DoorInsetGap);
-    const int overlay = u(Param::DoorOverlay);
+    // A door reaches half its growth past its share on every side; an inset
+    // door's growth is negative, and it stands that far inside.
+    const int overlap = sizing.growth / 2;
     const bool panels =
         inc(IncludeItem::DoorPanels) && recordFlag(RecordOffset::PanelEnabled + 2 * s + (upper ? 1 : 0));
     const bool frames = inc(IncludeItem::DoorFrames);
     const int leftStile = u(Param::DoorLeftStile);
     const int rightStile = u(Param::DoorRightStile);
-    // Inset doors keep a gap all round, except towards a gap that already
-    // stands for the missing door mullion.
-    const int insetWidthLoss = inc(IncludeItem::DoorMullions) ? 2 * gap : gap;
     for (int d = 0; d < count; ++d) {
         const int inner = d == 0 ? opening.left : mullion.left + mullion.width;
         const int share = shares[static_cast<std::size_t>(d)];
         Shape& door = at(Door(s, upper, d, Panel));
-        if (inset)
-            place(door, inner + gap, regionTop + gap, share - insetWidthLoss, regionHeight - 2 * gap);
-        else
-            place(door, inner - overlay, regionTop - overlay, share + 2 * overlay, regionHeight + 2 * overlay);
+        place(door, inner - overlap, regionTop - overlap, share + sizing.growth, sizing.doorHeight(regionHeight));
         door.visible = panels;
 
         const int betweenStiles = door.width - leftStile - rightStile + 2;

@@ -36,10 +36,10 @@ void FaceDrawer::placeMullions()
     const Shape& rightStile = at(RightStile);
     const Shape& topRail = at(TopRail);
     const int inner = leftStile.left + leftStile.width;
-    // The sections share the frame opening equally, mullions included.
-    const double share = static_cast<double>(rightStile.left - inner) / m_sections;
     const int width = u(Param::Mullion);
-    const int half = width / 2;
+    // The sections share equally what the mullions leave of the frame
+    // opening, as the layout sizes them, whatever the zoom and the mullion.
+    const double share = static_cast<double>(rightStile.left - inner - (m_sections - 1) * width) / m_sections;
 
     int height = u(Param::Height) - u(Param::TopRail) - u(Param::BottomRail) + 2;
     if (inc(IncludeItem::ToeKick))
@@ -49,15 +49,11 @@ void FaceDrawer::placeMullions()
     height -= overlayTopStock();
     const int top = topRail.top + u(Param::TopRail) - 1;
 
-    // The middle one of three sections gives a whole mullion's width to its
-    // neighbours' half each; its mullions stand one unit further out to
-    // make up some of that.
-    const int outward = m_sections == 3 ? 1 : 0;
     Shape& first = at(Mullion1);
-    place(first, Nearest(inner + share - half) - outward, top, width, height);
+    place(first, Nearest(inner + share), top, width, height);
     first.visible = m_sections >= 2 && inc(IncludeItem::Mullions);
     Shape& second = at(Mullion2);
-    place(second, Nearest(inner + 2 * share - half) + outward, top, width, height);
+    place(second, Nearest(inner + 2 * share + width), top, width, height);
     second.visible = m_sections == 3 && inc(IncludeItem::Mullions);
 }
 

@@ -2,11 +2,11 @@
 #include "geometry/DoorCalculators.h"
 
 #include "geometry/CalculatorInputs.h"
+#include "geometry/DoorSizing.h"
 
 namespace boxmill {
 
 using namespace partcalc;
-using O = CabinetOption;
 
 namespace {
 
@@ -20,52 +20,20 @@ int DoorCount(const Inputs& in, int section, Opening opening)
     return in.sectionItem(section, opening == Opening::Upper ? SectionItem::PartitionDoors : SectionItem::DoorCount);
 }
 
-// Inset doors overlap nothing: they keep a gap to the frame all round.
-double Grow(const Inputs& in)
+DoorSizing<double> Sizing(const Inputs& in)
 {
-    return in.option(O::DoorInset) ? -2.0 * in.P(Param::DoorInsetGap) : 2.0 * in.P(Param::DoorOverlay);
+    return SizeDoors(in.model(), [&](int param) { return in.P(param); });
 }
 
 double DoorHeight(const Inputs& in, int section, Opening opening)
 {
-    return DoorOpeningHeight(in.layout(), section, opening) + Grow(in);
-}
-
-// What a pair of doors leaves between them: a door mullion, or else a gap,
-// which overlay doors widen by overlapping each other's side of it.
-double BetweenDoors(const Inputs& in)
-{
-    if (in.has(IncludeItem::DoorMullions))
-        return in.P(Param::DoorMullion);
-    double between = in.P(Param::DoorGap);
-    if (!in.option(O::DoorInset))
-        between += 2.0 * in.P(Param::DoorOverlay);
-    return between;
-}
-
-// Two doors share the opening, less what stands between them.
-double DoorWidth(const Inputs& in, int section, Opening opening, double between)
-{
-    double width = in.layout().SectionFaceWidth[static_cast<std::size_t>(section)];
-    if (DoorCount(in, section, opening) == 2)
-        width = (width - between) / 2.0;
-    return width + Grow(in);
+    return Sizing(in).doorHeight(DoorOpeningHeight(in.layout(), section, opening));
 }
 
 double DoorWidth(const Inputs& in, int section, Opening opening)
 {
-    return DoorWidth(in, section, opening, BetweenDoors(in));
-}
-
-// Without a door mullion the top and bottom rails of a pair are cut as for
-// overlay doors, the overlay off both sides of the gap, even when the doors
-// are inset. The panel and the mid rail keep the door's own width, so an
-// inset pair's rails come out an overlay shorter than the door.
-double RailDoorWidth(const Inputs& in, int section, Opening opening)
-{
-    if (in.has(IncludeItem::DoorMullions))
-        return DoorWidth(in, section, opening);
-    return DoorWidth(in, section, opening, in.P(Param::DoorGap) + 2.0 * in.P(Param::DoorOverlay));
+    return Sizing(in).doorWidth(in.layout().SectionFaceWidth[static_cast<std::size_t>(section)],
+                                DoorCount(in, section, opening));
 }
 
 // Rails are tenoned into the stiles on both ends.
@@ -101,7 +69,7 @@ PartSize CalcDoorRail(const CalcContext& context, int section, Opening opening, 
 {
     CheckSection(section);
     const Inputs in(context);
-    const double length = BetweenStiles(in, RailDoorWidth(in, section, opening));
+    const double length = BetweenStiles(in, DoorWidth(in, section, opening));
     if (end == RailEnd::Bottom)
         return in.finish(PartRow::DoorBottomRail, length, in.P(Param::DoorBottomRail));
     return in.finish(PartRow::DoorTopRail, length, in.P(Param::DoorTopRail));

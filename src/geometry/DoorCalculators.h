@@ -11,9 +11,8 @@ namespace boxmill {
 // comes from the opening (its height in the layout, the section's face
 // width shared among the opening's doors), grown by the overlay or shrunk by
 // the inset gap; its frame and raised panel follow from that one size, so
-// stiles, rails, mid rail and panel of a door fit together. The one
-// exception: the top and bottom rails of an inset pair without a door
-// mullion are an overlay shorter (see CalcDoorRail).
+// stiles, rails, mid rail and panel of a door fit together. DoorSizing
+// holds the rule, which the drawings of doors follow too.
 // Each calculator adds its area to `context.areas`; `section` is 0..2 and
 // anything else is refused with std::out_of_range.
 
@@ -22,9 +21,7 @@ double DoorOpeningHeight(const LayoutResult& layout, int section, Opening openin
 
 PartSize CalcDoorStile(const CalcContext& context, int section, Opening opening, Side side);
 
-// The rails between the stiles. Without a door mullion a pair's rails take
-// the gap and an overlay each side of it off the opening before halving,
-// inset doors too.
+// The rails between the stiles.
 enum class RailEnd { Top, Bottom };
 PartSize CalcDoorRail(const CalcContext& context, int section, Opening opening, RailEnd end);
 

@@ -6,6 +6,7 @@
 #include "core/IncludeParts.h"
 #include "core/ParameterIndex.h"
 #include "geometry/DoorCalculators.h"
+#include "geometry/DoorSizing.h"
 #include "geometry/LayoutResult.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 namespace boxmill {
 
 using namespace viewparts;
-using O = CabinetOption;
 
 namespace {
 
@@ -71,18 +71,6 @@ bool PanelsShow(const CabinetModel& model, int s, Opening opening)
 {
     return model.include(IncludeItem::DoorPanels) &&
            model.record.flag(RecordOffset::PanelEnabled + 2 * s + (opening == Opening::Upper ? 1 : 0));
-}
-
-// What stands between a pair of doors: the door mullion, or else the door
-// gap, which overlay doors widen by overlapping their side of it. The door
-// calculators share out the opening the same way.
-int BetweenDoors(const CabinetModel& model, const ViewUnits& u)
-{
-    if (model.include(IncludeItem::DoorMullions))
-        return u.P(Param::DoorMullion);
-    if (model.options[O::DoorInset])
-        return u.P(Param::DoorGap);
-    return 2 * u.P(Param::DoorOverlay) + u.P(Param::DoorGap);
 }
 
 // The stiles along the door's edges, the rails between them overlapping
@@ -161,21 +149,21 @@ ConstructionView DoorView(const CabinetModel& model, const LayoutResult& layout,
 
     ConstructionView view;
     view.unitsPerInch = u.perInch();
-    // Doors grow by their overlay on every side, or shrink by the inset gap.
-    const int E = model.options[O::DoorInset] ? -2 * u.P(Param::DoorInsetGap) : 2 * u.P(Param::DoorOverlay);
+    const DoorSizing<int> sizing = SizeDoors(model, [&](int param) { return u.P(param); });
+    const int E = sizing.growth;
     view.windowWidth = views::GrowOrLimit(OW + kDoorViewOriginX + E + kRightMargin, kUsualWidth, currentWidth);
     view.windowHeight = views::GrowOrLimit(OH + kDoorViewOriginY + kBottomMargin, kUsualHeight, currentHeight);
 
     view.shapes = DoorShapes();
-    const int between = BetweenDoors(model, u);
-    const int doorWidth = doors == 2 ? (OW - between) / 2 + E : OW + E;
-    const std::array<int, kMaxDoors> lefts {kDoorViewOriginX - E / 2, kDoorViewOriginX + OW / 2 + between / 2 - E / 2};
+    const int doorWidth = sizing.doorWidth(OW, doors);
+    const std::array<int, kMaxDoors> lefts {kDoorViewOriginX - E / 2,
+                                            kDoorViewOriginX + OW / 2 + sizing.between / 2 - E / 2};
     const bool panels = PanelsShow(model, s, opening);
     const bool frames = model.include(IncludeItem::DoorFrames);
     const OpeningPanelStyle style = SectionPanelStyle(model.record, s, opening);
     for (int n = 0; n < doors; ++n) {
         Shape& door = Part(view.shapes, n, Panel);
-        Place(door, lefts[static_cast<std::size_t>(n)], kDoorViewOriginY, doorWidth, OH + E);
+        Place(door, lefts[static_cast<std::size_t>(n)], kDoorViewOriginY, doorWidth, sizing.doorHeight(OH));
         door.visible = panels;
         PlaceFrame(view.shapes, n, u, style);
         for (const DoorPart part : {LeftStile, RightStile, TopRail, BottomRail})

@@ -121,10 +121,11 @@ TEST(FaceDoors, WithoutDoorMullionsTheGapStandsBetweenTheDoors)
 
     d.model.options.set(CabinetOption::DoorInset, true);
     d.draw();
-    // Inset: only the gap, and each door one gap narrower than its share.
+    // Inset: the same 5 between the doors, as the cut list cuts them, and
+    // each door keeps a gap of 1 all round its share.
     const Shape& first = d.shape("Door1A");
-    EXPECT_EQ(std::tuple(first.left, first.top, first.width, first.height), std::tuple(299, 79, 72, 90));
-    EXPECT_EQ(d.shape("Door2A").left, 298 + 73 + 1 + 1);
+    EXPECT_EQ(std::tuple(first.left, first.top, first.width, first.height), std::tuple(299, 79, 69, 90));
+    EXPECT_EQ(d.shape("Door2A").left, 298 + 71 + 5 + 1);
 }
 
 TEST(FaceDoors, FrameAndMidRailLieInsideTheDoor)

@@ -159,8 +159,7 @@ TEST(FaceMullions, StandBetweenEqualSections)
 
     Designer three(FrameCabinet(3));
     three.draw();
-    // Exact boundaries at 347.3 and 396.7 would put the mullions at 343 and
-    // 393; each stands one unit further out.
+    // What the mullions leave of 148 units is 44 a section.
     EXPECT_EQ(three.shape("Mullion1").left, 342);
     EXPECT_EQ(three.shape("Mullion2").left, 394);
     EXPECT_TRUE(three.shape("Mullion2").visible);
@@ -169,6 +168,30 @@ TEST(FaceMullions, StandBetweenEqualSections)
     three.draw();
     EXPECT_FALSE(three.shape("Mullion1").visible);
     EXPECT_EQ(three.shape("Mullion1").left, 342); // still placed: rails are centred on it
+}
+
+TEST(FaceMullions, LeaveThreeEqualSectionsAtEveryZoomAndMullionWidth)
+{
+    const struct {
+        const char* mullion;
+        int scale, first, second;
+    } cases[] = {
+        // (296 - 2 x 16) / 3 = 88 a section from the stile's inner edge at 304.
+        {"2", 2, 304 + 88, 304 + 2 * 88 + 16},
+        // (148 - 2 x 12) / 3 = 41 1/3.
+        {"3", 1, 339, 393},
+        {"3", 2, 304 + 83, 304 + 165 + 24},
+    };
+    for (const auto& c : cases) {
+        CabinetModel cabinet = FrameCabinet(3);
+        cabinet.record.setParamText(13, c.mullion);
+        cabinet.rebuildParamValues();
+        cabinet.drawScale = c.scale;
+        Designer d(cabinet);
+        d.draw();
+        EXPECT_EQ(std::pair(d.shape("Mullion1").left, d.shape("Mullion2").left), std::pair(c.first, c.second))
+            << c.mullion << " at zoom " << c.scale;
+    }
 }
 
 TEST(FaceMullions, FollowTheOffsetSections)

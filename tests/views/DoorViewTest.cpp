@@ -86,12 +86,22 @@ TEST(DoorView, PairSharesTheOpeningLessWhatStandsBetweenAndCarriesItsFrames)
     EXPECT_EQ(pair.box("Panel2"), Box(419, 54, 120, 168));
     EXPECT_EQ(pair.box("RightStile2"), Box(523, 54, 16, 168));
     EXPECT_EQ(pair.box("BottomRail2"), Box(434, 206, 90, 16));
-    // Inset doors without a door mullion keep only the door gap between
-    // them, and shrink by 2 a side.
+    // Inset doors without a door mullion keep the door gap and an overlay
+    // each side of it between them, 10 in all, and shrink by 2 a side: the
+    // doors whose rails the cut list cuts.
     Doors inset(30, 20, 2);
     inset.model.options.set(CabinetOption::DoorInset, true);
     inset.model.record.setIncludeFlag(IncludeItem::DoorMullions, false);
-    EXPECT_EQ(inset.box("Panel2"), Box(418, 54, 115, 156));
+    EXPECT_EQ(inset.box("Panel1"), Box(297, 54, 111, 156));
+    EXPECT_EQ(inset.box("Panel2"), Box(422, 54, 111, 156));
+    EXPECT_EQ(inset.box("TopRail2"), Box(437, 54, 81, 16));
+    // A horizontal mid rail runs between the same stiles as the rails, in
+    // the drawing and in the table.
+    inset.set(I::DoublePanel, 1).set(I::Horizontal, 1);
+    const ConstructionView doubled = inset.view();
+    EXPECT_EQ(doubled.shapes.find("DoorRail2")->width, 81);
+    ASSERT_EQ(test::PartsOf(doubled.rows).substr(0, 55), "Top Rail,Bot Rail,L Stile,R Stile,Panel,Panel,Mid Rail,");
+    EXPECT_EQ(doubled.rows[6].length, doubled.rows[0].length);
     // Stiles wider than their door leave no room for the rails.
     Doors narrow(30, 20, 1);
     narrow.model.record.setParamText(Param::DoorLeftStile, "30");
