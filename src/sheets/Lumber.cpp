@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Lumber.h"
 
+#include "BoardPacking.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -9,90 +11,8 @@ namespace boxmill {
 
 namespace {
 
-constexpr double kSlack = 1e-9;
+constexpr double kSlack = sheets::kFitSlack;
 constexpr double kCubicInchesPerBoardFoot = 144.0;
-
-// Lengths with a kerf each go into boards one kerf longer: the last cut of
-// a board needs none.
-class BoardSearch {
-public:
-    BoardSearch(std::vector<double> lengths, double capacity, long nodes)
-        : m_lengths(std::move(lengths))
-        , m_capacity(capacity)
-        , m_nodes(nodes)
-    {
-    }
-
-    std::vector<int> firstFit() const
-    {
-        std::vector<int> boardOf;
-        std::vector<double> free;
-        for (const double length : m_lengths) {
-            auto board = std::find_if(free.begin(), free.end(), [&](double f) { return length <= f + kSlack; });
-            if (board == free.end()) {
-                free.push_back(m_capacity);
-                board = free.end() - 1;
-            }
-            *board -= length;
-            boardOf.push_back(static_cast<int>(board - free.begin()));
-        }
-        return boardOf;
-    }
-
-    // Fewer boards than `best` uses, if the nodes allow finding them.
-    std::vector<int> improve(std::vector<int> best, int bound)
-    {
-        m_best = std::move(best);
-        m_bestCount = Count(m_best);
-        m_assign.assign(m_lengths.size(), 0);
-        m_bound = bound;
-        if (m_bestCount > bound)
-            descend(0, {});
-        return m_best;
-    }
-
-    static int Count(const std::vector<int>& boardOf)
-    {
-        return boardOf.empty() ? 0 : *std::max_element(boardOf.begin(), boardOf.end()) + 1;
-    }
-
-private:
-    void descend(std::size_t item, std::vector<double> free)
-    {
-        if (m_nodes <= 0 || m_bestCount == m_bound)
-            return;
-        --m_nodes;
-        if (item == m_lengths.size()) {
-            m_best = m_assign;
-            m_bestCount = static_cast<int>(free.size());
-            return;
-        }
-        const double length = m_lengths[item];
-        for (std::size_t b = 0; b < free.size(); ++b) {
-            // Boards with the same room left lead to the same plans.
-            if (length > free[b] + kSlack || std::find(free.begin(), free.begin() + static_cast<long>(b), free[b]) !=
-                                                 free.begin() + static_cast<long>(b))
-                continue;
-            free[b] -= length;
-            m_assign[item] = static_cast<int>(b);
-            descend(item + 1, free);
-            free[b] += length;
-        }
-        if (static_cast<int>(free.size()) + 1 < m_bestCount) {
-            free.push_back(m_capacity - length);
-            m_assign[item] = static_cast<int>(free.size()) - 1;
-            descend(item + 1, free);
-        }
-    }
-
-    std::vector<double> m_lengths; // longest first
-    double m_capacity;
-    long m_nodes;
-    std::vector<int> m_best;
-    int m_bestCount = 0;
-    int m_bound = 0;
-    std::vector<int> m_assign;
-};
 
 } // namespace
 
@@ -171,14 +91,15 @@ LumberPlan PlanLumber(const std::vector<SheetPart>& parts, double thickness, dou
     lengths.reserve(pieces.size());
     for (const auto& piece : pieces)
         lengths.push_back(piece.length);
+    // Lengths with a kerf each go into boards one kerf longer: the last cut
+    // of a board needs none.
     const double capacity = boardLength + kerf;
     const double total = std::accumulate(lengths.begin(), lengths.end(), 0.0);
     plan.lowerBound = static_cast<int>(std::ceil(total / capacity * (1.0 - 1e-12)));
-    BoardSearch search(lengths, capacity, nodes);
-    const auto boardOf = search.improve(search.firstFit(), plan.lowerBound);
-    plan.boards.resize(static_cast<std::size_t>(BoardSearch::Count(boardOf)));
+    const auto packing = sheets::PackBoards(lengths, capacity, plan.lowerBound, nodes);
+    plan.boards.resize(static_cast<std::size_t>(packing.boards));
     for (std::size_t i = 0; i < pieces.size(); ++i)
-        plan.boards[static_cast<std::size_t>(boardOf[i])].push_back(*pieces[i].name);
+        plan.boards[static_cast<std::size_t>(packing.boardOf[i])].push_back(*pieces[i].name);
     return plan;
 }
 
