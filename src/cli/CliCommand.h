@@ -28,7 +28,7 @@ inline constexpr int kSuccess = 0;
 inline constexpr int kFileError = 1;
 inline constexpr int kUsageError = 2;
 
-// What every command gets: the options common to all of them and the two
+// What every command gets: the options common to all of them and the
 // output streams.
 struct CliContext {
     std::filesystem::path programFolder;
@@ -41,8 +41,12 @@ struct CliContext {
     // --panel-style: the cabinet takes this panel style file's style, as
     // "Open Raised Panel Library" gives it.
     std::optional<std::filesystem::path> panelStyle;
+    // What a reader reads, and the messages: both cleaned for the terminal.
     std::ostream& out;
     std::ostream& err;
+    // Standard output as bytes, for a file's content that another program
+    // reads back (export): a Latin-1 wood name keeps its bytes there.
+    std::ostream& fileOut;
 };
 
 // What a command does once its command line has parsed, reading the values

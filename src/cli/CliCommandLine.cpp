@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommandLine.h"
 
+#include "core/MessageText.h"
+
 #include <algorithm>
 #include <ostream>
 
@@ -154,9 +156,9 @@ int CliCommandLine::misuse(const CLI::ParseError& error, std::string_view stoppe
     // Before a command, anything but a common option stands where the
     // command should.
     if (!unknown.empty())
-        return usageError("unknown command '" + unknown.front() + "'", nullptr);
+        return usageError("unknown command " + QuoteTypedText(unknown.front()), nullptr);
     if (optionError)
-        return usageError("unknown command '" + std::string(stoppedAt) + "'", nullptr);
+        return usageError("unknown command " + QuoteTypedText(stoppedAt), nullptr);
     return usageError("no command given", nullptr);
 }
 

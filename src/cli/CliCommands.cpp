@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliCommand.h"
 
+#include "core/MessageText.h"
+
 namespace boxmill::cli {
 
 namespace {
@@ -103,7 +105,7 @@ CLI::Option* AddFileOption(CLI::App& app, const std::string& name, std::filesyst
         ->check(
             [](const std::string& value) {
                 if (value.size() > 1 && value.front() == '-')
-                    return "'" + value + "' is an option, not a file name";
+                    return QuoteTypedText(value) + " is an option, not a file name";
                 return RefuseEmpty(value);
             },
             "FILE");

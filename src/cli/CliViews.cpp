@@ -3,6 +3,7 @@
 
 #include "core/CabinetModel.h"
 #include "core/Constants.h"
+#include "core/MessageText.h"
 #include "core/NumberText.h"
 #include "designer/FaceDrawing.h"
 #include "designer/FrontDimensions.h"
@@ -91,15 +92,16 @@ std::string RefuseViewOptions(ViewKind kind, const ViewOptions& options)
             return std::string(name) + " does not apply to " + use.title;
 
     if (!NumberFrom(options.section, kSections))
-        return "--section: expected a section from 1 to " + std::to_string(kSections) + ", not '" + *options.section +
-               "'";
+        return "--section: expected a section from 1 to " + std::to_string(kSections) + ", not " +
+               QuoteTypedText(*options.section);
     if (options.opening && *options.opening != "lower" && *options.opening != "upper")
-        return "--opening: expected lower or upper, not '" + *options.opening + "'";
+        return "--opening: expected lower or upper, not " + QuoteTypedText(*options.opening);
     if (!NumberFrom(options.drawer, kMaxDrawers))
-        return "--drawer: expected a drawer from 1 to " + std::to_string(kMaxDrawers) + ", not '" + *options.drawer +
-               "'";
+        return "--drawer: expected a drawer from 1 to " + std::to_string(kMaxDrawers) + ", not " +
+               QuoteTypedText(*options.drawer);
     if (options.show && *options.show != use.show[0] && *options.show != use.show[1])
-        return std::string("--show: expected ") + use.show[0] + " or " + use.show[1] + ", not '" + *options.show + "'";
+        return std::string("--show: expected ") + use.show[0] + " or " + use.show[1] + ", not " +
+               QuoteTypedText(*options.show);
     // The window goes back to the lower opening when both are listed.
     if (kind == ViewKind::Door && options.opening == "upper" && SecondListing(kind, options))
         return "--opening upper does not apply with --show section, which lists both openings";

@@ -90,7 +90,7 @@ std::optional<int> NumberFrom(const std::string& word, int least, int most)
 
 std::optional<std::string> CheckWord(Word word, const std::string& text)
 {
-    const std::string given = ", not '" + text + "'";
+    const std::string given = ", not " + QuoteTypedText(text);
     switch (word) {
     case Word::Text: break;
     case Word::OnOff:
@@ -112,14 +112,14 @@ std::optional<std::string> CheckWord(Word word, const std::string& text)
     case Word::Option:
         if (!OptionNamed(text) &&
             std::find(std::begin(kCabinetChecks), std::end(kCabinetChecks), text) == std::end(kCabinetChecks))
-            return "'" + text +
-                   "' is no option: the options window's control names (TopDado, DoorInset...), DetachedBase, "
+            return QuoteTypedText(text) +
+                   " is no option: the options window's control names (TopDado, DoorInset...), DetachedBase, "
                    "BlindCorner, AdjustableShelves or RaisedPanelSides";
         break;
     case Word::Switch:
         if (!SwitchOffset(text))
-            return "'" + text +
-                   "' is no switch of the cabinet editing window: Drawer1A to Drawer4C, Face1A to "
+            return QuoteTypedText(text) +
+                   " is no switch of the cabinet editing window: Drawer1A to Drawer4C, Face1A to "
                    "Face4C, PanelsA to PanelsCP";
         break;
     }
@@ -344,7 +344,7 @@ std::string EditStep::text() const
     std::string joined;
     for (const auto& word : words) {
         const bool quote = word.empty() || word.find_first_of(" \t") != std::string::npos;
-        joined += (joined.empty() ? "" : " ") + (quote ? "\"" + word + "\"" : word);
+        joined += (joined.empty() ? "" : " ") + (quote ? QuoteFileText(word) : FileTextForMessage(word));
     }
     return joined;
 }
@@ -358,7 +358,7 @@ Result<std::vector<EditStep>> ReadEditSteps(std::span<const std::string> words)
         const auto& all = Steps();
         const auto kind = std::find_if(all.begin(), all.end(), [&](const StepKind& k) { return k.name == words[at]; });
         if (kind == all.end())
-            return Failure::failure(where + "'" + words[at] + "' is no step");
+            return Failure::failure(where + QuoteTypedText(words[at]) + " is no step");
         const std::string name(kind->name);
         if (words.size() - at - 1 < kind->words.size())
             return Failure::failure(where + name + " takes " + std::string(kind->synopsis));

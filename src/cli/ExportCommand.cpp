@@ -34,7 +34,7 @@ int RunExport(CliContext& context, const std::filesystem::path& file)
         run.prompter().message(MessageKind::Error, text.error());
         return kFileError;
     }
-    context.out << *text;
+    context.fileOut << *text;
     return kSuccess;
 }
 

@@ -6,6 +6,7 @@
 #include "CliSession.h"
 
 #include "core/FileIo.h"
+#include "core/MessageText.h"
 #include "cutlist/StockSizeCheck.h"
 #include "print/PrintDocuments.h"
 #include "print/PrintSettings.h"
@@ -84,10 +85,11 @@ int RunPrint(CliContext& context, const CliVerb& verb, const PrintArgs& args)
 {
     const auto zoom = args.zoom ? ZoomIndexOf(*args.zoom) : std::nullopt;
     if (args.zoom && !zoom)
-        return verb.usageError(context, "--zoom: expected one of 1.0, 1.5 ... 5.0, not '" + *args.zoom + "'");
+        return verb.usageError(context, "--zoom: expected one of 1.0, 1.5 ... 5.0, not " + QuoteTypedText(*args.zoom));
     const auto gap = args.gap ? GapIndexOf(*args.gap) : std::nullopt;
     if (args.gap && !gap)
-        return verb.usageError(context, "--gap: expected one of 10, 15, 20, 25, 30, 40, 50, not '" + *args.gap + "'");
+        return verb.usageError(context,
+                               "--gap: expected one of 10, 15, 20, 25, 30, 40, 50, not " + QuoteTypedText(*args.gap));
     CliSession run(context);
     if (const int status = run.open(args.cabinet); status != kSuccess)
         return status;

@@ -150,11 +150,11 @@ int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
     const auto stockPath = args.stock.value_or(session.model.folders.programFolder / kStockFileName);
     const auto stock = ReadStockFile(stockPath);
     if (!stock) {
-        context.err << "boxmill-cli: " << stock.error() << '\n';
+        run.prompter().message(MessageKind::Error, stock.error());
         return kFileError;
     }
     for (const auto& problem : stock->problems)
-        context.err << "boxmill-cli: " << problem << '\n';
+        run.prompter().message(MessageKind::Warning, problem);
 
     const UnitMode units = session.model.units;
     const auto plans = PlanJobSheets(loaded.cabinets, units, *stock, settings);

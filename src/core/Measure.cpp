@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Measure.h"
 
+#include "MessageText.h"
 #include "NumberText.h"
 #include "Prompter.h"
 
@@ -86,7 +87,7 @@ std::optional<double> ParseMeasure(std::string_view text, UnitMode mode, Prompte
     // as a board of negative length.
     const auto millimetres = ParseInteger(text);
     if (!millimetres || *millimetres < 0 || *millimetres > 1'000'000'000LL) {
-        prompter.message(MessageKind::Error, "'" + std::string(text) + "' is not a valid whole number of millimetres.");
+        prompter.message(MessageKind::Error, QuoteTypedText(text) + " is not a valid whole number of millimetres.");
         return std::nullopt;
     }
     return static_cast<double>(*millimetres) * kInchesPerMillimetre;

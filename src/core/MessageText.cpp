@@ -93,6 +93,18 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
+void AppendShown(std::string& out, char32_t c, bool lineBreaks, TabsShown tabs)
+{
+    if (c == '\t')
+        out += tabs == TabsShown::Kept ? '\t' : ' ';
+    else if (c == '\n' && lineBreaks)
+        out += '\n';
+    else if (Unshowable(c))
+        out += kReplacement;
+    else
+        AppendUtf8(out, c);
+}
+
 } // namespace
 
 std::string FileTextForMessage(std::string_view text, std::size_t length)
@@ -117,13 +129,27 @@ std::string FileTextForMessage(std::string_view text, std::size_t length)
             c = decoded->code;
             step = decoded->length;
         }
-        if (c == '\t')
-            shown += ' ';
-        else if (Unshowable(c))
-            shown += kReplacement;
-        else
-            AppendUtf8(shown, c);
+        AppendShown(shown, c, false, TabsShown::AsBlanks);
         at += step;
+    }
+    return shown;
+}
+
+std::string QuoteTypedText(std::string_view text)
+{
+    return "'" + FileTextForMessage(text) + "'";
+}
+
+std::string TextForDisplay(std::string_view text, TabsShown tabs)
+{
+    // Decided a sequence at a time rather than for the whole text: a
+    // message in UTF-8 may quote a wood name in Latin-1, and both must show.
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const auto decoded = DecodeUtf8(text, at);
+        AppendShown(shown, decoded ? decoded->code : static_cast<unsigned char>(text[at]), true, tabs);
+        at += decoded ? decoded->length : 1;
     }
     return shown;
 }

@@ -24,6 +24,23 @@ std::string FileTextForMessage(std::string_view text, std::size_t length = kQuot
 // The same in double quotes, for messages that quote a file's content.
 std::string QuoteFileText(std::string_view text, std::size_t length = kQuotedTextLength);
 
+// What the user typed, in single quotes, cut and cleaned as above: a
+// message may quote a box's whole content or a command line's word.
+std::string QuoteTypedText(std::string_view text);
+
+// What a tab becomes on a screen: tab-separated output keeps it, a message
+// shows a blank.
+enum class TabsShown { Kept, AsBlanks };
+
+// Any text as a terminal or a message box shows it, whole: valid UTF-8
+// sequences stay and every other byte is read as Latin-1 (the single bytes
+// of old files' wood names), so the result is always UTF-8; line breaks
+// stay, and control and direction-changing characters become U+FFFD, so
+// that no text read from a file or typed on a command line can move the
+// cursor, retitle the terminal or turn a message around. The files written
+// for other programs keep their bytes: this is for the screen only.
+std::string TextForDisplay(std::string_view text, TabsShown tabs);
+
 // A message that lists what is wrong (fields, lines) names this many and
 // then says how many more, so that it fits on the screen.
 inline constexpr std::size_t kListedEntries = 10;

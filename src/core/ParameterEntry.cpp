@@ -2,6 +2,7 @@
 #include "ParameterEntry.h"
 
 #include "CabinetModel.h"
+#include "MessageText.h"
 #include "NumberText.h"
 #include "Prompter.h"
 
@@ -39,7 +40,8 @@ bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& ty
         }
         const auto whole = ParseInteger(typed.inches.empty() ? std::string("0") : typed.inches);
         if (!whole || *whole < 0 || *whole > 999) {
-            prompter.message(MessageKind::Error, "'" + typed.inches + "' is not a valid number of whole inches.");
+            prompter.message(MessageKind::Error,
+                             QuoteTypedText(typed.inches) + " is not a valid number of whole inches.");
             return false;
         }
         const auto fraction =
@@ -58,7 +60,7 @@ bool EnterParameter(CabinetModel& model, int index, const ParameterEntryText& ty
         // A cabinet the loader would refuse could be neither saved nor
         // opened again.
         if (*value > kLargestLength) {
-            prompter.message(MessageKind::Error, "'" + typed.inches + "' is more than the " +
+            prompter.message(MessageKind::Error, QuoteTypedText(typed.inches) + " is more than the " +
                                                      FormatDecimal(std::floor(kLargestLength * 25.4)) +
                                                      " millimetres a cabinet may measure.");
             return false;

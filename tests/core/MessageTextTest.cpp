@@ -62,3 +62,36 @@ TEST(BuildWoodListing, AHugeLineIsQuotedShortAndClean)
         EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](char c) { return c >= 0 && c < 0x20; })) << text;
     }
 }
+
+TEST(TextForDisplay, KeepsUtf8AndLinesAndCleansTheRest)
+{
+    const std::string tab = "\t";
+    const struct {
+        std::string text;
+        TabsShown tabs;
+        std::string shown;
+    } cases[] = {
+        // A wood name that would retitle the terminal, or clear it.
+        {"Oak\x1b]0;owned\x07*3/4\n", TabsShown::Kept, "Oak" + kReplacement + "]0;owned" + kReplacement + "*3/4\n"},
+        {"\x1b[2J\r\x7f", TabsShown::Kept, kReplacement + "[2J" + kReplacement + kReplacement},
+        // Direction overrides and isolates, and a C1 control, in UTF-8.
+        {"Cannot access /jobs/\xE2\x80\xAEpdf.job", TabsShown::AsBlanks,
+         "Cannot access /jobs/" + kReplacement + "pdf.job"},
+        {"a\xE2\x81\xA6"
+         "b\xE2\x81\xA9"
+         "c\xE2\x80\x8F"
+         "d\xC2\x9B",
+         TabsShown::Kept, "a" + kReplacement + "b" + kReplacement + "c" + kReplacement + "d" + kReplacement},
+        // Latin-1 bytes become UTF-8, even beside UTF-8 in the same line.
+        {"H\xEAtre\t2\n", TabsShown::Kept, "H\xC3\xAAtre\t2\n"},
+        {"\"Caf\xE9\" \xE2\x80\xA6", TabsShown::Kept, "\"Caf\xC3\xA9\" \xE2\x80\xA6"},
+        {"\xFF\xC3", TabsShown::Kept, "\xC3\xBF\xC3\x83"},
+        // Valid UTF-8 and plain text stay; a message's tab is a blank.
+        {"Ch\xC3\xAAne \xE2\x80\x94 \xF0\x9F\xAA\xB5", TabsShown::Kept, "Ch\xC3\xAAne \xE2\x80\x94 \xF0\x9F\xAA\xB5"},
+        {"Part" + tab + "Width\n", TabsShown::Kept, "Part" + tab + "Width\n"},
+        {"Part" + tab + "Width\n", TabsShown::AsBlanks, "Part Width\n"},
+        {"", TabsShown::Kept, ""},
+    };
+    for (const auto& [text, tabs, shown] : cases)
+        EXPECT_EQ(TextForDisplay(text, tabs), shown) << text;
+}

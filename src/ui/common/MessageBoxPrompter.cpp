@@ -3,6 +3,8 @@
 
 #include "QtText.h"
 
+#include "core/MessageText.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -32,6 +34,16 @@ QString TitleOf(MessageKind kind)
     return {};
 }
 
+// Messages quote file names and what files hold: shown as plain text, with
+// no control or direction-changing character, a name such as "<b>Oak" or
+// one holding U+202E shows as it is spelled instead of restyling or turning
+// the message around.
+void ShowPlainly(QMessageBox& box, std::string_view text)
+{
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ToQt(TextForDisplay(text, TabsShown::AsBlanks)));
+}
+
 } // namespace
 
 QWidget* MessageBoxPrompter::owner() const
@@ -44,7 +56,8 @@ QWidget* MessageBoxPrompter::owner() const
 
 void MessageBoxPrompter::message(MessageKind kind, std::string_view text)
 {
-    QMessageBox box(IconOf(kind), TitleOf(kind), ToQt(text), QMessageBox::Ok, owner());
+    QMessageBox box(IconOf(kind), TitleOf(kind), {}, QMessageBox::Ok, owner());
+    ShowPlainly(box, text);
     box.exec();
 }
 
@@ -53,15 +66,17 @@ bool MessageBoxPrompter::ask(MessageKind kind, std::string_view text, QuestionBu
     const bool yesNo = buttons == QuestionButtons::YesNo;
     const auto accept = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
     const auto reject = yesNo ? QMessageBox::No : QMessageBox::Cancel;
-    QMessageBox box(IconOf(kind), TitleOf(kind), ToQt(text), accept | reject, owner());
+    QMessageBox box(IconOf(kind), TitleOf(kind), {}, accept | reject, owner());
+    ShowPlainly(box, text);
     box.setDefaultButton(accept);
     return box.exec() == accept;
 }
 
 SaveChoice MessageBoxPrompter::askToSave(std::string_view text)
 {
-    QMessageBox box(QMessageBox::Warning, TitleOf(MessageKind::Warning), ToQt(text),
+    QMessageBox box(QMessageBox::Warning, TitleOf(MessageKind::Warning), {},
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner());
+    ShowPlainly(box, text);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
