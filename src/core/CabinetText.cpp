@@ -8,6 +8,7 @@
 #include "NumberText.h"
 #include "PanelStyle.h"
 #include "RecordFieldNames.h"
+#include "TextFileContent.h"
 #include "Vocabulary.h"
 
 #include <algorithm>
@@ -524,11 +525,10 @@ Result<CabinetFileImage> ReadFields(std::string_view text, const std::vector<Sec
     BytesSection extra;
     std::optional<std::size_t> current;
     bool inBytes = false;
-    // Editors on some systems open a text they save with a byte order mark.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (text.starts_with(kByteOrderMark))
-        text.remove_prefix(kByteOrderMark.size());
-    const auto lines = SplitLines(text);
+    const auto content = TextFileContent(text);
+    if (!content)
+        return Failure::failure(content.error());
+    const auto lines = SplitLines(*content);
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const auto line = TrimBlanks(lines[n]);
         const std::string where = "line " + std::to_string(n + 1) + ": ";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileIo.h"
 
+#include "TextFileContent.h"
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -150,22 +152,49 @@ Result<fs::path> FollowLinks(fs::path path)
     return Result<fs::path>::failure(SystemError(path, ELOOP));
 }
 
-// Created beside the target; removed when it goes out of scope unless it
-// was renamed into place.
-class TemporaryFile {
+fs::path FolderOrCurrent(const fs::path& folder)
+{
+    return folder.empty() ? fs::path(".") : folder;
+}
+
+// The new content of a file until it is whole: an unnamed file in the
+// target's folder (O_TMPFILE), which a killed program leaves nowhere, or a
+// temporary file beside the target. It takes a name only to be renamed over
+// the target, and is removed when it goes out of scope unless it was.
+class StagedFile {
 public:
-    ~TemporaryFile()
+    ~StagedFile() { discard(); }
+    StagedFile() = default;
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    void discard()
     {
         if (!m_path.empty() && !m_renamed)
             ::unlink(m_path.c_str());
+        m_path.clear();
+        m_fd.reset();
     }
 
     // errno of the failure, or 0.
-    int create(const fs::path& target)
+    int openUnnamed(const fs::path& folder)
     {
-        static std::atomic<unsigned> serial {0};
+#ifdef O_TMPFILE
+        const int fd = ::open(FolderOrCurrent(folder).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return errno;
+        m_fd = std::make_unique<Descriptor>(fd);
+        return 0;
+#else
+        (void)folder;
+        return EOPNOTSUPP;
+#endif
+    }
+
+    int createNamed(const fs::path& target)
+    {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            fs::path candidate = target.parent_path() / TemporaryName(target.filename().string(), serial++);
+            fs::path candidate = NextTemporaryPath(target);
             const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
             if (fd >= 0) {
                 m_fd = std::make_unique<Descriptor>(fd);
@@ -177,11 +206,52 @@ public:
         }
         return EEXIST;
     }
-    Descriptor& descriptor() { return *m_fd; }
-    const fs::path& path() const { return m_path; }
-    void renamed() { m_renamed = true; }
+
+    // rename() takes only a name, and link() cannot replace one, so the
+    // unnamed file is linked to a temporary name first; for the moment
+    // until the rename it is an ordinary temporary file.
+    int giveName(const fs::path& target)
+    {
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd->get());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            fs::path candidate = NextTemporaryPath(target);
+            int linked = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW);
+#ifdef AT_EMPTY_PATH
+            // Without /proc a program with the right to may link the
+            // descriptor itself.
+            if (linked != 0 && errno != EEXIST)
+                linked = ::linkat(m_fd->get(), "", AT_FDCWD, candidate.c_str(), AT_EMPTY_PATH);
+#endif
+            if (linked == 0) {
+                m_path = std::move(candidate);
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
+    Descriptor& descriptor()
+    {
+        return *m_fd;
+    }
+    const fs::path& path() const
+    {
+        return m_path;
+    }
+    void renamed()
+    {
+        m_renamed = true;
+    }
 
 private:
+    static fs::path NextTemporaryPath(const fs::path& target)
+    {
+        static std::atomic<unsigned> serial {0};
+        return target.parent_path() / TemporaryName(target.filename().string(), serial++);
+    }
+
     std::unique_ptr<Descriptor> m_fd;
     fs::path m_path;
     bool m_renamed = false;
@@ -213,6 +283,35 @@ int TakeOverAttributes(int fd, const struct stat& replaced)
         }
     }
     return ::fchmod(fd, replaced.st_mode & 07777) != 0 ? errno : 0;
+}
+
+// The whole content, the replaced file's attributes, and on the disk.
+int FillStagedFile(Descriptor& fd, std::string_view bytes, const struct stat* replaced)
+{
+    int error = WriteAll(fd.get(), bytes);
+    if (error == 0 && replaced)
+        error = TakeOverAttributes(fd.get(), *replaced);
+    if (error == 0 && ::fsync(fd.get()) != 0)
+        error = errno;
+    return error;
+}
+
+// The content staged under a temporary name beside `target`: errno, or 0.
+int Stage(StagedFile& staged, const fs::path& target, std::string_view bytes, const struct stat* replaced,
+          Staging staging)
+{
+    if (staging == Staging::Unnamed && staged.openUnnamed(target.parent_path()) == 0) {
+        if (const int error = FillStagedFile(staged.descriptor(), bytes, replaced); error != 0)
+            return error;
+        if (staged.giveName(target) == 0)
+            return 0;
+        // Unnamed files that cannot be named (no /proc): start over the
+        // ordinary way, which reports its own errors.
+        staged.discard();
+    }
+    if (const int error = staged.createNamed(target); error != 0)
+        return error;
+    return FillStagedFile(staged.descriptor(), bytes, replaced);
 }
 
 void SyncFolder(const fs::path& folder)
@@ -264,7 +363,7 @@ Result<std::string> ReadFileBytes(const fs::path& path, std::size_t cap)
     return bytes;
 }
 
-Status WriteFileAtomic(const fs::path& path, std::string_view bytes)
+Status WriteFileAtomic(const fs::path& path, std::string_view bytes, Staging staging)
 {
     const auto target = FollowLinks(path);
     if (!target)
@@ -276,22 +375,18 @@ Status WriteFileAtomic(const fs::path& path, std::string_view bytes)
     if (replacing && !S_ISREG(replaced.st_mode))
         return Status::failure("Cannot write \"" + path.string() + "\": it is not a regular file.");
 
-    TemporaryFile temporary;
-    if (const int error = temporary.create(*target); error != 0)
-        return Status::failure(SystemError(path, error));
-    Descriptor& fd = temporary.descriptor();
-    int error = WriteAll(fd.get(), bytes);
-    if (error == 0 && replacing)
-        error = TakeOverAttributes(fd.get(), replaced);
-    if (error == 0 && ::fsync(fd.get()) != 0)
+    // A save killed while its file had a temporary name left it here, and
+    // the start-up only tidies the program's own folders.
+    RemoveStaleTemporaryFiles(FolderOrCurrent(target->parent_path()));
+    StagedFile staged;
+    int error = Stage(staged, *target, bytes, replacing ? &replaced : nullptr, staging);
+    if (error == 0 && staged.descriptor().close() != 0)
         error = errno;
-    if (fd.close() != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.path().c_str(), target->c_str()) != 0)
+    if (error == 0 && ::rename(staged.path().c_str(), target->c_str()) != 0)
         error = errno;
     if (error != 0)
         return Status::failure(SystemError(path, error));
-    temporary.renamed();
+    staged.renamed();
     // The rename itself is only durable once the folder is.
     SyncFolder(target->parent_path());
     return Success();
@@ -336,12 +431,23 @@ std::vector<std::string> SplitLines(std::string_view text)
     return lines;
 }
 
-Result<std::vector<std::string>> ReadTextLines(const fs::path& path, std::size_t cap)
+Result<std::string> ReadTextFile(const fs::path& path, std::size_t cap)
 {
     auto bytes = ReadFileBytes(path, cap);
     if (!bytes)
-        return Result<std::vector<std::string>>::failure(bytes.error());
-    return SplitLines(*bytes);
+        return bytes;
+    const auto text = TextFileContent(*bytes);
+    if (!text)
+        return Result<std::string>::failure("Cannot read \"" + path.string() + "\": " + text.error() + ".");
+    return std::string(*text);
+}
+
+Result<std::vector<std::string>> ReadTextLines(const fs::path& path, std::size_t cap)
+{
+    auto text = ReadTextFile(path, cap);
+    if (!text)
+        return Result<std::vector<std::string>>::failure(text.error());
+    return SplitLines(*text);
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines)

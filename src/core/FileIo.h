@@ -28,12 +28,19 @@ inline constexpr std::size_t DataFile = 4 * 1024 * 1024;
 // message that names it.
 Result<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t cap = FileCap::DataFile);
 
+// Where a save holds the new content until it is whole. Unnamed (Linux's
+// O_TMPFILE) leaves nothing behind when the program is killed in the middle;
+// where the file system has no unnamed files the save falls back to Named, a
+// temporary file beside the target.
+enum class Staging { Unnamed, Named };
+
 // Writes beside the target and renames over it, so that a crash or a full
 // disk never leaves a half-written file behind: the old file stays whole.
 // A symbolic link is written through to its target, and the replaced file
-// keeps its permissions. The temporary file is removed on every failure; one
-// left by a killed program is removed by RemoveStaleTemporaryFiles.
-Status WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+// keeps its permissions. The temporary file is removed on every failure;
+// those left in the target's folder by a killed save are removed first
+// (RemoveStaleTemporaryFiles).
+Status WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes, Staging staging = Staging::Unnamed);
 
 // Removes the temporary files of writes that never finished (the program
 // was killed between writing and renaming) from `folder`. Only names this
@@ -44,6 +51,9 @@ void RemoveStaleTemporaryFiles(const std::filesystem::path& folder);
 
 // Lines ended by CR LF or LF; a last line without an ending counts too.
 std::vector<std::string> SplitLines(std::string_view text);
+// A text file's content as its reader takes it (TextFileContent): UTF-16 is
+// refused with a message that names the file.
+Result<std::string> ReadTextFile(const std::filesystem::path& path, std::size_t cap = FileCap::DataFile);
 Result<std::vector<std::string>> ReadTextLines(const std::filesystem::path& path, std::size_t cap = FileCap::DataFile);
 // Every line, the last one included, ends with CR LF.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);

@@ -37,7 +37,7 @@ Result<Lists> ReadLists(const fs::path& folder)
         {DataFile::Dims, &lists.dims},
     };
     for (const auto& [name, target] : files) {
-        auto bytes = ReadFileBytes(folder / name, FileCap::DataFile);
+        auto bytes = ReadTextFile(folder / name, FileCap::DataFile);
         if (!bytes)
             return Result<Lists>::failure(bytes.error());
         *target = std::move(bytes).value();

@@ -3,6 +3,7 @@
 
 #include "RtfCharacters.h"
 #include "core/FileIo.h"
+#include "core/TextFileContent.h"
 
 #include <algorithm>
 #include <array>
@@ -544,7 +545,10 @@ void Parser::finishStyleEntry()
 
 Result<RtfDocument> ReadRtf(std::string_view bytes)
 {
-    return Parser(bytes).run();
+    const auto text = TextFileContent(bytes);
+    if (!text)
+        return Result<RtfDocument>::failure(text.error() + ".");
+    return Parser(*text).run();
 }
 
 Result<RtfDocument> ReadRtfFile(const std::filesystem::path& path)

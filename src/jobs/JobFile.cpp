@@ -4,6 +4,7 @@
 #include "core/FileIo.h"
 #include "core/MessageText.h"
 #include "core/NumberText.h"
+#include "core/TextFileContent.h"
 
 #include <algorithm>
 #include <cctype>
@@ -69,9 +70,12 @@ std::string ReadEntry(std::string_view line, JobEntry& entry)
 
 Result<Job> ParseJobText(std::string_view text, std::string_view fileName)
 {
+    const auto content = TextFileContent(text);
+    if (!content)
+        return Result<Job>::failure(FileTextForMessage(fileName) + ": " + content.error() + ".");
     Job job;
     int lineNumber = 0;
-    for (const auto& raw : SplitLines(text)) {
+    for (const auto& raw : SplitLines(*content)) {
         ++lineNumber;
         const std::string_view line = TrimBlanks(raw);
         if (line.empty() || line.front() == '#')

@@ -3,6 +3,7 @@
 
 #include "core/FileIo.h"
 #include "core/NumberText.h"
+#include "core/TextFileContent.h"
 
 #include <optional>
 
@@ -13,11 +14,16 @@ namespace {
 // Two short lines; anything longer is not a settings file.
 constexpr std::size_t kPrintOptionsCap = 4 * 1024;
 
-std::optional<int> Position(std::string_view line, std::size_t count)
+// The position a line gives in a list of `count` entries, or why it gives
+// none.
+Result<int> Position(std::string_view line, std::size_t count, std::string_view what, std::string_view where)
 {
     const auto number = ParseInteger(TrimBlanks(line));
-    if (!number || *number < 0 || *number >= static_cast<long long>(count))
-        return std::nullopt;
+    if (!number)
+        return Result<int>::failure("has no " + std::string(what) + " position on its " + std::string(where) + " line");
+    if (*number < 0 || *number >= static_cast<long long>(count))
+        return Result<int>::failure("has the " + std::string(what) + " position " + std::to_string(*number) +
+                                    " on its " + std::string(where) + " line, beyond its list");
     return static_cast<int>(*number);
 }
 
@@ -51,18 +57,21 @@ Result<PrintSettings> ParsePrintOptions(std::string_view bytes)
                                               ": it must hold two lines, the positions of the zoom (0 to 8) and "
                                               "of the space (0 to 6).");
     };
-    const std::vector<std::string> lines = SplitLines(bytes);
+    const auto text = TextFileContent(bytes);
+    if (!text)
+        return Result<PrintSettings>::failure(std::string(kPrintOptionsFile) + ": " + text.error() + ".");
+    const std::vector<std::string> lines = SplitLines(*text);
     if (lines.size() < 2)
         return refuse("is incomplete");
     for (std::size_t i = 2; i < lines.size(); ++i)
         if (!TrimBlanks(lines[i]).empty())
             return refuse("has more than two lines");
-    const auto zoom = Position(lines[0], kZoomItems.size());
+    const auto zoom = Position(lines[0], kZoomItems.size(), "zoom", "first");
     if (!zoom)
-        return refuse("has no zoom position on its first line");
-    const auto gap = Position(lines[1], kGapItems.size());
+        return refuse(zoom.error());
+    const auto gap = Position(lines[1], kGapItems.size(), "space", "second");
     if (!gap)
-        return refuse("has no space position on its second line");
+        return refuse(gap.error());
     return PrintSettings {*zoom, *gap};
 }
 

@@ -4,6 +4,7 @@
 #include "core/FileIo.h"
 #include "core/MessageText.h"
 #include "core/NumberText.h"
+#include "core/TextFileContent.h"
 
 #include <cmath>
 
@@ -60,7 +61,8 @@ std::string ReadEntry(std::string_view line, StockEntry& entry)
     if (fields[1] != kAnyThickness) {
         entry.thickness = Length(fields[1], kThickestStock);
         if (!entry.thickness)
-            return "the thickness is not \"any\" or a number of inches";
+            return "the thickness is not \"any\" or a number of inches above 0 and at most " +
+                   FormatDecimal(kThickestStock);
     }
     const std::size_t times = fields[2].find('x');
     if (entry.kind == StockKind::Board) {
@@ -74,9 +76,10 @@ std::string ReadEntry(std::string_view line, StockEntry& entry)
             waste = TrimBlanks(waste.substr(0, waste.size() - 1));
         const auto percent = ParseDecimal(waste);
         if (!length || !width)
-            return "the board length is not LENGTH or LENGTH x WIDTH in inches";
+            return "the board length is not LENGTH or LENGTH x WIDTH in inches, each above 0 and at most " +
+                   FormatDecimal(kLongestStock);
         if (!percent || !(*percent >= 0.0 && *percent <= kMostWastePercent))
-            return "the waste allowance is not a percentage";
+            return "the waste allowance is not a percentage from 0 to " + FormatDecimal(kMostWastePercent);
         entry.length = *length;
         entry.width = *width;
         entry.wastePercent = *percent;
@@ -86,7 +89,7 @@ std::string ReadEntry(std::string_view line, StockEntry& entry)
     const auto width =
         times == std::string_view::npos ? std::nullopt : Length(fields[2].substr(times + 1), kLongestStock);
     if (!length || !width)
-        return "the size is not LENGTH x WIDTH in inches";
+        return "the size is not LENGTH x WIDTH in inches, each above 0 and at most " + FormatDecimal(kLongestStock);
     if (fields[3] != "grain" && fields[3] != "no grain")
         return "the grain is \"grain\" or \"no grain\"";
     const auto price = ParseMoney(fields[4]);
@@ -171,8 +174,13 @@ const StockEntry* StockList::find(std::string_view wood, double thickness) const
 StockList ParseStockText(std::string_view text, std::string_view fileName)
 {
     StockList list;
+    const auto content = TextFileContent(text);
+    if (!content) {
+        list.problems.push_back(FileTextForMessage(fileName) + ": " + content.error() + ".");
+        return list;
+    }
     std::vector<std::size_t> lineOf;
-    const auto lines = SplitLines(text);
+    const auto lines = SplitLines(*content);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = TrimBlanks(lines[i]);
         if (line.empty())
@@ -207,7 +215,9 @@ StockList ParseStockText(std::string_view text, std::string_view fileName)
 
 Result<StockList> ReadStockFile(const std::filesystem::path& path)
 {
-    auto bytes = ReadFileBytes(path, FileCap::DataFile);
+    // Refused whole, unlike a line that cannot be read: the stock window
+    // must not offer to write over a file it could not read at all.
+    auto bytes = ReadTextFile(path, FileCap::DataFile);
     if (!bytes)
         return Result<StockList>::failure(bytes.error());
     return ParseStockText(*bytes, path.filename().string());

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <random>
 #include <thread>
 
 #include <fcntl.h>
@@ -57,6 +58,17 @@ std::vector<std::string> Names(const fs::path& folder)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Whether the file system of `folder` makes unnamed files; where it does
+// not, a save falls back to a named temporary file.
+bool UnnamedFilesIn(const fs::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
 }
 
 fs::perms Permissions(const fs::path& file)
@@ -142,14 +154,15 @@ TEST(RemoveStaleTemporaryFiles, RemovesOnlyWhatAKilledWriteLeft)
     test::TempFolder folder;
     test::WriteAllBytes(folder / "Kitchen.cab", "old");
 
-    // A write killed between creating its temporary file and renaming it.
+    // A write killed between creating its temporary file and renaming it,
+    // where the file system has no unnamed files.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit limit {1000, 1000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        (void)WriteFileAtomic(folder / "Kitchen.cab", std::string(5000, 'n'));
+        (void)WriteFileAtomic(folder / "Kitchen.cab", std::string(5000, 'n'), Staging::Named);
         ::_exit(0);
     }
     int status = 0;
@@ -179,4 +192,57 @@ TEST(RemoveStaleTemporaryFiles, RemovesOnlyWhatAKilledWriteLeft)
                     {"Dir.boxmill-99999999-00000001.tmp", "Kitchen.cab", "Link.boxmill-99999999-00000001.tmp"});
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Names(folder.path()), expected);
+}
+
+// Saves into a user's folder killed at any moment, by a full disk
+// (SIGXFSZ, in the middle of the write) or by SIGKILL: the file is always
+// one whole version, and after the next save there nothing else is left,
+// where the file system has unnamed files and where it has not.
+TEST(WriteFileAtomic, KilledSavesLeaveOneWholeVersionAndNothingBeside)
+{
+    const std::string versions[] = {"old", std::string(64 * 1024, 'a'), std::string(48 * 1024, 'b')};
+    const auto whole = [&](const std::string& bytes) {
+        return std::find(std::begin(versions), std::end(versions), bytes) != std::end(versions);
+    };
+    for (const Staging staging : {Staging::Unnamed, Staging::Named}) {
+        SCOPED_TRACE(staging == Staging::Unnamed ? "unnamed" : "named");
+        test::TempFolder folder;
+        const fs::path target = folder / "Kitchen.cab";
+        test::WriteAllBytes(target, versions[0]);
+
+        const pid_t full = ::fork();
+        ASSERT_GE(full, 0);
+        if (full == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit {1000, 1000};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            (void)WriteFileAtomic(target, versions[1], staging);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(full, &status, 0), full);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        EXPECT_EQ(test::ReadAllBytes(target), versions[0]);
+        if (staging == Staging::Unnamed && UnnamedFilesIn(folder.path())) {
+            EXPECT_EQ(Names(folder.path()), (std::vector<std::string> {"Kitchen.cab"}));
+        }
+
+        std::mt19937 random(7);
+        for (int kill = 0; kill < 40; ++kill) {
+            const pid_t saver = ::fork();
+            ASSERT_GE(saver, 0);
+            if (saver == 0) {
+                for (unsigned n = 0;; ++n)
+                    (void)WriteFileAtomic(target, versions[1 + n % 2], staging);
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(500 + random() % 4000));
+            ::kill(saver, SIGKILL);
+            ASSERT_EQ(::waitpid(saver, &status, 0), saver);
+            ASSERT_TRUE(whole(test::ReadAllBytes(target))) << "after kill " << kill;
+        }
+        // Another file saved in the same folder clears what the kills left.
+        ASSERT_TRUE(WriteFileAtomic(folder / "Notes.txt", "saved after", staging));
+        EXPECT_EQ(Names(folder.path()), (std::vector<std::string> {"Kitchen.cab", "Notes.txt"}));
+        EXPECT_TRUE(whole(test::ReadAllBytes(target)));
+    }
 }

@@ -36,6 +36,22 @@ TEST(PrintSettings, RefusesWhatIsNotTwoPositionsNamingTheFile)
     }
 }
 
+TEST(PrintSettings, APositionBeyondItsListIsToldSoNotThatThereIsNone)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"9\r\n0\r\n", "Printopt.dat has the zoom position 9 on its first line, beyond its list: "},
+        {"-1\r\n0\r\n", "Printopt.dat has the zoom position -1 on its first line, beyond its list: "},
+        {"1\r\n7\r\n", "Printopt.dat has the space position 7 on its second line, beyond its list: "},
+        {"x\r\n1\r\n", "Printopt.dat has no zoom position on its first line: "},
+        {"1\r\n1.5\r\n", "Printopt.dat has no space position on its second line: "},
+    };
+    for (const auto& [bytes, message] : cases) {
+        const auto settings = ParsePrintOptions(bytes);
+        ASSERT_FALSE(settings) << bytes;
+        EXPECT_EQ(settings.error().rfind(message, 0), 0u) << settings.error();
+    }
+}
+
 TEST(PrintSettings, WritesWhatItReadsAndRefusesAMissingFile)
 {
     test::TempFolder folder;

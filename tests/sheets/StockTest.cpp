@@ -24,6 +24,16 @@ TEST(StockFile, BadLinesAreExplainedByFileAndLineAndLeftOut)
         {"board Oak | 1 | 96 x 0 | 10 %", "Stock.txt, line 2: the board length"},
         {"sheet Walnut | 0.75 | 96 x 48 | grain | 50",
          "Stock.txt, line 2: Walnut at 0.75 already has its stock on line 1."},
+        // The limits are named: a number beyond them is a typing mistake.
+        {"sheet Oak | any | 1200 x 48 | grain | 50",
+         "Stock.txt, line 2: the size is not LENGTH x WIDTH in inches, each above 0 and at most 1000, not"},
+        {"board Oak | any | 96 x 1001 | 10 %",
+         "Stock.txt, line 2: the board length is not LENGTH or LENGTH x WIDTH in inches, each above 0 and at most "
+         "1000, not"},
+        {"sheet Oak | 150 | 96 x 48 | grain | 50",
+         "Stock.txt, line 2: the thickness is not \"any\" or a number of inches above 0 and at most 100, not"},
+        {"board Oak | 1 | 96 | 1500 %",
+         "Stock.txt, line 2: the waste allowance is not a percentage from 0 to 1000, not"},
     };
     for (const auto& [line, message] : bad) {
         const auto list = ParseStockText("board Walnut | 0.75 | 96 | 20 %\r\n" + line + "\n");
