@@ -8,6 +8,19 @@
 
 namespace boxmill::cli {
 
+namespace {
+
+// Among the cabinets of a job a bare warning would not say whose it is.
+void WarnOfMisfits(CliSession& run, const CliCabinets& loaded)
+{
+    for (const auto& cabinet : loaded.cabinets) {
+        for (const auto& misfit : cabinet.misfits)
+            run.prompter().message(MessageKind::Warning, loaded.fromJob ? cabinet.label + ": " + misfit : misfit);
+    }
+}
+
+} // namespace
+
 int LoadCliCabinets(CliContext& context, CliSession& run, const std::optional<std::filesystem::path>& file,
                     CliCabinets& loaded)
 {
@@ -19,6 +32,7 @@ int LoadCliCabinets(CliContext& context, CliSession& run, const std::optional<st
         session.recalculate();
         loaded.title = session.model.folders.cabinetName;
         loaded.cabinets.push_back(ListJobCabinet(session, loaded.title, 1));
+        WarnOfMisfits(run, loaded);
         return kSuccess;
     }
     const auto read = ReadJobFile(*file);
@@ -34,6 +48,7 @@ int LoadCliCabinets(CliContext& context, CliSession& run, const std::optional<st
     loaded.cabinets = std::move(cabinets).value();
     loaded.fromJob = true;
     loaded.title = file->filename().string();
+    WarnOfMisfits(run, loaded);
     return kSuccess;
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/ProgramFolder.h"
 #include "cutlist/ShortDate.h"
+#include "geometry/OpeningFit.h"
 #include "session/PanelDesigner.h"
 
 #include <cstdlib>
@@ -53,6 +54,12 @@ int CliSession::open(const std::optional<fs::path>& cabinetFile)
     if (m_context.panelStyle && !PanelDesigner(m_session).openPanelFile(*m_context.panelStyle))
         return kFileError;
     return kSuccess;
+}
+
+void CliSession::warnOfMisfits()
+{
+    for (const auto& misfit : OpeningMisfits(m_session.model, m_session.layout))
+        m_prompter.message(MessageKind::Warning, misfit);
 }
 
 // Scripts and tests that compare listings set SOURCE_DATE_EPOCH, the

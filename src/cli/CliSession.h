@@ -34,6 +34,9 @@ public:
     int open(const std::optional<std::filesystem::path>& cabinetFile);
 
     CabinetSession& session() { return m_session; }
+    // The openings of the cabinet too small for what they hold, as
+    // warnings: the lists just printed leave their parts out.
+    void warnOfMisfits();
     CliPrompter& prompter() { return m_prompter; }
 
 private:

@@ -38,6 +38,7 @@ int RunListing(CliContext& context, const ListingArgs& args)
         return kFileError;
     for (const auto& line : run.session().cutList.listing->lines)
         context.out << line << '\n';
+    run.warnOfMisfits();
     return kSuccess;
 }
 

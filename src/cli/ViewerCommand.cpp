@@ -42,6 +42,7 @@ int RunViewer(CliContext& context, const ViewerArgs& args)
     for (const auto& row : session.cost.cost().rows)
         context.out << row.woodText << '\t' << row.areaText << '\n';
     context.out << "Job Total: " << session.cost.jobTotalText() << '\n';
+    run.warnOfMisfits();
     return kSuccess;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/IncludeParts.h"
 #include "geometry/DoorCalculators.h"
+#include "geometry/OpeningFit.h"
 
 namespace boxmill {
 
@@ -14,12 +15,19 @@ namespace {
 
 constexpr Opening kOpenings[] = {Opening::Lower, Opening::Upper};
 
+// The doors of an opening too small for them are not cut: no part of
+// them, not even the ones that would come out right.
+int DoorsCut(const GroupInputs& in, int s, Opening opening)
+{
+    return DoorsFit(in.model(), in.layout(), s, opening) ? Doors(in.model(), s, opening) : 0;
+}
+
 // Calls `add(s, opening)` once for every door of the given opening of every
 // section.
-template <typename Add> void ForEachDoor(const CabinetModel& model, Opening opening, Add add)
+template <typename Add> void ForEachDoor(const GroupInputs& in, Opening opening, Add add)
 {
-    for (int s = 0; s < Sections(model); ++s) {
-        for (int door = 0; door < Doors(model, s, opening); ++door)
+    for (int s = 0; s < Sections(in.model()); ++s) {
+        for (int door = 0, doors = DoorsCut(in, s, opening); door < doors; ++door)
             add(s);
     }
 }
@@ -32,7 +40,7 @@ void Panels(const GroupInputs& in, CutList& list)
         for (int s = 0; s < Sections(model); ++s) {
             if (!PanelsEnabled(model, s, opening))
                 continue;
-            for (int door = 0; door < Doors(model, s, opening); ++door) {
+            for (int door = 0, doors = DoorsCut(in, s, opening); door < doors; ++door) {
                 panels.add(CalcDoorPanel(in.context, s, opening, PanelOrder::First));
                 if (SectionPanelStyle(model.record, s, opening).doublePanel)
                     panels.add(CalcDoorPanel(in.context, s, opening, PanelOrder::Second));
@@ -58,20 +66,20 @@ void BuildDoorList(const GroupInputs& in, CutList& list)
     Batch stiles("Dr Stile(s)");
     for (const Opening opening : kOpenings) {
         for (const Side side : {Side::Right, Side::Left})
-            ForEachDoor(model, opening, [&](int s) { stiles.add(CalcDoorStile(c, s, opening, side)); });
+            ForEachDoor(in, opening, [&](int s) { stiles.add(CalcDoorStile(c, s, opening, side)); });
     }
     stiles.emitTo(list);
 
     Batch rails("Dr Rails(s)");
     for (const Opening opening : kOpenings) {
         for (const RailEnd end : {RailEnd::Bottom, RailEnd::Top})
-            ForEachDoor(model, opening, [&](int s) { rails.add(CalcDoorRail(c, s, opening, end)); });
+            ForEachDoor(in, opening, [&](int s) { rails.add(CalcDoorRail(c, s, opening, end)); });
     }
     rails.emitTo(list);
 
     Batch midRails("Dr Mid Rail(s)");
     for (const Opening opening : kOpenings)
-        ForEachDoor(model, opening, [&](int s) { midRails.add(CalcDoorMidRail(c, s, opening)); });
+        ForEachDoor(in, opening, [&](int s) { midRails.add(CalcDoorMidRail(c, s, opening)); });
     midRails.emitTo(list);
 }
 

@@ -6,6 +6,7 @@
 #include "core/IncludeParts.h"
 #include "core/ParameterIndex.h"
 #include "geometry/FaceFrameCalculators.h"
+#include "geometry/OpeningFit.h"
 
 namespace boxmill {
 
@@ -63,6 +64,10 @@ void BuildFaceFrameList(const GroupInputs& in, CutList& list)
         Batch doorMullions("Dr Mullion(s)");
         for (const Opening opening : {Opening::Lower, Opening::Upper}) {
             for (int s = 0; s < sections; ++s) {
+                // A door mullion hangs a pair of doors; none is cut for doors
+                // that are not.
+                if (!DoorsFit(model, in.layout(), s, opening))
+                    continue;
                 for (int i = 1; i < Doors(model, s, opening); ++i)
                     doorMullions.add(CalcDoorMullion(c, s, opening));
             }

@@ -5,6 +5,7 @@
 #include "FaceDrawingSteps.h"
 
 #include "geometry/DoorSizing.h"
+#include "geometry/OpeningFit.h"
 
 #include <array>
 #include <cmath>
@@ -149,7 +150,8 @@ int FaceDrawer::drawDrawers(int s, const Opening& main)
 void FaceDrawer::drawDoors(int s, bool upper, int count, const Opening& opening, int regionTop)
 {
     count = std::clamp(count, 0, kMaxDoors);
-    if (count == 0)
+    // Doors the cut list leaves out for want of room are not drawn either.
+    if (count == 0 || !DoorsFit(m_model, m_layout, s, upper ? boxmill::Opening::Upper : boxmill::Opening::Lower))
         return;
     const int regionHeight = opening.bottom - regionTop;
     const int w = opening.width;

@@ -4,6 +4,7 @@
 #include "core/CabinetModel.h"
 #include "core/IncludeParts.h"
 #include "geometry/LayoutResult.h"
+#include "geometry/OpeningFit.h"
 #include "geometry/PartCalculators.h"
 
 #include <algorithm>
@@ -56,9 +57,10 @@ void FaceFrameRows(RowFiller& rows, const CabinetModel& model, int s)
     if (model.include(IncludeItem::PartitionRails) && partition)
         rows.add("Pt Rails", CalcMidRail(c, s, FaceRail::PartitionRail));
     if (model.include(IncludeItem::DoorMullions)) {
-        if (model.sectionItem(s, SectionItem::PartitionDoors) == 2)
+        // No door mullion is cut for doors left out for want of room.
+        if (model.sectionItem(s, SectionItem::PartitionDoors) == 2 && DoorsFit(model, c.layout, s, Opening::Upper))
             rows.add("Dr Mullion", CalcDoorMullion(c, s, Opening::Upper));
-        if (model.sectionItem(s, SectionItem::DoorCount) == 2)
+        if (model.sectionItem(s, SectionItem::DoorCount) == 2 && DoorsFit(model, c.layout, s, Opening::Lower))
             rows.add("Dr Mullion", CalcDoorMullion(c, s, Opening::Lower));
     }
     if (model.include(IncludeItem::ToeKick))

@@ -91,9 +91,11 @@ void OpeningRows(const LayoutInputs& in, int s, LayoutResult& out)
         }
         out.cell(LayoutRow::Upper, s) = in.text(upper);
         // The bank below the partition is sized from the whole lower opening
-        // (see DrawerRows), so a zero here leaves it as it is.
+        // (see DrawerRows). Drawers sized on their own leave the doors what
+        // they do not take, which is nothing when they fill the opening: the
+        // doors are never sized to the opening the drawers stand in.
         const double x = AfterSeparateDrawers(in, s, lower);
-        if (x != 0.0)
+        if (in.banksInUse(s) == 0)
             lower = x;
         out.cell(LayoutRow::Lower, s) = in.text(x);
     } else {

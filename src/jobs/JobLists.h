@@ -24,6 +24,9 @@ struct JobCabinet {
     // number, with the reason.
     std::optional<Money> labour;
     std::string labourProblem;
+    // The openings too small for what they hold, whose parts the list
+    // leaves out (OpeningMisfits).
+    std::vector<std::string> misfits;
 };
 
 // A row of the combined cut list: the cabinet's row, its count multiplied

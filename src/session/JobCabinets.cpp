@@ -9,6 +9,7 @@
 #include "core/Prompter.h"
 #include "cutlist/CutListBuild.h"
 #include "cutlist/JobTotal.h"
+#include "geometry/OpeningFit.h"
 
 namespace boxmill {
 
@@ -60,6 +61,7 @@ JobCabinet ListJobCabinet(CabinetModel model, const LayoutResult& layout, Prompt
     cabinet.label = std::move(label);
     cabinet.quantity = quantity;
     cabinet.cutList = BuildCutList(CutListKind::Complete, model, layout, prompter);
+    cabinet.misfits = OpeningMisfits(model, layout);
     cabinet.cost = UpdateWoodCost(model);
     // The labour's reason is told once, with the cabinet it belongs to.
     KeptMessages kept;

@@ -342,6 +342,22 @@ grep -q 'the cabinet "Pantry" ("Gone.cab") cannot be used' "$work/jobgone.err" |
 run jobcab --program-folder "$folder" job "$data/Busy.cab" cost
 expect_status jobcab 2
 
+# Four drawers leave the pair of doors under them no room: every list
+# leaves the doors out and says which opening and which sizes.
+run tight --program-folder "$folder" edit --new --out "$work/job/Tight.cab" param "Cabinet Height" 36.25 \
+    section 1 drawers 4
+expect_status tight 0
+printf 'Tight.cab | 1 | Tight\n' >"$work/job/Tight.job"
+for list in "viewer complete $work/job/Tight.cab" "listing all $work/job/Tight.cab" "sheets $work/job/Tight.cab" \
+    "job $work/job/Tight.job viewer"; do
+    # shellcheck disable=SC2086 # the command and its file, word by word
+    run tightlist --program-folder "$folder" $list
+    expect_status tightlist 0
+    grep -q '^warning: \(Tight: \)\{0,1\}Section 1: the 2 doors would be 1" high' "$work/tightlist.err" ||
+        fail "$list: stderr $(cat "$work/tightlist.err")"
+    grep -q 'Dr \(Panel\|Stile\|Rails\)' "$work/tightlist.out" && fail "$list: lists the doors"
+done
+
 run help --help
 expect_status help 0
 grep -q '^usage: boxmill-cli' "$work/help.out" || fail "help: no usage text"

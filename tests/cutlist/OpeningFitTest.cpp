@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Openings too small for what the user put in them, on the default cabinet
+// (a 27 inch opening 21 inches wide, 1 1/2 inch face frame, 2 1/4 inch door
+// stiles and rails with 3/8 inch tongues): the message names the opening,
+// the part and the sizes to change, and no part of such a door reaches the
+// cut list or the wood cost.
+#include "CutListFixture.h"
+
+#include "core/ParameterIndex.h"
+#include "core/PartRows.h"
+#include "geometry/OpeningFit.h"
+
+using namespace boxmill;
+using namespace boxmill::test;
+using S = SectionItem;
+
+namespace {
+
+class OpeningFitTest;
+
+struct Case {
+    const char* name;
+    void (*change)(OpeningFitTest& t);
+    // Every message, in order; none where everything fits.
+    std::vector<std::string> misfits;
+};
+
+class OpeningFitTest : public CutListTest, public ::testing::WithParamInterface<Case> {
+public:
+    using CutListTest::item;
+    using CutListTest::param;
+    using CutListTest::sections;
+};
+
+const Case kCases[] = {
+    {"DefaultCabinetFits", [](OpeningFitTest&) {}, {}},
+    // 5 1/2 + 5 1/2 + 5 1/2 + 6 and three mid rails are exactly 27.
+    {"FourDrawersFillTheOpeningExactly",
+     [](OpeningFitTest& t) {
+         t.item(0, S::DrawerCount, 4);
+         t.item(0, S::DoorCount, 0);
+     },
+     {}},
+    // The door under two drawers would be sized to the whole 12 3/4 under
+    // the partition, of which the drawers and their rails take 14.
+    {"DrawersOverfillTheOpeningUnderAPartition",
+     [](OpeningFitTest& f) {
+         f.item(0, S::Partition, 1);
+         f.item(0, S::DrawerCount, 2);
+         f.item(0, S::DoorCount, 1);
+     },
+     {"Section 1, below the partition: the drawers leave no room for the door, so it is left out of the cut list "
+      "and the drawing. Make \"Drawer Face 1 Section A\" to \"Drawer Face 2 Section A\" smaller."}},
+    {"ThreeDrawersUnderAPartition",
+     [](OpeningFitTest& f) {
+         f.item(0, S::Partition, 1);
+         f.item(0, S::DrawerCount, 3);
+         f.item(0, S::DoorCount, 0);
+     },
+     {"Section 1, below the partition: the 3 drawers and the mid rails between them take 19 1/2\", more than the "
+      "12 3/4\" of the opening. Make \"Drawer Face 1 Section A\" to \"Drawer Face 3 Section A\" smaller."}},
+    // Four drawers in a taller cabinet leave 1/4 inch for the pair.
+    {"FourDrawersLeaveAQuarterInchForTwoDoors",
+     [](OpeningFitTest& f) {
+         f.param(Param::Height, "36.25");
+         f.item(0, S::DrawerCount, 4);
+     },
+     {"Section 1: the 2 doors would be 1\" high, no higher than their rails (\"Door Rail Top\" and \"Door Rail "
+      "Bottom\", 4 1/2\" together), so both are left out of the cut list and the drawing. Make \"Drawer Face 1 "
+      "Section A\" to \"Drawer Face 4 Section A\" smaller or the door rails narrower."}},
+    // An 18 inch cabinet of two sections: 6 1/2 inches for the pair.
+    {"TwoDoorsInASixAndAHalfInchOpening",
+     [](OpeningFitTest& f) {
+         f.param(Param::Width, "18");
+         f.sections(2);
+         f.item(0, S::DrawerCount, 0);
+     },
+     {"Section 1: the 2 doors would be 3 9/16\" wide, no wider than their stiles (\"Door Stile Left\" and \"Door "
+      "Stile Right\", 4 1/2\" together), so both are left out of the cut list and the drawing. Make the section "
+      "wider, use one door or make \"Door Stile Left\" and \"Door Stile Right\" narrower."}},
+    // A 33 inch cabinet with two mullions: panels narrower than their tongues.
+    {"TwoDoorsBetweenTwoMullionsOfA33InchCabinet",
+     [](OpeningFitTest& f) {
+         f.param(Param::Width, "33");
+         f.sections(3);
+         f.item(0, S::DrawerCount, 0);
+     },
+     {"Section 1: the panel of each door would be 23/32\" wide, no larger than the tongues that hold it in its "
+      "grooves (\"Door Mortise Depth\" on both sides, 3/4\"), so both are left out of the cut list and the drawing. "
+      "Make the section wider, use one door or make \"Door Stile Left\" and \"Door Stile Right\" narrower."}},
+    // Two panels side by side in a narrow door, the second cut 2 inches
+    // narrower than the first.
+    {"OffsetVerticalDoublePanelOfANarrowDoor",
+     [](OpeningFitTest& f) {
+         f.param(Param::Width, "18");
+         f.item(0, S::DoublePanel, 1);
+         f.item(0, S::Horizontal, 0);
+         f.item(0, S::LowerPanelsOffset, 1);
+     },
+     {"Section 1: the second panel of each door would have no width, so both are left out of the cut list and the "
+      "drawing. "
+      "Make \"Door Panel Offset Lower\" smaller, or the door wider."}},
+};
+
+TEST_P(OpeningFitTest, NamesTheOpeningAndLeavesItsDoorsOutOfTheListAndTheCost)
+{
+    const Case& c = GetParam();
+    c.change(*this);
+    const CutList list = build(CutListKind::Complete);
+    EXPECT_EQ(OpeningMisfits(model, layout), c.misfits);
+
+    if (c.misfits.empty()) {
+        EXPECT_EQ(Rows(list, "Dr Stile(s)").empty(), model.sectionItem(0, S::DoorCount) == 0);
+        return;
+    }
+    for (const char* part : {"Dr Panel(s)", "Dr Stile(s)", "Dr Rails(s)", "Dr Mid Rail(s)", "Dr Mullion(s)"})
+        EXPECT_EQ(Rows(list, part), std::vector<std::string> {}) << part;
+    for (const int row : {PartRow::DoorLeftStile, PartRow::DoorRightStile, PartRow::DoorTopRail,
+                          PartRow::DoorBottomRail, PartRow::DoorPanel, PartRow::DoorMidRail})
+        EXPECT_EQ(model.partArea[static_cast<std::size_t>(row)], 0.0) << "part row " << row;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OpeningFitTest, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<Case>& c) { return c.param.name; });
+
+} // namespace
