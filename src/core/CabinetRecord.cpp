@@ -204,6 +204,11 @@ std::optional<std::string> CheckRecordCounts(const CabinetRecord& record)
                        " are allowed.";
         }
     }
+    // With no count the options window selects none and the nailers drop
+    // out of the cut list and the cost without a word.
+    if (!NailerCountValue(record))
+        return "The cabinet file is damaged: its NailerCount is " + QuoteFileText(record.nailerCount()) +
+               ", but a cabinet has 1, 2 or 3 nailers.";
     return std::nullopt;
 }
 

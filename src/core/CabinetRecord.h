@@ -141,8 +141,9 @@ private:
 };
 
 // Counts index fixed-size tables all through the program (three sections,
-// four drawers, two doors ...). A record whose counts do not fit those
-// tables is refused as a whole; the message names the first offender.
+// four drawers, two doors ...), and the nailer count must be 1 to 3. A
+// record whose counts do not fit is refused as a whole; the message names the
+// first offender.
 // A bank larger than the drawer count is not refused: removing drawers or
 // sections leaves one behind on purpose, and its users check it.
 std::optional<std::string> CheckRecordCounts(const CabinetRecord& record);
@@ -164,7 +165,8 @@ std::optional<std::string> CheckRecordSizes(const CabinetRecord& record);
 std::optional<std::string> ValidateCabinetRecord(const CabinetRecord& record);
 
 // The nailer count held in the record: 1 to 3, or nullopt when the record
-// names none (the options then show no count and no nailers are cut).
+// names none (the options then show no count and no nailers are cut), which
+// CheckRecordCounts refuses in a file.
 std::optional<int> NailerCountValue(const CabinetRecord& record);
 
 } // namespace boxmill
