@@ -10,6 +10,7 @@
 #include "SectionalAreaPanel.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/JustOpenedWindows.h"
+#include "ui/common/MisfitLabel.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolBars.h"
@@ -113,6 +114,7 @@ QLayout* TMainForm::buildCutlistViewerColumn(QWidget* parent)
 {
     auto* column = new QVBoxLayout;
     column->addWidget(m_viewer, 1);
+    column->addWidget(new MisfitLabel(m_controller, parent));
     auto* buttons = new QHBoxLayout;
     struct EditorButton {
         const char* name;

@@ -4,6 +4,7 @@
 #include "FaceCanvas.h"
 
 #include "ui/common/HelpRequests.h"
+#include "ui/common/MisfitLabel.h"
 #include "ui/common/PlainCellDelegate.h"
 #include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
@@ -97,6 +98,7 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
         m_status[i]->setMinimumWidth(100);
         statusBar()->addWidget(m_status[i]);
     }
+    statusBar()->addWidget(new MisfitLabel(m_controller, this), 1);
 
     // Whoever announces a new layout has recalculated it already.
     connect(&m_controller, &SessionController::layoutChanged, this, [this] {
