@@ -8,6 +8,7 @@
 #include "geometry/DoorCalculators.h"
 #include "geometry/DoorSizing.h"
 #include "geometry/LayoutResult.h"
+#include "geometry/OpeningFit.h"
 
 #include <algorithm>
 #include <array>
@@ -58,10 +59,11 @@ bool HasPartition(const CabinetModel& model, int s)
 }
 
 // The opening above is the one a partition makes; a section without one
-// has no doors there, whatever count an old file still holds.
-int Doors(const CabinetModel& model, int s, Opening opening)
+// has no doors there, whatever count an old file still holds. Doors that
+// have no room in their opening are not cut, and not shown here either.
+int Doors(const CabinetModel& model, const LayoutResult& layout, int s, Opening opening)
 {
-    if (opening == Opening::Upper && !HasPartition(model, s))
+    if ((opening == Opening::Upper && !HasPartition(model, s)) || !DoorsFit(model, layout, s, opening))
         return 0;
     const auto item = opening == Opening::Upper ? SectionItem::PartitionDoors : SectionItem::DoorCount;
     return std::clamp(model.sectionItem(s, item), 0, kMaxDoors);
@@ -111,7 +113,7 @@ void DoorRows(RowFiller& rows, const CabinetModel& model, int s, Opening opening
     const CalcContext& c = rows.context();
     const bool frames = model.include(IncludeItem::DoorFrames);
     const bool doublePanel = SectionPanelStyle(model.record, s, opening).doublePanel;
-    for (int n = 0; n < Doors(model, s, opening); ++n) {
+    for (int n = 0, doors = Doors(model, c.layout, s, opening); n < doors; ++n) {
         if (frames) {
             rows.add("Top Rail", CalcDoorRail(c, s, opening, RailEnd::Top));
             rows.add("Bot Rail", CalcDoorRail(c, s, opening, RailEnd::Bottom));
@@ -139,7 +141,7 @@ ConstructionView DoorView(const CabinetModel& model, const LayoutResult& layout,
     // only there with a partition.
     const Opening opening =
         state.listing == DoorListing::Selected && HasPartition(model, s) ? state.opening : Opening::Lower;
-    const int doors = Doors(model, s, opening);
+    const int doors = Doors(model, layout, s, opening);
     const double openingWidth = layout.SectionFaceWidth[static_cast<std::size_t>(s)];
     const double openingHeight = DoorOpeningHeight(layout, s, opening);
     const bool fine = doors > 0 && openingHeight <= kFineHeightLimit && openingWidth <= kFineWidthLimit;

@@ -160,6 +160,16 @@ TEST(DoorView, ListsEachDoorsFrameThenPanelsThenMidRail)
               (std::vector<std::string> {"Opening Height: 20 ", "Opening Width: 30 ", "Mortise Depth: ", "Zoom x2"}));
 }
 
+TEST(DoorView, NeitherDrawsNorListsDoorsThatHaveNoRoom)
+{
+    // The drawers above took the whole opening: the cut list cuts no door.
+    const ConstructionView none = Doors(30, 0, 2).view();
+    for (const ViewRow& row : none.rows)
+        EXPECT_EQ(row.part, "");
+    for (const char* part : {"Panel1", "LeftStile1", "TopRail2"})
+        EXPECT_FALSE(none.shapes.find(part)->visible) << part;
+}
+
 TEST(DoorView, OpeningCommandsStayOnTheLowerOpeningWithoutAPartition)
 {
     CabinetModel m = test::FrameCabinet(2);
