@@ -199,6 +199,19 @@ private slots:
         m_fixture->window.reset();
     }
 
+    // A cabinet path holding a right-to-left override or markup is told
+    // as it is spelled, not turned around or styled.
+    void theNoteShowsAPathAsItIsSpelled()
+    {
+        const fs::path job = m_fixture->folder.path() / "Odd.job";
+        std::ofstream(job) << "Gone\xE2\x80\xAE<b>x</b>.cab | 1 | Island\n";
+        QVERIFY(m_form->openJob(job));
+        const QLabel* note = m_form->figures()->note();
+        QVERIFY(!note->text().contains(QChar(0x202E)));
+        QVERIFY(note->text().contains(QStringLiteral("Gone\uFFFD<b>x</b>.cab\": ")));
+        QCOMPARE(note->textFormat(), Qt::PlainText);
+    }
+
     // Printing puts each sheet on a page of its own.
     void theJobsDiagramsPrintOneSheetAPage()
     {

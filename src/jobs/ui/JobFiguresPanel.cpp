@@ -90,6 +90,7 @@ JobFiguresPanel::JobFiguresPanel(QWidget* parent)
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("JobNote"));
     m_note->setWordWrap(true);
+    m_note->setTextFormat(Qt::PlainText);
     m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_note);
     QStringList listHeader;
@@ -127,7 +128,7 @@ void JobFiguresPanel::showJob(const CabinetSession& session, const Job& job, con
         // Figures without one of the cabinets would look right and be short.
         ShowTableText(m_rows, 0, 0, nullptr);
         ShowTableText(m_cost, 0, 0, nullptr);
-        showNote(ToQt(loaded.error()));
+        showNote(MessageToQt(loaded.error()));
         return;
     }
     const UnitMode units = session.model.units;
@@ -153,7 +154,7 @@ void JobFiguresPanel::showJob(const CabinetSession& session, const Job& job, con
     lines.insert(lines.end(), told.lines.begin(), told.lines.end());
     QStringList shown;
     for (const auto& line : lines)
-        shown << ToQt(line);
+        shown << MessageToQt(line);
     showNote(shown.join(QLatin1Char('\n')));
 }
 

@@ -3,8 +3,6 @@
 
 #include "QtText.h"
 
-#include "core/MessageText.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
@@ -41,7 +39,7 @@ QString TitleOf(MessageKind kind)
 void ShowPlainly(QMessageBox& box, std::string_view text)
 {
     box.setTextFormat(Qt::PlainText);
-    box.setText(ToQt(TextForDisplay(text, TabsShown::AsBlanks)));
+    box.setText(MessageToQt(text));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtText.h"
 
+#include "core/MessageText.h"
+
 #include <QStringDecoder>
 
 namespace boxmill {
@@ -16,6 +18,11 @@ QString ToQt(std::string_view text)
     if (!utf8.hasError())
         return decoded;
     return QString::fromLatin1(text.data(), size);
+}
+
+QString MessageToQt(std::string_view text)
+{
+    return ToQt(TextForDisplay(text, TabsShown::AsBlanks));
 }
 
 std::string FromQt(const QString& text)

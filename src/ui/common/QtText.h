@@ -13,4 +13,8 @@ namespace boxmill {
 QString ToQt(std::string_view text);
 std::string FromQt(const QString& text);
 
+// A message for a box or a note, as TextForDisplay cleans it: what it
+// quotes of a file or a path cannot turn it around. Show it as plain text.
+QString MessageToQt(std::string_view text);
+
 } // namespace boxmill
