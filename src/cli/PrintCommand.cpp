@@ -114,10 +114,8 @@ int RunPrint(CliContext& context, const CliVerb& verb, const PrintArgs& args)
     const PrintKind kind = args.kind;
     const ComposeJob compose = [&](PageComposer& pages) {
         pages.lines(listing);
-        if (kind == PrintKind::Views || kind == PrintKind::CutlistViews) {
-            pages.lines(OpeningSizesLines(model, layout, 1));
+        if (kind == PrintKind::Views || kind == PrintKind::CutlistViews)
             ComposeConstructionViews(pages, model, layout, 1);
-        }
         if (kind == PrintKind::DoorDrawer || kind == PrintKind::Door)
             ComposeDoorView(pages, model, layout, kind == PrintKind::Door ? DoorViewState {} : FirstDoorOpening(model));
         if (kind == PrintKind::DoorDrawer || kind == PrintKind::Drawer)
@@ -125,7 +123,7 @@ int RunPrint(CliContext& context, const CliVerb& verb, const PrintArgs& args)
                               kind == PrintKind::Drawer ? DrawerViewState {} : FirstDrawer(model));
     };
     const auto gui = StartOffscreenGui();
-    const QByteArray pdf = PrintJobPdf(ListingFont(), *settings, compose, LocalePageSize());
+    const QByteArray pdf = PrintJobPdf(ListingFont(), *settings, model.folders.cabinetName, compose, LocalePageSize());
     if (pdf.isEmpty()) {
         context.err << "error: the pages could not be painted\n";
         return kFileError;

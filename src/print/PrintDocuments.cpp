@@ -7,6 +7,7 @@
 #include "cutlist/ListingFields.h"
 #include "cutlist/SectionCounts.h"
 #include "designer/FaceDrawing.h"
+#include "designer/FrontDimensions.h"
 #include "geometry/Layout.h"
 #include "views/DoorView.h"
 #include "views/DrawerView.h"
@@ -23,13 +24,8 @@ namespace boxmill {
 namespace {
 
 constexpr std::size_t kCellWidth = 20;
-
-// The room each heading asks of the fit test: `k` lines and `g` gaps.
-constexpr int kFaceFrameG = 1;
-constexpr int kFaceFrameK = 0;
-constexpr int kViewG = 2;
-constexpr int kViewK = 4;
-constexpr int kFinishedK = 5;
+// The designer's drawing at print scale: a unit a quarter inch.
+constexpr int kPrintUnitsPerInch = 4;
 
 std::string Measured(const CabinetModel& model, double inches)
 {
@@ -75,6 +71,20 @@ int Sections(const CabinetModel& model)
     return std::clamp(model.sectionCount, 1, kSections);
 }
 
+// The face frame drawing's heading: its height and its width.
+std::vector<std::string> FaceFrameHeading(const CabinetModel& model, const ConstructionView& face)
+{
+    // The face frame is as high as its left stile is long.
+    std::string stile;
+    for (const ViewRow& row : face.rows)
+        if (row.part == "L Stile")
+            stile = row.length;
+    double faceWidth = model.param(Param::Width);
+    if (cutlist::BlindCorner(model))
+        faceWidth -= model.param(Param::BlindPanel);
+    return {"", "Face Frame View:", Cells({"Face Height", stile}), ValueLine(model, "Face Width", faceWidth)};
+}
+
 } // namespace
 
 PrintCabinet AtPrintScale(const CabinetModel& model, const LayoutResult& layout)
@@ -95,7 +105,7 @@ std::string Cells(std::initializer_list<std::string_view> cells)
     return line;
 }
 
-std::vector<std::string> OpeningSizesLines(const CabinetModel& model, const LayoutResult& layout, int section)
+std::vector<std::string> OpeningSizesLines(const LayoutResult& layout)
 {
     std::vector<std::string> lines;
     lines.emplace_back();
@@ -105,19 +115,6 @@ std::vector<std::string> OpeningSizesLines(const CabinetModel& model, const Layo
         const auto& cells = layout.grid[row];
         lines.push_back(Cells({kLayoutRowTitles[row], cells[0], cells[1], cells[2]}));
     }
-    lines.emplace_back();
-    lines.emplace_back("Face Frame View:");
-    // The face frame is as high as its left stile is long.
-    const ConstructionView face = FaceFrameView(model, layout, {section, FaceListing::Section}, 0);
-    std::string stile;
-    for (const ViewRow& row : face.rows)
-        if (row.part == "L Stile")
-            stile = row.length;
-    lines.push_back(Cells({"Face Height", stile}));
-    double faceWidth = model.param(Param::Width);
-    if (cutlist::BlindCorner(model))
-        faceWidth -= model.param(Param::BlindPanel);
-    lines.push_back(ValueLine(model, "Face Width", faceWidth));
     return lines;
 }
 
@@ -127,38 +124,51 @@ void ComposeConstructionViews(PageComposer& pages, const CabinetModel& model, co
     const double width = model.param(Param::Width);
     const double depth = model.param(Param::Depth);
 
-    pages.view(FaceFrameView(model, layout, {section, FaceListing::Section}, 0).shapes, {}, kFaceFrameG, kFaceFrameK);
+    pages.lines(OpeningSizesLines(layout));
+
+    const ConstructionView face = FaceFrameView(model, layout, {section, FaceListing::Section}, 0);
+    pages.sheet(FaceFrameHeading(model, face),
+                MakeShopDrawing(face, model, "Face Frame Construction", "Width", "Height"));
 
     const std::vector<std::string> shell = {"", "Front/Shell View:", ValueLine(model, "Cabinet Height", height),
                                             ValueLine(model, "Cabinet Width", ShellWidth(model))};
-    pages.view(DrawShellView(model, layout, section, 0).shapes, shell, kViewG, kViewK);
+    pages.sheet(shell, MakeShopDrawing(DrawShellView(model, layout, section, 0), model, "Front/Shell Construction View",
+                                       "Width", "Height"));
 
     const std::vector<std::string> top = {"", "Cabinet Top View:", ValueLine(model, "Cabinet Width", width),
                                           ValueLine(model, "Cabinet Depth", depth)};
-    pages.view(DrawTopView(model, layout, 0, 0).shapes, top, kViewG, kViewK);
+    pages.sheet(top,
+                MakeShopDrawing(DrawTopView(model, layout, 0, 0), model, "Top Construction View", "Width", "Depth"));
 
     const std::vector<std::string> side = {"", "Cabinet Side View:", ValueLine(model, "Cabinet Height", height),
                                            ValueLine(model, "Cabinet Depth", depth)};
-    pages.view(DrawSideView(model, layout).shapes, side, kViewG, kViewK);
+    pages.sheet(side, MakeShopDrawing(DrawSideView(model, layout), model, "Side Construction View", "Depth", "Height"));
 
     const std::vector<std::string> finished = {"", "Finished Cabinet:", ValueLine(model, "Cabinet Height", height),
                                                ValueLine(model, "Cabinet Width", width),
                                                ValueLine(model, "Cabinet Depth", depth)};
-    pages.view(DrawCabinetFace(model, layout), finished, kViewG, kFinishedK);
+    ShopDrawingContent designer = MakeShopDrawing(DrawCabinetFace(model, layout), kPrintUnitsPerInch, model,
+                                                  "Cabinet Designer", "Width", "Height");
+    for (const FrontDimensionRow& row : FillFrontDimensions(model, layout, section))
+        if (!row.part.empty())
+            designer.rows.push_back({row.part, row.width, row.length, row.stock});
+    pages.sheet(finished, std::move(designer));
 }
 
 void ComposeDoorView(PageComposer& pages, const CabinetModel& model, const LayoutResult& layout,
                      const DoorViewState& state)
 {
     const std::vector<std::string> heading = {"", "Door Panel View:"};
-    pages.view(DoorView(model, layout, state, 0, 0).shapes, heading, kViewG, kFinishedK);
+    pages.sheet(heading, MakeShopDrawing(DoorView(model, layout, state, 0, 0), model, "Door Construction View", "Width",
+                                         "Height"));
 }
 
 void ComposeDrawerView(PageComposer& pages, const CabinetModel& model, const LayoutResult& layout,
                        const DrawerViewState& state)
 {
     const std::vector<std::string> heading = {"", "Drawer View:", FrontJoint(model.options), BackJoint(model.options)};
-    pages.view(DrawerView(model, layout, state, 0, 0).shapes, heading, kViewG, kFinishedK);
+    pages.sheet(heading, MakeShopDrawing(DrawerView(model, layout, state, 0, 0), model, "Drawer Construction View",
+                                         "Width", "Height"));
 }
 
 DoorViewState FirstDoorOpening(const CabinetModel& model)

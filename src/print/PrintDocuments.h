@@ -25,17 +25,17 @@ PrintCabinet AtPrintScale(const CabinetModel& model, const LayoutResult& layout)
 // Headings and tables are cells of 20 characters; an empty cell shows "".
 std::string Cells(std::initializer_list<std::string_view> cells);
 
-// Before the drawings: the sectional dimensions of every opening and the
-// face frame's height and width, with `section`'s left stile.
-std::vector<std::string> OpeningSizesLines(const CabinetModel& model, const LayoutResult& layout, int section);
+// Before the drawings: the sectional dimensions of every opening.
+std::vector<std::string> OpeningSizesLines(const LayoutResult& layout);
 
-// The five drawings of "Cabinet Construction Views", each under its
-// heading: the face frame (its heading is OpeningSizesLines, printed first
-// by the caller), the front/shell, top and side views and the designer's
+// "Cabinet Construction Views": the opening sizes, then five shop drawings,
+// each on a page of its own under its heading: the face frame of
+// `section`, the front/shell, top and side views and the designer's
 // drawing of the finished cabinet.
 void ComposeConstructionViews(PageComposer& pages, const CabinetModel& model, const LayoutResult& layout, int section);
 
-// The door view of one opening and the drawer view of one drawer.
+// The shop drawings of the door view of one opening and of the drawer view
+// of one drawer.
 void ComposeDoorView(PageComposer& pages, const CabinetModel& model, const LayoutResult& layout,
                      const DoorViewState& state);
 void ComposeDrawerView(PageComposer& pages, const CabinetModel& model, const LayoutResult& layout,

@@ -2,48 +2,35 @@
 #include "PrintPages.h"
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 
 namespace boxmill {
 
 namespace {
 
-struct Extent {
-    long long left = LLONG_MAX;
-    long long top = LLONG_MAX;
-    long long right = LLONG_MIN;
-    long long bottom = LLONG_MIN;
-    bool empty() const { return left > right || top > bottom; }
-    long long width() const { return empty() ? 0 : right - left; }
-    long long height() const { return empty() ? 0 : bottom - top; }
-};
-
-Extent DrawnExtent(const ShapeSet& shapes)
+bool IsBlank(std::string_view line)
 {
-    Extent extent;
-    for (const auto& shape : shapes.shapes) {
-        if (!shape.visible || shape.width <= 0 || shape.height <= 0)
-            continue;
-        extent.left = std::min<long long>(extent.left, shape.left);
-        extent.top = std::min<long long>(extent.top, shape.top);
-        extent.right = std::max(extent.right, static_cast<long long>(shape.left) + shape.width);
-        extent.bottom = std::max(extent.bottom, static_cast<long long>(shape.top) + shape.height);
-    }
-    return extent;
+    return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-int Length(long long units, double scale)
+bool IsSeparator(std::string_view line)
 {
-    return static_cast<int>(std::min(std::ceil(double(units) * scale - 1e-6), double(INT_MAX / 4)));
+    return !line.empty() && line.find_first_not_of('-') == std::string_view::npos;
 }
+
+// What is left of a page under a view's heading before its drawing would be
+// too small to read: it then takes the whole of the next page.
+constexpr int kLeastSheetShare = 3;
 
 } // namespace
 
-PageComposer::PageComposer(const JobSetup& job, int pageWidth, double drawingScale)
+bool IsHeading(std::string_view line)
+{
+    const auto end = line.find_last_not_of(" \t");
+    return end != std::string_view::npos && line[end] == ':';
+}
+
+PageComposer::PageComposer(const JobSetup& job)
     : m_job(job)
-    , m_pageWidth(std::max(pageWidth, 1))
-    , m_drawingScale(drawingScale > 0 ? drawingScale : 1)
 {
 }
 
@@ -61,6 +48,14 @@ void PageComposer::newPage()
     m_y = 0;
 }
 
+bool PageComposer::linesFit(std::size_t count) const
+{
+    if (count == 0)
+        return true;
+    return TextLineFits(m_job, static_cast<int>(std::min<long long>(
+                                   m_y + static_cast<long long>(count - 1) * m_job.lineAdvance(), m_job.pageHeight)));
+}
+
 void PageComposer::line(std::string text)
 {
     // At the top of a page the line is written whatever its height: trying
@@ -73,8 +68,16 @@ void PageComposer::line(std::string text)
 
 void PageComposer::lines(std::span<const std::string> texts)
 {
-    for (const auto& text : texts)
-        line(text);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (IsHeading(texts[i]) && m_y > 0) {
+            std::size_t last = i + 1;
+            while (last < texts.size() && (IsBlank(texts[last]) || IsSeparator(texts[last])))
+                ++last;
+            if (!linesFit(std::min(last, texts.size() - 1) - i + 1))
+                newPage();
+        }
+        line(texts[i]);
+    }
 }
 
 void PageComposer::skip(int units)
@@ -82,36 +85,18 @@ void PageComposer::skip(int units)
     m_y += units;
 }
 
-void PageComposer::view(const ShapeSet& shapes, std::span<const std::string> heading, int g, int k)
+void PageComposer::sheet(std::span<const std::string> heading, ShopDrawingContent content)
 {
-    const Extent extent = DrawnExtent(shapes);
-    // A zoom that would run the drawing off the paper's side gives way to
-    // the paper.
-    double scale = m_drawingScale;
-    if (extent.width() > 0)
-        scale = std::min(scale, double(m_pageWidth) / double(extent.width()));
-    if (!DrawingFits(m_job, m_y, Length(extent.height(), scale), g, k) && m_y > 0)
+    if (m_y > 0)
         newPage();
-    // Taller than a whole page: shrunk to fit one, instead of starting page
-    // after empty page.
-    const long long room = static_cast<long long>(m_job.pageHeight) - 1 - static_cast<long long>(g) * m_job.gap -
-                           static_cast<long long>(k) * m_job.lineAdvance();
-    if (extent.height() > 0 && !DrawingFits(m_job, m_y, Length(extent.height(), scale), g, k) && room > 0)
-        scale = std::min(scale, double(room) / double(extent.height()));
-
     lines(heading);
     if (!heading.empty())
         m_y += m_job.gap;
-    PrintDrawing drawing;
-    drawing.y = m_y;
-    drawing.shapes = shapes;
-    drawing.left = extent.empty() ? 0 : static_cast<int>(extent.left);
-    drawing.top = extent.empty() ? 0 : static_cast<int>(extent.top);
-    drawing.scale = scale;
-    drawing.width = Length(extent.width(), scale);
-    drawing.height = Length(extent.height(), scale);
-    m_y += drawing.height + m_job.gap;
-    page().drawings.push_back(std::move(drawing));
+    if (m_job.pageHeight - m_y < m_job.pageHeight / kLeastSheetShare)
+        newPage();
+    page().sheets.push_back({m_y, m_job.pageHeight - m_y, std::move(content)});
+    // Whatever follows begins the next page.
+    m_y = m_job.pageHeight;
 }
 
 std::vector<PrintPage> PageComposer::take()

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "PrintJob.h"
-
-#include "designer/Shape.h"
+#include "ShopDrawingContent.h"
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace boxmill {
@@ -18,29 +18,28 @@ struct PrintText {
     std::string text;
 };
 
-// A drawing on the page: the shapes' drawn extent, whose top-left corner
-// (`left`, `top` in drawing units) lands at the page's left edge `y`
-// printer units down, each drawing unit `scale` printer units long.
-struct PrintDrawing {
+// A construction view's shop drawing in the page's full width, from `y` to
+// `y` + `height` printer units down.
+struct PrintSheet {
     int y = 0;
-    ShapeSet shapes;
-    int left = 0;
-    int top = 0;
-    double scale = 1;
-    int width = 0; // on the page, printer units
     int height = 0;
+    ShopDrawingContent content;
 };
 
 struct PrintPage {
     std::vector<PrintText> texts;
-    std::vector<PrintDrawing> drawings;
+    std::vector<PrintSheet> sheets;
 };
 
-// Lays out one print job, top to bottom, page by page, in printer units.
+// A line that titles what follows it ("Doors:", "Cabinet Mill Options: ...",
+// "Front/Shell View:"): it ends with a colon.
+bool IsHeading(std::string_view line);
+
+// Lays out one print job, top to bottom, page by page, in printer units;
+// the pages' height is what the job's setup gives, below any page header.
 class PageComposer {
 public:
-    // `drawingScale`: printer units for one drawing unit at the chosen zoom.
-    PageComposer(const JobSetup& job, int pageWidth, double drawingScale);
+    explicit PageComposer(const JobSetup& job);
 
     const JobSetup& job() const { return m_job; }
     int y() const { return m_y; }
@@ -49,24 +48,25 @@ public:
     // One line of text at the page's left edge; a line that would run off
     // the page starts the next one.
     void line(std::string text);
+    // Lines in order, none of their headings left at the foot of a page:
+    // a heading goes with the blank lines and separators under it and the
+    // first line of what it titles.
     void lines(std::span<const std::string> texts);
     // Moves down without writing.
     void skip(int units);
-    // A view with its heading: when the heading lines, the drawing and `g`
-    // gaps do not fit below the lines written so far, a new page begins.
-    // `k` is the room the heading needs, in lines (at least its own).
-    // A heading is followed by a gap, the drawing by another.
-    void view(const ShapeSet& shapes, std::span<const std::string> heading, int g, int k);
+    // A view on a page of its own: its heading lines at the top, its shop
+    // drawing in the rest of the page.
+    void sheet(std::span<const std::string> heading, ShopDrawingContent content);
 
     std::vector<PrintPage> take();
 
 private:
     PrintPage& page();
     void newPage();
+    // Whether `count` lines written from here would all end on this page.
+    bool linesFit(std::size_t count) const;
 
     JobSetup m_job;
-    int m_pageWidth;
-    double m_drawingScale;
     int m_y = 0;
     std::vector<PrintPage> m_pages;
 };

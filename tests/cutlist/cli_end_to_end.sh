@@ -179,13 +179,20 @@ run printcut --program-folder "$folder" print cutlist --pdf "$work/cut.pdf" "$da
 if ! grep -q "built without the windows" "$work/printcut.err" && command -v pdftotext >/dev/null; then
     expect_status printcut 0
     run listed --program-folder "$folder" listing all "$data/Busy.cab"
-    pdftotext -layout "$work/cut.pdf" - | tr -s ' \f' ' \n' | sed 's/ *$//' | grep -v '^$' >"$work/printed.txt"
+    # Each page is headed by the cabinet's name and its number of all.
+    pdftotext -layout "$work/cut.pdf" - | tr -s ' \f' ' \n' | sed 's/ *$//' | grep -v '^$' >"$work/paged.txt"
+    pages=$(pdfinfo "$work/cut.pdf" | awk '/^Pages:/ { print $2 }')
+    [ "$(grep -c "^Busy.cab Page [0-9]* of $pages\$" "$work/paged.txt")" -eq "$pages" ] ||
+        fail "print cutlist: a page without its header"
+    grep -v "^Busy.cab Page [0-9]* of $pages\$" "$work/paged.txt" >"$work/printed.txt"
     tr -s ' ' <"$work/listed.out" | sed 's/ *$//' | grep -v '^$' | diff - "$work/printed.txt" >/dev/null ||
         fail "print cutlist: the PDF is not the listing"
     [ "$(pdfinfo "$work/cut.pdf" | awk '/^Pages:/ { print $2 }')" -gt 2 ] || fail "print cutlist: not several pages"
     run printviews --program-folder "$folder" print views --zoom 5 --gap 50 --pdf "$work/views.pdf" "$data/Busy.cab"
     expect_status printviews 0
     pdftotext "$work/views.pdf" - | grep -q "Finished Cabinet:" || fail "print views: no finished cabinet"
+    # The opening sizes, then a page for each of the five shop drawings.
+    [ "$(pdfinfo "$work/views.pdf" | awk '/^Pages:/ { print $2 }')" -eq 6 ] || fail "print views: not six pages"
     rm "$folder/Printopt.dat"
     run printnoopt --program-folder "$folder" print door --pdf "$work/none.pdf" "$data/Busy.cab"
     expect_status printnoopt 1

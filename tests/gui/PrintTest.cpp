@@ -62,6 +62,40 @@ std::vector<QStringList> PdfPages(const QString& file)
     return text;
 }
 
+// Every word of a PDF with its box, in points from the page's top left.
+struct PdfWord {
+    int page = 0;
+    QRectF box;
+    QString text;
+    QSizeF pageSize;
+};
+
+std::vector<PdfWord> PdfWords(const QString& file)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    static const QRegularExpression pageTag(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    static const QRegularExpression wordTag(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    std::vector<PdfWord> words;
+    int page = 0;
+    QSizeF size;
+    for (const QString& line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (const auto found = pageTag.match(line); found.hasMatch()) {
+            ++page;
+            size = QSizeF(found.captured(1).toDouble(), found.captured(2).toDouble());
+        } else if (const auto word = wordTag.match(line); word.hasMatch()) {
+            words.push_back({page,
+                             QRectF(QPointF(word.captured(1).toDouble(), word.captured(2).toDouble()),
+                                    QPointF(word.captured(3).toDouble(), word.captured(4).toDouble())),
+                             word.captured(5), size});
+        }
+    }
+    return words;
+}
+
 QStringList Joined(const std::vector<QStringList>& pages)
 {
     QStringList all;
@@ -97,6 +131,8 @@ private slots:
     }
     void cleanup()
     {
+        QVERIFY2(m_headerFaults.isEmpty(), qPrintable(m_headerFaults.join(u'\n')));
+        m_headerFaults.clear();
         const std::string surprises = m_fixture->surprises();
         m_fixture.reset();
         QVERIFY2(surprises.empty(), surprises.c_str());
@@ -136,7 +172,7 @@ private slots:
     {
         commands()->printCutlist(ListingBuild::All);
         QCOMPARE(m_printerDialogs, 1);
-        const auto pages = PdfPages(m_pdf);
+        const auto pages = printed();
         // A listing of the busy cabinet takes several pages, all of them in
         // the one file.
         QVERIFY2(pages.size() >= 3, std::to_string(pages.size()).c_str());
@@ -153,52 +189,97 @@ private slots:
         editor->text()->appendPlainText(QStringLiteral("Glue up Friday"));
         test::GuiFixture::grab(editor, "CutlistEditorPrint");
         editor->findChild<QAction*>(QStringLiteral("PrintCutList"))->trigger();
-        const QStringList printed = Joined(PdfPages(m_pdf));
-        QCOMPARE(printed.back(), QStringLiteral("Glue up Friday"));
-        QCOMPARE(printed.front(), Normalized(m_fixture->session->cutList.listing->lines).front());
+        const QStringList lines = Joined(printed());
+        QCOMPARE(lines.back(), QStringLiteral("Glue up Friday"));
+        QCOMPARE(lines.front(), Normalized(m_fixture->session->cutList.listing->lines).front());
     }
 
-    void constructionViewsFollowTheirHeadingsAndTurnPagesForLargeDrawings()
+    void constructionViewsPrintAsShopDrawingsEachOnAPageUnderItsHeading()
     {
         QVERIFY(WriteFileAtomic(m_fixture->folder.path() / "Printopt.dat", "8\r\n0\r\n")); // "5.0", "10"
         TPrintForm* form = commands()->optionsWindow();
         QTimer::singleShot(0, form, [form] { form->accept(); });
         commands()->printConstructionViews(false);
-        const auto pages = PdfPages(m_pdf);
-        const QStringList titles = {QStringLiteral("Opening Sizes Section 1 Section 2 Section 3"),
-                                    QStringLiteral("Face Frame View:"),
-                                    QStringLiteral("Front/Shell View:"),
-                                    QStringLiteral("Cabinet Top View:"),
-                                    QStringLiteral("Cabinet Side View:"),
-                                    QStringLiteral("Finished Cabinet:")};
-        const QStringList all = Joined(pages);
-        qsizetype at = -1;
-        for (const QString& title : titles) {
-            const qsizetype next = all.indexOf(title);
-            QVERIFY2(next > at, qPrintable(title));
-            at = next;
+        const auto pages = printed();
+        // The opening sizes, then the five drawings.
+        QCOMPARE(pages.size(), std::size_t(6));
+        QCOMPARE(pages[0].at(0), QStringLiteral("Opening Sizes Section 1 Section 2 Section 3"));
+        const std::pair<QString, QString> views[] = {
+            {QStringLiteral("Face Frame View:"), QStringLiteral("Face Frame Construction")},
+            {QStringLiteral("Front/Shell View:"), QStringLiteral("Front/Shell Construction View")},
+            {QStringLiteral("Cabinet Top View:"), QStringLiteral("Top Construction View")},
+            {QStringLiteral("Cabinet Side View:"), QStringLiteral("Side Construction View")},
+            {QStringLiteral("Finished Cabinet:"), QStringLiteral("Cabinet Designer")}};
+        for (std::size_t i = 0; i < std::size(views); ++i) {
+            const QStringList& page = pages[i + 1];
+            const QString text = page.join(u'|');
+            QVERIFY2(page.front() == views[i].first, qPrintable(text));
+            // The shop drawing: its table, its overall width and its title block.
+            for (const QString& part : {QStringLiteral("Finished Sizes"), QStringLiteral("Part Width Length Stock"),
+                                        QStringLiteral("CABINET"), cabinetName(), views[i].second})
+                QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" in ") + text));
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("(Width|Depth) \\d"))), qPrintable(text));
         }
-        // At five times the screen's size no two views share a page, and each
-        // later page starts with its view's heading; the face frame's was
-        // printed with the opening sizes before it.
-        QVERIFY2(pages.size() >= 5, std::to_string(pages.size()).c_str());
-        for (std::size_t i = 1; i < pages.size(); ++i)
-            QVERIFY2(pages[i].isEmpty() || titles.contains(pages[i].front()), qPrintable(pages[i].join(u'|')));
+
+        commands()->printDoorDrawerViews();
+        const auto doors = printed();
+        QCOMPARE(doors.size(), std::size_t(2));
+        QCOMPARE(doors[0].front(), QStringLiteral("Door Panel View:"));
+        QCOMPARE(doors[1].front(), QStringLiteral("Drawer View:"));
+        QVERIFY(doors[1].join(u'|').contains(QStringLiteral("Drawer Construction View")));
+    }
+
+    void pagesKeepToTheMarginsAndNoHeadingEndsAPage()
+    {
+        // A printer that offers 3.5 mm and one whose user asked for 20 mm.
+        for (const double chosen : {3.5, 20.0}) {
+            commands()->setPrinterChooser([this, chosen](QPrinter& printer, QWidget*) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(m_pdf);
+                printer.setPageMargins(QMarginsF(chosen, chosen, chosen, chosen), QPageLayout::Millimeter);
+                return true;
+            });
+            const double margin = std::max(chosen, 12.7) * 72 / 25.4;
+            TPrintForm* form = commands()->optionsWindow();
+            QTimer::singleShot(0, form, [form] { form->accept(); });
+            commands()->printConstructionViews(true);
+            const auto words = PdfWords(m_pdf);
+            QVERIFY(words.size() > 100);
+            for (const PdfWord& word : words) {
+                const QRectF paper(QPointF(0, 0), word.pageSize);
+                const QRectF inside = paper.adjusted(margin - 0.5, margin - 0.5, 0.5 - margin, 0.5 - margin);
+                QVERIFY2(inside.contains(word.box), qPrintable(QStringLiteral("\"%1\" on page %2 at %3, %4")
+                                                                   .arg(word.text)
+                                                                   .arg(word.page)
+                                                                   .arg(word.box.left())
+                                                                   .arg(word.box.top())));
+            }
+            // Whatever the spacing, a heading goes with what it titles.
+            for (int gap = 0; gap < int(kGapItems.size()); ++gap) {
+                QVERIFY(WriteFileAtomic(m_fixture->folder.path() / "Printopt.dat", "0\r\n" + std::to_string(gap)));
+                commands()->printCutlist(ListingBuild::All);
+                const auto pages = printed();
+                for (std::size_t i = 0; i + 1 < pages.size(); ++i)
+                    QVERIFY2(
+                        !pages[i].isEmpty() && !pages[i].back().endsWith(u':'),
+                        qPrintable(QStringLiteral("gap %1, page %2: %3").arg(gap).arg(i + 1).arg(pages[i].join(u'|'))));
+            }
+        }
     }
 
     void doorAndDrawerPagesFromTheMenuAndTheirViews()
     {
         commands()->printDoorDrawerViews();
-        QStringList printed = Joined(PdfPages(m_pdf));
-        QVERIFY(printed.contains(QStringLiteral("Door Panel View:")));
-        QVERIFY(printed.indexOf(QStringLiteral("Drawer View:")) > printed.indexOf(QStringLiteral("Door Panel View:")));
+        QStringList lines = Joined(printed());
+        QVERIFY(lines.contains(QStringLiteral("Door Panel View:")));
+        QVERIFY(lines.indexOf(QStringLiteral("Drawer View:")) > lines.indexOf(QStringLiteral("Door Panel View:")));
 
         ViewWindow* drawers = m_fixture->window->constructionViews()->open(ViewKind::Drawer);
         test::GuiFixture::grab(drawers, "DrawerViewPrint");
         drawers->command("PrintDrawerView")->trigger();
-        printed = Joined(PdfPages(m_pdf));
-        QVERIFY(printed.contains(QStringLiteral("Drawer View:")));
-        QVERIFY(!printed.contains(QStringLiteral("Door Panel View:")));
+        lines = Joined(printed());
+        QVERIFY(lines.contains(QStringLiteral("Drawer View:")));
+        QVERIFY(!lines.contains(QStringLiteral("Door Panel View:")));
         QCOMPARE(m_printerDialogs, 2);
     }
 
@@ -237,9 +318,10 @@ private slots:
             QVERIFY(job.lineAdvance() > job.fontSize + job.gap / 2);
             QCOMPARE(job.gap, static_cast<int>(std::lround(20.0 * dpi / 96)));
 
-            const QByteArray pdf = PrintJobPdf(ListingFont(), settings, compose, QPageSize(QPageSize::Letter), dpi);
+            const QByteArray pdf = PrintJobPdf(ListingFont(), settings, m_fixture->session->model.folders.cabinetName,
+                                               compose, QPageSize(QPageSize::Letter), dpi);
             QVERIFY(WriteFileAtomic(m_pdf.toStdString(), std::string_view(pdf.constData(), std::size_t(pdf.size()))));
-            const auto pages = PdfPages(m_pdf);
+            const auto pages = printed();
             QCOMPARE(Joined(pages), Normalized(listing));
             if (pageCount)
                 QCOMPARE(pages.size(), *pageCount);
@@ -249,9 +331,29 @@ private slots:
 
 private:
     PrintCommands* commands() const { return m_fixture->window->printCommands(); }
+    QString cabinetName() const { return QString::fromStdString(m_fixture->session->model.folders.cabinetName); }
+
+    // The printed pages below their headers; every page must be headed by
+    // the cabinet's name and its number of all.
+    std::vector<QStringList> printed()
+    {
+        std::vector<QStringList> pages = PdfPages(m_pdf);
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const QString header = QStringLiteral("%1 Page %2 of %3").arg(cabinetName()).arg(i + 1).arg(pages.size());
+            if (pages[i].isEmpty() || pages[i].front() != header) {
+                m_headerFaults << QStringLiteral("page %1 is headed \"%2\"")
+                                      .arg(i + 1)
+                                      .arg(pages[i].isEmpty() ? QString() : pages[i].front());
+                continue;
+            }
+            pages[i].removeFirst();
+        }
+        return pages;
+    }
 
     std::unique_ptr<test::GuiFixture> m_fixture;
     QString m_pdf;
+    QStringList m_headerFaults;
     int m_printerDialogs = 0;
 };
 

@@ -16,7 +16,7 @@ namespace {
 // A page no drawing of these cabinets overflows.
 std::vector<PrintPage> Compose(const std::function<void(PageComposer&)>& compose, int pageHeight = 1000000)
 {
-    PageComposer pages(SetUpJob(pageHeight, 10, 20), 100000, 1);
+    PageComposer pages(SetUpJob(pageHeight, 10, 20));
     compose(pages);
     return pages.take();
 }
@@ -49,15 +49,13 @@ TEST(PrintDocuments, ConstructionViewsFollowTheOpeningSizesInTheirOrder)
     d.model.options.set(CabinetOption::RightScribe, true);
     d.draw();
     const CabinetModel& m = d.model;
-    const auto pages = Compose([&](PageComposer& composer) {
-        composer.lines(OpeningSizesLines(m, d.layout, 1));
-        ComposeConstructionViews(composer, m, d.layout, 1);
-    });
+    const auto pages = Compose([&](PageComposer& composer) { ComposeConstructionViews(composer, m, d.layout, 1); });
     const auto texts = Texts(pages);
     const auto measured = [&](double inches) { return FormatMeasure(inches, m.units); };
 
+    const ConstructionView face = FaceFrameView(m, d.layout, {1, FaceListing::Section}, 0);
     std::string stile;
-    for (const ViewRow& row : FaceFrameView(m, d.layout, {1, FaceListing::Section}, 0).rows)
+    for (const ViewRow& row : face.rows)
         if (row.part == "L Stile")
             stile = row.length;
     ASSERT_FALSE(stile.empty());
@@ -91,14 +89,35 @@ TEST(PrintDocuments, ConstructionViewsFollowTheOpeningSizesInTheirOrder)
     expected.insert(expected.end(), views.begin(), views.end());
     EXPECT_EQ(texts, expected);
 
-    ASSERT_EQ(pages.size(), 1U);
-    const auto& drawings = pages[0].drawings;
-    ASSERT_EQ(drawings.size(), 5U);
-    // Each drawing below the heading printed for it, none overlapping the next.
-    for (std::size_t i = 1; i < drawings.size(); ++i)
-        EXPECT_GT(drawings[i].y, drawings[i - 1].y + drawings[i - 1].height);
-    // The finished cabinet from its top to the floor, one printer unit a drawing unit.
-    EXPECT_EQ(drawings[4].height, m.paramUnits[0]);
+    // The opening sizes, then each shop drawing on a page of its own under
+    // its heading, with its table of finished sizes and overall lengths.
+    ASSERT_EQ(pages.size(), 6U);
+    EXPECT_TRUE(pages[0].sheets.empty());
+    const struct {
+        const char* view;
+        const char* heading;
+        const char* across;
+        const char* down;
+    } sheets[] = {
+        {"Face Frame Construction", "Face Frame View:", "Width ", "Height "},
+        {"Front/Shell Construction View", "Front/Shell View:", "Width ", "Height "},
+        {"Top Construction View", "Cabinet Top View:", "Width ", "Depth "},
+        {"Side Construction View", "Cabinet Side View:", "Depth ", "Height "},
+        {"Cabinet Designer", "Finished Cabinet:", "Width ", "Height "},
+    };
+    for (std::size_t i = 0; i < std::size(sheets); ++i) {
+        const PrintPage& page = pages[i + 1];
+        ASSERT_EQ(page.sheets.size(), 1U) << sheets[i].view;
+        const PrintSheet& sheet = page.sheets[0];
+        EXPECT_EQ(sheet.content.viewName, sheets[i].view);
+        EXPECT_EQ(page.texts.at(1).text, sheets[i].heading);
+        EXPECT_GT(sheet.y, page.texts.back().y);
+        EXPECT_FALSE(sheet.content.rows.empty()) << sheets[i].view;
+        EXPECT_TRUE(sheet.content.across.starts_with(sheets[i].across)) << sheet.content.across;
+        EXPECT_TRUE(sheet.content.down.starts_with(sheets[i].down)) << sheet.content.down;
+    }
+    EXPECT_EQ(pages[5].sheets[0].content.down, "Height " + measured(m.param(0)));
+    EXPECT_EQ(pages[1].sheets[0].content.rows.size(), face.rows.size());
 }
 
 TEST(PrintDocuments, PrintsAtQuarterInchesWhateverTheWindowsZoom)
@@ -111,7 +130,8 @@ TEST(PrintDocuments, PrintsAtQuarterInchesWhateverTheWindowsZoom)
     EXPECT_EQ(cabinet.model.drawScale, 1);
     const auto drawn =
         Compose([&](PageComposer& pages) { ComposeConstructionViews(pages, cabinet.model, cabinet.layout, 1); });
-    EXPECT_EQ(drawn[0].drawings.at(4).height, d.model.paramUnits[0] / 2);
+    // The finished cabinet from its top to the floor, a quarter inch a unit.
+    EXPECT_EQ(drawn.back().sheets.at(0).content.down, "Height " + FormatMeasure(d.model.param(0), d.model.units));
 }
 
 TEST(PrintDocuments, DoorAndDrawerPagesFindTheFirstSectionWithThem)

@@ -41,21 +41,16 @@ TEST(PrintJob, FitTestsLeaveTheLastUnitOfThePageFree)
     EXPECT_FALSE(DrawingFits(job, 5880, 100, 1, 0));
 }
 
-ShapeSet Box(int width, int height)
+ShopDrawingContent Sheet(const char* view)
 {
-    Shape shape;
-    shape.name = "Box";
-    shape.left = 292;
-    shape.top = 72;
-    shape.width = width;
-    shape.height = height;
-    shape.visible = true;
-    return ShapeSet {{shape}};
+    ShopDrawingContent content;
+    content.viewName = view;
+    return content;
 }
 
 TEST(PageComposer, BreaksALongListingWithoutLosingOrRepeatingALine)
 {
-    PageComposer pages(SetUpJob(1000, 10, 20), 800, 1);
+    PageComposer pages(SetUpJob(1000, 10, 20));
     std::vector<std::string> listing;
     for (int i = 0; i < 100; ++i)
         listing.push_back("line " + std::to_string(i));
@@ -74,47 +69,74 @@ TEST(PageComposer, BreaksALongListingWithoutLosingOrRepeatingALine)
     EXPECT_EQ(next, listing.size());
 }
 
-TEST(PageComposer, AViewThatDoesNotFitStartsTheNextPageWithItsHeading)
+TEST(PageComposer, AHeadingGoesToTheNextPageUnlessWhatItTitlesStartsUnderIt)
 {
-    PageComposer pages(SetUpJob(1000, 10, 20), 800, 2);
-    pages.lines(std::vector<std::string>(20, "x")); // y = 800
-    const std::vector<std::string> heading = {"", "Front/Shell View:", "a", "b"};
-    pages.view(Box(50, 100), heading, 2, 4);
-    pages.view(Box(50, 10), heading, 2, 4);
-    const auto printed = pages.take();
-    ASSERT_EQ(printed.size(), 2U);
-    EXPECT_TRUE(printed[0].drawings.empty());
-    const PrintPage& second = printed[1];
-    ASSERT_EQ(second.texts.size(), 8U);
-    EXPECT_EQ(second.texts[0].y, 0);
-    EXPECT_EQ(second.texts[1].text, "Front/Shell View:");
-    ASSERT_EQ(second.drawings.size(), 2U);
-    // Four lines and a gap above the drawing, twice as high as its units.
-    EXPECT_EQ(second.drawings[0].y, 180);
-    EXPECT_EQ(second.drawings[0].height, 200);
-    EXPECT_EQ(second.drawings[0].left, 292);
-    EXPECT_EQ(second.drawings[0].top, 72);
-    // After the drawing a gap, then the next heading fits on the same page.
-    EXPECT_EQ(second.texts[4].y, 400);
-    EXPECT_EQ(second.drawings[1].y, 400 + 180);
+    EXPECT_TRUE(IsHeading("Doors:"));
+    EXPECT_TRUE(IsHeading("Cabinet Mill Options:     Height/Top:   Depth:  "));
+    EXPECT_FALSE(IsHeading("Job Total: $12.50"));
+    EXPECT_FALSE(IsHeading("Butt Joint Front(s):   \"\"  \"\""));
+    EXPECT_FALSE(IsHeading("   "));
+
+    // 24 lines a page, at 0, 40 ... 920.
+    const struct {
+        std::size_t before;
+        std::size_t onFirstPage; // lines of the first page
+    } cases[] = {
+        {20, 24},           // heading, blank, separator and first board all fit
+        {21, 21},           // the board would be the first page's 25th line
+        {22, 22}, {23, 23}, // the heading would be the page's last line
+        {24, 24},           // the heading falls on the next page anyway
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> listing(c.before, "board");
+        for (const char* line : {"Doors:", "", "------", "1        Door Panel(s)", "2        Stile(s)"})
+            listing.emplace_back(line);
+        PageComposer pages(SetUpJob(1000, 10, 20));
+        pages.lines(listing);
+        const auto printed = pages.take();
+        ASSERT_EQ(printed.size(), 2U) << c.before;
+        EXPECT_EQ(printed[0].texts.size(), c.onFirstPage) << c.before;
+        EXPECT_EQ(printed[0].texts.size() + printed[1].texts.size(), listing.size()) << c.before;
+        EXPECT_FALSE(IsHeading(printed[0].texts.back().text)) << c.before;
+    }
 }
 
-TEST(PageComposer, ShrinksADrawingTooLargeForAnyPageInsteadOfTurningBlankPages)
+TEST(PageComposer, EachViewTakesTheRestOfAPageOfItsOwnUnderItsHeading)
 {
-    PageComposer pages(SetUpJob(1000, 10, 20), 800, 4);
-    pages.line("Opening Sizes");
-    pages.view(Box(100, 5000), {}, 1, 0);
-    pages.view(Box(1000, 10), {}, 1, 0);
+    PageComposer pages(SetUpJob(1000, 10, 20));
+    pages.lines(std::vector<std::string>(3, "x"));
+    const std::vector<std::string> heading = {"", "Front/Shell View:", "a", "b"};
+    pages.sheet(heading, Sheet("Front"));
+    pages.sheet(heading, Sheet("Top"));
+    pages.line("after");
     const auto printed = pages.take();
-    ASSERT_EQ(printed.size(), 3U);
-    const PrintDrawing& tall = printed[1].drawings.at(0);
-    EXPECT_EQ(tall.y, 0);
-    EXPECT_LT(tall.height + 20, 1000);
-    EXPECT_GT(tall.height, 900);
-    // Too wide for the paper at this zoom: as wide as the paper.
-    const PrintDrawing& wide = printed[2].drawings.at(0);
-    EXPECT_DOUBLE_EQ(wide.scale, 0.8);
-    EXPECT_EQ(wide.width, 800);
+    ASSERT_EQ(printed.size(), 4U);
+    EXPECT_TRUE(printed[0].sheets.empty());
+    for (std::size_t p = 1; p <= 2; ++p) {
+        const PrintPage& page = printed[p];
+        ASSERT_EQ(page.texts.size(), 4U);
+        EXPECT_EQ(page.texts[0].y, 0);
+        EXPECT_EQ(page.texts[1].text, "Front/Shell View:");
+        ASSERT_EQ(page.sheets.size(), 1U);
+        // Four lines and a gap above the drawing, which fills the page.
+        EXPECT_EQ(page.sheets[0].y, 180);
+        EXPECT_EQ(page.sheets[0].height, 820);
+    }
+    EXPECT_EQ(printed[2].sheets[0].content.viewName, "Top");
+    ASSERT_EQ(printed[3].texts.size(), 1U);
+    EXPECT_EQ(printed[3].texts[0].y, 0);
+}
+
+TEST(PageComposer, AHeadingThatFillsMostOfAPageLeavesItsDrawingAWholePage)
+{
+    PageComposer pages(SetUpJob(1000, 10, 20));
+    pages.sheet(std::vector<std::string>(18, "Opening Sizes"), Sheet("Face"));
+    const auto printed = pages.take();
+    ASSERT_EQ(printed.size(), 2U);
+    EXPECT_TRUE(printed[0].sheets.empty());
+    ASSERT_EQ(printed[1].sheets.size(), 1U);
+    EXPECT_EQ(printed[1].sheets[0].y, 0);
+    EXPECT_EQ(printed[1].sheets[0].height, 1000);
 }
 
 } // namespace

@@ -18,10 +18,6 @@
 
 namespace boxmill {
 
-namespace {
-
-} // namespace
-
 PrintCommands::PrintCommands(SessionController& controller, QWidget* parent)
     : QObject(parent)
     , m_controller(controller)
@@ -68,7 +64,7 @@ bool PrintCommands::begin(QPrinter& printer, PrintSettings& settings)
 
 void PrintCommands::finish(QPrinter& printer, const PrintSettings& settings, const ComposeJob& compose)
 {
-    if (!PaintJob(printer, m_options->font(), settings, compose))
+    if (!PaintJob(printer, m_options->font(), settings, m_controller.model().folders.cabinetName, compose))
         m_controller.session().prompter().message(MessageKind::Error, kPrinterFailed);
 }
 
@@ -119,7 +115,6 @@ void PrintCommands::printConstructionViews(bool withCutlist)
     const PrintCabinet cabinet = AtPrintScale(session.model, session.layout);
     finish(printer, settings, [&](PageComposer& pages) {
         pages.lines(listing);
-        pages.lines(OpeningSizesLines(cabinet.model, cabinet.layout, section));
         ComposeConstructionViews(pages, cabinet.model, cabinet.layout, section);
     });
 }

@@ -2,7 +2,7 @@
 #include "PrintPainting.h"
 
 #include "QtText.h"
-#include "ShapePainting.h"
+#include "ShopDrawing.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -18,7 +18,7 @@ namespace boxmill {
 
 namespace {
 
-// The drawings' units and the gap are screen pixels of this resolution.
+// The gap is given in screen pixels of this resolution.
 constexpr double kScreenDpi = 96;
 
 double DotsPerScreenPixel(const QPaintDevice& device)
@@ -26,21 +26,34 @@ double DotsPerScreenPixel(const QPaintDevice& device)
     return std::max(device.logicalDpiY(), 1) / kScreenDpi;
 }
 
-void PaintPage(QPainter& painter, const QFont& font, const PrintPage& page, double lineWidth)
+// The header's line of text and, under it, a rule and as much room again.
+int HeaderHeight(const QFontMetrics& metrics)
 {
-    painter.setFont(font);
-    painter.setPen(Qt::black);
+    return 2 * metrics.height();
+}
+
+void PaintHeader(QPainter& painter, const QString& cabinetName, std::size_t page, std::size_t pages)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int width = painter.device()->width();
+    const QString number = QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+    const int numberWidth = metrics.horizontalAdvance(number);
+    // A long name gives way to the page number.
+    const QString name = metrics.elidedText(cabinetName, Qt::ElideMiddle, width - numberWidth - metrics.height());
+    painter.drawText(QPoint(0, metrics.ascent()), name);
+    painter.drawText(QPoint(width - numberWidth, metrics.ascent()), number);
+    const int rule = metrics.height() + metrics.height() / 4;
+    painter.drawLine(0, rule, width, rule);
+}
+
+void PaintPage(QPainter& painter, const PrintPage& page)
+{
     const int ascent = painter.fontMetrics().ascent();
     for (const PrintText& text : page.texts)
         painter.drawText(QPoint(0, text.y + ascent), ToQt(text.text));
-    const QRectF whole(0, 0, painter.device()->width(), painter.device()->height());
-    for (const PrintDrawing& drawing : page.drawings) {
-        ShapeMapping mapping;
-        mapping.scale = drawing.scale;
-        mapping.origin = QPointF(-drawing.left * drawing.scale, drawing.y - drawing.top * drawing.scale);
-        mapping.snapToPixels = false;
-        PaintShapes(painter, drawing.shapes, mapping, whole, lineWidth);
-    }
+    const int width = painter.device()->width();
+    for (const PrintSheet& sheet : page.sheets)
+        PaintShopDrawing(painter, QRectF(0, sheet.y, width, sheet.height), sheet.content);
 }
 
 } // namespace
@@ -58,36 +71,53 @@ JobSetup MeasureJob(const QPaintDevice& device, const QFont& font, int gap)
     // Measured on the device itself: a printer's line is as many of its
     // dots high as the font needs there, not as many as on the screen.
     const QFontMetrics metrics(PrintedFont(font), &device);
-    return SetUpJob(device.height(), metrics.height(), static_cast<int>(std::lround(gap * DotsPerScreenPixel(device))));
+    return SetUpJob(device.height() - HeaderHeight(metrics), metrics.height(),
+                    static_cast<int>(std::lround(gap * DotsPerScreenPixel(device))));
 }
 
-double DrawingScale(const QPaintDevice& device, double zoom)
+void KeepOffTheEdges(QPagedPaintDevice& device)
 {
-    return zoom * DotsPerScreenPixel(device);
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF now = layout.margins();
+    const QMarginsF least = layout.minimumMargins();
+    const auto side = [](double chosen, double printer) {
+        return std::max({chosen, printer, kLeastMarginMillimetres});
+    };
+    device.setPageMargins(QMarginsF(side(now.left(), least.left()), side(now.top(), least.top()),
+                                    side(now.right(), least.right()), side(now.bottom(), least.bottom())),
+                          QPageLayout::Millimeter);
 }
 
-bool PaintJob(QPagedPaintDevice& device, const QFont& font, const PrintSettings& settings, const ComposeJob& compose)
+bool PaintJob(QPagedPaintDevice& device, const QFont& font, const PrintSettings& settings, std::string_view cabinetName,
+              const ComposeJob& compose)
 {
-    PageComposer composer(MeasureJob(device, font, settings.gap()), device.width(),
-                          DrawingScale(device, settings.zoom()));
+    KeepOffTheEdges(device);
+    const JobSetup job = MeasureJob(device, font, settings.gap());
+    PageComposer composer(job);
     compose(composer);
     const std::vector<PrintPage> pages = composer.take();
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    // Outlines as heavy as a screen's one pixel, whatever the printer's dots.
-    const double lineWidth = DotsPerScreenPixel(device);
-    const QFont printed = PrintedFont(font);
+    painter.setFont(PrintedFont(font));
+    painter.setPen(Qt::black);
+    const QString name = ToQt(cabinetName);
+    const int header = device.height() - job.pageHeight;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !device.newPage())
             return false;
-        PaintPage(painter, printed, pages[i], lineWidth);
+        PaintHeader(painter, name, i + 1, pages.size());
+        painter.save();
+        painter.translate(0, header);
+        PaintPage(painter, pages[i]);
+        painter.restore();
     }
     return painter.end();
 }
 
-QByteArray PrintJobPdf(const QFont& font, const PrintSettings& settings, const ComposeJob& compose,
-                       const QPageSize& pageSize, int dotsPerInch)
+QByteArray PrintJobPdf(const QFont& font, const PrintSettings& settings, std::string_view cabinetName,
+                       const ComposeJob& compose, const QPageSize& pageSize, int dotsPerInch)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -95,10 +125,10 @@ QByteArray PrintJobPdf(const QFont& font, const PrintSettings& settings, const C
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(dotsPerInch);
-        writer.setPageLayout(
-            QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+        writer.setTitle(ToQt(cabinetName));
         writer.setCreator(QStringLiteral("Boxmill"));
-        if (!PaintJob(writer, font, settings, compose))
+        if (!PaintJob(writer, font, settings, cabinetName, compose))
             return {};
     }
     buffer.close();

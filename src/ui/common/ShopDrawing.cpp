@@ -7,7 +7,6 @@
 #include "core/CabinetModel.h"
 #include "core/FileDialogs.h"
 #include "core/FileIo.h"
-#include "core/Measure.h"
 #include "core/Prompter.h"
 #include "designer/FaceDrawingSvg.h"
 #include "session/CabinetSession.h"
@@ -15,6 +14,7 @@
 #include <QBuffer>
 #include <QDate>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -23,7 +23,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <climits>
 #include <cmath>
 
 namespace boxmill {
@@ -39,28 +38,13 @@ constexpr double kTableWidth = 250;
 constexpr double kTitleHeight = 78;
 // Room beside the drawing for a dimension line and its text.
 constexpr double kDimensionRoom = 34;
-
-struct Extent {
-    long long left = LLONG_MAX;
-    long long top = LLONG_MAX;
-    long long right = LLONG_MIN;
-    long long bottom = LLONG_MIN;
-    bool empty() const { return left > right; }
-};
-
-Extent DrawnExtent(const ShapeSet& shapes)
-{
-    Extent extent;
-    for (const auto& shape : shapes.shapes) {
-        if (!ShapeDrawn(shape))
-            continue;
-        extent.left = std::min<long long>(extent.left, shape.left);
-        extent.top = std::min<long long>(extent.top, shape.top);
-        extent.right = std::max(extent.right, static_cast<long long>(shape.left) + shape.width);
-        extent.bottom = std::max(extent.bottom, static_cast<long long>(shape.top) + shape.height);
-    }
-    return extent;
-}
+constexpr double kCaptionHeight = 18;
+// A sheet at least this tall for its width keeps its table under the
+// drawing; landscape paper, Letter's included, keeps it beside.
+constexpr double kTallSheet = 0.85;
+constexpr double kBandRowHeight = 13;
+constexpr double kBandShare = 0.45;
+constexpr double kTitleWidth = 200;
 
 class Page {
 public:
@@ -143,7 +127,7 @@ void PaintTable(QPainter& painter, const Page& pt, const QRectF& area, const Sho
 {
     const int count = static_cast<int>(content.rows.size());
     painter.setFont(pt.font(10, true));
-    const double captionHeight = pt(18);
+    const double captionHeight = pt(kCaptionHeight);
     DrawText(painter, QRectF(area.left(), area.top(), area.width(), captionHeight), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Finished Sizes"));
     // Rows shrink to fit a long list onto the page.
@@ -218,30 +202,52 @@ void PaintTitleBlock(QPainter& painter, const Page& pt, const QRectF& box, const
           ToQt(content.viewName), 9);
     const double lastTop = box.top() + nameHeight + rowHeight;
     field(QRectF(box.left(), lastTop, box.width() / 2, rowHeight), QStringLiteral("UNITS"), ToQt(content.unitsText), 8);
-    field(QRectF(middle, lastTop, box.width() / 2, rowHeight), QStringLiteral("DATE"), ToQt(content.dateText), 8);
+    const QString date = content.dateText.empty() ? QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)
+                                                  : ToQt(content.dateText);
+    field(QRectF(middle, lastTop, box.width() / 2, rowHeight), QStringLiteral("DATE"), date, 8);
+}
+
+struct SheetAreas {
+    QRectF drawing;
+    QRectF table;
+    QRectF title;
+    // The rule between the drawing and the rest, edge to edge of the sheet.
+    QLineF rule;
+};
+
+// The table and the title block share a column on the right; the drawing
+// takes the rest of the sheet.
+SheetAreas ColumnBeside(const Page& pt, const QRectF& inner)
+{
+    const QRectF column(inner.right() - pt(kTableWidth), inner.top(), pt(kTableWidth), inner.height());
+    SheetAreas areas;
+    areas.title = QRectF(column.left(), column.bottom() - pt(kTitleHeight), column.width(), pt(kTitleHeight));
+    areas.table = QRectF(column.left(), column.top(), column.width(), areas.title.top() - pt(kGap) - column.top());
+    areas.drawing = QRectF(inner.left(), inner.top(), column.left() - pt(kGap) - inner.left(), inner.height());
+    const double x = column.left() - pt(kGap);
+    areas.rule = QLineF(x, inner.top() - pt(kGap), x, inner.bottom() + pt(kGap));
+    return areas;
+}
+
+// On an upright sheet a column would leave the drawing a narrow strip: the
+// table and the title block sit side by side in a band along the foot, as
+// high as the table needs up to a share of the sheet.
+SheetAreas BandBelow(const Page& pt, const QRectF& inner, std::size_t rows)
+{
+    const double wanted = pt(kCaptionHeight) + double(rows + 1) * pt(kBandRowHeight);
+    const double height = std::clamp(wanted, pt(kTitleHeight), std::max(inner.height() * kBandShare, pt(kTitleHeight)));
+    const QRectF band(inner.left(), inner.bottom() - height, inner.width(), height);
+    const double titleWidth = std::min(pt(kTitleWidth), band.width() * 0.4);
+    SheetAreas areas;
+    areas.title = QRectF(band.right() - titleWidth, band.bottom() - pt(kTitleHeight), titleWidth, pt(kTitleHeight));
+    areas.table = QRectF(band.left(), band.top(), band.width() - titleWidth - pt(kGap), band.height());
+    areas.drawing = QRectF(inner.left(), inner.top(), inner.width(), band.top() - pt(kGap) - inner.top());
+    const double y = band.top() - pt(kGap);
+    areas.rule = QLineF(inner.left() - pt(kGap), y, inner.right() + pt(kGap), y);
+    return areas;
 }
 
 } // namespace
-
-ShopDrawingContent MakeShopDrawing(const ShapeSet& shapes, int unitsPerInch, const CabinetModel& model,
-                                   std::string viewName, const char* acrossName, const char* downName)
-{
-    ShopDrawingContent content;
-    content.shapes = shapes;
-    content.viewName = std::move(viewName);
-    content.cabinetStyle = model.folders.cabinetStyle;
-    content.unitsText = model.units == UnitMode::Metric ? "Millimetres" : "Inches";
-    content.dateText = FromQt(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    const Extent extent = DrawnExtent(shapes);
-    if (!extent.empty() && unitsPerInch > 0) {
-        const auto measure = [&](const char* name, long long units) {
-            return std::string(name) + ' ' + FormatMeasure(double(units) / unitsPerInch, model.units);
-        };
-        content.across = measure(acrossName, extent.right - extent.left);
-        content.down = measure(downName, extent.bottom - extent.top);
-    }
-    return content;
-}
 
 void PaintShopDrawing(QPainter& painter, const QRectF& page, const ShopDrawingContent& content)
 {
@@ -255,20 +261,15 @@ void PaintShopDrawing(QPainter& painter, const QRectF& page, const ShopDrawingCo
     painter.setPen(pt.pen(1.5));
     painter.drawRect(sheet);
     const QRectF inner = sheet.adjusted(pt(kGap), pt(kGap), -pt(kGap), -pt(kGap));
-
-    // The table and the title block share the right column; the drawing
-    // takes the rest of the sheet.
-    const QRectF column(inner.right() - pt(kTableWidth), inner.top(), pt(kTableWidth), inner.height());
-    const QRectF title(column.left(), column.bottom() - pt(kTitleHeight), column.width(), pt(kTitleHeight));
-    const QRectF table(column.left(), column.top(), column.width(), title.top() - pt(kGap) - column.top());
-    const QRectF drawingArea(inner.left(), inner.top(), column.left() - pt(kGap) - inner.left(), inner.height());
+    const SheetAreas areas = inner.height() > inner.width() * kTallSheet ? BandBelow(pt, inner, content.rows.size())
+                                                                         : ColumnBeside(pt, inner);
     painter.setPen(pt.pen(0.6));
-    painter.drawLine(QPointF(column.left() - pt(kGap), sheet.top()), QPointF(column.left() - pt(kGap), sheet.bottom()));
+    painter.drawLine(areas.rule);
 
-    const Extent extent = DrawnExtent(content.shapes);
-    if (!extent.empty()) {
+    const DrawnExtent extent = ExtentOf(content.shapes);
+    if (!extent.empty) {
         // Room on the left and below for the dimension lines.
-        const QRectF room = drawingArea.adjusted(pt(kDimensionRoom), pt(kGap), -pt(kGap), -pt(kDimensionRoom));
+        const QRectF room = areas.drawing.adjusted(pt(kDimensionRoom), pt(kGap), -pt(kGap), -pt(kDimensionRoom));
         const double width = std::max<double>(double(extent.right - extent.left), 1);
         const double height = std::max<double>(double(extent.bottom - extent.top), 1);
         const double scale = std::min(room.width() / width, room.height() / height);
@@ -295,8 +296,8 @@ void PaintShopDrawing(QPainter& painter, const QRectF& page, const ShopDrawingCo
             DimensionLine(painter, pt, QPointF(beside, top), QPointF(beside, bottom), ToQt(content.down), true);
     }
 
-    PaintTable(painter, pt, table, content);
-    PaintTitleBlock(painter, pt, title, content);
+    PaintTable(painter, pt, areas.table, content);
+    PaintTitleBlock(painter, pt, areas.title, content);
     painter.restore();
 }
 
