@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodList.h"
 
+#include "AreaPrice.h"
 #include "CabinetRecord.h"
 #include "MessageText.h"
 #include "NumberText.h"
@@ -31,7 +32,8 @@ Result<WoodEntry> ParseWoodLine(std::string_view line)
 std::string WoodListItem(const WoodEntry& entry, UnitMode mode)
 {
     const bool belowAnInch = mode == UnitMode::Inches && entry.thickness < 1.0;
-    return entry.name + (belowAnInch ? "*0 " : "*") + FormatMeasure(entry.thickness, mode) + "*" + entry.rest;
+    return entry.name + (belowAnInch ? "*0 " : "*") + FormatMeasure(entry.thickness, mode) + "*" +
+           ShownPriceText(entry.rest, mode);
 }
 
 std::string WoodSettingText(std::string_view woodName, double stock, UnitMode mode)

@@ -11,7 +11,7 @@
 namespace boxmill {
 
 // One line of Wood.dat: name*thickness*rest, the thickness in decimal
-// inches and the rest (the price per area unit) carried over unchanged.
+// inches and the rest (the price per square foot) carried over unchanged.
 struct WoodEntry {
     std::string name;
     double thickness = 0.0;
@@ -21,7 +21,7 @@ struct WoodEntry {
 Result<WoodEntry> ParseWoodLine(std::string_view line);
 
 // The text the wood listing shows for an entry, e.g. Oak*0 3/4*4.50 in
-// inches or Oak*19*4.50 in millimetres.
+// inches or Oak*19*48.4 in millimetres (the price per square metre).
 std::string WoodListItem(const WoodEntry& entry, UnitMode mode);
 
 // The wood-settings cell of a part row, e.g. Oak*0-3/4 or Oak*19.

@@ -9,10 +9,6 @@
 
 namespace boxmill {
 
-// Metric prices still apply per square foot; metric areas count square
-// centimetres (144 square inches times 6.451626).
-inline constexpr double kSquareCentimetresPerSquareFoot = 929.034116;
-
 // Costs of an absurd cabinet (a mistyped parameter of ten digits) can
 // outgrow 64 bits. They saturate: a wrong but visible total beats a sum
 // that wraps round to a plausible one.

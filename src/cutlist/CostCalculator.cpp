@@ -10,14 +10,14 @@ namespace boxmill {
 void CostCalculator::update(const CabinetModel& model, Prompter& prompter)
 {
     m_cost = UpdateWoodCost(model);
-    if (const auto job = JobTotal(model.record.hours(), model.record.cost(), m_cost.partsTotal, prompter))
-        m_jobTotalText = FormatMoney(*job);
+    jobTotalClicked(model, prompter);
 }
 
 void CostCalculator::jobTotalClicked(const CabinetModel& model, Prompter& prompter)
 {
-    if (const auto job = JobTotal(model.record.hours(), model.record.cost(), m_cost.partsTotal, prompter))
-        m_jobTotalText = FormatMoney(*job);
+    // A figure left from other hours or another list would pass for this one.
+    const auto job = JobTotal(model.record.hours(), model.record.cost(), m_cost.partsTotal, prompter);
+    m_jobTotalText = job ? FormatMoney(*job) : std::string();
 }
 
 } // namespace boxmill

@@ -12,13 +12,13 @@ class Prompter;
 
 // What the main window's cost calculator shows: the wood cost listing of
 // the last cut list and the job total. The hours and the labour rate are
-// the texts the record holds, which the main window keeps current as they
-// are typed; editing them does not recompute anything.
+// the texts the record holds; an accepted edit of them is an edit of the
+// cabinet, after which the session recomputes the total.
 class CostCalculator {
 public:
     // After every cut list build: the listing, then the job total with two
-    // decimals. Hours or a rate that is not a number keeps the old job
-    // total; the listing is shown all the same.
+    // decimals. Hours or a rate that cannot be used leave no job total
+    // (the message says why); the listing is shown all the same.
     void update(const CabinetModel& model, Prompter& prompter);
 
     // A click on the job total: the same sum with the current hours, rate

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JobTotal.h"
 
+#include "core/CabinetRecord.h"
 #include "core/NumberText.h"
 #include "core/Prompter.h"
 
@@ -8,24 +9,45 @@
 
 namespace boxmill {
 
+static_assert(FieldCapacity::Hours == 4 && FieldCapacity::Cost == 5, "the range messages name the field sizes");
+
+Result<double> ReadHours(std::string_view text)
+{
+    const auto hours = ParseDecimal(text);
+    if (!hours || text.size() > static_cast<std::size_t>(FieldCapacity::Hours) ||
+        !(*hours >= 0.0 && *hours <= kMostHours))
+        return Result<double>::failure(std::string(kHoursRangeMessage));
+    return *hours;
+}
+
+Result<Money> ReadLabourRate(std::string_view text)
+{
+    const auto rate = ParseDecimal(text);
+    if (!rate || text.size() > static_cast<std::size_t>(FieldCapacity::Cost) ||
+        !(*rate >= 0.0 && *rate <= kHighestLabourRate))
+        return Result<Money>::failure(std::string(kLabourRateRangeMessage));
+    return static_cast<Money>(std::nearbyint(*rate * static_cast<double>(kMoneyScale)));
+}
+
 std::optional<Money> JobTotal(std::string_view hoursText, std::string_view costText, Money partsTotal,
                               Prompter& prompter)
 {
-    const auto hours = ParseDecimal(hoursText);
-    const auto rate = ParseMoney(costText);
-    // Negative labour would quietly take the wood off the job's price.
-    if (hours && rate && (*hours < 0.0 || *rate < 0)) {
-        prompter.message(MessageKind::Error, kNegativeLabourMessage);
+    if (!ParseDecimal(hoursText) || !ParseDecimal(costText)) {
+        prompter.message(MessageKind::Error, kJobTotalMessage);
         return std::nullopt;
     }
-    if (hours && rate) {
-        // Hours may be fractional, so the sum is taken in floating point and
-        // rounded once; the parts total is exact in a double far beyond any
-        // real cabinet.
-        const double job = std::nearbyint(*hours * static_cast<double>(*rate) + static_cast<double>(partsTotal));
-        if (std::isfinite(job) && std::fabs(job) < 9.0e18)
-            return static_cast<Money>(job);
+    const auto hours = ReadHours(hoursText);
+    const auto rate = ReadLabourRate(costText);
+    if (!hours || !rate) {
+        prompter.message(MessageKind::Error, !hours ? hours.error() : rate.error());
+        return std::nullopt;
     }
+    // Hours may be fractional, so the sum is taken in floating point and
+    // rounded once; labour in range and the parts total are exact in a
+    // double far beyond any real cabinet.
+    const double job = std::nearbyint(*hours * static_cast<double>(*rate) + static_cast<double>(partsTotal));
+    if (std::isfinite(job) && std::fabs(job) < 9.0e18)
+        return static_cast<Money>(job);
     prompter.message(MessageKind::Error, kJobTotalMessage);
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 
 #include "CostArithmetic.h"
 
+#include "core/AreaPrice.h"
 #include "core/CabinetModel.h"
 
 #include <algorithm>
@@ -27,22 +28,26 @@ std::int64_t WholeUnits(double area)
     return static_cast<std::int64_t>(std::clamp(whole, -1.0e15, 1.0e15));
 }
 
-Money RowCost(Money price, std::int64_t units, UnitMode mode)
+Money RowCost(Money price, std::int64_t squareFeet)
 {
-    if (mode == UnitMode::Inches) {
-        Money cost = 0;
-        if (__builtin_mul_overflow(price, units, &cost))
-            return (price < 0) != (units < 0) ? -kLargestMoney : kLargestMoney;
-        return cost;
-    }
-    return SaturatedMoney(static_cast<double>(price) * static_cast<double>(units) / kSquareCentimetresPerSquareFoot);
+    Money cost = 0;
+    if (__builtin_mul_overflow(price, squareFeet, &cost))
+        return (price < 0) != (squareFeet < 0) ? -kLargestMoney : kLargestMoney;
+    return cost;
+}
+
+std::string BoughtAreaText(std::int64_t squareFeet, UnitMode mode)
+{
+    if (mode == UnitMode::Inches)
+        return std::to_string(squareFeet);
+    return FormatTwoDecimals(ShownArea(static_cast<double>(squareFeet), mode));
 }
 
 } // namespace
 
 std::string_view WoodCostAreaTitle(UnitMode mode)
 {
-    return mode == UnitMode::Inches ? "SqFt x Stock" : "SqCm x Stock";
+    return mode == UnitMode::Inches ? "SqFt x Stock" : "SqM x Stock";
 }
 
 WoodCost UpdateWoodCost(const CabinetModel& model)
@@ -74,10 +79,10 @@ void PriceWoodCostRows(WoodCost& cost, UnitMode mode)
     cost.partsTotal = 0;
     for (auto& row : cost.rows) {
         row.wholeUnits = WholeUnits(row.area);
-        row.cost = RowCost(row.price, row.wholeUnits, mode);
+        row.cost = RowCost(row.price, row.wholeUnits);
         cost.partsTotal = AddMoney(cost.partsTotal, row.cost);
         row.woodText = row.wood;
-        row.areaText = std::to_string(row.wholeUnits) + " x " + row.stockText;
+        row.areaText = BoughtAreaText(row.wholeUnits, mode) + " x " + row.stockText;
     }
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodEditBoxes.h"
 
-#include "core/Money.h"
+#include "core/AreaPrice.h"
 #include "core/NumberText.h"
 #include "core/Prompter.h"
 
@@ -85,9 +85,10 @@ Result<WoodEntry> ReadWoodBoxes(const WoodEditBoxes& boxes, UnitMode mode)
     const auto thickness = ThicknessOfBoxes(boxes, mode);
     if (!thickness)
         return Result<WoodEntry>::failure(thickness.error());
-    if (HasLineBreak(boxes.costSft) || !ParseMoney(boxes.costSft))
+    const auto price = HasLineBreak(boxes.costSft) ? std::nullopt : StoredPriceText(boxes.costSft, mode);
+    if (!price)
         return Result<WoodEntry>::failure(NotACostMessage(boxes.costSft));
-    return WoodEntry {boxes.woodType, *thickness, boxes.costSft};
+    return WoodEntry {boxes.woodType, *thickness, *price};
 }
 
 std::string NotACostMessage(std::string_view costText)

@@ -16,7 +16,7 @@ struct WoodEditBoxes {
     std::string woodType;
     std::string inchThick; // whole inches, or millimetres in metric
     std::string fracThick; // a fraction such as 3/4
-    std::string costSft;
+    std::string costSft;   // per square foot, or per square metre in metric
 
     friend bool operator==(const WoodEditBoxes&, const WoodEditBoxes&) = default;
 };
@@ -34,7 +34,8 @@ bool AllBoxesFilled(const WoodEditBoxes& boxes, UnitMode mode);
 Result<double> ThicknessOfBoxes(const WoodEditBoxes& boxes, UnitMode mode);
 
 // The wood the boxes describe, checked so that it can be written to
-// Wood.dat and read back as the same wood. Silent, like the above.
+// Wood.dat and read back as the same wood, its price per square foot.
+// Silent, like the above.
 Result<WoodEntry> ReadWoodBoxes(const WoodEditBoxes& boxes, UnitMode mode);
 
 std::string NotACostMessage(std::string_view costText);

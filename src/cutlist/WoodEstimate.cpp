@@ -3,6 +3,7 @@
 
 #include "CostArithmetic.h"
 
+#include "core/AreaPrice.h"
 #include "core/CabinetModel.h"
 
 #include <algorithm>
@@ -19,7 +20,6 @@ WoodEstimate EstimateWood(const CabinetModel& model, const std::vector<std::stri
                           const WoodSettingCells& woodSettings)
 {
     WoodEstimate estimate;
-    const double divisor = model.units == UnitMode::Inches ? 1.0 : kSquareCentimetresPerSquareFoot;
     for (std::size_t k = 0; k < static_cast<std::size_t>(kPartRows); ++k) {
         const double area = model.partArea[k];
         if (area == 0.0)
@@ -30,14 +30,14 @@ WoodEstimate EstimateWood(const CabinetModel& model, const std::vector<std::stri
         row.area = area;
         // Rounded to the ten-thousandth before it is shown or added, so the
         // rows add up to the total they stand above.
-        row.cost = SaturatedMoney(area * static_cast<double>(model.partPrice[k]) / divisor);
-        row.areaText = FormatTwoDecimals(area);
+        row.cost = SaturatedMoney(area * static_cast<double>(model.partPrice[k]));
+        row.areaText = FormatTwoDecimals(ShownArea(area, model.units));
         row.costText = FormatMoney(row.cost);
         estimate.totalArea += area;
         estimate.totalCost = AddMoney(estimate.totalCost, row.cost);
         estimate.rows.push_back(std::move(row));
     }
-    estimate.totalAreaText = FormatTwoDecimals(estimate.totalArea);
+    estimate.totalAreaText = FormatTwoDecimals(ShownArea(estimate.totalArea, model.units));
     estimate.totalCostText = FormatMoney(estimate.totalCost);
     return estimate;
 }

@@ -17,9 +17,9 @@ class CabinetModel;
 struct WoodEstimateRow {
     std::string partName;
     std::string woodSetting; // as the wood-settings grid shows it
-    double area = 0.0;
+    double area = 0.0;       // square feet
     Money cost = 0;
-    std::string areaText; // two decimals, cut
+    std::string areaText; // in the shown area unit, two decimals, cut
     std::string costText;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSettings.h"
 
+#include "core/AreaPrice.h"
 #include "core/CabinetModel.h"
-#include "core/Money.h"
 #include "core/NumberText.h"
 #include "core/Prompter.h"
 #include "core/WoodList.h"
@@ -44,16 +44,16 @@ std::optional<std::string> ChangeWoodSettings(CabinetModel& model, int gridRow, 
     const auto thickness = ThicknessOfBoxes(boxes, model.units);
     if (!thickness)
         return Refuse(prompter, thickness.error());
-    // The record keeps what fits its field; that is the text read back on
-    // every load, so that is what must be a number.
-    const std::string price = boxes.costSft.substr(0, FieldCapacity::PartPriceText);
-    if (!ParseMoney(price))
+    // The record keeps what fits its field, per square foot; that is the
+    // text read back on every load, so that is what must be a number.
+    const auto price = StoredPriceText(boxes.costSft, model.units, FieldCapacity::PartPriceText);
+    if (!price)
         return Refuse(prompter, NotACostMessage(boxes.costSft));
 
     const int row = gridRow - 1;
     model.record.setPartWood(row, boxes.woodType);
     model.record.setPartStockText(row, FormatDecimal(*thickness));
-    model.record.setPartPriceText(row, price);
+    model.record.setPartPriceText(row, *price);
     model.rebuildPartArrays();
     return CellText(boxes, model.units);
 }

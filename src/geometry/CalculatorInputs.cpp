@@ -89,7 +89,7 @@ PartSize Inputs::finish(int partRow, double length, double width) const
     part.stockText = FormatMeasure(T(partRow), units);
     part.material = model().partWoodName.at(static_cast<std::size_t>(partRow));
     part.partRow = partRow;
-    part.area = BoardArea(length, width, units);
+    part.area = BoardArea(length, width);
     if (m_areas)
         m_areas->at(static_cast<std::size_t>(partRow)) += part.area;
     return part;
@@ -107,14 +107,14 @@ void CheckDrawer(int drawer)
         throw std::out_of_range("drawer " + std::to_string(drawer) + " is not one of a section's four drawers");
 }
 
-double BoardArea(double length, double width, UnitMode units)
+double BoardArea(double length, double width)
 {
     const double squareInches = length * width;
     // An absurd size must not turn the wood totals, and the costs made from
     // them, into infinity.
     if (!std::isfinite(squareInches))
         return 0.0;
-    return units == UnitMode::Inches ? squareInches / AreaDivisor(units) : squareInches * AreaDivisor(units);
+    return squareInches / AreaDivisor(UnitMode::Inches);
 }
 
 } // namespace boxmill::partcalc

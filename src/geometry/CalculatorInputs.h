@@ -76,8 +76,9 @@ private:
 void CheckSection(int section);
 void CheckDrawer(int drawer);
 
-// One board's contribution to the wood area, in square feet (inches) or
-// square centimetres (metric).
-double BoardArea(double length, double width, UnitMode units);
+// One board's contribution to the wood area, in square feet whatever the
+// units: prices are per square foot, and a cabinet must cost the same in
+// both.
+double BoardArea(double length, double width);
 
 } // namespace boxmill::partcalc

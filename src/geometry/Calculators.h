@@ -19,8 +19,8 @@ struct LayoutResult;
 // state: every choice the caller makes (which side, which drawer, which
 // opening) is an argument.
 
-// Wood area per part row, in the area unit of the cabinet's unit mode
-// (square feet or square centimetres). The caller owns it: a cut list build
+// Wood area per part row, in square feet whatever the units (the windows
+// convert it to show it). The caller owns it: a cut list build
 // clears it first and the wood cost reads it afterwards; a window that only
 // shows sizes passes a scratch array.
 using PartAreas = std::array<double, kPartSlots>;

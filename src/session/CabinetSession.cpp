@@ -66,6 +66,10 @@ StartUpOutcome CabinetSession::reloadData(const fs::path& programFolder)
     CabinetFolders folders = model.folders;
     const bool saveEnabled = model.saveCabinetEnabled;
     const bool wasModified = modified();
+    // The lists and the job total on screen are the same cabinet's: they
+    // are made again in the new units, not thrown away.
+    CutListState lists = cutList;
+    CostCalculator figures = cost;
     const auto outcome = StartUp(programFolder, data, model, m_prompter);
     if (outcome != StartUpOutcome::Ready)
         return outcome;
@@ -75,6 +79,9 @@ StartUpOutcome CabinetSession::reloadData(const fs::path& programFolder)
     recalculateAfterLoad();
     if (wasModified)
         m_history.markUnsaved();
+    cutList = std::move(lists);
+    cost = std::move(figures);
+    refreshFigures();
     return outcome;
 }
 

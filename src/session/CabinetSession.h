@@ -10,6 +10,7 @@
 #include "cutlist/CostCalculator.h"
 #include "cutlist/CutListState.h"
 #include "cutlist/WoodSettings.h"
+#include "designer/DesignerState.h"
 #include "geometry/LayoutResult.h"
 
 #include <filesystem>
@@ -72,6 +73,10 @@ public:
     WoodSettingCells woodSettings;
     // The last viewer grid and cutlist editor listing.
     CutListState cutList;
+    // The cabinet designer's section and edit mode. They outlive its
+    // window, and the construction views start on its section even before
+    // it was ever opened.
+    DesignerState designer;
 
     StartUpOutcome startUp(const std::filesystem::path& programFolder);
 
@@ -115,8 +120,9 @@ public:
     void setListener(std::function<void(SessionEvent)> listener) { m_listener = std::move(listener); }
 
     // The data files read again (after a unit switch) with the cabinet on
-    // screen, its name and its unsaved edits kept. A failed reading keeps
-    // everything as it was.
+    // screen, its name, its unsaved edits and its lists and job total kept
+    // (shown in the new units). A failed reading keeps everything as it
+    // was.
     StartUpOutcome reloadData(const std::filesystem::path& programFolder);
 
     // Brings everything derived from the record up to date after a change

@@ -4,6 +4,8 @@
 #include "CabinetSession.h"
 
 #include "core/IncludeParts.h"
+#include "core/Prompter.h"
+#include "cutlist/JobTotal.h"
 #include "cutlist/WoodSettings.h"
 
 namespace boxmill {
@@ -93,13 +95,25 @@ bool EditPartWood(CabinetSession& session, int gridRow, const WoodEditBoxes& box
 
 bool EditHours(CabinetSession& session, const std::string& text)
 {
-    return session.edit("Hours", [&](CabinetModel& model, LayoutResult&) { model.record.setHours(text); },
+    return session.edit("Hours",
+                        [&](CabinetModel& model, LayoutResult&) {
+                            if (const auto hours = ReadHours(text))
+                                model.record.setHours(text);
+                            else
+                                session.prompter().message(MessageKind::Error, hours.error());
+                        },
                         {Recalc::Done, true});
 }
 
 bool EditCost(CabinetSession& session, const std::string& text)
 {
-    return session.edit("Cost", [&](CabinetModel& model, LayoutResult&) { model.record.setCost(text); },
+    return session.edit("Cost",
+                        [&](CabinetModel& model, LayoutResult&) {
+                            if (const auto rate = ReadLabourRate(text))
+                                model.record.setCost(text);
+                            else
+                                session.prompter().message(MessageKind::Error, rate.error());
+                        },
                         {Recalc::Done, true});
 }
 

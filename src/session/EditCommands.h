@@ -40,7 +40,9 @@ bool EditRaisedPanelSides(CabinetSession& session, bool on);
 // grid does. `cell` receives the grid's new text when it was accepted.
 bool EditPartWood(CabinetSession& session, int gridRow, const WoodEditBoxes& boxes,
                   std::optional<std::string>* cell = nullptr);
-// The labour boxes as they are typed; one Undo step per box.
+// The labour boxes as they are typed; one Undo step per box. Hours or a
+// rate out of range is refused with the message that gives the range, and
+// the last good value stays.
 bool EditHours(CabinetSession& session, const std::string& text);
 bool EditCost(CabinetSession& session, const std::string& text);
 

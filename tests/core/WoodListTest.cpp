@@ -24,14 +24,14 @@ TEST(WoodListItem, InchesShowTheThicknessAsAFraction)
     EXPECT_EQ(item("Hardboard*0.125*0.65"), "Hardboard*0 1/8*0.65");
 }
 
-TEST(WoodListItem, MillimetresShowWholeMillimetres)
+TEST(WoodListItem, MillimetresShowWholeMillimetresAndThePricePerSquareMetre)
 {
     auto entry = ParseWoodLine("Oak*0.75*4.50");
     ASSERT_TRUE(entry);
-    EXPECT_EQ(WoodListItem(*entry, UnitMode::Metric), "Oak*19*4.50");
+    EXPECT_EQ(WoodListItem(*entry, UnitMode::Metric), "Oak*19*48");
     auto thick = ParseWoodLine("Oak*1*4.50");
     ASSERT_TRUE(thick);
-    EXPECT_EQ(WoodListItem(*thick, UnitMode::Metric), "Oak*25*4.50");
+    EXPECT_EQ(WoodListItem(*thick, UnitMode::Metric), "Oak*25*48");
 }
 
 TEST(ParseWoodLine, SplitsAtTheFirstTwoStarsAndKeepsTheRest)
@@ -101,9 +101,11 @@ TEST(WoodFileLines, WritesOnlyLinesThatLoadAgain)
     // 10000 inches shows as 254001 mm, which converts back to a little more
     // than a load accepts; the save says so instead of losing the wood.
     const auto items = BuildWoodListing({"Oak*10000*4.50", "Ash*0.75*6.75"}, UnitMode::Metric).items;
-    ASSERT_EQ(items, (std::vector<std::string> {"Ash*19*6.75", "Oak*254001*4.50"}));
+    ASSERT_EQ(items, (std::vector<std::string> {"Ash*19*72.7", "Oak*254001*48"}));
     const auto saved = WoodFileLines(items, UnitMode::Metric);
     ASSERT_FALSE(saved);
-    EXPECT_NE(saved.error().find("Oak*254001*4.50"), std::string::npos) << saved.error();
-    EXPECT_TRUE(WoodFileLines({"Oak*254000*4.50"}, UnitMode::Metric));
+    EXPECT_NE(saved.error().find("Oak*254001*48"), std::string::npos) << saved.error();
+    // Shown per square metre, the prices go back to the file per square foot.
+    EXPECT_EQ(WoodFileLines({"Oak*254000*48", "Ash*19*72.7"}, UnitMode::Metric).value(),
+              (std::vector<std::string> {"Oak*9999.98*4.5", "Ash*0.74803*6.75"}));
 }

@@ -75,17 +75,20 @@ TEST(UpdateWoodCost, MergesOnlyEqualWoodAndEqualStock)
     EXPECT_EQ(UpdateWoodCost(model).gridRows(), 7); // six rows and the header
 }
 
-TEST(UpdateWoodCost, MetricCountsSquareCentimetresAtAPricePerSquareFoot)
+TEST(UpdateWoodCost, MetricCostsTheSameAndShowsTheSquareFeetBoughtInSquareMetres)
 {
-    // 9290.5 sq cm -> 9291 units; 10.00 x 9291 / 929.034116 = 100.00709 -> 100.0071
-    // 1857.5 sq cm -> 1858 units;  1.00 x 1858 / 929.034116 =   1.99992 ->   1.9999, shown cut
+    // Areas are square feet in both units: 10.0 -> 11 bought x 10.00 = 110.00,
+    // shown as 11 x 0.0929034116 = 1.0219 square metres; 0.4 -> 1 x 1.00.
     CabinetModel model;
+    SetKind(model, 0, "Oak", "0.74803", "10", 10.0);
+    SetKind(model, 1, "Poplar", "0.49212", "1", 0.4);
+    const auto inches = UpdateWoodCost(model);
     model.units = UnitMode::Metric;
-    SetKind(model, 0, "Oak", "0.74803", "10", 9290.5);
-    SetKind(model, 1, "Poplar", "0.49212", "1", 1857.5);
-    const auto cost = UpdateWoodCost(model);
-    EXPECT_EQ(AreaTexts(cost), (std::vector<std::string> {"Oak | 9291 x 19 | 100.00", "Poplar | 1858 x 12 | 1.99"}));
-    EXPECT_EQ(cost.partsTotal, 1000071 + 19999);
+    const auto metric = UpdateWoodCost(model);
+    EXPECT_EQ(AreaTexts(inches), (std::vector<std::string> {"Oak | 11 x 3/4 | 110.00", "Poplar | 1 x 1/2 | 1.00"}));
+    EXPECT_EQ(AreaTexts(metric), (std::vector<std::string> {"Oak | 1.02 x 19 | 110.00", "Poplar | 0.09 x 12 | 1.00"}));
+    EXPECT_EQ(metric.partsTotal, inches.partsTotal);
+    EXPECT_EQ(WoodCostAreaTitle(UnitMode::Metric), "SqM x Stock");
 }
 
 TEST(UpdateWoodCost, AnAbsurdAreaSaturatesInsteadOfWrapping)
@@ -103,18 +106,25 @@ TEST(JobTotal, HoursTimesTheRoundedRatePlusTheParts)
     EXPECT_EQ(JobTotal("1.5", "33.33", 0, prompter), 499950);
     // The rate is rounded to a ten-thousandth first: 0.00007 becomes 0.0001,
     // so ten hours cost 0.001, not 0.0007.
-    EXPECT_EQ(JobTotal("10", "0.00007", 0, prompter), 10);
+    EXPECT_EQ(JobTotal("10", "7e-5", 0, prompter), 10);
     EXPECT_EQ(JobTotal("2,5", "4", 0, prompter), 100000);
     EXPECT_TRUE(prompter.shown.empty());
 
     EXPECT_EQ(JobTotal("-0", "0", 400000, prompter), 400000);
     EXPECT_TRUE(prompter.shown.empty());
 
-    // Negative labour would make the job cheaper than its wood.
+    // Negative labour would make the job cheaper than its wood; a figure
+    // too large is told its range, not that it is no number.
     const std::tuple<const char*, const char*, std::string_view> refused[] = {
-        {"x", "25", kJobTotalMessage},        {"2", "", kJobTotalMessage},
-        {"9e99", "9e99", kJobTotalMessage},   {"-2", "25", kNegativeLabourMessage},
-        {"2", "-25", kNegativeLabourMessage}, {"-0.5", "-25", kNegativeLabourMessage},
+        {"x", "25", kJobTotalMessage},
+        {"2", "", kJobTotalMessage},
+        {"1e99", "25", kHoursRangeMessage},
+        {"2", "9e99", kLabourRateRangeMessage},
+        {"-2", "25", kHoursRangeMessage},
+        {"2", "-25", kLabourRateRangeMessage},
+        {"-0.5", "-25", kHoursRangeMessage},
+        {"12345", "25", kHoursRangeMessage},
+        {"2", "123456", kLabourRateRangeMessage},
     };
     for (const auto& [hours, rate, message] : refused) {
         prompter.shown.clear();
@@ -125,26 +135,28 @@ TEST(JobTotal, HoursTimesTheRoundedRatePlusTheParts)
     }
 }
 
-TEST(CostCalculator, KeepsTheLastJobTotalWhenHoursAreNotANumber)
+TEST(CostCalculator, ShowsNoJobTotalForHoursThatCannotBeUsed)
 {
     auto model = WorkedExample();
     test::ScriptedPrompter prompter;
     CostCalculator calculator;
     calculator.update(model, prompter);
+    EXPECT_EQ(calculator.jobTotalText(), "76.50");
 
+    // The old total beside other hours would pass for theirs.
     model.record.setHours("x");
     model.partArea[26] = 0.0;
     calculator.update(model, prompter);
     EXPECT_EQ(prompter.shown.at(0).text, kJobTotalMessage);
-    EXPECT_EQ(calculator.jobTotalText(), "76.50");
+    EXPECT_EQ(calculator.jobTotalText(), "");
     EXPECT_EQ(calculator.cost().partsTotal, 234000); // the listing is renewed all the same
 
     model.record.setHours("-2");
     calculator.update(model, prompter);
     calculator.jobTotalClicked(model, prompter);
-    EXPECT_EQ(prompter.shown.at(1).text, kNegativeLabourMessage);
-    EXPECT_EQ(prompter.shown.at(2).text, kNegativeLabourMessage);
-    EXPECT_EQ(calculator.jobTotalText(), "76.50");
+    EXPECT_EQ(prompter.shown.at(1).text, kHoursRangeMessage);
+    EXPECT_EQ(prompter.shown.at(2).text, kHoursRangeMessage);
+    EXPECT_EQ(calculator.jobTotalText(), "");
 
     // A click takes the current parts total, with two decimals as always.
     model.record.setHours("1.25");

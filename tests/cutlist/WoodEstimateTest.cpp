@@ -60,11 +60,12 @@ TEST(EstimateWood, RowsAreKeptToTheTenThousandthBeforeTheyAreAdded)
         SetKind(model, k, "Oak", "0.75", "1", 0.33333);
     EXPECT_EQ(EstimateWood(model, PartNames(), FillWoodSelectionColumn(model)).totalCost, 9999);
 
-    // Metric: 1858 sq cm x 10.00 / 929.034116 = 19.99926 -> 19.9993.
+    // Metric costs what inches cost: 2.0 sq ft x 10.00 = 20.00, the area
+    // shown as 2 x 0.0929034116 = 0.1858 square metres.
     model = CabinetModel();
     model.units = UnitMode::Metric;
-    SetKind(model, 3, "Oak", "0.74803", "10", 1858.0);
+    SetKind(model, 3, "Oak", "0.74803", "10", 2.0);
     const auto metric = EstimateWood(model, PartNames(), FillWoodSelectionColumn(model));
-    EXPECT_EQ(metric.totalCost, 199993);
-    EXPECT_EQ(RowTexts(metric), (std::vector<std::string> {"Kind 3 | Oak*19 | 1858.00 | 19.99", "1858.00 | 19.99"}));
+    EXPECT_EQ(metric.totalCost, 200000);
+    EXPECT_EQ(RowTexts(metric), (std::vector<std::string> {"Kind 3 | Oak*19 | 0.18 | 20.00", "0.18 | 20.00"}));
 }

@@ -150,11 +150,13 @@ TEST_F(WoodListingEditorTest, MetricItemsAreMillimetresAndSavedInInches)
 {
     useMode(UnitMode::Metric);
     prompter.answers = {true};
-    // The hidden fraction box may be empty; only the millimetres count.
-    const auto edit = editor().add({"Cherry", "19", "", "9.75"}, std::nullopt);
-    EXPECT_EQ(items, (Items {"Ash*19*6.75", "Cherry*19*9.75", "Hard Maple*25*9.95", "Red Oak*19*6.50"}));
+    // The hidden fraction box may be empty; only the millimetres count. The
+    // price is typed and shown per square metre.
+    const auto edit = editor().add({"Cherry", "19", "", "105"}, std::nullopt);
+    EXPECT_EQ(items, (Items {"Ash*19*72.7", "Cherry*19*105", "Hard Maple*25*107.1", "Red Oak*19*70"}));
     EXPECT_EQ(edit.selected, 1);
-    // Every thickness is written from its millimetres: 19 mm is 0.74803 inch.
+    // Every thickness is written from its millimetres: 19 mm is 0.74803 inch;
+    // every price per square foot, as it was read.
     EXPECT_EQ(*ReadTextLines(woodFile()),
-              (Items {"Ash*0.74803*6.75", "Cherry*0.74803*9.75", "Hard Maple*0.98425*9.95", "Red Oak*0.74803*6.50"}));
+              (Items {"Ash*0.74803*6.75", "Cherry*0.74803*9.8", "Hard Maple*0.98425*9.95", "Red Oak*0.74803*6.5"}));
 }

@@ -2,6 +2,7 @@
 #include "GuiFixture.h"
 
 #include "core/FileIo.h"
+#include "cutlist/JobTotal.h"
 #include "cutlist/ui/CostCalculatorPanel.h"
 #include "cutlist/ui/CostForm.h"
 #include "cutlist/ui/CutListForm.h"
@@ -9,6 +10,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -63,6 +65,72 @@ private slots:
         QVERIFY(empty(window->costCalculator()->grid()));
         QVERIFY(window->costCalculator()->jobTotal()->text().isEmpty());
         QVERIFY(m_fixture->session->cost.cost().rows.empty());
+    }
+
+    void labourThatCannotBeUsedIsRefusedAndNoTotalStandsBesideIt()
+    {
+        auto* window = m_fixture->window.get();
+        window->sendToCutlistViewer(CutListKind::Complete);
+        auto* cost = window->costCalculator();
+        const auto& shown = m_fixture->prompter.shown;
+        const auto type = [](QLineEdit* box, const char* text) {
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromLatin1(text));
+        };
+        type(cost->hours(), "8");
+        QCOMPARE(m_fixture->session->model.record.hours(), std::string("8"));
+        const QString eightHours = cost->jobTotal()->text();
+        QVERIFY(!eightHours.isEmpty());
+
+        struct Case {
+            QLineEdit* box;
+            const char* typed;
+            const char* kept;
+            std::string_view message;
+        };
+        const Case cases[] = {{cost->hours(), "ab", "8", kHoursRangeMessage},
+                              {cost->hours(), "-5", "8", kHoursRangeMessage},
+                              {cost->cost(), "-5", "55", kLabourRateRangeMessage}};
+        for (const auto& c : cases) {
+            type(c.box, c.typed);
+            QVERIFY2(cost->jobTotal()->text().isEmpty(), c.typed);
+            QVERIFY(shown.empty());
+            QTest::keyClick(c.box, Qt::Key_Return);
+            QCOMPARE(c.box->text(), QString::fromLatin1(c.kept));
+            QCOMPARE(cost->jobTotal()->text(), eightHours);
+            QCOMPARE(shown.size(), std::size_t {1});
+            QCOMPARE(shown[0].text, std::string(c.message));
+            m_fixture->prompter.shown.clear();
+        }
+        // Emptied, the box leaves no total either until it is filled again.
+        cost->hours()->selectAll();
+        QTest::keyClick(cost->hours(), Qt::Key_Backspace);
+        QVERIFY(cost->jobTotal()->text().isEmpty());
+        type(cost->hours(), "8");
+        QCOMPARE(cost->jobTotal()->text(), eightHours);
+        QVERIFY(shown.empty());
+    }
+
+    void aUnitSwitchKeepsTheListAndTheTotalAndShowsPricesPerSquareMetre()
+    {
+        auto* window = m_fixture->window.get();
+        window->sendToCutlistViewer(CutListKind::Complete);
+        const QString total = window->costCalculator()->jobTotal()->text();
+        QVERIFY(!total.isEmpty());
+        m_fixture->prompter.answers = {true};
+        window->switchUnits(true);
+        QCOMPARE(window->costCalculator()->jobTotal()->text(), total);
+        // The first stiles, 1 1/2 inches wide, are 38 mm.
+        QCOMPARE(window->viewer()->grid()->item(0, 2)->text(), QStringLiteral("38"));
+        QCOMPARE(window->costCalculator()->title(), QStringLiteral("Cost/SqM Calculator"));
+        QCOMPARE(window->costCalculator()->grid()->horizontalHeaderItem(1)->text(), QStringLiteral("SqM x Stock"));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("LumberCost"))->text(), QStringLiteral("CostSqM"));
+        auto* list = window->findChild<QListWidget*>(QStringLiteral("WoodList"));
+        const auto found = list->findItems(QStringLiteral("Red Oak*19*70"), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        list->setCurrentItem(found[0]);
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("CostSft"))->text(), QStringLiteral("70"));
+        test::GuiFixture::grab(window, "main-window-metric");
     }
 
     void editorShowsTheListingWithTheCaretOnTheDateLine()

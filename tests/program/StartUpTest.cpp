@@ -79,7 +79,8 @@ TEST_F(StartUpTest, MetricUnitSettingGivesMetricMode)
     rewrite("Standard.dat", std::string("\0\1", 2));
     ASSERT_EQ(run(), StartUpOutcome::Ready);
     EXPECT_EQ(model.units, UnitMode::Metric);
-    EXPECT_NE(std::find(data.woodItems.begin(), data.woodItems.end(), "Alder*19*6.25"), data.woodItems.end());
+    // 6.25 a square foot is 67.3 a square metre.
+    EXPECT_NE(std::find(data.woodItems.begin(), data.woodItems.end(), "Alder*19*67.3"), data.woodItems.end());
     // Stored values stay inches whatever the mode.
     EXPECT_EQ(model.param(0), 34.5);
 

@@ -6,6 +6,8 @@
 #include "core/FileIo.h"
 #include "core/ParameterIndex.h"
 #include "cutlist/CutlistFile.h"
+#include "cutlist/JobTotal.h"
+#include "cutlist/WoodEstimate.h"
 #include "session/CabinetSession.h"
 #include "session/CutListCommands.h"
 #include "session/EditCommands.h"
@@ -70,15 +72,70 @@ TEST_F(WorkflowTest, TheViewerTheCostAndTheEditorFollowEveryEdit)
     EXPECT_EQ(session.cutList.viewer.rows, before);
     EXPECT_EQ(session.cost.jobTotalText(), totalBefore);
 
-    // Typing the labour updates the total with two decimals, and a box that
-    // holds no number yet keeps it without a message.
+    // Typing the labour updates the total with two decimals; labour that
+    // cannot be used is refused with its range, and the last good value and
+    // its total stay.
     ASSERT_TRUE(EditHours(session, "10"));
     const std::string tenHours = session.cost.jobTotalText();
     EXPECT_NE(tenHours, totalBefore);
     EXPECT_EQ(tenHours.size() - tenHours.find('.'), 3u) << tenHours;
-    EditHours(session, "");
-    EXPECT_EQ(session.cost.jobTotalText(), tenHours);
     EXPECT_TRUE(prompter.shown.empty());
+    const std::size_t steps = session.historySize();
+    for (const char* typed : {"", "abc", "-5", "1e99", "12345"}) {
+        prompter.shown.clear();
+        EXPECT_FALSE(EditHours(session, typed)) << typed;
+        ASSERT_EQ(prompter.shown.size(), 1u) << typed;
+        EXPECT_EQ(prompter.shown[0].text, kHoursRangeMessage);
+    }
+    for (const char* typed : {"", "abc", "-5", "1e99", "123456"}) {
+        prompter.shown.clear();
+        EXPECT_FALSE(EditCost(session, typed)) << typed;
+        ASSERT_EQ(prompter.shown.size(), 1u) << typed;
+        EXPECT_EQ(prompter.shown[0].text, kLabourRateRangeMessage);
+    }
+    EXPECT_EQ(session.model.record.hours(), "10");
+    EXPECT_EQ(session.cost.jobTotalText(), tenHours);
+    EXPECT_EQ(session.historySize(), steps);
+}
+
+TEST_F(WorkflowTest, ACabinetCostsTheSameInBothUnitsAndAUnitSwitchKeepsItsFigures)
+{
+    const fs::path kitchen = fs::path(BOXMILL_DATA_DIR).parent_path() / "examples" / "kitchen";
+    const fs::path cabinets[] = {{},
+                                 kitchen / "Pantry.cab",
+                                 kitchen / "Sink.cab",
+                                 kitchen / "DrawerBase.cab",
+                                 fs::path(BOXMILL_TEST_DATA_DIR) / "Busy.cab"};
+    const auto figures = [&] {
+        std::vector<std::string> shown;
+        for (const auto& row : session.cost.cost().rows)
+            shown.push_back(row.wood + " " + MoneyText(row.price) + " " + MoneyText(row.cost));
+        const auto estimate = EstimateWood(session.model, session.data.vocabulary.partNames(), session.woodSettings);
+        shown.push_back("estimate " + MoneyText(estimate.totalCost));
+        shown.push_back("job " + session.cost.jobTotalText());
+        return shown;
+    };
+    for (const auto& cabinet : cabinets) {
+        SCOPED_TRACE(cabinet.filename().string());
+        prompter.saveChoices = {SaveChoice::Discard};
+        if (!cabinet.empty()) {
+            ASSERT_TRUE(session.openRecentCabinet(cabinet));
+        }
+        ASSERT_TRUE(EditHours(session, "7.5"));
+        ShowCutList(session, CutListKind::Complete);
+        const auto inches = figures();
+        const auto inchRows = session.cutList.viewer.rows;
+        prompter.answers = {true};
+        ASSERT_EQ(SwitchUnits(session, UnitMode::Metric), StartUpOutcome::Ready);
+        EXPECT_EQ(figures(), inches);
+        // The list on screen stays, in millimetres.
+        const auto kept = session.cutList.viewer.rows;
+        EXPECT_NE(kept, inchRows);
+        EXPECT_EQ(kept, ShowCutList(session, CutListKind::Complete).rows);
+        prompter.answers = {true};
+        ASSERT_EQ(SwitchUnits(session, UnitMode::Inches), StartUpOutcome::Ready);
+        EXPECT_EQ(session.cutList.viewer.rows, inchRows);
+    }
 }
 
 TEST_F(WorkflowTest, SaveCutlistEditorToFileWritesTheListingOnScreen)

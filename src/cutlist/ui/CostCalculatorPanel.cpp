@@ -8,6 +8,7 @@
 #include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
 
+#include "cutlist/JobTotal.h"
 #include "session/CabinetSession.h"
 #include "session/EditCommands.h"
 
@@ -77,19 +78,55 @@ CostCalculatorPanel::CostCalculatorPanel(SessionController& controller, QWidget*
     labour->setColumnStretch(2, 1);
     layout->addLayout(labour);
 
-    // The labour belongs to the cabinet and is saved with it; editing it
-    // does not recompute the total until the next list or a click on it.
-    // The typing of one box is one step to undo.
+    // The labour belongs to the cabinet and is saved with it; the typing of
+    // one box is one step to undo.
     connect(m_hours, &QLineEdit::textEdited, this,
-            [this](const QString& text) { EditHours(m_controller.session(), FromQt(text)); });
+            [this](const QString& text) { labourTyped(text, ReadHours(FromQt(text)).ok(), EditHours); });
     connect(m_cost, &QLineEdit::textEdited, this,
-            [this](const QString& text) { EditCost(m_controller.session(), FromQt(text)); });
+            [this](const QString& text) { labourTyped(text, ReadLabourRate(FromQt(text)).ok(), EditCost); });
+    connect(m_hours, &QLineEdit::editingFinished, this,
+            [this] { labourFinished(m_hours, &CabinetRecord::hours, EditHours); });
+    connect(m_cost, &QLineEdit::editingFinished, this,
+            [this] { labourFinished(m_cost, &CabinetRecord::cost, EditCost); });
+}
+
+void CostCalculatorPanel::labourTyped(const QString& text, bool usable, LabourEdit edit)
+{
+    // A half-typed "1." or an emptied box is no reason for a message yet:
+    // the total waits, and Enter or leaving the box decides.
+    if (usable)
+        edit(m_controller.session(), FromQt(text));
+    showJobTotal();
+}
+
+void CostCalculatorPanel::labourFinished(QLineEdit* box, std::string (CabinetRecord::*stored)() const, LabourEdit edit)
+{
+    auto& session = m_controller.session();
+    const std::string typed = FromQt(box->text());
+    if (typed == (session.model.record.*stored)())
+        return;
+    // The kept value is back in the box before the message takes the focus
+    // and so finishes the editing a second time.
+    box->setText(ToQt((session.model.record.*stored)()));
+    edit(session, typed);
+    box->setText(ToQt((session.model.record.*stored)()));
+    showJobTotal();
+}
+
+void CostCalculatorPanel::showJobTotal()
+{
+    // The total belongs to the hours and rate of the cabinet; while a box
+    // shows something else, no figure stands beside it.
+    const auto& session = m_controller.session();
+    const bool boxesShowCabinet = FromQt(m_hours->text()) == session.model.record.hours() &&
+                                  FromQt(m_cost->text()) == session.model.record.cost();
+    m_jobTotal->setText(boxesShowCabinet ? ToQt(session.cost.jobTotalText()) : QString());
 }
 
 void CostCalculatorPanel::applyUnitMode()
 {
     const bool metric = m_controller.session().model.units == UnitMode::Metric;
-    setTitle(metric ? QStringLiteral("Cost/SqCm Calculator") : QStringLiteral("Cost/SqFt Calculator"));
+    setTitle(metric ? QStringLiteral("Cost/SqM Calculator") : QStringLiteral("Cost/SqFt Calculator"));
     m_grid->setHorizontalHeaderLabels(
         {QStringLiteral("Wood"), ToQt(WoodCostAreaTitle(m_controller.session().model.units))});
     fitColumns();
@@ -118,7 +155,7 @@ void CostCalculatorPanel::showCost()
             const auto& row = rows[static_cast<std::size_t>(r)];
             return ToQt(c == 0 ? row.woodText : row.areaText);
         });
-    m_jobTotal->setText(ToQt(calculator.jobTotalText()));
+    showJobTotal();
     if (changed)
         fitColumns();
 }
@@ -128,7 +165,7 @@ bool CostCalculatorPanel::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_jobTotal && event->type() == QEvent::MouseButtonRelease) {
         auto& session = m_controller.session();
         session.cost.jobTotalClicked(session.model, session.prompter());
-        m_jobTotal->setText(ToQt(session.cost.jobTotalText()));
+        showJobTotal();
     }
     return QGroupBox::eventFilter(watched, event);
 }

@@ -3,11 +3,15 @@
 
 #include <QGroupBox>
 
+#include <string>
+
 class QLineEdit;
 class QTableWidget;
 
 namespace boxmill {
 
+class CabinetRecord;
+class CabinetSession;
 class SessionController;
 
 // "Cost/SqFt Calculator": the wood cost of the last cut list, the labour
@@ -33,7 +37,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    using LabourEdit = bool (*)(CabinetSession&, const std::string&);
     void fitColumns();
+    void labourTyped(const QString& text, bool usable, LabourEdit edit);
+    void labourFinished(QLineEdit* box, std::string (CabinetRecord::*stored)() const, LabourEdit edit);
+    void showJobTotal();
 
     SessionController& m_controller;
     QTableWidget* m_grid = nullptr;

@@ -88,11 +88,11 @@ TCostForm::TCostForm(SessionController& controller, QWidget* parent)
 void TCostForm::applyUnitMode()
 {
     const bool metric = m_controller.session().model.units == UnitMode::Metric;
-    m_costData->setHorizontalHeaderLabels(
-        {QStringLiteral("Cabinet Part"), QStringLiteral("Wood Type"),
-         metric ? QStringLiteral("Square Centimeters") : QStringLiteral("Square Feet"), QStringLiteral("Part Cost")});
+    m_costData->setHorizontalHeaderLabels({QStringLiteral("Cabinet Part"), QStringLiteral("Wood Type"),
+                                           metric ? QStringLiteral("Square Meters") : QStringLiteral("Square Feet"),
+                                           QStringLiteral("Part Cost")});
     m_totals->setHorizontalHeaderLabels(
-        {metric ? QStringLiteral("Total Square Centimeters") : QStringLiteral("Total Square Feet"),
+        {metric ? QStringLiteral("Total Square Meters") : QStringLiteral("Total Square Feet"),
          QStringLiteral("Total Parts Cost")});
 }
 

@@ -113,7 +113,10 @@ void WoodSelectionPanel::applyUnitMode()
     m_millimetre->setVisible(metric);
     m_inchThick->setMaxLength(metric ? 4 : 1);
     m_inchThick->setFixedWidth(metric ? 52 : 28);
-    m_lumberCost->setText(metric ? QStringLiteral("CostSqCm") : QStringLiteral("CostSqFt"));
+    // Prices are shown per square metre in metric, about ten times the
+    // figure per square foot; a box too short would cut a price it shows.
+    m_costSft->setMaxLength(metric ? 7 : 5);
+    m_lumberCost->setText(metric ? QStringLiteral("CostSqM") : QStringLiteral("CostSqFt"));
 }
 
 void WoodSelectionPanel::reload()
