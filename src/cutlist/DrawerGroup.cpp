@@ -7,6 +7,7 @@
 #include "core/ParameterIndex.h"
 #include "core/Prompter.h"
 #include "geometry/DrawerCalculators.h"
+#include "geometry/OpeningFit.h"
 
 namespace boxmill {
 
@@ -22,11 +23,13 @@ double DepthAllowance(const CabinetModel& model)
 }
 
 // Calls `add(s, d)` for every drawer whose entry in `enabled` is checked.
-template <typename Enabled, typename Add> void ForEachDrawer(const CabinetModel& model, Enabled enabled, Add add)
+// A drawer that cannot be built in its opening is not cut at all.
+template <typename Enabled, typename Add> void ForEachDrawer(const GroupInputs& in, Enabled enabled, Add add)
 {
+    const CabinetModel& model = in.model();
     for (int s = 0; s < Sections(model); ++s) {
         for (int d = 0; d < Drawers(model, s); ++d) {
-            if (enabled(model, s, d))
+            if (enabled(model, s, d) && DrawerFits(model, in.layout(), s, d))
                 add(s, d);
         }
     }
@@ -51,31 +54,31 @@ void BuildDrawerList(const GroupInputs& in, CutList& list)
 
     if (model.include(IncludeItem::DrawerFaces)) {
         Batch faces("Dw Face(s)");
-        ForEachDrawer(model, DrawerFaceEnabled, [&](int s, int d) { faces.add(CalcDrawerFace(c, s, d)); });
+        ForEachDrawer(in, DrawerFaceEnabled, [&](int s, int d) { faces.add(CalcDrawerFace(c, s, d)); });
         faces.emitTo(list);
     }
 
     if (!model.include(IncludeItem::DrawerBoxes))
         return;
     Batch fronts("Dw Front(s)");
-    ForEachDrawer(model, DrawerBoxEnabled,
+    ForEachDrawer(in, DrawerBoxEnabled,
                   [&](int s, int d) { fronts.add(CalcDrawerFrontBack(c, s, d, DrawerEnd::Front)); });
     fronts.emitTo(list);
 
     Batch backs("Dw Back(s)");
-    ForEachDrawer(model, DrawerBoxEnabled,
+    ForEachDrawer(in, DrawerBoxEnabled,
                   [&](int s, int d) { backs.add(CalcDrawerFrontBack(c, s, d, DrawerEnd::Back)); });
     backs.emitTo(list);
 
     Batch sides("Dw Side(s)");
-    ForEachDrawer(model, DrawerBoxEnabled, [&](int s, int d) {
+    ForEachDrawer(in, DrawerBoxEnabled, [&](int s, int d) {
         sides.add(CalcDrawerSide(c, s, d));
         sides.add(CalcDrawerSide(c, s, d));
     });
     sides.emitTo(list);
 
     Batch bottoms("Dw Bottom(s)");
-    ForEachDrawer(model, DrawerBoxEnabled, [&](int s, int) { bottoms.add(CalcDrawerBottom(c, s)); });
+    ForEachDrawer(in, DrawerBoxEnabled, [&](int s, int) { bottoms.add(CalcDrawerBottom(c, s)); });
     bottoms.emitTo(list);
 }
 

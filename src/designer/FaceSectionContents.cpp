@@ -141,7 +141,9 @@ int FaceDrawer::drawDrawers(int s, const Opening& main)
             place(face, main.left + gap, stack + gap, main.width - 2 * gap, height - 2 * gap + 1);
         else
             place(face, main.left - overlay, stack - overlay, main.width + 2 * overlay, height + 2 * overlay);
-        face.visible = inc(IncludeItem::DrawerFaces) && recordFlag(RecordOffset::FaceEnabled + kMaxDrawers * s + j);
+        // A drawer the cut list leaves out for want of room is not drawn.
+        face.visible = inc(IncludeItem::DrawerFaces) && recordFlag(RecordOffset::FaceEnabled + kMaxDrawers * s + j) &&
+                       DrawerFits(m_model, m_layout, s, j);
         stack += height + midRail;
     }
     return stack;

@@ -8,6 +8,7 @@
 #include "core/ParameterIndex.h"
 #include "core/PartRows.h"
 #include "geometry/DoorCalculators.h"
+#include "geometry/DrawerCalculators.h"
 #include "geometry/LayoutResult.h"
 
 #include <algorithm>
@@ -63,9 +64,8 @@ std::string Where(const CabinetModel& model, int s, Opening opening)
 
 // "Drawer Face 1 Section A" to "Drawer Face 3 Section A": the sizes of the
 // drawers stacked in the section's main opening.
-std::string DrawerFaces(const CabinetModel& model, int s)
+std::string DrawerFaces(const CabinetModel& model, int s, int drawers)
 {
-    const int drawers = model.drawers(s);
     std::string names = Name(Param::DrawerFace(s, 0));
     if (drawers > 1)
         names += " to " + Name(Param::DrawerFace(s, drawers - 1));
@@ -79,7 +79,7 @@ std::string HeightAdvice(const CabinetModel& model, int s, Opening opening)
     if (opening == Opening::Upper)
         return "the opening above the partition higher (" + Name(Param::FirstPartitionOpening + s) + ")";
     if (model.drawers(s) > 0 && model.banksInUse(s) == 0)
-        return DrawerFaces(model, s) + " smaller";
+        return DrawerFaces(model, s, model.drawers(s)) + " smaller";
     return Partitioned(model, s)
                ? "the opening below the partition higher (" + Name(Param::FirstPartitionOpening + s) + ")"
                : "the cabinet higher";
@@ -212,7 +212,7 @@ std::optional<std::string> DoorRules::misfit() const
 
 // The drawers of a section's main opening are stacked from its top; the
 // last may close on the bottom rail, every other one stands on a mid rail.
-std::optional<std::string> DrawerMisfit(const CabinetModel& model, const LayoutResult& layout, int s)
+std::optional<std::string> StackMisfit(const CabinetModel& model, const LayoutResult& layout, int s)
 {
     const int drawers = model.drawers(s);
     if (drawers == 0 || model.banksInUse(s) > 0)
@@ -233,10 +233,69 @@ std::optional<std::string> DrawerMisfit(const CabinetModel& model, const LayoutR
     const UnitMode units = model.units;
     return Where(model, s, Opening::Lower) + ": the " + std::to_string(drawers) +
            (drawers == 1 ? " drawer takes " : " drawers and the mid rails between them take ") + Size(stack, units) +
-           ", more than the " + Size(opening, units) + " of the opening. Make " + DrawerFaces(model, s) + " smaller.";
+           ", more than the " + Size(opening, units) + " of the opening. Make " +
+           DrawerFaces(model, s, model.drawers(s)) + " smaller.";
+}
+
+// Every banked drawer has the height of the bank, so one message tells of
+// them all.
+std::optional<std::string> OneDrawerMisfit(const CabinetModel& model, const LayoutResult& layout, int s, int d)
+{
+    const bool banked = d >= model.drawers(s) - model.banksInUse(s);
+    const std::string where = Where(model, s, Opening::Lower) + ": ";
+    const std::string which = banked ? "the banked drawers" : "drawer " + std::to_string(d + 1);
+    const std::string leftOut = banked ? ", so they are left out of the cut list and the drawing. "
+                                       : ", so it is left out of the cut list and the drawing. ";
+    // The separately sized drawers leave the bank what they do not take.
+    const int separate = model.drawers(s) - model.banksInUse(s);
+    std::string higher = "Make " + Name(Param::DrawerFace(s, d)) + " larger.";
+    if (banked)
+        higher = separate > 0 ? "Make " + DrawerFaces(model, s, separate) + " smaller, or bank fewer drawers."
+                              : "Make " + HeightAdvice(model, s, Opening::Lower) + ", or bank fewer drawers.";
+    const double height = layout.DrawerHeight.at(static_cast<std::size_t>(s)).at(static_cast<std::size_t>(d));
+    if (Check {height, 0.0}.fails())
+        return where + which + (banked ? " would have no height" : " has no height") + leftOut + higher;
+
+    PartAreas scratch {};
+    const CalcContext c {model, layout, scratch};
+    const UnitMode units = model.units;
+    const auto tooLow = [&](const std::string& what) {
+        return where + which + (banked ? " would be " : " is ") + Size(height, units) + " high, too low for " +
+               (banked ? "their " : "its ") + what + leftOut + higher;
+    };
+    const auto noWidth = [&](const std::string& what) {
+        return where + which + " would have no " + what + " width" + leftOut + "Make the section wider" +
+               (what == "box" ? " or " + Name(Param::DrawerSideClearance) + " smaller." : std::string("."));
+    };
+    if (model.include(IncludeItem::DrawerFaces)) {
+        const PartSize face = CalcDrawerFace(c, s, d);
+        if (Check {face.width, 0.0}.fails())
+            return tooLow("face");
+        if (Check {face.length, 0.0}.fails())
+            return noWidth("face");
+    }
+    if (model.include(IncludeItem::DrawerBoxes)) {
+        // A box is as high as its face leaves under the clearance that lets
+        // it in, and as wide as the sides leave; its depth is no matter of
+        // the opening.
+        const PartSize front = CalcDrawerFrontBack(c, s, d, DrawerEnd::Front);
+        if (Check {front.width, 0.0}.fails() || Check {CalcDrawerSide(c, s, d).width, 0.0}.fails())
+            return tooLow("box under " + Name(Param::DrawerHeightClearance) + " (" +
+                          Size(model.param(Param::DrawerHeightClearance), units) + ")");
+        if (Check {front.length, 0.0}.fails() || Check {CalcDrawerBottom(c, s).width, 0.0}.fails())
+            return noWidth("box");
+    }
+    return std::nullopt;
 }
 
 } // namespace
+
+std::optional<std::string> DrawerMisfit(const CabinetModel& model, const LayoutResult& layout, int section, int drawer)
+{
+    if (section < 0 || section >= kSections || drawer < 0 || drawer >= model.drawers(section))
+        return std::nullopt;
+    return OneDrawerMisfit(model, layout, section, drawer);
+}
 
 std::optional<std::string> DoorMisfit(const CabinetModel& model, const LayoutResult& layout, int section,
                                       Opening opening)
@@ -251,8 +310,13 @@ std::vector<std::string> OpeningMisfits(const CabinetModel& model, const LayoutR
     std::vector<std::string> misfits;
     const int sections = std::clamp(model.sectionCount, 0, kSections);
     for (int s = 0; s < sections; ++s) {
-        if (auto drawers = DrawerMisfit(model, layout, s))
+        if (auto drawers = StackMisfit(model, layout, s))
             misfits.push_back(std::move(*drawers));
+        for (int d = 0; d < model.drawers(s); ++d) {
+            auto drawer = DrawerMisfit(model, layout, s, d);
+            if (drawer && std::find(misfits.begin(), misfits.end(), *drawer) == misfits.end())
+                misfits.push_back(std::move(*drawer));
+        }
         for (const Opening opening : {Opening::Lower, Opening::Upper}) {
             if (auto doors = DoorMisfit(model, layout, s, opening))
                 misfits.push_back(std::move(*doors));

@@ -31,9 +31,19 @@ inline bool DoorsFit(const CabinetModel& model, const LayoutResult& layout, int 
     return !DoorMisfit(model, layout, section, opening);
 }
 
+// A drawer too is made whole or not at all: one left no height by the
+// drawers above it (the bank of a section whose other drawers fill it), or
+// whose face or box comes to nothing, cannot be built. `drawer` is 0..3.
+std::optional<std::string> DrawerMisfit(const CabinetModel& model, const LayoutResult& layout, int section, int drawer);
+
+inline bool DrawerFits(const CabinetModel& model, const LayoutResult& layout, int section, int drawer)
+{
+    return !DrawerMisfit(model, layout, section, drawer);
+}
+
 // Every opening of the cabinet that is too small for what it holds, in
 // section order, main opening first: drawers taller together than their
-// opening, and doors that cannot be built.
+// opening, drawers and doors that cannot be built.
 std::vector<std::string> OpeningMisfits(const CabinetModel& model, const LayoutResult& layout);
 
 } // namespace boxmill

@@ -8,6 +8,7 @@
 #include "core/PartRows.h"
 #include "geometry/DrawerCalculators.h"
 #include "geometry/LayoutResult.h"
+#include "geometry/OpeningFit.h"
 
 #include <algorithm>
 #include <vector>
@@ -81,15 +82,17 @@ Joint JointOf(const CabinetModel& model, bool front)
     return Joint::Dovetail;
 }
 
-bool BoxShows(const CabinetModel& model, int s, int d)
+// A drawer the cut list leaves out for want of room is not shown either.
+bool BoxShows(const CabinetModel& model, const LayoutResult& layout, int s, int d)
 {
-    return d < model.drawers(s) && model.include(IncludeItem::DrawerBoxes) &&
+    return d < model.drawers(s) && DrawerFits(model, layout, s, d) && model.include(IncludeItem::DrawerBoxes) &&
            model.record.flag(RecordOffset::DrawerEnabled + kMaxDrawers * s + d);
 }
 
-bool FaceShows(const CabinetModel& model, int s, int d)
+bool FaceShows(const CabinetModel& model, const LayoutResult& layout, int s, int d)
 {
-    return d < model.drawers(s) && model.include(IncludeItem::DrawerBoxes) && model.include(IncludeItem::DrawerFaces) &&
+    return d < model.drawers(s) && DrawerFits(model, layout, s, d) && model.include(IncludeItem::DrawerBoxes) &&
+           model.include(IncludeItem::DrawerFaces) &&
            model.record.flag(RecordOffset::FaceEnabled + kMaxDrawers * s + d);
 }
 
@@ -208,9 +211,9 @@ private:
 void DrawerRows(RowFiller& rows, const CabinetModel& model, int s, int d)
 {
     const CalcContext& c = rows.context();
-    if (FaceShows(model, s, d))
+    if (FaceShows(model, c.layout, s, d))
         rows.add("Face", CalcDrawerFace(c, s, d));
-    if (!BoxShows(model, s, d))
+    if (!BoxShows(model, c.layout, s, d))
         return;
     rows.add("Front", CalcDrawerFrontBack(c, s, d, DrawerEnd::Front));
     rows.add("Back", CalcDrawerFrontBack(c, s, d, DrawerEnd::Back));
@@ -226,8 +229,8 @@ ConstructionView DrawerView(const CabinetModel& model, const LayoutResult& layou
     const int s = SectionIndex(model, state.section);
     const int d = std::clamp(state.drawer, 1, kMaxDrawers) - 1;
     const DrawerLayout drawing(model, layout, s, d);
-    const bool box = BoxShows(model, s, d);
-    const bool face = FaceShows(model, s, d);
+    const bool box = BoxShows(model, layout, s, d);
+    const bool face = FaceShows(model, layout, s, d);
 
     ConstructionView view;
     view.unitsPerInch = drawing.perInch();

@@ -123,4 +123,33 @@ TEST_P(OpeningFitTest, NamesTheOpeningAndLeavesItsDoorsOutOfTheListAndTheCost)
 INSTANTIATE_TEST_SUITE_P(Cases, OpeningFitTest, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<Case>& c) { return c.param.name; });
 
+// A drawer is left out whole, face and box, while the others of its section
+// are cut: two 12 inch drawers leave a bank of two less than nothing, and a
+// 1 inch drawer is too low for its box.
+TEST_F(CutListTest, DrawersThatCannotBeBuiltAreLeftOutAndNamed)
+{
+    item(0, S::DrawerCount, 4);
+    item(0, S::DrawerBanks, 2);
+    param(Param::DrawerFace(0, 0), "12");
+    param(Param::DrawerFace(0, 1), "12");
+    CutList list = build(CutListKind::Drawers);
+    EXPECT_EQ(Rows(list, "Dw Face(s)"), std::vector<std::string> {"2 Dw Face(s) | 12 3/4 | 21 3/4"});
+    EXPECT_EQ(Rows(list, "Dw Bottom(s)").size(), 1U);
+    EXPECT_EQ(OpeningMisfits(model, layout),
+              std::vector<std::string> {"Section 1: the banked drawers would have no height, so they are left out of "
+                                        "the cut list and the drawing. Make \"Drawer Face 1 Section A\" to \"Drawer "
+                                        "Face 2 Section A\" smaller, or bank fewer drawers."});
+
+    item(0, S::DrawerBanks, 0);
+    item(0, S::DrawerCount, 1);
+    param(Param::DrawerFace(0, 0), "1");
+    list = build(CutListKind::Drawers);
+    EXPECT_EQ(Rows(list), std::vector<std::string> {});
+    EXPECT_EQ(model.partArea[PartRow::DrawerFace] + model.partArea[PartRow::DrawerSide], 0.0);
+    EXPECT_EQ(OpeningMisfits(model, layout),
+              std::vector<std::string> {"Section 1: drawer 1 is 1\" high, too low for its box under \"Drawer Height "
+                                        "Clearance\" (1\"), so it is left out of the cut list and the drawing. Make "
+                                        "\"Drawer Face 1 Section A\" larger."});
+}
+
 } // namespace

@@ -121,6 +121,13 @@ TEST(DrawerView, ShowsAndListsWhatTheSwitchesLeaveOfTheDrawer)
                              view.shapes.find("DFace")->visible),
                   std::tuple(parts, boxShows, faceShows));
     }
+    // A drawer left no height is not cut, and so neither shown nor listed.
+    Drawers squeezed;
+    squeezed.layout.DrawerHeight[0][1] = 0;
+    const ConstructionView gone = squeezed.view({1, 2});
+    EXPECT_EQ(std::tuple(test::PartsOf(gone.rows), gone.shapes.find("DLeftSide")->visible,
+                         gone.shapes.find("DFace")->visible),
+              std::tuple(std::string(",,,,,"), false, false));
     const ConstructionView section = Drawers().view({1, 1, DrawerListing::Section});
     EXPECT_EQ(section.rows.size(), 15U);
     EXPECT_EQ(GrowingTableColumnWidth(section, kDrawerViewMinGridRows), 54);
