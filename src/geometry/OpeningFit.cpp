@@ -63,8 +63,8 @@ std::string Where(const CabinetModel& model, int s, Opening opening)
 }
 
 // "Drawer Face 1 Section A" to "Drawer Face 3 Section A": the sizes of the
-// drawers stacked in the section's main opening.
-std::string DrawerFaces(const CabinetModel& model, int s, int drawers)
+// first `drawers` drawers stacked in the section's main opening.
+std::string DrawerFaces(int s, int drawers)
 {
     std::string names = Name(Param::DrawerFace(s, 0));
     if (drawers > 1)
@@ -79,7 +79,7 @@ std::string HeightAdvice(const CabinetModel& model, int s, Opening opening)
     if (opening == Opening::Upper)
         return "the opening above the partition higher (" + Name(Param::FirstPartitionOpening + s) + ")";
     if (model.drawers(s) > 0 && model.banksInUse(s) == 0)
-        return DrawerFaces(model, s, model.drawers(s)) + " smaller";
+        return DrawerFaces(s, model.drawers(s)) + " smaller";
     return Partitioned(model, s)
                ? "the opening below the partition higher (" + Name(Param::FirstPartitionOpening + s) + ")"
                : "the cabinet higher";
@@ -233,8 +233,8 @@ std::optional<std::string> StackMisfit(const CabinetModel& model, const LayoutRe
     const UnitMode units = model.units;
     return Where(model, s, Opening::Lower) + ": the " + std::to_string(drawers) +
            (drawers == 1 ? " drawer takes " : " drawers and the mid rails between them take ") + Size(stack, units) +
-           ", more than the " + Size(opening, units) + " of the opening. Make " +
-           DrawerFaces(model, s, model.drawers(s)) + " smaller.";
+           ", more than the " + Size(opening, units) + " of the opening. Make " + DrawerFaces(s, model.drawers(s)) +
+           " smaller.";
 }
 
 // Every banked drawer has the height of the bank, so one message tells of
@@ -250,7 +250,7 @@ std::optional<std::string> OneDrawerMisfit(const CabinetModel& model, const Layo
     const int separate = model.drawers(s) - model.banksInUse(s);
     std::string higher = "Make " + Name(Param::DrawerFace(s, d)) + " larger.";
     if (banked)
-        higher = separate > 0 ? "Make " + DrawerFaces(model, s, separate) + " smaller, or bank fewer drawers."
+        higher = separate > 0 ? "Make " + DrawerFaces(s, separate) + " smaller, or bank fewer drawers."
                               : "Make " + HeightAdvice(model, s, Opening::Lower) + ", or bank fewer drawers.";
     const double height = layout.DrawerHeight.at(static_cast<std::size_t>(s)).at(static_cast<std::size_t>(d));
     if (Check {height, 0.0}.fails())
