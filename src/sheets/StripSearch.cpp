@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StripSearch.h"
 
+#include "ShelfFirstFit.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -300,10 +302,45 @@ private:
     bool m_late = false;
 };
 
+// A plan's sheets, the last first, shared with the plans it grew from:
+// copying every plan's sheets at every sheet would take the square of a
+// large job's sheets.
+struct PlannedSheet {
+    SheetPattern pattern;
+    std::shared_ptr<PlannedSheet> previous;
+
+    PlannedSheet(SheetPattern sheet, std::shared_ptr<PlannedSheet> before)
+        : pattern(std::move(sheet))
+        , previous(std::move(before))
+    {
+    }
+    PlannedSheet(const PlannedSheet&) = delete;
+    PlannedSheet& operator=(const PlannedSheet&) = delete;
+    // One by one: a chain of thousands released recursively would overflow
+    // the stack.
+    ~PlannedSheet()
+    {
+        std::shared_ptr<PlannedSheet> next = std::move(previous);
+        while (next && next.use_count() == 1)
+            next = std::move(next->previous);
+    }
+};
+
 struct Plan {
-    std::vector<SheetPattern> sheets;
+    std::shared_ptr<PlannedSheet> last;
+    std::size_t sheets = 0;
     std::vector<int> demand;
     double area = 0.0;
+
+    std::vector<SheetPattern> patterns() const
+    {
+        std::vector<SheetPattern> all;
+        all.reserve(sheets);
+        for (const PlannedSheet* sheet = last.get(); sheet != nullptr; sheet = sheet->previous.get())
+            all.push_back(sheet->pattern);
+        std::reverse(all.begin(), all.end());
+        return all;
+    }
 };
 
 bool Done(const std::vector<int>& demand)
@@ -333,74 +370,6 @@ double RemainingArea(const std::vector<PieceType>& types, const std::vector<int>
     return area;
 }
 
-// First-fit decreasing shelves: every part, widest across first, into the
-// first strip of the first sheet with room for it, else a new strip. It
-// often keeps the wide parts together where the fullest-strip pass strands
-// them, so the search starts from the better of the two.
-std::vector<SheetPattern> FirstFitShelves(const std::vector<PieceType>& types, const std::vector<int>& sequence,
-                                          const Usable& usable)
-{
-    const double k = usable.kerf;
-    struct Piece {
-        int type;
-        Way way;
-    };
-    std::vector<Piece> pieces;
-    for (const int t : sequence) {
-        const auto& type = types[static_cast<std::size_t>(t)];
-        const auto fits = [&](double along, double across) {
-            return along <= usable.length + kSlack && across <= usable.width + kSlack;
-        };
-        Way way {t, type.length, type.width, false};
-        // Lying down keeps strips low; turned only where it must or may.
-        // A sheet may be wider than it is long, so lying down may not fit.
-        if (type.turnable && fits(type.width, type.length) &&
-            (type.width > type.length || !fits(type.length, type.width)))
-            way = {t, type.width, type.length, true};
-        pieces.push_back({t, way});
-    }
-    std::stable_sort(pieces.begin(), pieces.end(),
-                     [](const Piece& a, const Piece& b) { return a.way.across > b.way.across; });
-    std::vector<SheetPattern> sheets;
-    std::vector<std::vector<double>> shelfUsed; // per sheet, per strip
-    std::vector<double> sheetUsed;
-    for (const auto& piece : pieces) {
-        const Way& w = piece.way;
-        const auto put = [&](std::size_t s, std::size_t strip) {
-            auto& target = sheets[s].strips[strip];
-            shelfUsed[s][strip] += (target.columns.empty() ? 0.0 : k) + w.along;
-            target.columns.push_back({w.along, {Stack {w.type, w.rotated, 1, w.along, w.across}}});
-            target.area += w.along * w.across;
-            sheets[s].area += w.along * w.across;
-            ++sheets[s].used[static_cast<std::size_t>(w.type)];
-        };
-        bool placed = false;
-        for (std::size_t s = 0; s < sheets.size() && !placed; ++s) {
-            for (std::size_t strip = 0; strip < sheets[s].strips.size() && !placed; ++strip) {
-                if (w.across <= sheets[s].strips[strip].height + kSlack &&
-                    shelfUsed[s][strip] + k + w.along <= usable.length + kSlack) {
-                    put(s, strip);
-                    placed = true;
-                }
-            }
-            if (!placed && sheetUsed[s] + k + w.across <= usable.width + kSlack) {
-                sheetUsed[s] += k + w.across;
-                sheets[s].strips.push_back({w.across, {}, 0.0});
-                shelfUsed[s].push_back(0.0);
-                put(s, sheets[s].strips.size() - 1);
-                placed = true;
-            }
-        }
-        if (!placed) {
-            sheets.push_back({{Strip {w.across, {}, 0.0}}, 0.0, std::vector<int>(types.size(), 0)});
-            shelfUsed.push_back({0.0});
-            sheetUsed.push_back(w.across);
-            put(sheets.size() - 1, 0);
-        }
-    }
-    return sheets;
-}
-
 } // namespace
 
 std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, const std::vector<int>& sequence,
@@ -426,7 +395,7 @@ std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, cons
     if (budget.leadingChoices <= 1 && budget.sheetCandidates <= 1)
         return greedy;
 
-    std::vector<Plan> beam {Plan {{}, std::move(demand), 0.0}};
+    std::vector<Plan> beam {Plan {nullptr, 0, std::move(demand), 0.0}};
     const double sheetArea = usable.length * usable.width;
     for (;;) {
         std::vector<Plan> children;
@@ -444,7 +413,8 @@ std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, cons
                 for (std::size_t t = 0; t < child.demand.size(); ++t)
                     child.demand[t] -= pattern.used[t];
                 child.area += pattern.area;
-                child.sheets.push_back(std::move(pattern));
+                child.last = std::make_shared<PlannedSheet>(std::move(pattern), plan.last);
+                ++child.sheets;
                 children.push_back(std::move(child));
             }
         }
@@ -452,9 +422,9 @@ std::vector<SheetPattern> SearchSheets(const std::vector<PieceType>& types, cons
                          [](const Plan& a, const Plan& b) { return a.area > b.area; });
         for (auto& child : children) {
             if (Done(child.demand))
-                return child.sheets.size() < greedy.size() ? std::move(child.sheets) : std::move(greedy);
+                return child.sheets < greedy.size() ? child.patterns() : std::move(greedy);
         }
-        if (children.empty() || children.front().sheets.size() >= greedy.size())
+        if (children.empty() || children.front().sheets >= greedy.size())
             return greedy;
         beam.clear();
         std::set<std::vector<int>> seen;

@@ -158,6 +158,26 @@ TEST(SheetPlan, ClockStopsTheSearchButEveryPartIsPlaced)
     ExpectSoundPlan(plan, parts, kPlywood, hurried);
 }
 
+// A job the size of the largest a job file allows: the plans in the beam
+// share the sheets they grew from rather than each copying them at every
+// sheet, which took the square of the sheets' count, and the shelf packing
+// finds a sheet with room without trying every sheet before it. Without a
+// clock the search keeps to its nodes alone.
+TEST(SheetPlan, ThousandsOfSheetsArePlanned)
+{
+    const std::vector<SheetPart> parts = {{"Side", 90, 23, 8'000, true}, {"Shelf", 22, 11, 6'000, true}};
+    CutSettings settings;
+    settings.budget.seconds = 0.0;
+    const auto plan = PlanSheets(parts, kPlywood, settings);
+    // Two sides a sheet leave no room for a shelf: 4,000 sheets, then a
+    // sheet holds 16 shelves.
+    EXPECT_EQ(plan.sheets.size(), std::size_t {4'000 + 375});
+    std::size_t placed = 0;
+    for (const auto& sheet : plan.sheets)
+        placed += sheet.parts.size();
+    EXPECT_EQ(placed, std::size_t {14'000});
+}
+
 TEST(SheetPlan, LowerBoundCountsTheKerfOnEveryPart)
 {
     // 8 parts of 23.875 x 11.875 with kerf tile 24 x 12 each: a 96 x 48
