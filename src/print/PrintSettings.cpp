@@ -2,6 +2,7 @@
 #include "PrintSettings.h"
 
 #include "core/FileIo.h"
+#include "core/MessageText.h"
 #include "core/NumberText.h"
 #include "core/TextFileContent.h"
 
@@ -18,9 +19,19 @@ constexpr std::size_t kPrintOptionsCap = 4 * 1024;
 // none.
 Result<int> Position(std::string_view line, std::size_t count, std::string_view what, std::string_view where)
 {
-    const auto number = ParseInteger(TrimBlanks(line));
-    if (!number)
+    const std::string_view text = TrimBlanks(line);
+    const auto number = ParseInteger(text);
+    if (!number) {
+        // Digits too many for any integer are still a position far beyond
+        // the list, not a missing one.
+        std::string_view digits = text;
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+            digits.remove_prefix(1);
+        if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos)
+            return Result<int>::failure("has the " + std::string(what) + " position " + FileTextForMessage(text) +
+                                        " on its " + std::string(where) + " line, beyond its list");
         return Result<int>::failure("has no " + std::string(what) + " position on its " + std::string(where) + " line");
+    }
     if (*number < 0 || *number >= static_cast<long long>(count))
         return Result<int>::failure("has the " + std::string(what) + " position " + std::to_string(*number) +
                                     " on its " + std::string(where) + " line, beyond its list");

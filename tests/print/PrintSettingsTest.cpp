@@ -42,6 +42,8 @@ TEST(PrintSettings, APositionBeyondItsListIsToldSoNotThatThereIsNone)
         {"9\r\n0\r\n", "Printopt.dat has the zoom position 9 on its first line, beyond its list: "},
         {"-1\r\n0\r\n", "Printopt.dat has the zoom position -1 on its first line, beyond its list: "},
         {"1\r\n7\r\n", "Printopt.dat has the space position 7 on its second line, beyond its list: "},
+        {"1\r\n99999999999999999999\r\n",
+         "Printopt.dat has the space position 99999999999999999999 on its second line, beyond its list: "},
         {"x\r\n1\r\n", "Printopt.dat has no zoom position on its first line: "},
         {"1\r\n1.5\r\n", "Printopt.dat has no space position on its second line: "},
     };
