@@ -34,7 +34,7 @@ while read -r name args; do
     case "$name" in '' | '#'*) continue ;; esac
     cases=$((cases + 1))
     printf '%s\n' "$name" >>"$work/names"
-    # shellcheck disable=SC2086 # the arguments are split on purpose
+    # shellcheck disable=SC2046 # the arguments are split on purpose
     set -- $(printf '%s\n' "$args" | sed "s|@KITCHEN@|$kitchen|g; s|@OUT@|$work/$name.file|g")
     "$cli" --program-folder "$work/program" "$@" >"$work/$name.txt" 2>"$work/$name.err"
     status=$?
