@@ -231,6 +231,15 @@ private slots:
 
     void pagesKeepToTheMarginsAndNoHeadingEndsAPage()
     {
+        // The largest font the options offer: its lines are wider than the
+        // paper less its margins.
+        TPrintForm* options = commands()->optionsWindow();
+        options->setFontChooser([](const QFont& current, QWidget*) {
+            QFont largest = current;
+            largest.setPointSizeF(15);
+            return std::optional<QFont>(largest);
+        });
+        options->selectFont();
         // A printer that offers 3.5 mm and one whose user asked for 20 mm.
         for (const double chosen : {3.5, 20.0}) {
             commands()->setPrinterChooser([this, chosen](QPrinter& printer, QWidget*) {

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -20,6 +21,8 @@ namespace {
 
 // The gap is given in screen pixels of this resolution.
 constexpr double kScreenDpi = 96;
+// Room for the rounding of a font size.
+constexpr double kFitMargin = 0.98;
 
 double DotsPerScreenPixel(const QPaintDevice& device)
 {
@@ -44,6 +47,22 @@ void PaintHeader(QPainter& painter, const QString& cabinetName, std::size_t page
     painter.drawText(QPoint(width - numberWidth, metrics.ascent()), number);
     const int rule = metrics.height() + metrics.height() / 4;
     painter.drawLine(0, rule, width, rule);
+}
+
+// The printed font, made smaller where its widest line would run past the
+// right margin, which the printer would cut off.
+QFont FittedFont(const QFont& font, const QPaintDevice& device, const std::vector<PrintPage>& pages)
+{
+    const QFontMetricsF metrics(font, &device);
+    double widest = 0;
+    for (const PrintPage& page : pages)
+        for (const PrintText& text : page.texts)
+            widest = std::max(widest, metrics.horizontalAdvance(ToQt(text.text)));
+    if (widest <= device.width())
+        return font;
+    QFont fitted = font;
+    fitted.setPointSizeF(std::max(font.pointSizeF() * device.width() / widest * kFitMargin, 1.0));
+    return fitted;
 }
 
 void PaintPage(QPainter& painter, const PrintPage& page)
@@ -100,7 +119,7 @@ bool PaintJob(QPagedPaintDevice& device, const QFont& font, const PrintSettings&
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    painter.setFont(PrintedFont(font));
+    painter.setFont(FittedFont(PrintedFont(font), device, pages));
     painter.setPen(Qt::black);
     const QString name = ToQt(cabinetName);
     const int header = device.height() - job.pageHeight;
