@@ -1,8 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A desktop entry, an icon and a Debian package made by CPack:
+# A desktop entry, an icon, the cabinet file type and a Debian package made
+# by CPack:
 #   cmake --build build/release --target package
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/boxmill.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/boxmill.svg DESTINATION share/icons/hicolor/scalable/apps)
+# The cabinet file type, which the desktop entry opens.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/boxmill.xml DESTINATION share/mime/packages)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME boxmill)

@@ -11,6 +11,8 @@
 #include "session/CabinetSession.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -43,9 +45,14 @@ int main(int argc, char** argv)
         prompter.message(boxmill::MessageKind::Error, folder.error());
         return 1;
     }
+    // The cabinet file the desktop opens with the program (the entry's %f).
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString opened = arguments.size() > 1 ? QFileInfo(arguments.at(1)).absoluteFilePath() : QString();
     const auto outcome = session.startUp(*folder);
     if (outcome == boxmill::StartUpOutcome::EndProgram)
         return 1;
+    if (!opened.isEmpty())
+        session.openRecentCabinet(QFile::encodeName(opened).toStdString());
 
     boxmill::SessionController controller(session);
     boxmill::TMainForm window(controller);

@@ -8,9 +8,13 @@
 
 namespace boxmill {
 
+// Named for the program: the desktop's own name for *.cab is a Microsoft
+// cabinet archive.
+inline constexpr const char* kCabinetFilter = "Boxmill cabinet|*.cab";
+
 struct FileDialogRequest {
     std::string title;
-    std::string filter;           // "Cabinet Files|*.cab"
+    std::string filter;           // "Boxmill cabinet|*.cab"
     std::string defaultExtension; // without the dot; empty for none
     std::filesystem::path initialFolder;
     std::string fileName; // pre-filled name

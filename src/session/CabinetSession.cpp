@@ -16,7 +16,6 @@ namespace boxmill {
 namespace fs = std::filesystem;
 
 namespace {
-constexpr const char* kCabinetFilter = "Cabinet Files|*.cab";
 constexpr const char* kUntitled = "Untitled.cab";
 } // namespace
 
@@ -277,6 +276,8 @@ bool CabinetSession::openChosen(const fs::path& chosen)
     model.folders.lastChosenFile = chosen;
     nameCabinet(chosen);
     model.folders.cabinetFolder = chosen.parent_path();
+    // The cabinet has a file now: Ctrl+S writes it back there.
+    model.saveCabinetEnabled = true;
     recalculateAfterLoad();
     return true;
 }

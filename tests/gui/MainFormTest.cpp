@@ -6,6 +6,7 @@
 #include "app/DisplayCheck.h"
 #include "app/IncludePartsPanel.h"
 #include "app/SectionalAreaPanel.h"
+#include "core/CabinetFile.h"
 #include "core/IncludeParts.h"
 #include "session/UnitSwitch.h"
 
@@ -234,6 +235,14 @@ private slots:
         QCOMPARE(m_fixture->session->model.param(1), 33.0);
         m_panel->selectParameterByPosition(1);
         QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("33"));
+
+        // The opened cabinet has its file: Ctrl+S writes it there.
+        QVERIFY(window->saveCabinetAction()->isEnabled());
+        enterWidth("34");
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!m_fixture->session->modified());
+        QCOMPARE(ReadCabinetFile(file).value().paramText(1), std::string("34"));
 
         // Open with unsaved edits: Cancel on the question stops it.
         enterWidth("20");

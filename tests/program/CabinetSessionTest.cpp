@@ -236,7 +236,7 @@ TEST_F(CabinetSessionTest, OpenCancelledInTheDialogChangesNoCabinet)
     ASSERT_EQ(dialogs.requests.size(), 1u);
     const auto& request = dialogs.requests[0];
     EXPECT_EQ(request.title, "Open Cabinet Library");
-    EXPECT_EQ(request.filter, "Cabinet Files|*.cab");
+    EXPECT_EQ(request.filter, "Boxmill cabinet|*.cab");
     EXPECT_EQ(request.fileName, "Untitled.cab");
     EXPECT_EQ(request.initialFolder, folder / "Base");
     EXPECT_EQ(session.model.record.paramText(1), "30");
@@ -277,7 +277,7 @@ TEST_F(CabinetSessionTest, OpenReadsTheChosenCabinet)
     EXPECT_EQ(session.model.folders.cabinetName, "Kitchen Left.cab");
     EXPECT_EQ(session.model.folders.cabinetFolder, folder.outside() / "Shop");
     EXPECT_FALSE(session.modified());
-    EXPECT_FALSE(session.model.saveCabinetEnabled) << "opening does not enable Save Cabinet";
+    EXPECT_TRUE(session.model.saveCabinetEnabled) << "an opened cabinet is saved back to its file";
 }
 
 TEST_F(CabinetSessionTest, OpenOfARefusedFileKeepsTheCabinetItsNameAndFolder)
@@ -322,7 +322,7 @@ TEST_F(CabinetSessionTest, SaveAfterARefusedOpenWritesTheCabinetOnScreenToItsOwn
     EXPECT_EQ(kitchen->paramText(2), "22");
 }
 
-TEST_F(CabinetSessionTest, SaveCabinetIsEnabledOnlyBySaving)
+TEST_F(CabinetSessionTest, SaveCabinetIsEnabledWhileTheCabinetHasAFile)
 {
     edit(1, "30");
     EXPECT_FALSE(session.saveCabinet());
@@ -346,6 +346,15 @@ TEST_F(CabinetSessionTest, SaveCabinetIsEnabledOnlyBySaving)
     ASSERT_TRUE(session.newCabinet());
     EXPECT_FALSE(session.model.saveCabinetEnabled);
     EXPECT_FALSE(session.saveCabinet());
+
+    // Opened again, the cabinet has its file back, and Save writes there.
+    dialogs.choices = {userFile("Kitchen.cab")};
+    ASSERT_TRUE(session.openCabinetLibrary());
+    edit(1, "32");
+    ASSERT_TRUE(session.saveCabinet());
+    saved = ReadCabinetFile(userFile("Kitchen.cab"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->paramText(1), "32");
 }
 
 TEST_F(CabinetSessionTest, SaveAsDialogRequest)
@@ -357,7 +366,7 @@ TEST_F(CabinetSessionTest, SaveAsDialogRequest)
 
     const auto& first = dialogs.requests[0];
     EXPECT_EQ(first.title, "Save Cabinet As...");
-    EXPECT_EQ(first.filter, "Cabinet Files|*.cab");
+    EXPECT_EQ(first.filter, "Boxmill cabinet|*.cab");
     EXPECT_EQ(first.defaultExtension, "cab");
     EXPECT_EQ(first.fileName, "Style1.cab");
     EXPECT_TRUE(first.confirmOverwrite);

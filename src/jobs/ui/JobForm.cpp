@@ -254,7 +254,7 @@ void TJobForm::addCabinets()
 {
     FileDialogRequest request;
     request.title = "Add Cabinets";
-    request.filter = "Cabinet Files|*.cab";
+    request.filter = kCabinetFilter;
     request.defaultExtension = "cab";
     request.initialFolder = startFolder();
     const auto chosen = m_controller.session().dialogs().openFiles(request);

@@ -25,7 +25,7 @@ private:
     QWidget* m_parent;
 };
 
-// "Cabinet Files|*.cab" in the form Qt's dialogs take: "Cabinet Files (*.cab)".
+// "Boxmill cabinet|*.cab" in the form Qt's dialogs take: "Boxmill cabinet (*.cab)".
 QString QtFilterOf(const std::string& filter);
 
 } // namespace boxmill
