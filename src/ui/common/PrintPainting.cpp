@@ -23,6 +23,9 @@ namespace {
 constexpr double kScreenDpi = 96;
 // Room for the rounding of a font size.
 constexpr double kFitMargin = 0.98;
+// No smaller: a line typed far longer than any listing's into the cutlist
+// editor does not shrink every other line past reading.
+constexpr double kLeastFittedPoints = 6;
 
 double DotsPerScreenPixel(const QPaintDevice& device)
 {
@@ -61,7 +64,8 @@ QFont FittedFont(const QFont& font, const QPaintDevice& device, const std::vecto
     if (widest <= device.width())
         return font;
     QFont fitted = font;
-    fitted.setPointSizeF(std::max(font.pointSizeF() * device.width() / widest * kFitMargin, 1.0));
+    fitted.setPointSizeF(std::max(font.pointSizeF() * device.width() / widest * kFitMargin,
+                                  std::min(font.pointSizeF(), kLeastFittedPoints)));
     return fitted;
 }
 
