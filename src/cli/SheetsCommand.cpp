@@ -48,13 +48,13 @@ void PrintSheets(std::ostream& out, const WoodGroupPlan& plan, UnitMode units, b
     const double yield = sheets.sheets.empty() ? 0.0 : partArea / static_cast<double>(sheets.sheets.size());
     out << "  Sheets: " << sheets.sheets.size() << " of " << len(plan.stock->length) << " x " << len(plan.stock->width)
         << ", lower bound " << sheets.lowerBound << " (from the sizes " << sheets.sizeBound << "), yield "
-        << PercentText(yield) << ", " << cuts << " cuts of " << len(cutLength) << " in total, cost "
-        << FormatMoney(plan.cost) << (plan.areaCost ? " (by area " + FormatMoney(*plan.areaCost) + ")" : std::string())
-        << '\n';
+        << PercentText(yield) << ", " << CountText(static_cast<std::size_t>(cuts), "cut") << " of " << len(cutLength)
+        << " in total, cost " << FormatMoney(plan.cost)
+        << (plan.areaCost ? " (by area " + FormatMoney(*plan.areaCost) + ")" : std::string()) << '\n';
     for (std::size_t s = 0; s < sheets.sheets.size(); ++s) {
         const SheetLayout& sheet = sheets.sheets[s];
-        out << "  Sheet " << s + 1 << ": yield " << PercentText(sheet.yield) << ", " << sheet.cuts.size() << " cuts of "
-            << len(sheet.cutLength) << " in\n";
+        out << "  Sheet " << s + 1 << ": yield " << PercentText(sheet.yield) << ", "
+            << CountText(sheet.cuts.size(), "cut") << " of " << len(sheet.cutLength) << " in\n";
         for (const auto& part : sheet.parts) {
             out << "    " << ShownPartName(part.name, fromJob) << '\t' << len(part.length) << " x " << len(part.width)
                 << " at " << len(part.x) << ", " << len(part.y) << (part.rotated ? " turned" : "") << '\n';

@@ -52,7 +52,7 @@ CuttingDiagram SheetDiagram(const WoodGroupPlan& plan, std::size_t index, UnitMo
                     std::to_string(index + 1) + " of " + std::to_string(sheets.sheets.size());
     diagram.summary = DiagramLength(stock.length, units) + " x " + DiagramLength(stock.width, units) +
                       (stock.grain ? ", grain along" : "") + ", yield " + PercentText(sheet.yield) + ", " +
-                      std::to_string(sheet.cuts.size()) + " cuts, " + DiagramLength(sheet.cutLength, units) + " of cut";
+                      CountText(sheet.cuts.size(), "cut") + ", " + DiagramLength(sheet.cutLength, units) + " of cut";
     diagram.shapes.shapes.push_back(Box("Sheet", "Sheet", 0, 0, stock.length, stock.width));
     diagram.sheetWidth = diagram.shapes.shapes.back().width;
     diagram.sheetHeight = diagram.shapes.shapes.back().height;
@@ -94,6 +94,11 @@ CuttingDiagram SheetDiagram(const WoodGroupPlan& plan, std::size_t index, UnitMo
 std::string PercentText(double share)
 {
     return FormatDecimal(std::round(share * 1000.0) / 10.0) + " %";
+}
+
+std::string CountText(std::size_t count, std::string_view noun)
+{
+    return std::to_string(count) + ' ' + std::string(noun) + (count == 1 ? "" : "s");
 }
 
 const char* CutKindName(CutKind kind)

@@ -58,6 +58,8 @@ struct CuttingDiagram {
 std::string DiagramLength(double inches, UnitMode units);
 // A share of 0..1 as "81.2 %".
 std::string PercentText(double share);
+// "1 sheet", "2 sheets": `noun` is singular and takes an "s".
+std::string CountText(std::size_t count, std::string_view noun);
 // "Rip", "Crosscut" or "Trim".
 const char* CutKindName(CutKind kind);
 // A part of a plan as the diagrams and the summary name it: with its

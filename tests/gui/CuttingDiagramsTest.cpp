@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiFixture.h"
+#include "PdfText.h"
 
 #include "jobs/ui/CuttingDiagramForm.h"
 #include "session/EditCommands.h"
+#include "ui/common/CuttingDiagramPages.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <filesystem>
 #include <fstream>
@@ -21,6 +25,26 @@ std::vector<std::string> Summaries(const TCuttingDiagramForm& form)
     for (const auto& diagram : form.diagrams())
         lines.push_back(diagram.title + " / " + diagram.summary);
     return lines;
+}
+
+// A sheet of many small parts, as a drawer bank's fronts and backs cut
+// from one sheet give it.
+CuttingDiagram BusySheet(int cuts)
+{
+    CuttingDiagram diagram;
+    diagram.title = "Baltic Birch 1/2: sheet 1 of 1";
+    diagram.summary = "60 x 60, grain along, yield 81.5 %, " + std::to_string(cuts) + " cuts, 1365 of cut";
+    Shape sheet;
+    sheet.name = sheet.hint = "Sheet";
+    sheet.width = sheet.height = 60 * kDiagramUnitsPerInch;
+    sheet.visible = true;
+    diagram.shapes.shapes.push_back(sheet);
+    diagram.sheetWidth = diagram.sheetHeight = sheet.width;
+    for (int step = 1; step <= cuts; ++step)
+        diagram.cutSteps.push_back(std::to_string(step) + ". Crosscut at " + std::to_string(step % 55) +
+                                   " 5/8 from the left end, 4 1/2 long");
+    diagram.offcutLines = {"Offcut 59 1/2 x 20 3/8", "Offcut 36 1/4 x 7 1/2"};
+    return diagram;
 }
 
 std::string Source(const TCuttingDiagramForm& form)
@@ -51,6 +75,10 @@ private slots:
         QVERIFY(!form->diagrams().empty());
         QCOMPARE(form->sheetList()->count(), static_cast<int>(form->diagrams().size()));
         QCOMPARE(Source(*form), "Cabinet on screen: " + m_fixture->session->model.folders.cabinetName);
+        // One of a kind reads as one.
+        const QString notes = form->notes()->toPlainText();
+        QVERIFY2(notes.contains(QStringLiteral("Birch Plywood 1/4: 1 sheet (")), qPrintable(notes));
+        QVERIFY2(notes.contains(QStringLiteral("Poplar 3/4: 1 board of 96")), qPrintable(notes));
         const auto before = Summaries(*form);
         QVERIFY(EditParameter(*m_fixture->session, Param::Width, {"60", "0"}));
         QVERIFY(Summaries(*form) != before);
@@ -112,6 +140,46 @@ private slots:
         std::string start(5, '\0');
         written.read(start.data(), 5);
         QCOMPARE(start, std::string("%PDF-"));
+    }
+
+    // A sheet of 97 cuts keeps its sequence at a size read at the saw and
+    // goes on over the next page, every cut whole, in order, on A4 too.
+    void aLongCutSequenceGoesOnOverTheNextPage()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed; scripts/install-deps.sh installs it");
+        const CuttingDiagram busy = BusySheet(97);
+        const QString pdf = QString::fromStdString((m_fixture->folder.path() / "busy.pdf").string());
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(CuttingDiagramsPdf({busy, BusySheet(5)}, QPageSize(QPageSize::A4), "Busy"));
+        file.close();
+
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
+        QStringList steps;
+        for (const QString& line : pages.join(QLatin1Char('\n')).split(QLatin1Char('\n'))) {
+            if (line.contains(QStringLiteral(" from the left end")))
+                steps << line.trimmed();
+        }
+        QStringList expected;
+        for (const auto& step : busy.cutSteps)
+            expected << QString::fromStdString(step);
+        for (const auto& step : BusySheet(5).cutSteps)
+            expected << QString::fromStdString(step);
+        QCOMPARE(steps, expected);
+        // The busy sheet, its sequence continued, the small sheet.
+        QVERIFY(pages.size() >= 3);
+        QVERIFY(pages[1].startsWith(QStringLiteral("Baltic Birch 1/2: sheet 1 of 1 (continued)")));
+        // pdftotext gives "ff" back as one letter.
+        QVERIFY(pages[1].contains(QStringLiteral("cut 59 1/2 x 20 3/8")));
+        for (const test::PdfWord& word : test::PdfWords(pdf)) {
+            if (word.text == QStringLiteral("Crosscut"))
+                QVERIFY2(word.box.height() >= 8.0,
+                         qPrintable(QStringLiteral("%1 pt high on page %2").arg(word.box.height()).arg(word.page)));
+        }
     }
 
 private:

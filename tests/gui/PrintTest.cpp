@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiFixture.h"
+#include "PdfText.h"
 
 #include "core/FileIo.h"
 #include "cutlist/ui/CutListForm.h"
@@ -60,40 +61,6 @@ std::vector<QStringList> PdfPages(const QString& file)
     for (const QString& page : pages)
         text.push_back(Normalized(page.split(QLatin1Char('\n'))));
     return text;
-}
-
-// Every word of a PDF with its box, in points from the page's top left.
-struct PdfWord {
-    int page = 0;
-    QRectF box;
-    QString text;
-    QSizeF pageSize;
-};
-
-std::vector<PdfWord> PdfWords(const QString& file)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    static const QRegularExpression pageTag(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
-    static const QRegularExpression wordTag(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    std::vector<PdfWord> words;
-    int page = 0;
-    QSizeF size;
-    for (const QString& line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        if (const auto found = pageTag.match(line); found.hasMatch()) {
-            ++page;
-            size = QSizeF(found.captured(1).toDouble(), found.captured(2).toDouble());
-        } else if (const auto word = wordTag.match(line); word.hasMatch()) {
-            words.push_back({page,
-                             QRectF(QPointF(word.captured(1).toDouble(), word.captured(2).toDouble()),
-                                    QPointF(word.captured(3).toDouble(), word.captured(4).toDouble())),
-                             word.captured(5), size});
-        }
-    }
-    return words;
 }
 
 QStringList Joined(const std::vector<QStringList>& pages)
@@ -252,9 +219,9 @@ private slots:
             TPrintForm* form = commands()->optionsWindow();
             QTimer::singleShot(0, form, [form] { form->accept(); });
             commands()->printConstructionViews(true);
-            const auto words = PdfWords(m_pdf);
+            const auto words = test::PdfWords(m_pdf);
             QVERIFY(words.size() > 100);
-            for (const PdfWord& word : words) {
+            for (const test::PdfWord& word : words) {
                 const QRectF paper(QPointF(0, 0), word.pageSize);
                 const QRectF inside = paper.adjusted(margin - 0.5, margin - 0.5, 0.5 - margin, 0.5 - margin);
                 QVERIFY2(inside.contains(word.box), qPrintable(QStringLiteral("\"%1\" on page %2 at %3, %4")

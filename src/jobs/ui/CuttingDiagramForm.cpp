@@ -79,7 +79,7 @@ std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, b
             continue;
         }
         if (plan.lumber) {
-            notes += group + ": " + std::to_string(plan.lumber->boards.size()) + " boards of " +
+            notes += group + ": " + CountText(plan.lumber->boards.size(), "board") + " of " +
                      DiagramLength(plan.stock->length, units) + "\n";
             for (const auto& part : plan.lumber->unplaced)
                 notes +=
@@ -87,7 +87,7 @@ std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, b
         }
         if (plan.sheets) {
             const SheetPlan& sheets = *plan.sheets;
-            notes += group + ": " + std::to_string(sheets.sheets.size()) + " sheets (fewest possible " +
+            notes += group + ": " + CountText(sheets.sheets.size(), "sheet") + " (fewest possible " +
                      std::to_string(std::max(sheets.lowerBound, sheets.sizeBound)) + "), " + FormatMoney(plan.cost) +
                      " in whole sheets" +
                      (plan.areaCost ? ", " + FormatMoney(*plan.areaCost) + " by area" : std::string()) + "\n";

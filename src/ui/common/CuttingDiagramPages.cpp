@@ -22,7 +22,12 @@ constexpr double kMargin = 0.04;
 constexpr double kListShare = 0.30; // of the width, for the cut sequence
 constexpr double kTitlePoints = 14.0;
 constexpr double kTextPoints = 9.0;
+// On screen the sequence shrinks to fit the window; on paper it never goes
+// below a size read at the saw, and goes on over the next page instead.
 constexpr double kSmallestPoints = 4.5;
+constexpr double kReadablePoints = 8.0;
+// The list beside the sheet grows to its longest line up to this share.
+constexpr double kWidestListShare = 0.45;
 // The list under the sheet takes up to this many columns at this size.
 constexpr int kMostColumns = 3;
 constexpr double kBelowPoints = 8.0;
@@ -43,10 +48,16 @@ public:
     {
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setStyleHint(QFont::SansSerif);
-        const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 72;
-        font.setPointSizeF(std::max(points * m_unit * 72.0 / std::max(dpi, 1), 0.5));
+        font.setPointSizeF(std::max(points * printedPoint(), 0.5));
         font.setBold(bold);
         return font;
+    }
+    // The size a page point prints at: the page's measure follows its
+    // shorter side, a little under a point on A4.
+    double printedPoint() const
+    {
+        const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 72;
+        return m_unit * 72.0 / std::max(dpi, 1);
     }
 
 private:
@@ -213,44 +224,174 @@ double SheetScale(const QSizeF& area, const CuttingDiagram& diagram)
     return std::min(area.width() / diagram.sheetWidth, area.height() / diagram.sheetHeight);
 }
 
+double WidestLine(const Page& page, const ListLines& lines, double points)
+{
+    const QFontMetricsF metrics(page.font(points, true));
+    double widest = 0.0;
+    for (const auto& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(ToQt(line.first)));
+    return widest;
+}
+
+int ColumnsAcross(const Page& page, double width, double widest)
+{
+    const double fit = std::floor((width + page(12)) / (widest + page(12)));
+    return static_cast<int>(std::clamp(fit, 1.0, static_cast<double>(kMostColumns)));
+}
+
+// The lines from `from` on down the columns of `area`, each whole: a line
+// wider than its column wraps rather than losing its end, which is the cut's
+// length. Returns the first line left for the next page; nothing is painted
+// without a painter. `atLeastOne` paints a line even if it overflows, so a
+// page of its own always takes the list further.
+std::size_t FlowList(QPainter* painter, const Page& page, const QRectF& area, const ListLines& lines, std::size_t from,
+                     double points, bool atLeastOne)
+{
+    const int columns = ColumnsAcross(page, area.width(), WidestLine(page, lines, points));
+    const double columnWidth = (area.width() - page(12) * (columns - 1)) / columns;
+    std::size_t next = from;
+    for (int column = 0; column < columns && next < lines.size(); ++column) {
+        const double x = area.left() + column * (columnWidth + page(12));
+        double y = area.top();
+        for (; next < lines.size(); ++next) {
+            const QFont font = page.font(points, lines[next].second);
+            const QFontMetricsF metrics(font);
+            const QString text = ToQt(lines[next].first);
+            const double height =
+                std::max(metrics.lineSpacing(),
+                         metrics.boundingRect(QRectF(0, 0, columnWidth, 1e6), Qt::TextWordWrap, text).height());
+            if (y + height > area.bottom() && !(atLeastOne && next == from))
+                break;
+            if (painter != nullptr) {
+                painter->setFont(font);
+                painter->drawText(QRectF(x, y, columnWidth, height), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                  text);
+            }
+            y += height;
+        }
+    }
+    return next;
+}
+
+// The title and the summary, if any; the top of what goes under them.
+double PaintHeading(QPainter& painter, const Page& units, const QRectF& inner, const std::string& title,
+                    const std::string& summary)
+{
+    painter.setPen(Qt::black);
+    painter.setFont(units.font(kTitlePoints, true));
+    const double titleHeight = QFontMetricsF(painter.font()).lineSpacing();
+    painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     ToQt(title));
+    double top = inner.top() + titleHeight;
+    if (!summary.empty()) {
+        painter.setFont(units.font(kTextPoints));
+        const double summaryHeight = QFontMetricsF(painter.font()).lineSpacing();
+        painter.drawText(QRectF(inner.left(), top, inner.width(), summaryHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         ToQt(summary));
+        top += summaryHeight;
+    }
+    return top + units(10);
+}
+
+QRectF InnerPage(const Page& units, const QRectF& page)
+{
+    const double margin = units(kMargin * 612);
+    return page.adjusted(margin, margin, -margin, -margin);
+}
+
+struct PageAreas {
+    QRectF sheet;
+    QRectF list;
+};
+
+// The sequence beside the sheet or under it, whichever leaves the sheet
+// larger: a long, narrow sheet reads best across the whole page.
+PageAreas SplitPage(const Page& units, const QRectF& area, const CuttingDiagram& diagram, double listWidth,
+                    double belowHeight)
+{
+    PageAreas split {QRectF(area.left(), area.top(), area.width() - listWidth - units(12), area.height()),
+                     QRectF(area.right() - listWidth, area.top(), listWidth, area.height())};
+    const QRectF wide(area.left(), area.top(), area.width(), area.height() - belowHeight);
+    if (diagram.sheetWidth > 0 && diagram.sheetHeight > 0 && wide.height() > 0 &&
+        SheetScale(wide.size(), diagram) > SheetScale(split.sheet.size(), diagram)) {
+        split.sheet =
+            QRectF(wide.topLeft(), QSizeF(wide.width(), diagram.sheetHeight * SheetScale(wide.size(), diagram)));
+        split.list = QRectF(area.left(), split.sheet.bottom() + units(12), area.width(),
+                            area.bottom() - split.sheet.bottom() - units(12));
+    }
+    return split;
+}
+
+// The sheet and its cut sequence at a readable size, the largest at which
+// the whole sequence fits the page, or failing that the normal size with
+// the rest left for the next pages. Returns the first line left over.
+std::size_t PaintPrintedSheet(QPainter& painter, const QRectF& page, const CuttingDiagram& diagram,
+                              const ListLines& lines)
+{
+    const Page units(painter, page);
+    const QRectF inner = InnerPage(units, page);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double top = PaintHeading(painter, units, inner, diagram.title, diagram.summary);
+    const QRectF area(inner.left(), top, inner.width(), inner.bottom() - top);
+    const auto layOut = [&](double points) {
+        const double widest = WidestLine(units, lines, points);
+        const double listWidth = std::min(std::max(area.width() * kListShare, widest), area.width() * kWidestListShare);
+        const auto rows = std::ceil(static_cast<double>(lines.size()) / ColumnsAcross(units, area.width(), widest));
+        const double belowHeight = QFontMetricsF(units.font(points, true)).lineSpacing() * rows + units(12);
+        return SplitPage(units, area, diagram, listWidth, belowHeight);
+    };
+    const auto fits = [&](double points) {
+        return FlowList(nullptr, units, layOut(points).list, lines, 0, points, false) == lines.size();
+    };
+    const double smallest = kReadablePoints / units.printedPoint();
+    const double normal = std::max(kTextPoints, smallest);
+    double points = normal;
+    while (!fits(points) && points > smallest)
+        points = std::max(points - 0.5, smallest);
+    if (!fits(points))
+        points = normal;
+    const PageAreas split = layOut(points);
+    PaintSheet(painter, units, split.sheet, diagram);
+    painter.setPen(Qt::black);
+    const std::size_t next = FlowList(&painter, units, split.list, lines, 0, points, false);
+    painter.restore();
+    return next;
+}
+
+// The rest of a sheet's cut sequence on a page of its own.
+std::size_t PaintSequenceContinued(QPainter& painter, const QRectF& page, const CuttingDiagram& diagram,
+                                   const ListLines& lines, std::size_t from)
+{
+    const Page units(painter, page);
+    const QRectF inner = InnerPage(units, page);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double top = PaintHeading(painter, units, inner, diagram.title + " (continued)", std::string());
+    const double points = std::max(kTextPoints, kReadablePoints / units.printedPoint());
+    const std::size_t next = FlowList(&painter, units, QRectF(inner.left(), top, inner.width(), inner.bottom() - top),
+                                      lines, from, points, true);
+    painter.restore();
+    return next;
+}
+
 } // namespace
 
 void PaintCuttingDiagram(QPainter& painter, const QRectF& page, const CuttingDiagram& diagram)
 {
     const Page units(painter, page);
-    const QRectF inner =
-        page.adjusted(units(kMargin * 612), units(kMargin * 612), -units(kMargin * 612), -units(kMargin * 612));
+    const QRectF inner = InnerPage(units, page);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::black);
-    painter.setFont(units.font(kTitlePoints, true));
-    const double titleHeight = QFontMetricsF(painter.font()).lineSpacing();
-    painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     ToQt(diagram.title));
-    painter.setFont(units.font(kTextPoints));
-    const double summaryHeight = QFontMetricsF(painter.font()).lineSpacing();
-    painter.drawText(QRectF(inner.left(), inner.top() + titleHeight, inner.width(), summaryHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, ToQt(diagram.summary));
-    const double top = inner.top() + titleHeight + summaryHeight + units(10);
+    const double top = PaintHeading(painter, units, inner, diagram.title, diagram.summary);
     const ListLines lines = SequenceLines(diagram);
-    // The sequence beside the sheet or under it, whichever leaves the sheet
-    // larger: a long, narrow sheet reads best across the whole page.
-    const double listWidth = inner.width() * kListShare;
-    QRectF sheetArea(inner.left(), top, inner.width() - listWidth - units(12), inner.bottom() - top);
-    QRectF listArea(inner.right() - listWidth, top, listWidth, inner.bottom() - top);
+    const QRectF area(inner.left(), top, inner.width(), inner.bottom() - top);
     const QFontMetricsF small(units.font(kBelowPoints, true));
     const double belowHeight =
         small.lineSpacing() * std::ceil(static_cast<double>(lines.size()) / kMostColumns) + units(12);
-    const QRectF wide(inner.left(), top, inner.width(), inner.bottom() - top - belowHeight);
-    if (diagram.sheetWidth > 0 && diagram.sheetHeight > 0 && wide.height() > 0 &&
-        SheetScale(wide.size(), diagram) > SheetScale(sheetArea.size(), diagram)) {
-        sheetArea =
-            QRectF(wide.topLeft(), QSizeF(wide.width(), diagram.sheetHeight * SheetScale(wide.size(), diagram)));
-        listArea = QRectF(inner.left(), sheetArea.bottom() + units(12), inner.width(),
-                          inner.bottom() - sheetArea.bottom() - units(12));
-    }
-    PaintSheet(painter, units, sheetArea, diagram);
-    PaintList(painter, units, listArea, lines);
+    const PageAreas split = SplitPage(units, area, diagram, area.width() * kListShare, belowHeight);
+    PaintSheet(painter, units, split.sheet, diagram);
+    PaintList(painter, units, split.list, lines);
     painter.restore();
 }
 
@@ -265,7 +406,12 @@ bool PaintCuttingDiagrams(QPagedPaintDevice& device, const std::vector<CuttingDi
     for (std::size_t i = 0; i < diagrams.size(); ++i) {
         if (i > 0 && !device.newPage())
             return false;
-        PaintCuttingDiagram(painter, page, diagrams[i]);
+        const ListLines lines = SequenceLines(diagrams[i]);
+        for (std::size_t next = PaintPrintedSheet(painter, page, diagrams[i], lines); next < lines.size();) {
+            if (!device.newPage())
+                return false;
+            next = PaintSequenceContinued(painter, page, diagrams[i], lines, next);
+        }
     }
     return painter.end();
 }
