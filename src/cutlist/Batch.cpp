@@ -45,6 +45,9 @@ Batch::Batch(std::string partName)
 
 void Batch::add(PartSize part)
 {
+    // No board of no size is listed, whatever sizes the design was given.
+    if (!(part.length > 0.0 && part.width > 0.0))
+        return;
     m_entries.push_back(CutListRow {1, std::move(part.widthText), std::move(part.lengthText), std::move(part.stockText),
                                     std::move(part.material)});
 }

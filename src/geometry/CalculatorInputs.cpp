@@ -89,7 +89,9 @@ PartSize Inputs::finish(int partRow, double length, double width) const
     part.stockText = FormatMeasure(T(partRow), units);
     part.material = model().partWoodName.at(static_cast<std::size_t>(partRow));
     part.partRow = partRow;
-    part.area = BoardArea(length, width);
+    // A board that comes to nothing is never cut, and so never priced: a
+    // negative area would take wood off the cost of the others.
+    part.area = length > 0.0 && width > 0.0 ? BoardArea(length, width) : 0.0;
     if (m_areas)
         m_areas->at(static_cast<std::size_t>(partRow)) += part.area;
     return part;

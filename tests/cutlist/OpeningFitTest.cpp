@@ -152,4 +152,18 @@ TEST_F(CutListTest, DrawersThatCannotBeBuiltAreLeftOutAndNamed)
                                         "\"Drawer Face 1 Section A\" larger."});
 }
 
+// Mullions wider than the cabinet leave its sections less than no width: the
+// mid rail under the drawer comes to nothing and is neither listed nor
+// priced, while the stiles and rails around it are.
+TEST_F(CutListTest, NoBoardOfNoSizeIsListedOrPriced)
+{
+    sections(2);
+    param(Param::Mullion, "30");
+    const CutList list = build(CutListKind::FaceFrame);
+    EXPECT_EQ(Rows(list, "Mid Rail(s)"), std::vector<std::string> {});
+    EXPECT_EQ(model.partArea[PartRow::MidRail], 0.0);
+    EXPECT_EQ(Rows(list, "Face Rail(s)").size(), 1U);
+    EXPECT_GT(model.partArea[PartRow::TopRail], 0.0);
+}
+
 } // namespace
