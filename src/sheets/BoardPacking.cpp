@@ -13,14 +13,15 @@ namespace {
 
 constexpr double kNoBoard = -std::numeric_limits<double>::infinity();
 
-// The room left on every open board, and the largest room over ranges of
-// the boards that lead their room: the first board, by index, of each
-// amount of room left. Boards with the same room left lead to the same
-// plans, so only the leaders are worth trying; and the leftmost board a
-// length fits is always a leader, so first-fit needs nothing else.
-class Boards {
+// Boards with the same room left lead to the same plans, so only the
+// leaders are worth trying: the first board, by index, of each amount of
+// room left. The leftmost board a length fits is always a leader.
+
+// The room left on every open board, and the largest room of a leader over
+// ranges of boards, for jobs of many boards.
+class ManyBoards {
 public:
-    explicit Boards(std::size_t most)
+    explicit ManyBoards(std::size_t most)
     {
         while (m_leaves < most)
             m_leaves *= 2;
@@ -111,9 +112,36 @@ private:
     std::set<std::pair<double, int>> m_byRoom;
 };
 
+// For a cabinet's few boards a look at each is quicker than any tree.
+class FewBoards {
+public:
+    explicit FewBoards(std::size_t most) { m_room.reserve(most); }
+
+    int open() const { return static_cast<int>(m_room.size()); }
+    double room(int board) const { return m_room[static_cast<std::size_t>(board)]; }
+    void openBoard(double room) { m_room.push_back(room); }
+    void closeLast() { m_room.pop_back(); }
+    void setRoom(int board, double room) { m_room[static_cast<std::size_t>(board)] = room; }
+
+    int firstFit(double length, int from) const
+    {
+        for (auto board = m_room.begin() + from; board < m_room.end(); ++board) {
+            if (length <= *board + kFitSlack && std::find(m_room.begin(), board, *board) == board)
+                return static_cast<int>(board - m_room.begin());
+        }
+        return -1;
+    }
+
+private:
+    std::vector<double> m_room;
+};
+
+// Up to this many boards FewBoards is the quicker.
+constexpr int kFewBoards = 64;
+
 std::vector<int> FirstFit(const std::vector<double>& lengths, double capacity)
 {
-    Boards boards(lengths.size());
+    ManyBoards boards(lengths.size());
     std::vector<int> boardOf;
     boardOf.reserve(lengths.size());
     for (const double length : lengths) {
@@ -134,7 +162,7 @@ std::vector<int> FirstFit(const std::vector<double>& lengths, double capacity)
 // levels are kept in one array rather than on the call stack, and the one
 // set of boards is changed and put back in place, so that a job of many
 // thousand parts needs a few bytes a length.
-class Search {
+template <typename Boards> class Search {
 public:
     Search(const std::vector<double>& lengths, double capacity, int bound, long placements, BoardPacking& packing)
         : m_lengths(lengths)
@@ -240,7 +268,11 @@ BoardPacking PackBoards(const std::vector<double>& lengths, double capacity, int
         packing.budgetSpent = true;
         return packing;
     }
-    Search(lengths, capacity, bound, placements, packing).run();
+    // The search never opens as many boards as first fit used.
+    if (packing.boards <= kFewBoards)
+        Search<FewBoards>(lengths, capacity, bound, placements, packing).run();
+    else
+        Search<ManyBoards>(lengths, capacity, bound, placements, packing).run();
     return packing;
 }
 
