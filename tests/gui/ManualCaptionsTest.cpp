@@ -83,7 +83,7 @@ private slots:
         // button, window or menu, is a caption and must be marked as one.
         static const QRegularExpression unmarked(
             QStringLiteral("(> |[Pp]ress )\"[^\"\\n]+\"|(?<!\\*)\"[^\"\\n]+\" (button|window|menu)\\b"));
-        QStringList missing;
+        QStringList faults;
         QStringList documents;
         for (const QString& folder : {QStringLiteral("manual"), QStringLiteral("readme")})
             for (const QFileInfo& info : QDir(DocsFolder() + QLatin1Char('/') + folder)
@@ -95,16 +95,16 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QString text = QString::fromUtf8(file.readAll());
             for (const auto& match : unmarked.globalMatch(text))
-                missing << QFileInfo(file.fileName()).fileName() + QStringLiteral(": not marked as a caption: ") +
-                               match.captured(0);
+                faults << QFileInfo(file.fileName()).fileName() + QStringLiteral(": not marked as a caption: ") +
+                              match.captured(0);
             for (const auto& match : quoted.globalMatch(text)) {
                 const QString caption = Plain(match.captured(1));
                 if (!shown.contains(caption))
-                    missing << QFileInfo(file.fileName()).fileName() + QStringLiteral(": ") + caption;
+                    faults << QFileInfo(file.fileName()).fileName() + QStringLiteral(": ") + caption;
             }
         }
-        missing.removeDuplicates();
-        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
         fixture.window->close();
     }
 };
