@@ -25,6 +25,8 @@ inline CabinetModel BareCabinet(int sections = 1)
     model.rebuildPartArrays();
     model.record.setSectionCount(sections);
     model.sectionCount = sections;
+    // A file without its nailer count is refused on opening.
+    model.record.setNailerCount("1");
     return model;
 }
 
