@@ -168,7 +168,9 @@ void LatencyWorld::defineKinds()
          [&core](int i) { EditOption(core, CabinetOption::DoorInset, i % 2 == 0, "Door Inset"); }},
         {"designer_section_enter",
          [designer](int i) {
-             if (!designer->modeButton(ModeButton::AddDrawer)->isChecked())
+             // The mode is the session's: a second set of windows opened on
+             // it starts the designer again with no mode chosen.
+             if (designer->state().mode != ModeButton::AddDrawer)
                  designer->modeButton(ModeButton::AddDrawer)->click();
              designer->dataInput()->setCurrentIndex(1 + i % 2);
              emit designer->dataInput()->activated(1 + i % 2);

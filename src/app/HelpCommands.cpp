@@ -9,6 +9,7 @@
 #include "session/CabinetSession.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/QtText.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 
 #include <QAction>
@@ -34,9 +35,11 @@ HelpCommands::HelpCommands(SessionController& controller, PrintCommands& print, 
     const auto& programFolder = session.model.folders.programFolder;
     m_help = new THelpForm(programFolder, session.prompter(), mainWindow);
     m_readMe = new TReadMeForm(programFolder, session.prompter(), mainWindow);
-    for (DocumentWindow* window : {static_cast<DocumentWindow*>(m_help), static_cast<DocumentWindow*>(m_readMe)})
+    for (DocumentWindow* window : {static_cast<DocumentWindow*>(m_help), static_cast<DocumentWindow*>(m_readMe)}) {
         window->setPrintCommand(
             [&print](const QTextDocument& document, const QString& title) { print.printDocument(document, title); });
+        KeepWithinScreenWhenShown(window);
+    }
     m_requests = new HelpRequests(this);
     connect(m_requests, &HelpRequests::requested, this, &HelpCommands::requestHelp);
 

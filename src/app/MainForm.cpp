@@ -9,9 +9,9 @@
 #include "IncludePartsPanel.h"
 #include "SectionalAreaPanel.h"
 #include "ui/common/HelpRequests.h"
-#include "ui/common/JustOpenedWindows.h"
 #include "ui/common/MisfitLabel.h"
 #include "ui/common/QtText.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolBars.h"
 #include "ui/common/ToolIcons.h"
@@ -148,18 +148,13 @@ void TMainForm::createToolWindows()
     m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
     m_estimator = new TCostForm(m_controller, this);
     m_print = new PrintCommands(m_controller, this);
-    m_print->setSectionSource([this] { return m_designer ? m_designer->state().shownSection : 1; });
+    m_print->setSectionSource([this] { return m_controller.session().designer.shownSection; });
     m_help = new HelpCommands(m_controller, *m_print, this);
     ViewCommands viewCommands;
     viewCommands.printDoorView = [this](const DoorViewState& state) { m_print->printDoorView(state); };
     viewCommands.printDrawerView = [this](const DrawerViewState& state) { m_print->printDrawerView(state); };
     viewCommands.sendToCutList = [this](CutListKind list) { sendToCutlistViewer(list); };
     viewCommands.cabinetOptions = [this] { showCabinetOptions(true); };
-    viewCommands.designerSection = [this] { return m_designer ? m_designer->state().shownSection : 1; };
-    viewCommands.showDesignerSection = [this](int section) {
-        if (m_designer)
-            m_designer->showSection(section);
-    };
     // The views are made when first opened: most runs never open some.
     m_views = new ConstructionViews(m_controller, std::move(viewCommands), this);
     // The views and the raised panel designer open where the designer is.
@@ -189,8 +184,8 @@ void TMainForm::createToolWindows()
         if (m_estimator->isVisible())
             m_estimator->refill();
     });
-    registerToolWindow(m_cutListEditor);
-    registerToolWindow(m_options);
+    for (QWidget* window : std::initializer_list<QWidget*> {m_cutListEditor, m_options, m_estimator})
+        registerToolWindow(window);
 }
 
 // The designer is made when first opened: many runs only list and cost.
@@ -210,7 +205,6 @@ TCabinetForm* TMainForm::designer()
     designerCommands.sideView = [this] { openView(ViewKind::Side); };
     designerCommands.topView = [this] { openView(ViewKind::Top); };
     m_designer = new TCabinetForm(m_controller, std::move(designerCommands), this);
-    connect(m_designer, &TCabinetForm::shownSectionChanged, m_views, &ConstructionViews::designerSectionChanged);
     registerToolWindow(m_designer);
     return m_designer;
 }
@@ -225,21 +219,23 @@ TCuttingDiagramForm* TMainForm::cuttingDiagrams()
     return m_cuttingDiagrams;
 }
 
-// Like the stock listing, not a tool window: it holds a job's unsaved edits.
+// Made when first opened, as the designer is.
 TJobForm* TMainForm::jobWindow()
 {
-    if (!m_jobWindow)
+    if (!m_jobWindow) {
         m_jobWindow = new TJobForm(
             m_controller, [this] { return cuttingDiagrams(); }, this);
+        registerToolWindow(m_jobWindow);
+    }
     return m_jobWindow;
 }
 
-// Not one of the tool windows that close when the main window is used: it
-// holds edits of its own file until they are saved.
+// Made when first opened, as the designer is.
 TStockForm* TMainForm::stockListing()
 {
     if (!m_stockListing) {
         m_stockListing = new TStockForm(m_controller, this);
+        registerToolWindow(m_stockListing);
         connect(m_stockListing, &TStockForm::stockSaved, this, [this] {
             if (m_cuttingDiagrams)
                 m_cuttingDiagrams->stockChanged();
@@ -320,6 +316,7 @@ void TMainForm::buildMenus()
                         m_estimator->refill();
                         m_estimator->move(135, y());
                         m_estimator->show();
+                        KeepWithinScreen(m_estimator);
                         m_estimator->raise();
                     })
         ->setObjectName(QStringLiteral("DetailedCostBreakdown1"));
@@ -592,30 +589,23 @@ void TMainForm::toggleZoom()
 
 void TMainForm::registerToolWindow(QWidget* window)
 {
-    m_toolWindows.append(window);
-    JustOpenedWindows::of(this).watch(window);
+    KeepWithinScreenWhenShown(window);
 }
 
 void TMainForm::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || QApplication::activeModalWidget())
+    // Coming back here leaves the tool windows open: the user clicks a part
+    // in the designer and types its size here, with both in sight.
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || QApplication::activeModalWidget() ||
+        m_activatedOnce)
         return;
-    if (!m_activatedOnce) {
-        m_activatedOnce = true;
-        if (m_splashEnabled)
-            QTimer::singleShot(0, this, [this] {
-                TAboutForm splash(TAboutForm::Kind::Splash, this);
-                splash.exec();
-            });
-        return;
-    }
-    // An activation that arrives after a command here opened a tool window
-    // is the window system catching up, not the user coming back.
-    const auto& justOpened = JustOpenedWindows::of(this);
-    for (const auto& window : std::as_const(m_toolWindows))
-        if (window && window->isVisible() && !justOpened.contains(window))
-            window->close();
+    m_activatedOnce = true;
+    if (m_splashEnabled)
+        QTimer::singleShot(0, this, [this] {
+            TAboutForm splash(TAboutForm::Kind::Splash, this);
+            splash.exec();
+        });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -6,9 +6,7 @@
 #include "cutlist/CutListBuild.h"
 #include "cutlist/CutlistEditor.h"
 
-#include <QList>
 #include <QMainWindow>
-#include <QPointer>
 
 class QAction;
 
@@ -94,7 +92,7 @@ public:
     void showCabinetOptions(bool updateDividers);
     void toggleRaisedPanelSides();
 
-    // Tool windows close when the user comes back to the main window.
+    // Every window the main window opens shows within the screen.
     void registerToolWindow(QWidget* window);
     // The splash greets the user at the first activation; tests switch it
     // off.
@@ -147,7 +145,6 @@ private:
     bool m_closeConfirmed = false;
     bool m_activatedOnce = false;
     bool m_splashEnabled = true;
-    QList<QPointer<QWidget>> m_toolWindows;
 };
 
 } // namespace boxmill

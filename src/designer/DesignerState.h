@@ -15,7 +15,7 @@ inline constexpr const char* kNotSelectedPrompt = "Not Selected";
 
 // What the designer window shows besides the drawing: the section being
 // edited, the chosen mode, the prompt and the count to enter. It belongs to
-// the window, not to the cabinet, and outlives closing the window.
+// the program's session, not to the cabinet, and outlives the window.
 struct DesignerState {
     // 1..3; every redraw keeps it within the cabinet's sections.
     int shownSection = 1;
@@ -34,7 +34,8 @@ struct DesignerState {
     }
 };
 
-// The items of the count list, as the window lists them.
+// The items of the count list, as the window lists them: "0" to "4" at
+// most, fewer where the mode allows fewer (DataInputItems).
 inline constexpr int kDataInputItems = 5;
 inline std::string DataInputText(int item)
 {

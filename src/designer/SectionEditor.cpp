@@ -38,6 +38,17 @@ int PartitionOffsetParameter(const DesignerState& state)
     return Param::FirstPartitionOpening + ShownSectionIndex(state);
 }
 
+int DataInputItems(const DesignerState& state)
+{
+    if (state.isDown(ModeButton::AddMullion))
+        return kSections;
+    if (state.isDown(ModeButton::AddDoor))
+        return kMaxDoors + 1;
+    if (state.addPartition && !state.isDown(ModeButton::AddShelves))
+        return kMaxPartitions + 1;
+    return kDataInputItems;
+}
+
 SectionEditor::SectionEditor(CabinetModel& model, LayoutResult& layout, Prompter& prompter, DesignerState& state)
     : m_model(model)
     , m_layout(layout)
@@ -101,7 +112,7 @@ void SectionEditor::chooseMode(ModeButton button)
 
 bool SectionEditor::selectDataInput(int item)
 {
-    if (item < 0 || item >= kDataInputItems)
+    if (item < 0 || item >= DataInputItems(m_state))
         return false;
     m_state.dataInput = item;
     return true;

@@ -56,6 +56,10 @@ int MullionOffsetParameter(const DesignerState& state);
 std::string EnterEditName(const DesignerState& state);
 int PartitionOffsetParameter(const DesignerState& state);
 inline constexpr int kSizeCabinetParameter = Param::Height;
+// How many counts the list offers in the state's mode, from "0": only what
+// the mode allows (two mullions, two doors, one partition), all five
+// otherwise.
+int DataInputItems(const DesignerState& state);
 
 // The section editing commands of the designer. Each acts on the shown
 // section of `state`, changes the cabinet record, recalculates the layout
@@ -66,7 +70,7 @@ public:
 
     // A click on a mode button: sets the prompt and preselects "1".
     void chooseMode(ModeButton button);
-    // Refuses an item outside the count list.
+    // Refuses an item outside the count list of the mode.
     bool selectDataInput(int item);
 
     DesignerEffect enter();

@@ -161,9 +161,17 @@ bool PanelDesigner::savePanel()
     return true;
 }
 
-void PanelDesigner::closing()
+bool PanelDesigner::closing()
 {
-    offerToSave(kSavePanelBeforeExitQuestion);
+    if (!m_panelModified)
+        return true;
+    switch (m_session.prompter().askToSave(kSavePanelBeforeExitQuestion)) {
+    case SaveChoice::Cancel: return false;
+    case SaveChoice::Save: return savePanelAs();
+    case SaveChoice::Discard: break;
+    }
+    m_panelModified = false;
+    return true;
 }
 
 } // namespace boxmill

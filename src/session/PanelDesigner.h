@@ -35,9 +35,10 @@ public:
     bool openPanelLibrary();
     bool savePanelAs();
     bool savePanel();
-    // The window is closing: offers to save an unsaved panel. It closes
-    // whatever the answer.
-    void closing();
+    // The window is closing: offers to save an unsaved panel. False when
+    // the window must stay open: the user cancelled, or a save asked for
+    // did not happen, and the panel is still unsaved.
+    bool closing();
     // Open of a panel file named without the dialog or the question (the
     // command line's --panel-style).
     bool openPanelFile(const std::filesystem::path& path);

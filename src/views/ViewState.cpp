@@ -25,26 +25,41 @@ int FollowingSection(const CabinetModel& model, int shownSection)
 
 } // namespace
 
-FaceViewState NextSection(const CabinetModel& model, FaceViewState state)
+FaceViewState GoToSection(const CabinetModel& model, FaceViewState state, int section)
 {
-    state.section = FollowingSection(model, state.section);
+    state.section = viewparts::SectionIndex(model, section) + 1;
     return state;
 }
 
-DoorViewState NextSection(const CabinetModel& model, DoorViewState state)
+DoorViewState GoToSection(const CabinetModel& model, DoorViewState state, int section)
 {
-    state.section = FollowingSection(model, state.section);
+    state.section = viewparts::SectionIndex(model, section) + 1;
     if (!HasPartition(model, state.section))
         state.opening = Opening::Lower;
     return state;
 }
 
-DrawerViewState NextSection(const CabinetModel& model, DrawerViewState state)
+DrawerViewState GoToSection(const CabinetModel& model, DrawerViewState state, int section)
 {
-    state.section = FollowingSection(model, state.section);
+    state.section = viewparts::SectionIndex(model, section) + 1;
     const int drawers = model.drawers(viewparts::SectionIndex(model, state.section));
     state.drawer = std::min(state.drawer, std::max(drawers, 1));
     return state;
+}
+
+FaceViewState NextSection(const CabinetModel& model, FaceViewState state)
+{
+    return GoToSection(model, state, FollowingSection(model, state.section));
+}
+
+DoorViewState NextSection(const CabinetModel& model, DoorViewState state)
+{
+    return GoToSection(model, state, FollowingSection(model, state.section));
+}
+
+DrawerViewState NextSection(const CabinetModel& model, DrawerViewState state)
+{
+    return GoToSection(model, state, FollowingSection(model, state.section));
 }
 
 DoorViewState ToggleUpperLower(const CabinetModel& model, DoorViewState state)

@@ -50,6 +50,13 @@ struct DrawerViewState {
 // The tool bar commands with rules of their own. Each returns the state to
 // refresh the view with.
 
+// The view moved to `section` (the designer's, as a view opens), held to
+// the cabinet's sections; the door and drawer views as "Next Section"
+// leaves them.
+FaceViewState GoToSection(const CabinetModel& model, FaceViewState state, int section);
+DoorViewState GoToSection(const CabinetModel& model, DoorViewState state, int section);
+DrawerViewState GoToSection(const CabinetModel& model, DrawerViewState state, int section);
+
 // "Next Section": the one after the shown section, back to 1 after the last.
 FaceViewState NextSection(const CabinetModel& model, FaceViewState state);
 // The same; a section without a partition has no upper opening to stay on.

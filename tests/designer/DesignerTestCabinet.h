@@ -103,13 +103,16 @@ struct Designer {
         return shapes;
     }
     SectionEditor editor() { return SectionEditor(model, layout, prompter, state); }
-    // Chooses the mode, picks the count and presses Enter.
+    // Chooses the mode, picks the count and presses Enter. A count the
+    // list does not offer is set as the command line types it: Enter holds
+    // every limit itself.
     DesignerEffect enter(ModeButton button, int count)
     {
         auto e = editor();
         if (!state.isDown(button))
             e.chooseMode(button);
-        e.selectDataInput(count);
+        if (!e.selectDataInput(count))
+            state.dataInput = count;
         return e.enter();
     }
 

@@ -33,6 +33,34 @@ TEST(DesignerModes, PromptPreselectionAndThePartitionToggle)
     EXPECT_FALSE(editor.selectDataInput(5));
 }
 
+TEST(DesignerModes, TheCountListHoldsWhatEachModeAllows)
+{
+    const struct {
+        std::vector<ModeButton> buttons;
+        int items;
+    } cases[] = {
+        {{}, 5},
+        {{ModeButton::AddMullion}, 3},
+        {{ModeButton::AddDoor}, 3},
+        {{ModeButton::AddShelves}, 5},
+        {{ModeButton::AddDrawer}, 5},
+        {{ModeButton::BankDrawers}, 5},
+        {{ModeButton::AddPartition}, 2},
+        {{ModeButton::AddPartition, ModeButton::AddDoor}, 3},
+        {{ModeButton::AddPartition, ModeButton::AddShelves}, 5},
+    };
+    for (const auto& c : cases) {
+        Designer d(FrameCabinet());
+        auto editor = d.editor();
+        for (const ModeButton button : c.buttons)
+            editor.chooseMode(button);
+        EXPECT_EQ(DataInputItems(d.state), c.items) << c.buttons.size();
+        EXPECT_TRUE(editor.selectDataInput(c.items - 1)) << c.items;
+        EXPECT_FALSE(editor.selectDataInput(c.items)) << c.items;
+        EXPECT_EQ(d.state.dataInput, c.items - 1);
+    }
+}
+
 TEST(DesignerEnter, NoModeOnlyRecalculates)
 {
     Designer d(FrameCabinet());

@@ -86,11 +86,45 @@ private slots:
 
     void refusedEntriesAreReportedAndTheDrawingStays()
     {
-        QTest::mouseClick(m_designer->modeButton(ModeButton::AddMullion), Qt::LeftButton);
+        edit(ModeButton::AddDrawer, 2);
+        QTest::mouseClick(m_designer->modeButton(ModeButton::BankDrawers), Qt::LeftButton);
         pick(3);
         QTest::mouseClick(m_designer->enterButton(), Qt::LeftButton);
-        QCOMPARE(m_fixture->prompter.shown.back().text, std::string(kTooManyMullions));
-        QCOMPARE(m_fixture->session->model.sectionCount, 1);
+        QCOMPARE(m_fixture->prompter.shown.back().text, std::string(kBankTooLarge));
+        QCOMPARE(m_fixture->session->model.sectionItem(0, SectionItem::DrawerBanks), 2);
+    }
+
+    // The count list offers only what the chosen mode allows.
+    void theCountListOffersWhatTheModeAllows()
+    {
+        const struct {
+            std::vector<ModeButton> buttons;
+            const char* items;
+        } cases[] = {
+            {{}, "01234"},
+            {{ModeButton::AddMullion}, "012"},
+            {{ModeButton::AddDoor}, "012"},
+            {{ModeButton::AddShelves}, "01234"},
+            {{ModeButton::AddDrawer}, "01234"},
+            {{ModeButton::BankDrawers}, "01234"},
+            {{ModeButton::AddPartition}, "01"},
+            {{ModeButton::AddPartition, ModeButton::AddDoor}, "012"},
+            {{ModeButton::AddPartition, ModeButton::AddShelves}, "01234"},
+        };
+        for (const auto& c : cases) {
+            for (const auto& mode : {ModeButton::AddMullion, ModeButton::AddShelves, ModeButton::BankDrawers,
+                                     ModeButton::AddDrawer, ModeButton::AddDoor, ModeButton::AddPartition})
+                if (m_designer->modeButton(mode)->isChecked())
+                    QTest::mouseClick(m_designer->modeButton(mode), Qt::LeftButton);
+            for (const ModeButton button : c.buttons)
+                QTest::mouseClick(m_designer->modeButton(button), Qt::LeftButton);
+            QString items;
+            for (int i = 0; i < m_designer->dataInput()->count(); ++i)
+                items += m_designer->dataInput()->itemText(i);
+            QCOMPARE(items, QString::fromLatin1(c.items));
+            QCOMPARE(m_designer->dataInput()->currentText(),
+                     c.buttons.empty() ? QStringLiteral("0") : QStringLiteral("1"));
+        }
     }
 
     void clickingAPartSelectsItsSizeAndShowsItsHintAtEitherZoom()

@@ -125,10 +125,14 @@ private slots:
         test::GuiFixture::clickMark(form->panelsOffset(U));
         QCOMPARE(main->dimensionSettings()->selectedParameter(), Param::UpperPanelOffset);
 
-        m_fixture->prompter.answers = {false};
-        form->findChild<QAction*>(QStringLiteral("ExitPanelDesigner"))->trigger();
-        QVERIFY(!form->isVisible());
+        // Cancel on the closing question keeps the window and its panel.
+        QAction* exit = form->findChild<QAction*>(QStringLiteral("ExitPanelDesigner"));
+        m_fixture->prompter.saveChoices = {SaveChoice::Cancel, SaveChoice::Discard};
+        exit->trigger();
+        QVERIFY(form->isVisible());
         QVERIFY(m_fixture->prompter.asked.back().text == "Save panel before exiting raised panel designer?");
+        exit->trigger();
+        QVERIFY(!form->isVisible());
     }
 
     void threeSectionsOpenEveryDoublePanel()

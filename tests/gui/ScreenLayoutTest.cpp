@@ -4,22 +4,35 @@
 #include "GuiFixture.h"
 
 #include "app/DimensionSettingsPanel.h"
+#include "app/DividerForm.h"
+#include "app/HelpCommands.h"
+#include "app/SectionalAreaPanel.h"
 #include "core/ParameterIndex.h"
 #include "cutlist/ui/CostCalculatorPanel.h"
+#include "cutlist/ui/CostForm.h"
+#include "cutlist/ui/CutListForm.h"
 #include "cutlist/ui/CutlistViewerPanel.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/FaceCanvas.h"
+#include "help/ui/ReadMeForm.h"
+#include "jobs/ui/CuttingDiagramForm.h"
+#include "jobs/ui/JobForm.h"
+#include "panels/ui/RaisedPanelDesigner.h"
 #include "session/CabinetSession.h"
+#include "sheets/ui/StockForm.h"
+#include "views/ui/ConstructionViews.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
 
 #include <cstdlib>
+#include <functional>
 
 using namespace boxmill;
 
@@ -66,7 +79,8 @@ private slots:
     void theMainWindowShowsEveryViewerColumnAndTheJobTotal()
     {
         auto* window = m_fixture->window.get();
-        QTRY_VERIFY(WithinScreen(window));
+        QTRY_VERIFY2(WithinScreen(window), qPrintable(Describe(window->frameGeometry()) + QStringLiteral(" least ") +
+                                                      Describe(QRect(QPoint(), window->minimumSizeHint()))));
         window->sendToCutlistViewer(CutListKind::Complete);
         QVERIFY(!window->costCalculator()->jobTotal()->text().isEmpty());
         checkViewerAndTotal("maximised");
@@ -127,7 +141,103 @@ private slots:
         }
     }
 
+    // Each window the main menu opens shows its frame, title bar included,
+    // within the screen, however it was placed and sized.
+    void everyWindowOpensWithinTheScreen()
+    {
+        auto* main = m_fixture->window.get();
+        QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
+        const auto view = [main](ViewKind kind) { return main->constructionViews()->window(kind); };
+        const std::pair<const char*, std::function<QWidget*()>> windows[] = {
+            {"Cabinet Designer", [main] { return main->designer(); }},
+            {"Front/Shell Construction", [view] { return view(ViewKind::Shell); }},
+            {"Side Construction", [view] { return view(ViewKind::Side); }},
+            {"Top Construction", [view] { return view(ViewKind::Top); }},
+            {"Face Construction", [view] { return view(ViewKind::Face); }},
+            {"Door Construction", [view] { return view(ViewKind::Door); }},
+            {"Drawer Construction", [view] { return view(ViewKind::Drawer); }},
+            {"Cabinet Cut/Options Settings", [main] { return main->optionsWindow(); }},
+            {"Cutlist Editor", [main] { return main->cutListEditor(); }},
+            {"Raised Panel Designer", [main] { return main->raisedPanelDesigner()->window(); }},
+            {"Cutting Diagrams", [main] { return main->cuttingDiagrams(); }},
+            {"Wood Estimator ", [main] { return main->woodEstimator(); }},
+            {"Job...", [main] { return main->jobWindow(); }},
+            {"Stock Listing...", [main] { return main->stockListing(); }},
+            {"Read Me First (Boxguide)", [main] { return main->help()->readMeForm(); }},
+        };
+        for (const auto& [entry, opened] : windows) {
+            QAction* action = nullptr;
+            for (QAction* candidate : main->menuBar()->findChildren<QAction*>())
+                if (candidate->text() == QLatin1String(entry) && !candidate->menu())
+                    action = candidate;
+            QVERIFY2(action, entry);
+            action->trigger();
+            QWidget* window = opened();
+            QVERIFY2(window && window->isVisible(), entry);
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTest::qWait(100);
+            QVERIFY2(WithinScreen(window),
+                     qPrintable(QString::fromLatin1(entry) + QStringLiteral(": ") + Describe(window->frameGeometry())));
+            test::GuiFixture::grab(window, QByteArray(entry).replace('/', '-').replace('.', "").constData());
+            window->close();
+        }
+    }
+
+    // At the desktop's 11 point font, every row and column of the grids
+    // shows whole.
+    void theGridsShowEveryRowAndColumnWhole()
+    {
+        QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
+        auto* sectional = m_fixture->window->sectionalArea()->grid();
+        QVERIFY(FullyVisible(sectional));
+        checkCells(sectional, sectional->rowCount(), 2, "Sectional Dimensions");
+        for (int row = 0; row < sectional->rowCount(); ++row) {
+            const QString title = sectional->verticalHeaderItem(row)->text();
+            QVERIFY2(sectional->fontMetrics().horizontalAdvance(title) + 8 <= sectional->verticalHeader()->width(),
+                     qPrintable(title));
+        }
+
+        auto* designer = m_fixture->window->designer();
+        m_fixture->window->showCabinetDesigner();
+        QVERIFY(QTest::qWaitForWindowExposed(designer));
+        auto* front = designer->frontDimensions();
+        QVERIFY(FullyVisible(front));
+        QVERIFY(front->rowCount() >= 6);
+        checkCells(front, 6, front->columnCount(), "Front Dimensions");
+        test::GuiFixture::grab(designer, "designer-11pt");
+
+        ViewWindow* shell = m_fixture->window->constructionViews()->open(ViewKind::Shell);
+        QVERIFY(QTest::qWaitForWindowExposed(shell));
+        QVERIFY(FullyVisible(shell->dataBox()));
+        checkCells(shell->dataBox(), shell->dataBox()->rowCount(), 4, "Front/Shell Dimensions");
+        test::GuiFixture::grab(m_fixture->window.get(), "main-11pt");
+    }
+
 private:
+    static QString Describe(const QRect& rect)
+    {
+        return QStringLiteral("%1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+    }
+
+    // The first `rows` rows and `columns` columns lie whole in the grid's
+    // viewport, each as high as its text and as wide as its entries.
+    static void checkCells(QTableWidget* grid, int rows, int columns, const char* name)
+    {
+        QApplication::processEvents();
+        const QRect viewport = grid->viewport()->rect();
+        for (int row = 0; row < rows; ++row) {
+            const QByteArray where = QByteArray(name) + " row " + QByteArray::number(row);
+            QVERIFY2(grid->rowHeight(row) >= grid->fontMetrics().height(), where.constData());
+            for (int column = 0; column < columns; ++column)
+                QVERIFY2(viewport.contains(grid->visualRect(grid->model()->index(row, column))), where.constData());
+        }
+        for (int column = 0; column < columns; ++column) {
+            const QByteArray where = QByteArray(name) + " column " + QByteArray::number(column);
+            QVERIFY2(static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column) <= grid->columnWidth(column),
+                     where.constData());
+        }
+    }
+
     void checkViewerAndTotal(const char* how)
     {
         auto* window = m_fixture->window.get();

@@ -268,13 +268,47 @@ private slots:
         }
     }
 
-    void comingBackToTheMainWindowClosesTheViews()
+    void comingBackToTheMainWindowKeepsTheViews()
     {
         m_fixture->window->showCabinetDesigner();
         ViewWindow* view = open(ViewKind::Drawer);
         QVERIFY(QTest::qWaitForWindowActive(view));
         m_fixture->window->activateWindow();
-        QTRY_VERIFY(!view->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(m_fixture->window.get()));
+        QTest::qWait(50);
+        QVERIFY(view->isVisible());
+    }
+
+    // The designer's section is where the views of one section start, and
+    // what the front/shell view moves, whether or not the designer's window
+    // was ever opened.
+    void theViewsStartOnTheDesignersSection()
+    {
+        auto* main = m_fixture->window.get();
+        const auto shown = [this](ViewKind kind) {
+            return m_views->window(kind)->findChild<QLabel*>(QStringLiteral("SectionNumber"))->text();
+        };
+        click(main, "ViewInside");
+        m_views->window(ViewKind::Shell)->command("NextSection")->trigger();
+        QCOMPARE(shown(ViewKind::Shell), QStringLiteral("2"));
+        const ViewCase* sectionViews[] = {&kViews[3], &kViews[4], &kViews[5]};
+        for (const ViewCase* c : sectionViews) {
+            click(main, c->mainCommand);
+            QVERIFY2(shown(c->kind) == QStringLiteral("2"), c->caption);
+        }
+        auto* designer = main->designer();
+        main->showCabinetDesigner();
+        QCOMPARE(designer->sectionNumber()->text(), QStringLiteral("2"));
+
+        // Opened again from the designer on another section, the views still
+        // open go there too.
+        QTest::mouseClick(designer->findChild<QPushButton*>(QStringLiteral("SectionToggle")), Qt::LeftButton);
+        QCOMPARE(shown(ViewKind::Shell), QStringLiteral("3"));
+        for (const ViewCase* c : sectionViews) {
+            QVERIFY(m_views->window(c->kind)->isVisible());
+            click(designer, c->designerButton);
+            QVERIFY2(shown(c->kind) == QStringLiteral("3"), c->caption);
+        }
     }
 
 private:

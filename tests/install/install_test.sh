@@ -23,7 +23,7 @@ type="$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime")"
 grep -qx "MimeType=$type;" "$prefix/share/applications/boxmill.desktop" || fail "the desktop entry opens no $type"
 grep -q '^Exec=boxmill %f$' "$prefix/share/applications/boxmill.desktop" || fail "the desktop entry passes no file"
 if command -v update-mime-database >/dev/null 2>&1; then
-    update-mime-database "$prefix/share/mime" || fail "update-mime-database refused the file type"
+    update-mime-database "$prefix/share/mime" >/dev/null 2>&1 || fail "update-mime-database refused the file type"
     grep -q "^60:$type:\*\.cab$" "$prefix/share/mime/globs2" || fail "*.cab does not outweigh other types"
 fi
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 using namespace boxmill;
 namespace fs = std::filesystem;
@@ -111,7 +112,6 @@ TEST_F(PanelDesignerTest, CancelToEachQuestionGoesOnAndForgetsTheUnsavedPanel)
              dialogs.choices = {userFile("Other.rpl")};
              EXPECT_TRUE(panels.openPanelLibrary());
          }},
-        {kSavePanelBeforeExitQuestion, [&] { panels.closing(); }},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(
@@ -127,7 +127,8 @@ TEST_F(PanelDesignerTest, CancelToEachQuestionGoesOnAndForgetsTheUnsavedPanel)
         for (auto i = requests; i < dialogs.requests.size(); ++i)
             EXPECT_NE(dialogs.requests[i].title, "Save Raised Panel As") << c.question;
     }
-    // OK saves first.
+    // OK saves first, here a change to the template's style.
+    ASSERT_TRUE(panels.newPanel());
     ASSERT_TRUE(panels.setControl(L, 0, C::NegativeOffset, true));
     prompter.answers = {true};
     dialogs.choices = {userFile("First.rpl")};
@@ -135,6 +136,40 @@ TEST_F(PanelDesignerTest, CancelToEachQuestionGoesOnAndForgetsTheUnsavedPanel)
     EXPECT_EQ(test::ReadAllBytes(userFile("First.rpl")).at(2), 1);
     EXPECT_EQ(StyleBytes(session.model.panelStyle), newPanel);
     EXPECT_FALSE(panels.savePanelEnabled()) << "New disables Save";
+}
+
+// Closing the window is the one question that may stop its command: Cancel,
+// or a save that did not happen, keeps the window and the unsaved panel.
+TEST_F(PanelDesignerTest, ClosingWithAnUnsavedPanelUnderEachAnswer)
+{
+    const struct {
+        const char* what;
+        SaveChoice choice;
+        std::optional<fs::path> saveAs;
+        bool closes;
+    } cases[] = {
+        {"Cancel", SaveChoice::Cancel, std::nullopt, false},
+        {"Save, its dialog cancelled", SaveChoice::Save, std::nullopt, false},
+        {"Save", SaveChoice::Save, userFile("Closing.rpl"), true},
+        {"Discard", SaveChoice::Discard, std::nullopt, true},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(
+            panels.setControl(L, 0, C::NegativeOffset, !session.model.panelStyle.control(L, 0, C::NegativeOffset)));
+        prompter.asked.clear();
+        prompter.saveChoices = {c.choice};
+        if (c.choice == SaveChoice::Save)
+            dialogs.choices = {c.saveAs};
+        EXPECT_EQ(panels.closing(), c.closes) << c.what;
+        ASSERT_EQ(prompter.asked.size(), 1u) << c.what;
+        EXPECT_EQ(prompter.asked[0].text, kSavePanelBeforeExitQuestion);
+        EXPECT_EQ(panels.panelModified(), !c.closes) << c.what;
+    }
+    EXPECT_TRUE(fs::exists(userFile("Closing.rpl")));
+    // Nothing unsaved: no question.
+    prompter.asked.clear();
+    EXPECT_TRUE(panels.closing());
+    EXPECT_TRUE(prompter.asked.empty());
 }
 
 TEST_F(PanelDesignerTest, AMissingNewpanelStopsNewWithTheCabinetAsItWas)

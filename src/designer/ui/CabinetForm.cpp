@@ -11,6 +11,7 @@
 #include "ui/common/SessionController.h"
 #include "ui/common/ShopDrawing.h"
 #include "ui/common/ShownTexts.h"
+#include "ui/common/TableFit.h"
 #include "ui/common/ToolBars.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
@@ -40,6 +41,8 @@ namespace boxmill {
 namespace {
 
 constexpr int kSidePanelWidth = 284;
+// The longest part name and lengths the front dimensions list.
+constexpr const char* kWidestRow[] = {"Partition(s)", "88 27/32", "88 27/32", "1 1/16"};
 
 struct ModeCaption {
     ModeButton button;
@@ -71,6 +74,7 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
     : QMainWindow(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint)
     , m_controller(controller)
     , m_commands(std::move(commands))
+    , m_state(controller.session().designer)
 {
     setWindowTitle(QStringLiteral("Cabinet Designer"));
     setObjectName(QStringLiteral("CabinetForm"));
@@ -104,6 +108,11 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
     connect(&m_controller, &SessionController::layoutChanged, this, [this] {
         if (isVisible())
             showView(DrawDesigner(m_controller.session().model, m_controller.session().layout, m_state, width()));
+    });
+    // The front/shell view's "Next Section" moves the designer too.
+    connect(&m_controller, &SessionController::designerSectionChanged, this, [this] {
+        if (isVisible())
+            refreshDesigner();
     });
 }
 
@@ -183,8 +192,6 @@ QWidget* TCabinetForm::buildSectionEditor(QWidget* parent)
 
     m_dataInput = new QComboBox(box);
     m_dataInput->setObjectName(QStringLiteral("DataInput"));
-    for (int i = 0; i < kDataInputItems; ++i)
-        m_dataInput->addItem(ToQt(DataInputText(i)));
     m_enter = Button("Enter", "EnterButton", "Enter", box);
     auto* clear = Button("Clear", "ClearButton", "Clear", box);
     grid->addWidget(m_dataInput, 5, 0);
@@ -240,13 +247,13 @@ QWidget* TCabinetForm::buildFrontDimensions(QWidget* parent)
     m_frontDimensions->setHorizontalHeaderLabels(
         {QStringLiteral("Part"), QStringLiteral("Width"), QStringLiteral("Length"), QStringLiteral("Stock")});
     m_frontDimensions->verticalHeader()->hide();
-    m_frontDimensions->verticalHeader()->setDefaultSectionSize(20);
-    m_frontDimensions->horizontalHeader()->setDefaultSectionSize(56);
-    m_frontDimensions->setColumnWidth(0, 76);
+    FitTableRows(m_frontDimensions, 20);
+    // Every part name and length shows whole, whatever the font.
+    FitTableColumns(m_frontDimensions, kWidestRow);
     m_frontDimensions->horizontalHeader()->setStretchLastSection(true);
     m_frontDimensions->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_frontDimensions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_frontDimensions->setFixedHeight(6 * 20 + m_frontDimensions->horizontalHeader()->sizeHint().height() + 4);
+    m_frontDimensions->setFixedHeight(TableHeightFor(m_frontDimensions, 6));
     layout->addWidget(m_frontDimensions);
     return box;
 }
@@ -286,12 +293,6 @@ void TCabinetForm::refreshDesigner()
 {
     const auto& session = m_controller.session();
     showView(DrawDesigner(session.model, session.layout, m_state, width()));
-}
-
-void TCabinetForm::showSection(int section)
-{
-    m_state.shownSection = section;
-    refreshDesigner();
 }
 
 SectionEditor TCabinetForm::editor()
@@ -340,13 +341,16 @@ void TCabinetForm::showEditState()
     for (const auto& mode : kModes)
         modeButton(mode.button)->setChecked(m_state.isDown(mode.button));
     m_functionName->setText(ToQt(m_state.functionName));
+    // Only the counts the mode allows are offered.
+    const int counts = DataInputItems(m_state);
+    while (m_dataInput->count() > counts)
+        m_dataInput->removeItem(m_dataInput->count() - 1);
+    while (m_dataInput->count() < counts)
+        m_dataInput->addItem(ToQt(DataInputText(m_dataInput->count())));
     m_dataInput->setCurrentIndex(m_state.dataInput);
     m_sectionNumber->setText(QString::number(m_state.shownSection));
     m_sectionNumber1->setText(QString::number(m_state.shownSection));
-    if (m_state.shownSection != m_announcedSection) {
-        m_announcedSection = m_state.shownSection;
-        emit shownSectionChanged(m_announcedSection);
-    }
+    m_controller.announceDesignerSection();
 }
 
 void TCabinetForm::chooseMode(ModeButton button)

@@ -52,8 +52,6 @@ public:
     void openDesigner();
     // Draws everything again from the model.
     void refreshDesigner();
-    // Shows another section, as the front/shell view's "Next Section" asks.
-    void showSection(int section);
 
     const DesignerState& state() const { return m_state; }
     FaceCanvas* canvas() const { return m_canvas; }
@@ -71,10 +69,6 @@ public:
     // Runs a section editor command as one edit of the cabinet, named for
     // Undo.
     void runEdit(const std::string& name, DesignerEffect (*command)(class SectionEditor&));
-
-signals:
-    // The shown section changed; the front/shell view shows the same one.
-    void shownSectionChanged(int section);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,7 +88,8 @@ private:
 
     SessionController& m_controller;
     DesignerCommands m_commands;
-    DesignerState m_state;
+    // The session's: the views read the section too.
+    DesignerState& m_state;
     FaceCanvas* m_canvas = nullptr;
     QWidget* m_sidePanel = nullptr;
     std::array<QToolButton*, 6> m_modeButtons {};
@@ -108,7 +103,6 @@ private:
     QPushButton* m_partitionDown = nullptr;
     QTableWidget* m_frontDimensions = nullptr;
     std::array<QLabel*, 4> m_status {};
-    int m_announcedSection = 1;
 };
 
 } // namespace boxmill

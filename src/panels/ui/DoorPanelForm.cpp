@@ -214,7 +214,10 @@ void TDoorPanelForm::changeEvent(QEvent* event)
 
 void TDoorPanelForm::closeEvent(QCloseEvent* event)
 {
-    m_designer.closing();
+    if (!m_designer.closing()) {
+        event->ignore();
+        return;
+    }
     m_controller.announceCabinetFileChanged();
     // The designer and the door view draw the mid rails of the style left.
     m_controller.announceLayoutChanged();

@@ -21,8 +21,8 @@ public:
     RaisedPanelDesigner(SessionController& controller, PanelDesignerCommands commands, QWidget* mainWindow);
     ~RaisedPanelDesigner() override;
 
-    // Told of the window when it is made, so that the main window can close
-    // it when the user comes back.
+    // Told of the window when it is made, so that the main window can keep
+    // it within the screen.
     void setWindowMade(std::function<void(QWidget*)> made) { m_made = std::move(made); }
 
     // "Raised Panel Designer".

@@ -16,4 +16,9 @@ QSize LargestClientSize(const QWidget* window);
 // and moves it into that area where it lies partly outside.
 void KeepWithinScreen(QWidget* window);
 
+// Does the same each time `window` is shown, once more when the window
+// system has put its frame around it, so that its title bar, which the
+// user moves it by, is never out of reach.
+void KeepWithinScreenWhenShown(QWidget* window);
+
 } // namespace boxmill

@@ -67,4 +67,18 @@ void SessionController::announceCutListChanged()
     emit cutListChanged();
 }
 
+void SessionController::showDesignerSection(int section)
+{
+    m_session.designer.shownSection = section;
+    announceDesignerSection();
+}
+
+void SessionController::announceDesignerSection()
+{
+    if (m_session.designer.shownSection == m_announcedSection)
+        return;
+    m_announcedSection = m_session.designer.shownSection;
+    emit designerSectionChanged();
+}
+
 } // namespace boxmill

@@ -36,6 +36,12 @@ public:
     void announceLayoutChanged();
     // A cut list was built: the viewer grid and the cost listing follow.
     void announceCutListChanged();
+    // Makes `section` the designer's, which the construction views show,
+    // whether or not the designer's window was ever opened.
+    void showDesignerSection(int section);
+    // Tells the windows when the designer's section is another than last
+    // told, however it was changed.
+    void announceDesignerSection();
 
 signals:
     // Every control reloads from the model (a new cabinet, Undo, Redo).
@@ -45,9 +51,11 @@ signals:
     // The file name, the modified mark, or what Undo and Redo would do.
     void cabinetFileChanged();
     void cutListChanged();
+    void designerSectionChanged();
 
 private:
     CabinetSession& m_session;
+    int m_announcedSection = 1;
 };
 
 } // namespace boxmill

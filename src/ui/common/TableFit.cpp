@@ -10,8 +10,9 @@
 namespace boxmill {
 
 namespace {
-// Room either side of an entry inside its cell.
+// Room either side of an entry inside its cell, and above and below it.
 constexpr int kCellPadding = 12;
+constexpr int kRowPadding = 4;
 } // namespace
 
 void FitTableColumns(QTableWidget* grid, std::span<const char* const> widestEntries)
@@ -30,6 +31,24 @@ void FitTableColumns(QTableWidget* grid, std::span<const char* const> widestEntr
         total += width;
     }
     grid->setMinimumWidth(total + grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth());
+}
+
+int FitTableRows(QTableView* grid, int rowHeight)
+{
+    auto* rows = grid->verticalHeader();
+    const int height = std::max({rowHeight, grid->fontMetrics().height() + kRowPadding, rows->minimumSectionSize()});
+    rows->setDefaultSectionSize(height);
+    return height;
+}
+
+int TableHeightFor(const QTableView* grid, int rows)
+{
+    int height = rows * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth();
+    if (!grid->horizontalHeader()->isHidden())
+        height += grid->horizontalHeader()->sizeHint().height();
+    if (grid->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        height += grid->horizontalScrollBar()->sizeHint().height();
+    return height;
 }
 
 } // namespace boxmill

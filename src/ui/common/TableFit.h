@@ -3,6 +3,7 @@
 
 #include <span>
 
+class QTableView;
 class QTableWidget;
 
 namespace boxmill {
@@ -12,5 +13,13 @@ namespace boxmill {
 // font, and makes the grid ask its window for that room rather than scroll
 // sideways or cut entries short.
 void FitTableColumns(QTableWidget* grid, std::span<const char* const> widestEntries);
+
+// Makes the rows of `grid` `rowHeight` pixels high, or as high as its font
+// needs where that is more; returns the height they got.
+int FitTableRows(QTableView* grid, int rowHeight);
+
+// The height that shows `rows` rows of `grid` whole, with its heading, its
+// frame and a horizontal scroll bar that is always there.
+int TableHeightFor(const QTableView* grid, int rows);
 
 } // namespace boxmill

@@ -38,10 +38,4 @@ ViewWindow* ConstructionViews::open(ViewKind kind)
     return window;
 }
 
-void ConstructionViews::designerSectionChanged()
-{
-    if (auto* shell = window(ViewKind::Shell); shell && shell->isVisible())
-        shell->refresh();
-}
-
 } // namespace boxmill

@@ -30,17 +30,13 @@ public:
     // Where a view opens: the designer's top-left corner while it is on
     // screen; elsewhere a view keeps its own place.
     void setCorner(std::function<std::optional<QPoint>()> corner) { m_corner = std::move(corner); }
-    // Told of every window made, so that the main window can close it when
-    // the user comes back.
+    // Told of every window made, so that the main window can keep it within
+    // the screen.
     void setWindowMade(std::function<void(QWidget*)> made) { m_made = std::move(made); }
 
     ViewWindow* open(ViewKind kind);
     // The window, or null while it was never opened.
     ViewWindow* window(ViewKind kind) const { return m_windows[static_cast<std::size_t>(kind)]; }
-
-    // The designer shows another section, which the front/shell view shows
-    // too.
-    void designerSectionChanged();
 
 private:
     ViewWindow* make(ViewKind kind);

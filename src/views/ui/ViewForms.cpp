@@ -9,6 +9,7 @@
 #include "views/TopView.h"
 
 #include "core/CabinetModel.h"
+#include "ui/common/SessionController.h"
 
 #include <QLabel>
 
@@ -37,17 +38,20 @@ TShellViewForm::TShellViewForm(SessionController& controller, const ViewCommands
     addExitCommand("ExitShellView", "Exit Front/Shell Construction View");
     setHelpKeys("Tool Bar Front/Shell Construction:", "Front/Shell Dimensions:");
     m_section = addLabel("Showing Section...", "Label2", "SectionNumber", "Editing/Showing Section:");
+    connect(&controller, &SessionController::designerSectionChanged, this, [this] {
+        if (isVisible())
+            refresh();
+    });
 }
 
 int TShellViewForm::section() const
 {
-    return HeldSection(model(), commands().designerSection ? commands().designerSection() : 1);
+    return HeldSection(model(), designerSection());
 }
 
 void TShellViewForm::nextSection()
 {
-    if (commands().showDesignerSection)
-        commands().showDesignerSection(NextShellSection(model(), section()));
+    controller().showDesignerSection(NextShellSection(model(), section()));
     refresh();
 }
 
@@ -109,6 +113,11 @@ TFaceForm::TFaceForm(SessionController& controller, const ViewCommands& commands
                      });
 }
 
+void TFaceForm::goToSection(int section)
+{
+    m_state = GoToSection(model(), m_state, section);
+}
+
 ConstructionView TFaceForm::draw()
 {
     m_state.section = HeldSection(model(), m_state.section);
@@ -150,8 +159,12 @@ TPanelForm::TPanelForm(SessionController& controller, const ViewCommands& comman
 
 void TPanelForm::startShowing()
 {
-    m_state.section = 1;
     m_state.opening = Opening::Lower;
+}
+
+void TPanelForm::goToSection(int section)
+{
+    m_state = GoToSection(model(), m_state, section);
 }
 
 ConstructionView TPanelForm::draw()
@@ -199,8 +212,12 @@ TDrawerForm::TDrawerForm(SessionController& controller, const ViewCommands& comm
 
 void TDrawerForm::startShowing()
 {
-    m_state.section = 1;
     m_state.drawer = 1;
+}
+
+void TDrawerForm::goToSection(int section)
+{
+    m_state = GoToSection(model(), m_state, section);
 }
 
 ConstructionView TDrawerForm::draw()

@@ -51,7 +51,7 @@ protected:
 };
 
 // "Face Frame Construction": the frame members, listed for the shown
-// section or the whole cabinet.
+// section or the whole cabinet. It opens on the designer's section.
 class TFaceForm : public ViewWindow {
     Q_OBJECT
 
@@ -64,14 +64,16 @@ public:
 protected:
     ConstructionView draw() override;
     void showState() override;
+    void goToSection(int section) override;
 
 private:
     FaceViewState m_state;
     QLabel* m_section = nullptr;
 };
 
-// "Door Construction View": the doors of one opening of one section. Every
-// showing starts on the lower opening of the first section.
+// "Door Construction View": the doors of one opening of one section. It
+// opens on the designer's section, and every showing starts on the lower
+// opening.
 class TPanelForm : public ViewWindow {
     Q_OBJECT
 
@@ -86,6 +88,7 @@ protected:
     ConstructionView draw() override;
     void showState() override;
     void startShowing() override;
+    void goToSection(int section) override;
 
 private:
     DoorViewState m_state;
@@ -93,8 +96,9 @@ private:
     QLabel* m_opening = nullptr;
 };
 
-// "Drawer Construction View": one drawer in plan and in elevation. Every
-// showing starts on the first drawer of the first section.
+// "Drawer Construction View": one drawer in plan and in elevation. It
+// opens on the designer's section, and every showing starts on its first
+// drawer.
 class TDrawerForm : public ViewWindow {
     Q_OBJECT
 
@@ -109,6 +113,7 @@ protected:
     ConstructionView draw() override;
     void showState() override;
     void startShowing() override;
+    void goToSection(int section) override;
 
 private:
     DrawerViewState m_state;

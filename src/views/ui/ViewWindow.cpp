@@ -9,6 +9,7 @@
 #include "ui/common/ShapeCanvas.h"
 #include "ui/common/ShopDrawing.h"
 #include "ui/common/ShownTexts.h"
+#include "ui/common/TableFit.h"
 #include "ui/common/ToolBars.h"
 
 #include <QAction>
@@ -32,22 +33,14 @@ namespace {
 
 constexpr int kSidePanelWidth = 300;
 constexpr int kRowHeight = 20;
+// The longest part name and lengths the views list.
+constexpr const char* kWidestRow[] = {"Mid Rail(s)", "88 27/32", "88 27/32", "1 1/16"};
 // The canvas leaves this much blank room on every side of its drawing.
 constexpr int kCanvasMargins = 24;
 // The scale beyond which a small drawing is not blown up when its window
 // opens: about what the designer gives a kitchen cabinet on a usual screen,
 // so that a drawer does not fill the screen.
 constexpr double kMostPixelsPerInch = 24;
-
-// The drawn part of a drawing, in its units.
-QRect DrawnExtent(const ShapeSet& set)
-{
-    QRect extent;
-    for (const auto& shape : set.shapes)
-        if (shape.visible && shape.width > 0 && shape.height > 0)
-            extent |= QRect(shape.left, shape.top, shape.width, shape.height);
-    return extent;
-}
 
 } // namespace
 
@@ -67,7 +60,6 @@ ViewWindow::ViewWindow(SessionController& controller, const ViewCommands& comman
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
     m_sidePanel = new QWidget(central);
-    m_sidePanel->setFixedWidth(kSidePanelWidth);
     m_sideLayout = new QVBoxLayout(m_sidePanel);
     m_sideLayout->setContentsMargins(4, 4, 4, 4);
 
@@ -81,15 +73,16 @@ ViewWindow::ViewWindow(SessionController& controller, const ViewCommands& comman
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Part"), QStringLiteral("Width"), QStringLiteral("Length"), QStringLiteral("Stock")});
     m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    m_table->horizontalHeader()->setDefaultSectionSize(62);
-    m_table->setColumnWidth(0, 78);
+    FitTableRows(m_table, kRowHeight);
+    // Every part name and length shows whole, whatever the font.
+    FitTableColumns(m_table, kWidestRow);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     boxLayout->addWidget(m_table);
     m_sideLayout->addWidget(m_dataBox, 1);
+    m_sidePanel->setFixedWidth(std::max(kSidePanelWidth, m_sidePanel->minimumSizeHint().width()));
     row->addWidget(m_sidePanel);
 
     m_canvas = new ShapeCanvas(central);
@@ -120,6 +113,11 @@ const CabinetModel& ViewWindow::model() const
 const LayoutResult& ViewWindow::layout() const
 {
     return m_controller.session().layout;
+}
+
+int ViewWindow::designerSection() const
+{
+    return m_controller.session().designer.shownSection;
 }
 
 QAction* ViewWindow::command(const char* name) const
@@ -205,6 +203,7 @@ void ViewWindow::open(std::optional<QPoint> corner)
     const bool wasHidden = !isVisible();
     if (wasHidden)
         startShowing();
+    goToSection(designerSection());
     const ConstructionView view = draw();
     showView(view);
     if (wasHidden)
@@ -241,8 +240,7 @@ void ViewWindow::showView(const ConstructionView& view)
     // A fixed table shows all its rows; a growing one its least number and
     // scrolls beyond that.
     const int shown = m_growingRows ? *m_growingRows - 1 : static_cast<int>(view.rows.size());
-    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() + shown * kRowHeight +
-                              2 * m_table->frameWidth());
+    m_table->setMinimumHeight(TableHeightFor(m_table, shown));
 
     for (std::size_t i = 0; i < m_status.size(); ++i)
         m_status[i]->setText(i < view.statusTexts.size() ? ToQt(view.statusTexts[i]) : QString());
@@ -253,15 +251,15 @@ void ViewWindow::fitToDrawing(const ConstructionView& view)
 {
     // As large as shows the drawing well, short of filling the screen; the
     // user may resize it, and the drawing follows.
-    const QRect extent = DrawnExtent(view.shapes);
-    m_fitted = !extent.isEmpty();
+    const DrawnExtent extent = ExtentOf(view.shapes);
+    m_fitted = !extent.empty;
     const QSize largest = LargestClientSize(this);
     const QSize beside(m_sidePanel->width() + centralWidget()->layout()->spacing(),
                        m_toolBar->sizeHint().height() + statusBar()->sizeHint().height());
     QSize bound = QSize(largest.width(), largest.height() * 9 / 10) - beside;
     if (m_fitted && view.unitsPerInch > 0) {
         const double pixelsPerUnit = kMostPixelsPerInch / view.unitsPerInch;
-        const auto pixels = [&](int units) {
+        const auto pixels = [&](long long units) {
             return static_cast<int>(std::min<double>(units * pixelsPerUnit + kCanvasMargins, INT_MAX / 2));
         };
         bound = bound.boundedTo(QSize(pixels(extent.width()), pixels(extent.height())));

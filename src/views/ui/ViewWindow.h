@@ -33,10 +33,6 @@ struct ViewCommands {
     std::function<void(CutListKind)> sendToCutList;
     // Opens the options window.
     std::function<void()> cabinetOptions;
-    // The section the designer shows, which the front/shell view follows,
-    // and the command that makes the designer show another.
-    std::function<int()> designerSection;
-    std::function<void(int)> showDesignerSection;
     // The door and drawer views' "Print": what the view shows, on paper.
     std::function<void(const DoorViewState&)> printDoorView;
     std::function<void(const DrawerViewState&)> printDrawerView;
@@ -52,8 +48,9 @@ class ViewWindow : public QMainWindow {
 
 public:
     // Shows the window drawn afresh, with its top-left corner at `corner`
-    // when given (the designer's). A window that was hidden starts from its
-    // first showing's state and is fitted to its drawing again.
+    // when given (the designer's), on the designer's section. A window that
+    // was hidden starts from its first showing's state and is fitted to its
+    // drawing again.
     void open(std::optional<QPoint> corner);
     // Draws everything again from the model and the view state.
     void refresh();
@@ -73,11 +70,16 @@ protected:
     virtual void showState() { }
     // A hidden window about to be shown again.
     virtual void startShowing() { }
+    // Views of one section start on the designer's at every opening.
+    virtual void goToSection(int /*section*/) { }
 
     SessionController& controller() const { return m_controller; }
     const CabinetModel& model() const;
     const LayoutResult& layout() const;
     const ViewCommands& commands() const { return m_commands; }
+    // The designer's section, which the views hold to the cabinet's
+    // sections as they draw.
+    int designerSection() const;
 
     // Builders for the views' constructors, in the order things appear.
     QAction* addCommand(ToolGlyph glyph, const char* name, const char* hint, std::function<void()> run);
