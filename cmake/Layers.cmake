@@ -20,17 +20,20 @@ set(BOXMILL_USES_jobs sheets designer)
 # Edits, undo and files; the drawings, printing and help are the windows'
 # and the command line's to ask for.
 set(BOXMILL_USES_session cutlist designer panels sheets jobs)
-set(BOXMILL_USES_ui/common session print)
+# Painting with QtGui alone: the drawings, printed pages and diagrams that
+# the windows show and the command line writes as PDF.
+set(BOXMILL_USES_paint print jobs)
+set(BOXMILL_USES_ui/common session paint)
 foreach(feature IN LISTS BOXMILL_UI_FEATURES)
     # A feature's windows use their own plain code and what all windows share.
     set(BOXMILL_USES_${feature}/ui ${feature} ui/common)
     list(APPEND BOXMILL_USES_app ${feature}/ui)
 endforeach()
-# The command line paints its PDF shop drawings with the windows' own
-# renderer, on Qt's offscreen platform.
-set(BOXMILL_USES_cli session print ui/common)
+# The command line paints its PDF files as the windows do, on Qt's
+# offscreen platform, without linking a widget.
+set(BOXMILL_USES_cli session print paint)
 
-set(BOXMILL_LAYERS ${BOXMILL_PLAIN_LAYERS} session ui/common app cli)
+set(BOXMILL_LAYERS ${BOXMILL_PLAIN_LAYERS} session paint ui/common app cli)
 foreach(feature IN LISTS BOXMILL_UI_FEATURES)
     list(APPEND BOXMILL_LAYERS ${feature}/ui)
 endforeach()

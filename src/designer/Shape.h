@@ -26,6 +26,10 @@ struct Shape {
     friend bool operator==(const Shape&, const Shape&) = default;
 };
 
+// Whether a shape is painted at all: a shape that came out with no size
+// (lengths that do not fit the cabinet) is shown nowhere.
+bool ShapeDrawn(const Shape& shape);
+
 // Every shape of a drawing in stacking order: later shapes cover earlier
 // ones, and a click goes to the topmost visible shape under the pointer.
 struct ShapeSet {
@@ -38,5 +42,20 @@ struct ShapeSet {
 
     friend bool operator==(const ShapeSet&, const ShapeSet&) = default;
 };
+
+// The smallest rectangle, in drawing units, around every shape that is
+// drawn: what a window scrolls over, a page is fitted to and a dimension
+// line measures.
+struct DrawnExtent {
+    long long left = 0;
+    long long top = 0;
+    long long right = 0;
+    long long bottom = 0;
+    bool empty = true;
+
+    long long width() const { return empty ? 0 : right - left; }
+    long long height() const { return empty ? 0 : bottom - top; }
+};
+DrawnExtent ExtentOf(const ShapeSet& shapes);
 
 } // namespace boxmill

@@ -9,26 +9,6 @@
 
 namespace boxmill {
 
-DrawnExtent ExtentOf(const ShapeSet& shapes)
-{
-    DrawnExtent extent;
-    for (const auto& shape : shapes.shapes) {
-        if (!shape.visible || shape.width <= 0 || shape.height <= 0)
-            continue;
-        const long long right = static_cast<long long>(shape.left) + shape.width;
-        const long long bottom = static_cast<long long>(shape.top) + shape.height;
-        if (extent.empty) {
-            extent = {shape.left, shape.top, right, bottom, false};
-            continue;
-        }
-        extent.left = std::min<long long>(extent.left, shape.left);
-        extent.top = std::min<long long>(extent.top, shape.top);
-        extent.right = std::max(extent.right, right);
-        extent.bottom = std::max(extent.bottom, bottom);
-    }
-    return extent;
-}
-
 ShopDrawingContent MakeShopDrawing(const ShapeSet& shapes, int unitsPerInch, const CabinetModel& model,
                                    std::string viewName, const char* acrossName, const char* downName)
 {

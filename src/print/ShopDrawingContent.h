@@ -30,20 +30,6 @@ struct ShopDrawingContent {
     std::string down;
 };
 
-// The smallest rectangle, in drawing units, around every shape that is
-// painted.
-struct DrawnExtent {
-    long long left = 0;
-    long long top = 0;
-    long long right = 0;
-    long long bottom = 0;
-    bool empty = true;
-
-    long long width() const { return empty ? 0 : right - left; }
-    long long height() const { return empty ? 0 : bottom - top; }
-};
-DrawnExtent ExtentOf(const ShapeSet& shapes);
-
 // The drawn extent of `shapes` named and measured along each axis
 // ("Width"/"Height" for a front, "Depth"/"Height" for a side) in the
 // model's units, with the title block's texts from the model.

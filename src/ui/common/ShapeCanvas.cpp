@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShapeCanvas.h"
 
-#include "QtText.h"
-#include "ShapePainting.h"
+#include "paint/QtText.h"
+#include "paint/ShapePainting.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -56,26 +56,15 @@ void ShapeCanvas::setShapes(ShapeSet shapes, int zoom)
         return;
     m_shapes = std::move(shapes);
     m_zoom = std::max(zoom, 1);
-    m_left = m_top = std::numeric_limits<long long>::max();
-    m_right = m_bottom = std::numeric_limits<long long>::min();
-    for (const auto& shape : m_shapes.shapes) {
-        if (!ShapeDrawn(shape))
-            continue;
-        m_left = std::min<long long>(m_left, shape.left);
-        m_top = std::min<long long>(m_top, shape.top);
-        m_right = std::max(m_right, static_cast<long long>(shape.left) + shape.width);
-        m_bottom = std::max(m_bottom, static_cast<long long>(shape.top) + shape.height);
-    }
-    if (m_left > m_right)
-        m_left = m_top = m_right = m_bottom = 0;
+    m_extent = ExtentOf(m_shapes);
     layOut();
     viewport()->update();
 }
 
 QSize ShapeCanvas::fittingSize(QSize bound) const
 {
-    const double width = std::max<double>(double(m_right - m_left) / m_zoom, 1);
-    const double height = std::max<double>(double(m_bottom - m_top) / m_zoom, 1);
+    const double width = std::max<double>(double(m_extent.width()) / m_zoom, 1);
+    const double height = std::max<double>(double(m_extent.height()) / m_zoom, 1);
     const double fit = std::min((bound.width() - 2 * kMargin) / width, (bound.height() - 2 * kMargin) / height);
     const double scale = std::min(std::max(fit, kLeastScale), kMostExtent / std::max(width, height));
     const QSize wanted(ToInt(width * scale) + 2 * kMargin, ToInt(height * scale) + 2 * kMargin);
@@ -87,8 +76,8 @@ void ShapeCanvas::layOut()
     // The fit is taken from the whole area, scroll bars or not, so that
     // showing one cannot change the scale and hide it again.
     const QSize area = maximumViewportSize();
-    const double width = std::max<double>(double(m_right - m_left), 1);
-    const double height = std::max<double>(double(m_bottom - m_top), 1);
+    const double width = std::max<double>(double(m_extent.width()), 1);
+    const double height = std::max<double>(double(m_extent.height()), 1);
     const double fit = m_zoom * std::min((area.width() - 2 * kMargin) / width, (area.height() - 2 * kMargin) / height);
     m_scale = std::min(std::max(fit, kLeastScale), kMostExtent / std::max(width, height));
 
@@ -114,8 +103,8 @@ void ShapeCanvas::layOut()
     // A drawing smaller than the area sits in its middle.
     const double leftEdge = across ? kMargin : (view.width() - width * m_scale) / 2;
     const double topEdge = down ? kMargin : (view.height() - height * m_scale) / 2;
-    m_originX = leftEdge - double(m_left) * m_scale;
-    m_originY = topEdge - double(m_top) * m_scale;
+    m_originX = leftEdge - double(m_extent.left) * m_scale;
+    m_originY = topEdge - double(m_extent.top) * m_scale;
 }
 
 // The same mapping as the painting's.

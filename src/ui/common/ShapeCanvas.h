@@ -58,10 +58,7 @@ private:
     ShapeSet m_shapes;
     int m_zoom = 1;
     // The drawn shapes' extent in drawing units: [left, right) x [top, bottom).
-    long long m_left = 0;
-    long long m_top = 0;
-    long long m_right = 0;
-    long long m_bottom = 0;
+    DrawnExtent m_extent;
     double m_scale = 1;
     // Where drawing unit 0 lands in the viewport.
     double m_originX = 0;

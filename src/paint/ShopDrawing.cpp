@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShopDrawing.h"
 
+#include "Page.h"
 #include "QtText.h"
 #include "ShapePainting.h"
-
-#include "core/CabinetModel.h"
-#include "core/FileDialogs.h"
-#include "core/FileIo.h"
-#include "core/Prompter.h"
-#include "designer/FaceDrawingSvg.h"
-#include "session/CabinetSession.h"
 
 #include <QBuffer>
 #include <QDate>
@@ -22,16 +16,13 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace boxmill {
 
 namespace {
 
-// Every length of the layout is in points of a page of this short side,
-// scaled to the page at hand, so a screen and a printer agree.
-constexpr double kShortSide = 595;
+// Lengths in points of the reference page.
 constexpr double kMargin = 28;
 constexpr double kGap = 14;
 constexpr double kTableWidth = 250;
@@ -45,34 +36,6 @@ constexpr double kTallSheet = 0.85;
 constexpr double kBandRowHeight = 13;
 constexpr double kBandShare = 0.45;
 constexpr double kTitleWidth = 200;
-
-class Page {
-public:
-    Page(QPainter& painter, const QRectF& page)
-        : m_painter(painter)
-        , m_unit(std::min(page.width(), page.height()) / kShortSide)
-    {
-    }
-    double operator()(double points) const { return points * m_unit; }
-    // Fonts are sized in page points whatever the device's resolution.
-    QFont font(double points, bool bold = false) const
-    {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setStyleHint(QFont::SansSerif);
-        const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 72;
-        font.setPointSizeF(std::max(points * m_unit * 72.0 / std::max(dpi, 1), 1.0));
-        font.setBold(bold);
-        return font;
-    }
-    QPen pen(double points) const
-    {
-        return QPen(Qt::black, points * m_unit, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    }
-
-private:
-    QPainter& m_painter;
-    double m_unit;
-};
 
 // The text elided to the width, so a long name never runs into its
 // neighbour.
@@ -322,33 +285,6 @@ QByteArray ShopDrawingPdf(const ShopDrawingContent& content, const QPageSize& pa
 QPageSize LocalePageSize()
 {
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
-}
-
-void ExportPdfOrSvg(CabinetSession& session, const char* title, const std::function<std::string(bool svg)>& make)
-{
-    FileDialogRequest request;
-    request.title = title;
-    request.filter = "PDF Files|*.pdf|SVG Files|*.svg";
-    request.defaultExtension = "pdf";
-    request.initialFolder = session.model.folders.cabinetFolder;
-    request.confirmOverwrite = true;
-    const auto chosen = session.dialogs().saveFile(request);
-    if (!chosen)
-        return;
-    std::string ext = chosen->extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    if (const Status written = WriteFileAtomic(*chosen, make(ext == ".svg")); !written)
-        session.prompter().message(MessageKind::Error, written.error());
-}
-
-void ExportShopDrawing(CabinetSession& session, const ShopDrawingContent& content)
-{
-    ExportPdfOrSvg(session, "Export Drawing", [&](bool svg) {
-        if (svg)
-            return FaceDrawingSvg(content.shapes);
-        const QByteArray pdf = ShopDrawingPdf(content, LocalePageSize());
-        return std::string(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-    });
 }
 
 } // namespace boxmill

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CuttingDiagramPages.h"
 
+#include "Page.h"
 #include "QtText.h"
 #include "ShapePainting.h"
 
@@ -34,36 +35,6 @@ constexpr double kBelowPoints = 8.0;
 constexpr double kLargestLabelPoints = 11.0;
 // Below this a label cannot be read at arm's length on the saw.
 constexpr double kSmallestLabelPoints = 4.0;
-
-class Page {
-public:
-    Page(QPainter& painter, const QRectF& page)
-        : m_painter(painter)
-        , m_unit(std::min(page.width(), page.height()) / 612.0)
-    {
-    }
-    double operator()(double points) const { return points * m_unit; }
-    // Fonts are sized in page points whatever the device's resolution.
-    QFont font(double points, bool bold = false) const
-    {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setStyleHint(QFont::SansSerif);
-        font.setPointSizeF(std::max(points * printedPoint(), 0.5));
-        font.setBold(bold);
-        return font;
-    }
-    // The size a page point prints at: the page's measure follows its
-    // shorter side, a little under a point on A4.
-    double printedPoint() const
-    {
-        const int dpi = m_painter.device() ? m_painter.device()->logicalDpiY() : 72;
-        return m_unit * 72.0 / std::max(dpi, 1);
-    }
-
-private:
-    QPainter& m_painter;
-    double m_unit;
-};
 
 QRectF Mapped(const Shape& shape, const ShapeMapping& mapping)
 {
@@ -295,7 +266,7 @@ double PaintHeading(QPainter& painter, const Page& units, const QRectF& inner, c
 
 QRectF InnerPage(const Page& units, const QRectF& page)
 {
-    const double margin = units(kMargin * 612);
+    const double margin = units(kMargin * Page::kShortSide);
     return page.adjusted(margin, margin, -margin, -margin);
 }
 

@@ -31,11 +31,6 @@ double ShapeMapping::y(long long unit) const
     return snapToPixels ? std::floor(at + 0.5) : at;
 }
 
-bool ShapeDrawn(const Shape& shape)
-{
-    return shape.visible && shape.width > 0 && shape.height > 0;
-}
-
 void PaintShapes(QPainter& painter, const ShapeSet& shapes, const ShapeMapping& mapping, const QRectF& exposed,
                  double lineWidth)
 {

@@ -24,9 +24,6 @@ struct ShapeMapping {
     double y(long long unit) const;
 };
 
-// Whether a shape is painted at all.
-bool ShapeDrawn(const Shape& shape);
-
 // Paints the visible shapes in stacking order, white inside so that later
 // shapes cover earlier ones, outlined with `pen`'s width in black, blank
 // shapes outlined in white. Only what meets `exposed` is painted, with
