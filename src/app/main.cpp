@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DisplayCheck.h"
 #include "MainForm.h"
+#include "paint/QtText.h"
 #include "ui/common/MessageBoxPrompter.h"
 #include "ui/common/QtFileDialogs.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
 #include "core/ProgramFolder.h"

@@ -3,8 +3,8 @@
 #include "PdfText.h"
 
 #include "jobs/ui/CuttingDiagramForm.h"
+#include "paint/CuttingDiagramPages.h"
 #include "session/EditCommands.h"
-#include "ui/common/CuttingDiagramPages.h"
 
 #include <QLabel>
 #include <QListWidget>

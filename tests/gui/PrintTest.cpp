@@ -4,11 +4,11 @@
 
 #include "core/FileIo.h"
 #include "cutlist/ui/CutListForm.h"
+#include "paint/ListingFont.h"
+#include "paint/PrintPainting.h"
 #include "print/PrintDocuments.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrintForm.h"
-#include "ui/common/ListingFont.h"
-#include "ui/common/PrintPainting.h"
 #include "views/ui/ConstructionViews.h"
 #include "views/ui/ViewWindow.h"
 

@@ -5,8 +5,8 @@
 #include "GuiFixture.h"
 
 #include "designer/ui/CabinetForm.h"
+#include "paint/ShopDrawing.h"
 #include "ui/common/ShapeCanvas.h"
-#include "ui/common/ShopDrawing.h"
 #include "views/ui/ConstructionViews.h"
 #include "views/ui/ViewWindow.h"
 

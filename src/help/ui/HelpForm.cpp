@@ -2,7 +2,7 @@
 #include "HelpForm.h"
 
 #include "core/Prompter.h"
-#include "ui/common/QtText.h"
+#include "paint/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>

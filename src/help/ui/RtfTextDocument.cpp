@@ -2,7 +2,7 @@
 #include "RtfTextDocument.h"
 
 #include "help/RtfReader.h"
-#include "ui/common/QtText.h"
+#include "paint/QtText.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>

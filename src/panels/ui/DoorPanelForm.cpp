@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DoorPanelForm.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolBars.h"
 #include "ui/common/ToolIcons.h"

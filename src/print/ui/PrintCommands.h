@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cutlist/CutlistEditor.h"
-#include "ui/common/PrintPainting.h"
+#include "paint/PrintPainting.h"
 #include "ui/common/PrinterChoice.h"
 #include "views/ViewState.h"
 

@@ -2,9 +2,9 @@
 #include "PrintForm.h"
 
 #include "core/Prompter.h"
+#include "paint/ListingFont.h"
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
-#include "ui/common/ListingFont.h"
-#include "ui/common/QtText.h"
 
 #include <QComboBox>
 #include <QFontDialog>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtFileDialogs.h"
 
-#include "QtText.h"
+#include "paint/QtText.h"
 
 #include <QApplication>
 #include <QFile>

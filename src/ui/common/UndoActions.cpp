@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UndoActions.h"
 
-#include "QtText.h"
 #include "SessionController.h"
 #include "ToolIcons.h"
+#include "paint/QtText.h"
 
 #include <QAction>
 #include <QKeySequence>
