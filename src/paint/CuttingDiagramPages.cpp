@@ -2,10 +2,10 @@
 #include "CuttingDiagramPages.h"
 
 #include "Page.h"
+#include "PdfDocument.h"
 #include "QtText.h"
 #include "ShapePainting.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -390,19 +390,8 @@ bool PaintCuttingDiagrams(QPagedPaintDevice& device, const std::vector<CuttingDi
 QByteArray CuttingDiagramsPdf(const std::vector<CuttingDiagram>& diagrams, const QPageSize& pageSize,
                               const std::string& title)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(72);
-        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Landscape, QMarginsF()));
-        writer.setTitle(ToQt(title));
-        writer.setCreator(QStringLiteral("Boxmill"));
-        PaintCuttingDiagrams(writer, diagrams);
-    }
-    buffer.close();
-    return bytes;
+    return PdfDocument(QPageLayout(pageSize, QPageLayout::Landscape, QMarginsF()), 72, ToQt(title),
+                       [&](QPdfWriter& writer) { return PaintCuttingDiagrams(writer, diagrams); });
 }
 
 } // namespace boxmill

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintPainting.h"
 
+#include "PdfDocument.h"
 #include "QtText.h"
 #include "ShopDrawing.h"
 
-#include <QBuffer>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -142,20 +142,9 @@ bool PaintJob(QPagedPaintDevice& device, const QFont& font, const PrintSettings&
 QByteArray PrintJobPdf(const QFont& font, const PrintSettings& settings, std::string_view cabinetName,
                        const ComposeJob& compose, const QPageSize& pageSize, int dotsPerInch)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(dotsPerInch);
-        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
-        writer.setTitle(ToQt(cabinetName));
-        writer.setCreator(QStringLiteral("Boxmill"));
-        if (!PaintJob(writer, font, settings, cabinetName, compose))
-            return {};
-    }
-    buffer.close();
-    return bytes;
+    return PdfDocument(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter), dotsPerInch,
+                       ToQt(cabinetName),
+                       [&](QPdfWriter& writer) { return PaintJob(writer, font, settings, cabinetName, compose); });
 }
 
 } // namespace boxmill

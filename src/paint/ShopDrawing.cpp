@@ -2,10 +2,10 @@
 #include "ShopDrawing.h"
 
 #include "Page.h"
+#include "PdfDocument.h"
 #include "QtText.h"
 #include "ShapePainting.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLineF>
@@ -266,20 +266,14 @@ void PaintShopDrawing(QPainter& painter, const QRectF& page, const ShopDrawingCo
 
 QByteArray ShopDrawingPdf(const ShopDrawingContent& content, const QPageSize& pageSize)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(72);
-        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Landscape, QMarginsF()));
-        writer.setTitle(ToQt(content.cabinetStyle) + QStringLiteral(" - ") + ToQt(content.viewName));
-        writer.setCreator(QStringLiteral("Boxmill"));
+    const QString title = ToQt(content.cabinetStyle) + QStringLiteral(" - ") + ToQt(content.viewName);
+    return PdfDocument(QPageLayout(pageSize, QPageLayout::Landscape, QMarginsF()), 72, title, [&](QPdfWriter& writer) {
         QPainter painter(&writer);
+        if (!painter.isActive())
+            return false;
         PaintShopDrawing(painter, QRectF(writer.pageLayout().paintRectPixels(writer.resolution())), content);
-    }
-    buffer.close();
-    return bytes;
+        return painter.end();
+    });
 }
 
 QPageSize LocalePageSize()
