@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliJobs.h"
 
+#include "jobs/JobCabinets.h"
 #include "jobs/JobFile.h"
-#include "session/JobCabinets.h"
 
 #include <ostream>
 
@@ -30,8 +30,9 @@ int LoadCliCabinets(CliContext& context, CliSession& run, const std::optional<st
     CabinetSession& session = run.session();
     if (!job) {
         session.recalculate();
-        loaded.title = session.model.folders.cabinetName;
-        loaded.cabinets.push_back(ListJobCabinet(session, loaded.title, 1));
+        loaded.title = session.model().folders.cabinetName;
+        loaded.cabinets.push_back(ListJobCabinet(session.model(), session.layout(), loaded.title, 1));
+        Tell(session.prompter(), loaded.cabinets.back().messages);
         WarnOfMisfits(run, loaded);
         return kSuccess;
     }
@@ -40,11 +41,12 @@ int LoadCliCabinets(CliContext& context, CliSession& run, const std::optional<st
         context.err << "error: " << read.error() << '\n';
         return kFileError;
     }
-    auto cabinets = LoadJobCabinets(session, *read, *file);
+    auto cabinets = LoadJobCabinets(session.model(), session.data().vocabulary, *read, *file);
     if (!cabinets) {
         context.err << "error: " << cabinets.error() << '\n';
         return kFileError;
     }
+    Tell(session.prompter(), JobCabinetMessages(*cabinets));
     loaded.cabinets = std::move(cabinets).value();
     loaded.fromJob = true;
     loaded.title = file->filename().string();

@@ -9,11 +9,12 @@
 #include "core/NumberText.h"
 #include "jobs/CuttingDiagram.h"
 #include "jobs/CuttingDiagramSvg.h"
+#include "jobs/CuttingPlan.h"
 #include "jobs/SheetsJson.h"
 #ifdef BOXMILL_CLI_PDF
 #include "OffscreenGui.h"
-#include "ui/common/CuttingDiagramPages.h"
-#include "ui/common/ShopDrawing.h"
+#include "paint/CuttingDiagramPages.h"
+#include "paint/ShopDrawing.h"
 #endif
 
 #include <cmath>
@@ -104,14 +105,12 @@ bool Write(CliContext& context, const std::filesystem::path& path, std::string_v
     return true;
 }
 
-int WriteDiagrams(CliContext& context, const SheetsArgs& args, const std::vector<WoodGroupPlan>& plans,
-                  const CutSettings& settings, UnitMode units, const CliCabinets& loaded)
+int WriteDiagrams(CliContext& context, const SheetsArgs& args, const CuttingPlan& planned, const CutSettings& settings,
+                  [[maybe_unused]] const CliCabinets& loaded)
 {
-    if (!args.json.empty() && !Write(context, args.json, SheetsJson(plans, settings)))
+    if (!args.json.empty() && !Write(context, args.json, SheetsJson(planned.plans, settings)))
         return kFileError;
-    if (args.svg.empty() && args.pdf.empty())
-        return kSuccess;
-    const auto diagrams = MakeCuttingDiagrams(plans, units, loaded.fromJob);
+    const auto& diagrams = planned.diagrams;
     if (!args.svg.empty() && !Write(context, args.svg, CuttingDiagramsSvg(diagrams)))
         return kFileError;
 #ifdef BOXMILL_CLI_PDF
@@ -147,7 +146,7 @@ int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
     if (const int status = LoadCliCabinets(context, run, args.file, loaded); status != kSuccess)
         return status;
     CabinetSession& session = run.session();
-    const auto stockPath = args.stock.value_or(session.model.folders.programFolder / kStockFileName);
+    const auto stockPath = args.stock.value_or(session.model().folders.programFolder / kStockFileName);
     const auto stock = ReadStockFile(stockPath);
     if (!stock) {
         run.prompter().message(MessageKind::Error, stock.error());
@@ -156,9 +155,12 @@ int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
     for (const auto& problem : stock->problems)
         run.prompter().message(MessageKind::Warning, problem);
 
-    const UnitMode units = session.model.units;
-    const auto plans = PlanJobSheets(loaded.cabinets, units, *stock, settings);
-    for (const auto& plan : plans) {
+    const UnitMode units = session.model().units;
+    CuttingPlanSettings planSettings;
+    planSettings.cut = settings;
+    planSettings.withCabinet = loaded.fromJob;
+    const CuttingPlan planned = PlanCuttingDiagrams(loaded.cabinets, *stock, units, planSettings);
+    for (const auto& plan : planned.plans) {
         context.out << plan.group.wood << ' ' << plan.group.stockText << '\n';
         if (plan.sheets) {
             PrintSheets(context.out, plan, units, loaded.fromJob);
@@ -174,7 +176,7 @@ int RunSheets(CliContext& context, const CliVerb& verb, const SheetsArgs& args)
             context.out << '\n';
         }
     }
-    return WriteDiagrams(context, args, plans, settings, units, loaded);
+    return WriteDiagrams(context, args, planned, settings, loaded);
 }
 } // namespace
 

@@ -88,7 +88,8 @@ JobCost CombinedCost(const std::vector<JobCabinet>& cabinets, UnitMode units)
 }
 
 std::vector<WoodGroupPlan> PlanJobSheets(const std::vector<JobCabinet>& cabinets, UnitMode units,
-                                         const StockList& stock, const CutSettings& settings)
+                                         const StockList& stock, const CutSettings& settings,
+                                         const JobPlanProgress& progress)
 {
     std::vector<WoodGroup> groups;
     for (const auto& cabinet : cabinets) {
@@ -111,6 +112,8 @@ std::vector<WoodGroupPlan> PlanJobSheets(const std::vector<JobCabinet>& cabinets
     std::vector<WoodGroupPlan> plans;
     plans.reserve(groups.size());
     for (auto& group : groups) {
+        if (progress && !progress(plans.size(), groups.size()))
+            return plans;
         WoodGroupPlan& plan = plans.emplace_back(PlanWoodGroup(std::move(group), stock, settings));
         const auto row = std::find_if(byArea.rows.begin(), byArea.rows.end(), [&](const WoodCostRow& r) {
             return r.wood == plan.group.wood && TrimBlanks(r.stockText) == TrimBlanks(plan.group.stockText);
@@ -118,6 +121,8 @@ std::vector<WoodGroupPlan> PlanJobSheets(const std::vector<JobCabinet>& cabinets
         if (row != byArea.rows.end())
             plan.areaCost = row->cost;
     }
+    if (progress)
+        progress(plans.size(), groups.size());
     return plans;
 }
 

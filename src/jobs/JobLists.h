@@ -2,11 +2,14 @@
 #pragma once
 
 #include "core/Measure.h"
+#include "core/Messages.h"
 #include "core/Money.h"
 #include "cutlist/Batch.h"
 #include "cutlist/WoodCost.h"
 #include "sheets/CutListSheets.h"
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +30,8 @@ struct JobCabinet {
     // The openings too small for what they hold, whose parts the list
     // leaves out (OpeningMisfits).
     std::vector<std::string> misfits;
+    // What reading and listing it said, each message led by the label.
+    Messages messages;
 };
 
 // A row of the combined cut list: the cabinet's row, its count multiplied
@@ -56,10 +61,15 @@ struct JobCost {
 // each cabinet file carries what building one of it takes.
 JobCost CombinedCost(const std::vector<JobCabinet>& cabinets, UnitMode units);
 
+// Told before each wood group is planned and once all are; false leaves
+// the groups not yet planned out of the plans.
+using JobPlanProgress = std::function<bool(std::size_t planned, std::size_t groups)>;
+
 // The sheet and lumber plans of the whole job: the groups of every cabinet
 // joined by wood and thickness, each part named by JobPartName.
 std::vector<WoodGroupPlan> PlanJobSheets(const std::vector<JobCabinet>& cabinets, UnitMode units,
-                                         const StockList& stock, const CutSettings& settings);
+                                         const StockList& stock, const CutSettings& settings,
+                                         const JobPlanProgress& progress = {});
 
 // The plans carry only a name for each part, so the cabinet's label rides in
 // it, before a separator no label or part name can hold.

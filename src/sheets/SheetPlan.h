@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct SearchBudget {
     int leadingChoices = 6;  // strips tried from each partial sheet
     long nodes = 400'000;    // strips built, over the whole plan
     double seconds = 5.0;    // none when 0
+    // Set from another thread when the plan is no longer wanted; like the
+    // clock, it only ends the search sooner.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 struct CutSettings {

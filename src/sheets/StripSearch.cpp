@@ -46,6 +46,7 @@ public:
     Search(const std::vector<PieceType>& types, const Usable& usable, const SearchBudget& budget)
         : m_types(types)
         , m_usable(usable)
+        , m_stop(budget.stop)
     {
         for (std::size_t t = 0; t < types.size(); ++t) {
             const auto& type = types[t];
@@ -68,11 +69,12 @@ public:
     // The clock stops the search early, never changes what it finds.
     bool outOfTime()
     {
-        if (m_late || !m_deadline)
+        if (m_late || (!m_deadline && m_stop == nullptr))
             return m_late;
         if (m_nodes - m_lastReading >= kNodesBetweenClockReadings) {
             m_lastReading = m_nodes;
-            m_late = std::chrono::steady_clock::now() > *m_deadline;
+            m_late = (m_stop != nullptr && m_stop->load(std::memory_order_relaxed)) ||
+                     (m_deadline && std::chrono::steady_clock::now() > *m_deadline);
         }
         return m_late;
     }
@@ -298,6 +300,7 @@ private:
     std::vector<Way> m_ways;
     long m_nodes = 0;
     std::optional<std::chrono::steady_clock::time_point> m_deadline;
+    const std::atomic<bool>* m_stop = nullptr;
     long m_lastReading = 0;
     bool m_late = false;
 };

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 
 #include <filesystem>
@@ -72,15 +73,17 @@ private slots:
         QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
         TCuttingDiagramForm* form = m_fixture->window->cuttingDiagrams();
         form->show();
+        form->waitForPlan();
         QVERIFY(!form->diagrams().empty());
         QCOMPARE(form->sheetList()->count(), static_cast<int>(form->diagrams().size()));
-        QCOMPARE(Source(*form), "Cabinet on screen: " + m_fixture->session->model.folders.cabinetName);
+        QCOMPARE(Source(*form), "Cabinet on screen: " + m_fixture->session->model().folders.cabinetName);
         // One of a kind reads as one.
         const QString notes = form->notes()->toPlainText();
         QVERIFY2(notes.contains(QStringLiteral("Birch Plywood 1/4: 1 sheet (")), qPrintable(notes));
         QVERIFY2(notes.contains(QStringLiteral("Poplar 3/4: 1 board of 96")), qPrintable(notes));
         const auto before = Summaries(*form);
         QVERIFY(EditParameter(*m_fixture->session, Param::Width, {"60", "0"}));
+        form->waitForPlan();
         QVERIFY(Summaries(*form) != before);
         test::GuiFixture::grab(form, "cutting-diagrams-cabinet");
     }
@@ -91,10 +94,12 @@ private slots:
     {
         TCuttingDiagramForm* form = m_fixture->window->cuttingDiagrams();
         form->show();
+        form->waitForPlan();
         const std::size_t cabinetSheets = form->diagrams().size();
         const QString kitchen =
             QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../examples/kitchen/Kitchen.job"));
         QVERIFY(form->openJob(kitchen.toStdString()));
+        form->waitForPlan();
         QVERIFY(form->diagrams().size() > cabinetSheets);
         QCOMPARE(Source(*form), std::string("Job: Kitchen.job"));
         test::GuiFixture::grab(form, "cutting-diagrams-job");
@@ -115,6 +120,7 @@ private slots:
                                    m_fixture->folder.path() / "Sink.cab");
         std::ofstream(own) << "Sink.cab | 1 | Sink\n";
         QVERIFY(form->openJob(own));
+        form->waitForPlan();
         QVERIFY(!form->diagrams().empty());
         std::filesystem::remove(m_fixture->folder.path() / "Sink.cab");
         form->hide();
@@ -125,7 +131,53 @@ private slots:
         QCOMPARE(m_fixture->prompter.shown.size(), std::size_t {1});
 
         form->showCabinet();
+        form->waitForPlan();
         QCOMPARE(form->diagrams().size(), cabinetSheets);
+    }
+
+    // The plan runs off the window's thread and only when what it is made
+    // from changed; the latest edit wins, and Cancel keeps the diagrams
+    // shown, saying they are older than the cabinet.
+    void plansOnlyWhatChangedAndCancelKeepsTheDiagramsShown()
+    {
+        QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
+        TCuttingDiagramForm* form = m_fixture->window->cuttingDiagrams();
+        form->show();
+        form->waitForPlan();
+        const auto wide = Summaries(*form);
+        QVERIFY(EditHours(*m_fixture->session, "12.5"));
+        QVERIFY(!form->isPlanning());
+        form->hide();
+        form->show();
+        QVERIFY(!form->isPlanning());
+
+        QVERIFY(EditParameter(*m_fixture->session, Param::Width, {"48", "0"}));
+        QVERIFY(form->isPlanning());
+        form->waitForPlan();
+        const auto narrow = Summaries(*form);
+        QVERIFY(narrow != wide);
+        // A plan overtaken by the next edit is never shown.
+        QVERIFY(EditParameter(*m_fixture->session, Param::Width, {"60", "0"}));
+        QVERIFY(EditParameter(*m_fixture->session, Param::Width, {"48", "0"}));
+        form->waitForPlan();
+        QCOMPARE(Summaries(*form), narrow);
+
+        QVERIFY(EditParameter(*m_fixture->session, Param::Width, {"60", "0"}));
+        auto* cancel = form->findChild<QPushButton*>(QStringLiteral("CancelPlan"));
+        QVERIFY(cancel->isVisible());
+        cancel->click();
+        QVERIFY(!form->isPlanning());
+        form->waitForPlan();
+        QCOMPARE(Summaries(*form), narrow);
+        const QLabel* state = form->findChild<QLabel*>(QStringLiteral("PlanState"));
+        QVERIFY2(state->text().contains(QStringLiteral("cancelled")), qPrintable(state->text()));
+        QVERIFY(!cancel->isVisible());
+        // The next look plans the cabinet as it now is.
+        form->stockChanged();
+        QVERIFY(form->isPlanning());
+        form->waitForPlan();
+        QVERIFY(Summaries(*form) != narrow);
+        QVERIFY(state->isHidden());
     }
 
     void exportWritesEverySheetAsOnePdf()

@@ -3,11 +3,11 @@
 
 #include "core/Money.h"
 #include "cutlist/ui/CutListForm.h"
+#include "jobs/JobCabinets.h"
 #include "jobs/JobLists.h"
 #include "jobs/ui/CuttingDiagramForm.h"
 #include "jobs/ui/JobFiguresPanel.h"
 #include "jobs/ui/JobForm.h"
-#include "session/JobCabinets.h"
 
 #include <QAction>
 #include <QLabel>
@@ -90,7 +90,9 @@ private slots:
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Job - Untitled.job*"));
 
         const JobDocument& document = m_form->document();
-        const auto cabinets = LoadJobCabinets(*m_fixture->session, document.job(), document.jobFile());
+        const CabinetSession& session = *m_fixture->session;
+        const auto cabinets =
+            LoadJobCabinets(session.model(), session.data().vocabulary, document.job(), document.jobFile());
         QVERIFY(cabinets);
         const auto rows = CombinedRows(*cabinets);
         const QTableWidget* list = m_form->figures()->cutList();
@@ -101,7 +103,7 @@ private slots:
                      (std::vector<std::string> {row.label, std::to_string(row.row.quantity), row.partName,
                                                 row.row.width, row.row.length, row.row.stock, row.row.material}));
         }
-        const JobCost cost = CombinedCost(*cabinets, m_fixture->session->model.units);
+        const JobCost cost = CombinedCost(*cabinets, m_fixture->session->model().units);
         QVERIFY(cost.total);
         const QTableWidget* money = m_form->figures()->cost();
         QCOMPARE(money->rowCount(), static_cast<int>(cost.wood.rows.size()) + 3);
@@ -174,14 +176,16 @@ private slots:
         QVERIFY(m_form->openJob(SourceFile("../../examples/kitchen/Kitchen.job")));
         m_form->showCuttingDiagrams();
         TCuttingDiagramForm* diagrams = m_fixture->window->cuttingDiagrams();
+        diagrams->waitForPlan();
         const std::size_t sheets = diagrams->diagrams().size();
         m_form->cabinets()->item(0, 1)->setText(QStringLiteral("9"));
+        diagrams->waitForPlan();
         QVERIFY(diagrams->diagrams().size() > sheets);
 
         const QString width = m_form->figures()->cutList()->item(0, 3)->text();
         m_fixture->prompter.answers = {true, true, true};
         m_fixture->window->metricAction()->trigger();
-        QCOMPARE(m_fixture->session->model.units, UnitMode::Metric);
+        QCOMPARE(m_fixture->session->model().units, UnitMode::Metric);
         QVERIFY(m_form->figures()->cutList()->item(0, 3)->text() != width);
 
         QTableWidget* grid = m_form->cabinets();
@@ -219,6 +223,7 @@ private slots:
         m_form->showCuttingDiagrams();
         TCuttingDiagramForm* diagrams = m_fixture->window->cuttingDiagrams();
         QVERIFY(diagrams->isVisible());
+        diagrams->waitForPlan();
         QCOMPARE(Source(*diagrams), std::string("Job: Kitchen.job"));
         QVERIFY(diagrams->diagrams().size() > 1);
 
@@ -239,7 +244,8 @@ private slots:
         // The cut list window's entry goes back to the cabinet on screen.
         test::GuiFixture::grab(m_fixture->window->cutListEditor(), "cutlist-editor");
         m_fixture->window->cutListEditor()->findChild<QAction*>(QStringLiteral("CuttingDiagrams"))->trigger();
-        QCOMPARE(Source(*diagrams), "Cabinet on screen: " + m_fixture->session->model.folders.cabinetName);
+        diagrams->waitForPlan();
+        QCOMPARE(Source(*diagrams), "Cabinet on screen: " + m_fixture->session->model().folders.cabinetName);
     }
 
 private:

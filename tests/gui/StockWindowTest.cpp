@@ -55,6 +55,7 @@ private slots:
         QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
         TCuttingDiagramForm* diagrams = m_fixture->window->cuttingDiagrams();
         diagrams->show();
+        diagrams->waitForPlan();
         QVERIFY(!diagrams->diagrams().empty());
         const auto before = Summaries(*diagrams);
         // The entry the first sheet was planned on: "Birch Plywood 3/4: sheet 1 of 2".
@@ -67,7 +68,7 @@ private slots:
         QVERIFY(form->problems()->isHidden());
         int row = -1;
         const StockList shown {form->entries(), {}, {}};
-        for (const auto& wood : ListedWoods(m_fixture->session->data.woodItems, UnitMode::Inches))
+        for (const auto& wood : ListedWoods(m_fixture->session->data().woodItems, UnitMode::Inches))
             if (wood.name + " " + wood.thicknessText == group)
                 row = static_cast<int>(shown.find(wood.name, wood.thickness) - shown.entries.data());
         QVERIFY(row >= 0);
@@ -84,6 +85,7 @@ private slots:
         QVERIFY(read->entries == form->entries());
         QCOMPARE(read->entries[row].length, 47.5);
         QCOMPARE(read->entries[row].price, Money {802500});
+        diagrams->waitForPlan();
         QVERIFY(Summaries(*diagrams) != before);
         QVERIFY(m_fixture->prompter.shown.empty());
     }

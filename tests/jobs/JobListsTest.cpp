@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jobs/JobLists.h"
+#include "jobs/JobCabinets.h"
 #include "jobs/SheetsJson.h"
 #include "session/CabinetSession.h"
-#include "session/JobCabinets.h"
 
 #include "DataProgramFolder.h"
 #include "ScriptedPrompter.h"
@@ -34,10 +34,13 @@ protected:
         fs::copy_file(fs::path(BOXMILL_TEST_DATA_DIR) / "Busy.cab", folder.path() / "job" / "base" / "Busy.cab");
         ASSERT_TRUE(session.loadCabinetFile(folder.path() / "job" / "base" / "Busy.cab"));
         session.recalculateAfterLoad();
-        single = ListJobCabinet(session, "Busy", 1);
+        single = ListJobCabinet(session.model(), session.layout(), "Busy", 1);
     }
 
-    Result<std::vector<JobCabinet>> load(const Job& job) { return LoadJobCabinets(session, job, jobFile()); }
+    Result<std::vector<JobCabinet>> load(const Job& job)
+    {
+        return LoadJobCabinets(session.model(), session.data().vocabulary, job, jobFile());
+    }
     fs::path jobFile() const { return folder.path() / "job" / "Kitchen.job"; }
 
     test::TempFolder folder;
@@ -72,7 +75,7 @@ TEST_F(JobListsTest, CombinedListKeepsLabelsAndMultipliesQuantities)
 
     // Each wood's area is three cabinets', rounded up once; labour is
     // three times the cabinet's own.
-    const JobCost cost = CombinedCost(*cabinets, session.model.units);
+    const JobCost cost = CombinedCost(*cabinets, session.model().units);
     ASSERT_EQ(cost.wood.rows.size(), single.cost.rows.size());
     for (std::size_t i = 0; i < cost.wood.rows.size(); ++i)
         EXPECT_DOUBLE_EQ(cost.wood.rows[i].area, 3 * single.cost.rows[i].area) << cost.wood.rows[i].wood;
@@ -84,7 +87,7 @@ TEST_F(JobListsTest, CombinedListKeepsLabelsAndMultipliesQuantities)
 
 TEST_F(JobListsTest, MissingOrRefusedCabinetRefusesTheJobNamingIt)
 {
-    const CabinetRecord before = session.model.recordForSave();
+    const CabinetRecord before = session.model().recordForSave();
     test::WriteAllBytes(folder.path() / "job" / "Short.cab", "too short to be a cabinet");
     const auto missing = load(Job {{{"base/Busy.cab", 1, "Sink"}, {"Gone.cab", 1, "Pantry"}}});
     ASSERT_FALSE(missing);
@@ -96,7 +99,7 @@ TEST_F(JobListsTest, MissingOrRefusedCabinetRefusesTheJobNamingIt)
     EXPECT_NE(refused.error().find("\"Hood\" (\"Short.cab\")"), std::string::npos) << refused.error();
     EXPECT_FALSE(load(Job {}));
     // Loading a job leaves the session's own cabinet as it was.
-    EXPECT_EQ(SerializeCabinetRecord(session.model.recordForSave(), {}), SerializeCabinetRecord(before, {}));
+    EXPECT_EQ(SerializeCabinetRecord(session.model().recordForSave(), {}), SerializeCabinetRecord(before, {}));
 }
 
 TEST_F(JobListsTest, JsonCarriesEveryPartInsideItsSheetWithItsCabinet)
@@ -106,9 +109,9 @@ TEST_F(JobListsTest, JsonCarriesEveryPartInsideItsSheetWithItsCabinet)
     const auto stock = ReadStockFile(fs::path(BOXMILL_DATA_DIR) / "Stock.txt");
     ASSERT_TRUE(stock) << stock.error();
     CutSettings settings;
-    const auto plans = PlanJobSheets(*cabinets, session.model.units, *stock, settings);
+    const auto plans = PlanJobSheets(*cabinets, session.model().units, *stock, settings);
     const auto json = nlohmann::json::parse(SheetsJson(plans, settings));
-    const JobCost cost = CombinedCost(*cabinets, session.model.units);
+    const JobCost cost = CombinedCost(*cabinets, session.model().units);
     ASSERT_EQ(json["groups"].size(), plans.size());
     std::map<std::string, int> partsByCabinet;
     int sheetGroups = 0;

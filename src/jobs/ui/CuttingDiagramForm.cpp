@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CuttingDiagramForm.h"
 
-#include "ui/common/CuttingDiagramPages.h"
+#include "CuttingPlanWorker.h"
+#include "paint/CuttingDiagramPages.h"
+#include "paint/QtText.h"
+#include "paint/ShopDrawing.h"
+#include "ui/common/DrawingExport.h"
 #include "ui/common/PrinterChoice.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
-#include "ui/common/ShopDrawing.h"
 #include "ui/common/ToolBars.h"
 
 #include "core/FileDialogs.h"
@@ -13,10 +15,9 @@
 #include "core/Money.h"
 #include "core/Prompter.h"
 #include "jobs/CuttingDiagramSvg.h"
+#include "jobs/JobCabinets.h"
 #include "jobs/JobFile.h"
-#include "jobs/JobLists.h"
 #include "session/CabinetSession.h"
-#include "session/JobCabinets.h"
 #include "sheets/Stock.h"
 
 #include <QHBoxLayout>
@@ -25,8 +26,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSplitter>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -63,40 +65,12 @@ private:
 
 namespace {
 
-// What the drawings cannot show: woods without stock, parts that could not
-// be cut, and the lumber.
-std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, bool fromJob)
+std::string NoteText(const std::vector<std::string>& lines)
 {
-    std::string notes;
-    const auto name = [fromJob](const std::string& part) { return ShownPartName(part, fromJob); };
-    for (const auto& plan : plans) {
-        const std::string group = plan.group.wood + " " + plan.group.stockText;
-        if (!plan.stock) {
-            notes += group + ": no entry in " + std::string(kStockFileName) + "; not planned:";
-            for (const auto& part : plan.group.parts)
-                notes += " " + std::to_string(part.quantity) + " " + name(part.name) + ",";
-            notes.back() = '\n';
-            continue;
-        }
-        if (plan.lumber) {
-            notes += group + ": " + CountText(plan.lumber->boards.size(), "board") + " of " +
-                     DiagramLength(plan.stock->length, units) + "\n";
-            for (const auto& part : plan.lumber->unplaced)
-                notes +=
-                    "  Not cut: " + std::to_string(part.quantity) + " " + name(part.name) + ", " + part.reason + "\n";
-        }
-        if (plan.sheets) {
-            const SheetPlan& sheets = *plan.sheets;
-            notes += group + ": " + CountText(sheets.sheets.size(), "sheet") + " (fewest possible " +
-                     std::to_string(std::max(sheets.lowerBound, sheets.sizeBound)) + "), " + FormatMoney(plan.cost) +
-                     " in whole sheets" +
-                     (plan.areaCost ? ", " + FormatMoney(*plan.areaCost) + " by area" : std::string()) + "\n";
-            for (const auto& part : plan.sheets->unplaced)
-                notes += group + ": not cut: " + std::to_string(part.quantity) + " " + name(part.name) + ", " +
-                         part.reason + "\n";
-        }
-    }
-    return notes;
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    return text;
 }
 
 } // namespace
@@ -104,6 +78,7 @@ std::string PlanNotes(const std::vector<WoodGroupPlan>& plans, UnitMode units, b
 TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget* parent)
     : QMainWindow(parent, Qt::Window)
     , m_controller(controller)
+    , m_worker(new CuttingPlanWorker(this))
     , m_choosePrinter(AskForPrinter)
 {
     setObjectName(QStringLiteral("CuttingDiagramForm"));
@@ -129,6 +104,26 @@ TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget*
     side->addWidget(m_source);
     side->addWidget(m_sheets, 2);
     side->addWidget(m_notes, 1);
+    auto* planRow = new QHBoxLayout;
+    m_planState = new QLabel(central);
+    m_planState->setObjectName(QStringLiteral("PlanState"));
+    m_planState->setWordWrap(true);
+    m_progress = new QProgressBar(central);
+    m_progress->setObjectName(QStringLiteral("PlanProgress"));
+    m_progress->setTextVisible(false);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), central);
+    m_cancel->setObjectName(QStringLiteral("CancelPlan"));
+    planRow->addWidget(m_progress, 1);
+    planRow->addWidget(m_cancel);
+    side->addWidget(m_planState);
+    side->addLayout(planRow);
+    // The list keeps its place whether or not a plan is under way.
+    for (QWidget* widget : {static_cast<QWidget*>(m_progress), static_cast<QWidget*>(m_cancel)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+    showPlanState({}, false);
     auto* sideWidget = new QWidget(central);
     sideWidget->setLayout(side);
     sideWidget->setFixedWidth(300);
@@ -143,6 +138,12 @@ TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget*
                                ? &m_diagrams[static_cast<std::size_t>(chosen)]
                                : nullptr);
     });
+    connect(m_cancel, &QPushButton::clicked, this, &TCuttingDiagramForm::cancelPlan);
+    connect(m_worker, &CuttingPlanWorker::progressed, this, [this](int planned, int groups) {
+        m_progress->setRange(0, groups);
+        m_progress->setValue(planned);
+    });
+    connect(m_worker, &CuttingPlanWorker::planned, this, &TCuttingDiagramForm::showPlan);
     // A job's cabinets are read from their files; only the cabinet on
     // screen follows the edits.
     connect(&m_controller, &SessionController::layoutChanged, this, [this] {
@@ -153,8 +154,8 @@ TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget*
 
 void TCuttingDiagramForm::showEvent(QShowEvent* event)
 {
-    if (!std::exchange(m_plannedHidden, false))
-        refresh();
+    // Only what changed while hidden is planned again.
+    refresh();
     QMainWindow::showEvent(event);
 }
 
@@ -173,8 +174,9 @@ void TCuttingDiagramForm::showCabinet()
 
 void TCuttingDiagramForm::chooseJob()
 {
-    CabinetSession& session = m_controller.session();
-    if (const auto chosen = session.dialogs().openFile(JobFileRequest("Open Job", session.model.folders.cabinetFolder)))
+    const CabinetSession& session = m_controller.session();
+    if (const auto chosen =
+            session.dialogs().openFile(JobFileRequest("Open Job", session.model().folders.cabinetFolder)))
         openJob(*chosen);
 }
 
@@ -206,26 +208,21 @@ void TCuttingDiagramForm::followJob(const Job& job, const std::filesystem::path&
     refresh();
 }
 
-std::string TCuttingDiagramForm::title() const
-{
-    return m_job ? m_job->file.filename().string() : m_controller.model().folders.cabinetName;
-}
-
 bool TCuttingDiagramForm::refresh(bool opening)
 {
-    CabinetSession& session = m_controller.session();
-    const auto stock = ReadStockFile(session.model.folders.programFolder / kStockFileName);
-    std::string notes;
-    if (!stock)
-        notes = stock.error() + "\n";
-    std::vector<JobCabinet> cabinets;
-    const std::string source =
-        m_job ? "Job: " + m_job->file.filename().string() : "Cabinet on screen: " + session.model.folders.cabinetName;
+    const CabinetSession& session = m_controller.session();
+    const CabinetModel& model = session.model();
+    const auto stock = ReadStockFile(model.folders.programFolder / kStockFileName);
+    const std::string stockNote = stock ? std::string() : stock.error() + "\n";
+    const std::string title = m_job ? m_job->file.filename().string() : model.folders.cabinetName;
+    m_asked = {(m_job ? "Job: " : "Cabinet on screen: ") + title, title};
+    CuttingPlanInputs inputs;
     if (m_job) {
-        // What the cabinets' lists say was said when the job was opened.
-        KeptMessages quiet;
-        auto loaded = LoadJobCabinets(session, opening ? session.prompter() : static_cast<Prompter&>(quiet), m_job->job,
-                                      m_job->file);
+        auto loaded = LoadJobCabinets(model, session.data().vocabulary, m_job->job, m_job->file);
+        // What the cabinets' lists say is told when the job is opened, not
+        // again on every refresh.
+        if (loaded && opening)
+            Tell(session.prompter(), JobCabinetMessages(*loaded));
         if (!loaded && opening) {
             // The job on screen, if any, stays; the caller takes it back.
             session.prompter().message(MessageKind::Error, loaded.error());
@@ -234,36 +231,90 @@ bool TCuttingDiagramForm::refresh(bool opening)
         if (!loaded) {
             // A cabinet file moved or spoiled since: say so in place of
             // diagrams that no longer hold.
-            showDiagrams({}, notes + loaded.error() + "\n", source);
+            showUnplanned(stockNote + loaded.error() + "\n");
             return true;
         }
-        cabinets = std::move(loaded).value();
+        inputs.cabinets = std::move(loaded).value();
     } else {
         // The window refreshes after every edit: what the list builders say
         // was said when the user asked for a list, not for every drawing.
-        KeptMessages quiet;
-        cabinets.push_back(ListJobCabinet(session.model, session.layout, quiet, session.model.folders.cabinetName, 1));
+        inputs.cabinets.push_back(ListJobCabinet(model, session.layout(), model.folders.cabinetName, 1));
     }
-    std::vector<CuttingDiagram> diagrams;
-    if (stock) {
-        for (const auto& problem : stock->problems)
-            notes += problem + "\n";
-        const UnitMode units = session.model.units;
-        const auto plans = PlanJobSheets(cabinets, units, *stock, CutSettings {});
-        notes += PlanNotes(plans, units, m_job.has_value());
-        diagrams = MakeCuttingDiagrams(plans, units, m_job.has_value());
+    if (!stock) {
+        showUnplanned(stockNote);
+        return true;
     }
-    showDiagrams(std::move(diagrams), notes, source);
-    if (!isVisible()) {
-        // Only for the show that follows at once; a later one plans afresh.
-        m_plannedHidden = true;
-        QTimer::singleShot(0, this, [this] { m_plannedHidden = false; });
+    inputs.stock = *stock;
+    inputs.units = model.units;
+    inputs.withCabinet = m_job.has_value();
+    if (m_wanted && SamePlanInputs(*m_wanted, inputs)) {
+        // The same diagrams; a cabinet saved under another name is still
+        // named as it is now.
+        if (!m_worker->busy())
+            showHeading(m_asked);
+        return true;
     }
+    m_wanted = inputs;
+    m_worker->plan(std::move(inputs));
+    showPlanState(QStringLiteral("Planning..."), true);
     return true;
 }
 
-void TCuttingDiagramForm::showDiagrams(std::vector<CuttingDiagram> diagrams, const std::string& notes,
-                                       const std::string& source)
+bool TCuttingDiagramForm::isPlanning() const
+{
+    return m_worker->busy();
+}
+
+void TCuttingDiagramForm::waitForPlan()
+{
+    m_worker->wait();
+}
+
+void TCuttingDiagramForm::cancelPlan()
+{
+    if (!m_worker->busy())
+        return;
+    m_worker->cancel();
+    m_wanted = m_shown;
+    showPlanState(QStringLiteral("Planning cancelled: the diagrams shown are from before the last change."), false);
+}
+
+void TCuttingDiagramForm::showUnplanned(const std::string& notes)
+{
+    m_worker->cancel();
+    m_wanted.reset();
+    m_shown.reset();
+    showPlanState({}, false);
+    showDiagrams({}, notes);
+    showHeading(m_asked);
+}
+
+void TCuttingDiagramForm::showPlan(const CuttingPlanInputs& inputs, const CuttingPlan& plan)
+{
+    m_shown = inputs;
+    showPlanState({}, false);
+    showDiagrams(plan.diagrams, NoteText(plan.notes));
+    showHeading(m_asked);
+}
+
+void TCuttingDiagramForm::showPlanState(const QString& state, bool planning)
+{
+    m_planState->setText(state);
+    m_planState->setVisible(!state.isEmpty());
+    if (planning)
+        m_progress->setRange(0, 0);
+    m_progress->setVisible(planning);
+    m_cancel->setVisible(planning);
+}
+
+void TCuttingDiagramForm::showHeading(Heading heading)
+{
+    m_heading = std::move(heading);
+    m_source->setText(ToQt(m_heading.source));
+    setWindowTitle(QStringLiteral("Cutting Diagrams - ") + ToQt(m_heading.title));
+}
+
+void TCuttingDiagramForm::showDiagrams(std::vector<CuttingDiagram> diagrams, const std::string& notes)
 {
     const int row = std::max(m_sheets->currentRow(), 0);
     m_page->setDiagram(nullptr);
@@ -278,29 +329,32 @@ void TCuttingDiagramForm::showDiagrams(std::vector<CuttingDiagram> diagrams, con
         m_sheets->setCurrentRow(std::min(row, static_cast<int>(m_diagrams.size()) - 1));
     m_page->setDiagram(m_diagrams.empty() ? nullptr : &m_diagrams[static_cast<std::size_t>(m_sheets->currentRow())]);
     m_notes->setPlainText(ToQt(notes));
-    m_source->setText(ToQt(source));
-    setWindowTitle(QStringLiteral("Cutting Diagrams - ") + ToQt(title()));
 }
 
 void TCuttingDiagramForm::exportDiagrams()
 {
+    // What is written is of the cabinets as they are now, as a window that
+    // planned at once would have written.
+    waitForPlan();
     ExportPdfOrSvg(m_controller.session(), "Export Cutting Diagrams", [this](bool svg) {
         if (svg)
             return CuttingDiagramsSvg(m_diagrams);
-        const QByteArray pdf = CuttingDiagramsPdf(m_diagrams, LocalePageSize(), title() + " - Cutting Diagrams");
+        const QByteArray pdf =
+            CuttingDiagramsPdf(m_diagrams, LocalePageSize(), m_heading.title + " - Cutting Diagrams");
         return std::string(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     });
 }
 
 void TCuttingDiagramForm::print()
 {
+    waitForPlan();
     Prompter& prompter = m_controller.session().prompter();
     if (m_diagrams.empty()) {
         prompter.message(MessageKind::Information, "There are no sheets to print.");
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(ToQt(title() + " - Cutting Diagrams"));
+    printer.setDocName(ToQt(m_heading.title + " - Cutting Diagrams"));
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!m_choosePrinter(printer, this))
         return;

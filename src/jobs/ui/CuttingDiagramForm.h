@@ -2,6 +2,7 @@
 #pragma once
 
 #include "jobs/CuttingDiagram.h"
+#include "jobs/CuttingPlan.h"
 #include "jobs/JobFile.h"
 #include "ui/common/PrinterChoice.h"
 
@@ -15,16 +16,20 @@
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
 
 namespace boxmill {
 
 class SessionController;
+class CuttingPlanWorker;
 class DiagramPage;
 
 // "Cutting Diagrams": how to cut each sheet of the cabinet on screen, which
 // follows every edit, or of a job of many cabinets, from a file or as the
 // Job window holds it. The plans are worked out afresh from the cabinet
-// files; the window keeps only which job it shows.
+// files, off the window's thread, and only when what they are made from
+// changed; the window keeps only which job it shows.
 class TCuttingDiagramForm : public QMainWindow {
     Q_OBJECT
 
@@ -51,6 +56,14 @@ public:
     // Every sheet, one a page.
     void print();
 
+    // A plan is under way; the diagrams shown are those of the last one.
+    bool isPlanning() const;
+    // Blocks until the plan under way is shown.
+    void waitForPlan();
+    // The plan under way is given up; the diagrams shown stay, marked as
+    // older than the cabinets.
+    void cancelPlan();
+
     const std::vector<CuttingDiagram>& diagrams() const { return m_diagrams; }
     QListWidget* sheetList() const { return m_sheets; }
     QPlainTextEdit* notes() const { return m_notes; }
@@ -68,24 +81,41 @@ private:
         std::filesystem::path file;
         const QObject* editor = nullptr;
     };
+    struct Heading {
+        std::string source; // "Job: Kitchen.job"
+        std::string title;  // "Kitchen.job"
+    };
 
     // False only when a job being opened cannot be read; it is then named
     // in a message and nothing on screen changes.
     bool refresh(bool opening = false);
-    void showDiagrams(std::vector<CuttingDiagram> diagrams, const std::string& notes, const std::string& source);
-    std::string title() const;
+    // Nothing to plan: a cabinet or the stock could not be read.
+    void showUnplanned(const std::string& notes);
+    void showPlan(const CuttingPlanInputs& inputs, const CuttingPlan& plan);
+    void showDiagrams(std::vector<CuttingDiagram> diagrams, const std::string& notes);
+    void showHeading(Heading heading);
+    void showPlanState(const QString& state, bool planning);
 
     SessionController& m_controller;
+    CuttingPlanWorker* m_worker = nullptr;
     std::optional<ShownJob> m_job;
+    // What the plan under way, or else the plan shown, was made from.
+    std::optional<CuttingPlanInputs> m_wanted;
+    std::optional<CuttingPlanInputs> m_shown;
+    // Of the cabinets asked for last, and of the diagrams shown, which a
+    // cancelled plan leaves older. The title names printed pages and
+    // exported files.
+    Heading m_asked;
+    Heading m_heading;
     PrinterChooser m_choosePrinter;
     std::vector<CuttingDiagram> m_diagrams;
     QLabel* m_source = nullptr;
     QListWidget* m_sheets = nullptr;
     QPlainTextEdit* m_notes = nullptr;
     DiagramPage* m_page = nullptr;
-    // Planned while hidden, just before being shown: showing need not plan
-    // again.
-    bool m_plannedHidden = false;
+    QLabel* m_planState = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancel = nullptr;
 };
 
 } // namespace boxmill

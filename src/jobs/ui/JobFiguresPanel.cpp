@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JobFiguresPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
 
 #include "core/Money.h"
-#include "core/Prompter.h"
+#include "jobs/JobCabinets.h"
 #include "jobs/JobLists.h"
 #include "session/CabinetSession.h"
-#include "session/JobCabinets.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -122,8 +121,7 @@ void JobFiguresPanel::showJob(const CabinetSession& session, const Job& job, con
     }
     // The cabinets' warnings are told once, beside the figures, rather than
     // in a box for every edit of the job.
-    KeptMessages told;
-    const auto loaded = LoadJobCabinets(session, told, job, jobFile);
+    const auto loaded = LoadJobCabinets(session.model(), session.data().vocabulary, job, jobFile);
     if (!loaded) {
         // Figures without one of the cabinets would look right and be short.
         ShowTableText(m_rows, 0, 0, nullptr);
@@ -131,7 +129,7 @@ void JobFiguresPanel::showJob(const CabinetSession& session, const Job& job, con
         showNote(MessageToQt(loaded.error()));
         return;
     }
-    const UnitMode units = session.model.units;
+    const UnitMode units = session.model().units;
     const auto rows = CombinedRows(*loaded);
     const JobCost cost = CombinedCost(*loaded, units);
     const auto costRows = CostRows(cost);
@@ -151,7 +149,8 @@ void JobFiguresPanel::showJob(const CabinetSession& session, const Job& job, con
     if (costChanged)
         FitTableColumns(m_cost, kCostWidest);
     std::vector<std::string> lines = cost.problems;
-    lines.insert(lines.end(), told.lines.begin(), told.lines.end());
+    for (const Message& message : JobCabinetMessages(*loaded))
+        lines.push_back(message.text);
     QStringList shown;
     for (const auto& line : lines)
         shown << MessageToQt(line);
