@@ -92,7 +92,7 @@ std::string ShownPriceText(std::string_view storedPrice, UnitMode mode)
         return FixedText(perSquareMetre, 0);
     // The fewest decimals that, typed back unchanged, store the same price.
     for (int d = 0; d < kMostDecimals; ++d) {
-        const std::string text = FixedText(perSquareMetre, d, false);
+        std::string text = FixedText(perSquareMetre, d, false);
         const auto back = StoredPriceText(text, mode);
         if (back && ParseMoney(*back) == stored)
             return text;

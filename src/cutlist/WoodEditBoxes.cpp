@@ -3,7 +3,6 @@
 
 #include "core/AreaPrice.h"
 #include "core/NumberText.h"
-#include "core/Prompter.h"
 
 namespace boxmill {
 
@@ -53,22 +52,19 @@ bool AllBoxesFilled(const WoodEditBoxes& boxes, UnitMode mode)
 
 Result<double> ThicknessOfBoxes(const WoodEditBoxes& boxes, UnitMode mode)
 {
-    // What the measurement parser would have shown; the caller decides
-    // when and how to show it.
-    KeptMessages catcher;
     double inches = 0.0;
     if (mode == UnitMode::Metric) {
-        const auto millimetres = ParseMeasure(boxes.inchThick, mode, catcher);
+        auto millimetres = ReadMeasure(boxes.inchThick, mode);
         if (!millimetres)
-            return Result<double>::failure(catcher.last());
+            return millimetres;
         inches = *millimetres;
     } else {
         const auto whole = ParseInteger(boxes.inchThick);
         if (!whole)
             return Result<double>::failure("'" + boxes.inchThick + "' is not a valid number of whole inches.");
-        const auto fraction = ParseMeasure(boxes.fracThick, mode, catcher);
+        auto fraction = ReadMeasure(boxes.fracThick, mode);
         if (!fraction)
-            return Result<double>::failure(catcher.last());
+            return fraction;
         inches = static_cast<double>(*whole) + *fraction;
     }
     // Wood.dat would keep a negative thickness, but inches cannot show one.
