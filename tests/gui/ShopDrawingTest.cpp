@@ -5,20 +5,26 @@
 #include "GuiFixture.h"
 
 #include "designer/ui/CabinetForm.h"
+#include "paint/Page.h"
 #include "paint/ShopDrawing.h"
 #include "ui/common/ShapeCanvas.h"
 #include "views/ui/ConstructionViews.h"
 #include "views/ui/ViewWindow.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QToolBar>
 
+#include <cmath>
 #include <memory>
+#include <utility>
 
 using namespace boxmill;
 
@@ -104,6 +110,29 @@ private slots:
         const QByteArray pdf = ShopDrawingPdf(content, QPageSize(QPageSize::A4));
         QVERIFY(pdf.startsWith("%PDF"));
         QVERIFY(pdf.size() > 500);
+    }
+
+    // Shop drawings and cutting diagrams share one page measure: a page
+    // point prints as a point on A4 and no smaller on Letter, whatever the
+    // device's resolution.
+    void aPagePointPrintsAsAPointOnEitherPaper()
+    {
+        const std::pair<QPageSize::PageSizeId, double> papers[] = {{QPageSize::A4, 1.0}, {QPageSize::Letter, 1.029}};
+        for (const auto& [paper, printed] : papers) {
+            for (const int dotsPerInch : {72, 300, 1200}) {
+                QByteArray bytes;
+                QBuffer buffer(&bytes);
+                buffer.open(QIODevice::WriteOnly);
+                QPdfWriter writer(&buffer);
+                writer.setResolution(dotsPerInch);
+                writer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Landscape, QMarginsF()));
+                QPainter painter(&writer);
+                const Page page(painter, QRectF(writer.pageLayout().paintRectPixels(dotsPerInch)));
+                QVERIFY2(std::abs(page.printedPoint() - printed) < 0.002, qPrintable(QString::number(dotsPerInch)));
+                QVERIFY(std::abs(page.font(10).pointSizeF() - 10 * printed) < 0.02);
+                QVERIFY(std::abs(page(72) * 72.0 / dotsPerInch - 72 * printed) < 0.2);
+            }
+        }
     }
 
 private:
