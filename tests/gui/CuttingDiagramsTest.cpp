@@ -163,8 +163,9 @@ private slots:
         QCOMPARE(Summaries(*form), narrow);
 
         QVERIFY(EditParameter(*m_fixture->session, Param::Width, {"60", "0"}));
+        // The button shows only once a plan has taken a while; a quick one
+        // is cancelled all the same.
         auto* cancel = form->findChild<QPushButton*>(QStringLiteral("CancelPlan"));
-        QVERIFY(cancel->isVisible());
         cancel->click();
         QVERIFY(!form->isPlanning());
         form->waitForPlan();

@@ -29,6 +29,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -123,6 +124,15 @@ TCuttingDiagramForm::TCuttingDiagramForm(SessionController& controller, QWidget*
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
     }
+    // Most plans take a moment: a bar and a button flashing up at every
+    // edit would only distract.
+    m_showPlanning = new QTimer(this);
+    m_showPlanning->setSingleShot(true);
+    m_showPlanning->setInterval(250);
+    connect(m_showPlanning, &QTimer::timeout, this, [this] {
+        if (m_worker->busy())
+            showPlanState(QStringLiteral("Planning..."), true);
+    });
     showPlanState({}, false);
     auto* sideWidget = new QWidget(central);
     sideWidget->setLayout(side);
@@ -256,7 +266,10 @@ bool TCuttingDiagramForm::refresh(bool opening)
     }
     m_wanted = inputs;
     m_worker->plan(std::move(inputs));
-    showPlanState(QStringLiteral("Planning..."), true);
+    if (!m_progress->isHidden())
+        m_progress->setRange(0, 0);
+    else if (!m_showPlanning->isActive())
+        m_showPlanning->start();
     return true;
 }
 
@@ -299,6 +312,8 @@ void TCuttingDiagramForm::showPlan(const CuttingPlanInputs& inputs, const Cuttin
 
 void TCuttingDiagramForm::showPlanState(const QString& state, bool planning)
 {
+    if (!planning)
+        m_showPlanning->stop();
     m_planState->setText(state);
     m_planState->setVisible(!state.isEmpty());
     if (planning)

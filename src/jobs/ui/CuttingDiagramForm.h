@@ -18,6 +18,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 namespace boxmill {
 
@@ -116,6 +117,7 @@ private:
     QLabel* m_planState = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;
+    QTimer* m_showPlanning = nullptr;
 };
 
 } // namespace boxmill
