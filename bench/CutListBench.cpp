@@ -4,7 +4,6 @@
 // they must stay far below anything a user could notice.
 #include "core/CabinetFile.h"
 #include "core/CabinetModel.h"
-#include "core/Prompter.h"
 #include "core/Vocabulary.h"
 #include "cutlist/CostCalculator.h"
 #include "cutlist/CutListViewer.h"
@@ -19,12 +18,6 @@ namespace {
 
 using namespace boxmill;
 
-class SilentPrompter : public Prompter {
-public:
-    void message(MessageKind, std::string_view) override { }
-    bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
-};
-
 // The busy cabinet of the cut list tests: three sections with banked
 // drawers, a moved partition with shelves and double-panel doors above it,
 // dadoed shelves, partitions and dividers; 38 rows and 105 listing lines.
@@ -37,11 +30,10 @@ struct BusyCabinet {
             error = record.error();
             return;
         }
-        model.adoptRecord(*record, Vocabulary(), prompter);
+        (void)model.adoptRecord(*record, Vocabulary());
         LayoutAfterLoad(model, layout);
     }
 
-    SilentPrompter prompter;
     CabinetModel model;
     LayoutResult layout;
     CostCalculator cost;
@@ -54,7 +46,7 @@ void CompleteCutList(benchmark::State& state)
     if (!busy.error.empty())
         state.SkipWithError(busy.error.c_str());
     for (auto _ : state) {
-        auto grid = ShowCutList(CutListKind::Complete, busy.model, busy.layout, busy.cost, busy.prompter);
+        auto grid = ShowCutList(CutListKind::Complete, busy.model, busy.layout, busy.cost);
         benchmark::DoNotOptimize(grid);
     }
 }
@@ -68,8 +60,8 @@ void CompleteCutListAndListing(benchmark::State& state)
     if (!busy.error.empty())
         state.SkipWithError(busy.error.c_str());
     for (auto _ : state) {
-        auto grid = ShowCutList(CutListKind::Complete, busy.model, busy.layout, busy.cost, busy.prompter);
-        auto listing = BuildListing(ListingBuild::All, busy.model, busy.layout, busy.cost, busy.prompter, "03/14/26");
+        auto grid = ShowCutList(CutListKind::Complete, busy.model, busy.layout, busy.cost);
+        auto listing = BuildListing(ListingBuild::All, busy.model, busy.layout, busy.cost, "03/14/26");
         benchmark::DoNotOptimize(grid);
         benchmark::DoNotOptimize(listing);
     }

@@ -26,12 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!record)
         return 0;
 
-    fuzz::SilentPrompter prompter;
     const Vocabulary vocabulary;
     for (const auto units : {UnitMode::Inches, UnitMode::Metric}) {
         CabinetModel model;
         model.units = units;
-        model.adoptRecord(*record, vocabulary, prompter);
+        (void)model.adoptRecord(*record, vocabulary);
         // The loader's range check and the model's reading of the numbers
         // must agree: nothing the engine is given lies outside the range.
         for (int i = 0; i < kParamCount; ++i)
@@ -49,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // byte for byte.
         const CabinetRecord saved = model.recordForSave();
         CabinetModel again;
-        again.adoptRecord(saved, vocabulary, prompter);
+        (void)again.adoptRecord(saved, vocabulary);
         if (again.recordForSave() != saved)
             std::abort();
         // Whatever a file holds, the engine and the drawing must cope: no
@@ -61,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int section = 1; section <= 3; ++section)
             FillFrontDimensions(working, layout, section);
         CostCalculator cost;
-        BuildListing(ListingBuild::All, working, layout, cost, prompter, "01/01/26");
+        BuildListing(ListingBuild::All, working, layout, cost, "01/01/26");
 
         const std::string file = SerializeCabinetRecord(saved, bytes);
         if (file.size() != size ||

@@ -44,12 +44,6 @@ private:
     }
 };
 
-class SilentPrompter : public Prompter {
-public:
-    void message(MessageKind, std::string_view) override { }
-    bool ask(MessageKind, std::string_view, QuestionButtons) override { return false; }
-};
-
 inline std::string_view Bytes(const std::uint8_t* data, std::size_t size)
 {
     return {reinterpret_cast<const char*>(data), size};

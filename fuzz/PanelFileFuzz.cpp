@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LayoutResult layout;
     LayoutAfterLoad(model, layout);
     DrawCabinetFace(model, layout);
-    fuzz::SilentPrompter prompter;
     CostCalculator cost;
-    BuildListing(ListingBuild::Doors, model, layout, cost, prompter, "01/01/26");
+    BuildListing(ListingBuild::Doors, model, layout, cost, "01/01/26");
     return 0;
 }

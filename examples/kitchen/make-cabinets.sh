@@ -24,7 +24,7 @@ wall() {
 make Sink.cab param "Cabinet Width" 36 mullions 2 doors 1 \
     section 2 drawers 1 doors 2 enable Drawer1B off section 3 drawers 1 doors 1 \
     param "Section A Width" 8 param "Section C Width" 8 mullion-offset section 1 mullion-offset hours 6 rate 45
-make DrawerBase.cab param "Cabinet Width" 18 drawers 4 doors 0 hours 7 rate 45
+make DrawerBase.cab param "Cabinet Width" 18 drawers 4 doors 0 shelves 0 hours 7 rate 45
 make Base24.cab param "Cabinet Width" 24 drawers 1 doors 1 shelves 1 hours 5 rate 45
 make Base30.cab param "Cabinet Width" 30 drawers 1 doors 2 shelves 1 hours 5.5 rate 45
 make Base15.cab param "Cabinet Width" 15 drawers 1 doors 1 shelves 1 hours 4 rate 45

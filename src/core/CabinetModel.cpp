@@ -2,8 +2,8 @@
 #include "CabinetModel.h"
 
 #include "MessageText.h"
+#include "Messages.h"
 #include "NumberText.h"
-#include "Prompter.h"
 #include "Vocabulary.h"
 
 #include <algorithm>
@@ -11,6 +11,11 @@
 namespace boxmill {
 
 void CabinetModel::adoptRecord(const CabinetRecord& loaded, const Vocabulary& vocabulary, Prompter& prompter)
+{
+    Tell(prompter, adoptRecord(loaded, vocabulary));
+}
+
+Messages CabinetModel::adoptRecord(const CabinetRecord& loaded, const Vocabulary& vocabulary)
 {
     record = loaded;
     record.resetSpareParamSlots();
@@ -22,7 +27,8 @@ void CabinetModel::adoptRecord(const CabinetRecord& loaded, const Vocabulary& vo
     rebuildDrawingUnits();
     clearPartAreas();
     if (!badParams.empty() || !badParts.empty())
-        prompter.message(MessageKind::Warning, DescribeNonNumbers(*this, vocabulary, badParams, badParts));
+        return {{MessageKind::Warning, DescribeNonNumbers(*this, vocabulary, badParams, badParts)}};
+    return {};
 }
 
 std::vector<int> CabinetModel::rebuildParamValues()

@@ -5,6 +5,7 @@
 #include "CabinetRecord.h"
 #include "Constants.h"
 #include "Measure.h"
+#include "Messages.h"
 #include "Money.h"
 #include "PanelStyle.h"
 
@@ -65,6 +66,8 @@ public:
     // Puts a freshly read record in place and rebuilds what derives from it.
     // Texts that are not numbers are read as 0 and reported once, by name.
     void adoptRecord(const CabinetRecord& loaded, const Vocabulary& vocabulary, Prompter& prompter);
+    // The same, the report kept for the caller to show or not.
+    [[nodiscard]] Messages adoptRecord(const CabinetRecord& loaded, const Vocabulary& vocabulary);
 
     // Each returns the indices whose text was not a number (read as 0).
     std::vector<int> rebuildParamValues();

@@ -73,24 +73,31 @@ std::string FormatMeasure(double inches, UnitMode mode)
     return mode == UnitMode::Inches ? FormatInches(inches) : FormatMillimetres(inches);
 }
 
-std::optional<double> ParseMeasure(std::string_view text, UnitMode mode, Prompter& prompter)
+Result<double> ReadMeasure(std::string_view text, UnitMode mode)
 {
     if (mode == UnitMode::Inches) {
         for (std::size_t i = 0; i < FractionTable.size(); ++i) {
             if (text == FractionTable[i])
                 return static_cast<double>(i) * kThirtySecond;
         }
-        prompter.message(MessageKind::Error, kBadFractionMessage);
-        return std::nullopt;
+        return Result<double>::failure(std::string(kBadFractionMessage));
     }
     // No length the user types can be negative; it would only come out again
     // as a board of negative length.
     const auto millimetres = ParseInteger(text);
-    if (!millimetres || *millimetres < 0 || *millimetres > 1'000'000'000LL) {
-        prompter.message(MessageKind::Error, QuoteTypedText(text) + " is not a valid whole number of millimetres.");
+    if (!millimetres || *millimetres < 0 || *millimetres > 1'000'000'000LL)
+        return Result<double>::failure(QuoteTypedText(text) + " is not a valid whole number of millimetres.");
+    return static_cast<double>(*millimetres) * kInchesPerMillimetre;
+}
+
+std::optional<double> ParseMeasure(std::string_view text, UnitMode mode, Prompter& prompter)
+{
+    auto measure = ReadMeasure(text, mode);
+    if (!measure) {
+        prompter.message(MessageKind::Error, measure.error());
         return std::nullopt;
     }
-    return static_cast<double>(*millimetres) * kInchesPerMillimetre;
+    return *measure;
 }
 
 std::int32_t ToDrawingUnits(double inches, int drawScale)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Result.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -42,6 +44,8 @@ std::string FormatMeasure(double inches, UnitMode mode);
 // is reported through the prompter and yields nullopt; the caller keeps its
 // old value.
 std::optional<double> ParseMeasure(std::string_view text, UnitMode mode, Prompter& prompter);
+// The same, the refusal the message that says why.
+Result<double> ReadMeasure(std::string_view text, UnitMode mode);
 
 // Lengths cut down to whole quarter inches, each quarter `drawScale` units.
 std::int32_t ToDrawingUnits(double inches, int drawScale);

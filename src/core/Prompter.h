@@ -29,20 +29,4 @@ public:
     }
 };
 
-// Shows nothing and keeps what would have been shown, for the caller to
-// tell when and how it sees fit, or not at all (figures brought up to date
-// behind the user's back). Every question is answered No.
-class KeptMessages : public Prompter {
-public:
-    void message(MessageKind, std::string_view text) override { lines.emplace_back(text); }
-    bool ask(MessageKind, std::string_view text, QuestionButtons) override
-    {
-        lines.emplace_back(text);
-        return false;
-    }
-    std::string last() const { return lines.empty() ? std::string() : lines.back(); }
-
-    std::vector<std::string> lines;
-};
-
 } // namespace boxmill

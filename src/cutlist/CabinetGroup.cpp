@@ -5,6 +5,7 @@
 
 #include "core/IncludeParts.h"
 #include "geometry/CarcassCalculators.h"
+#include "geometry/OpeningFit.h"
 #include "geometry/ShelfCalculators.h"
 
 #include <algorithm>
@@ -22,7 +23,8 @@ void Shelves(const GroupInputs& in, CutList& list)
         return;
     Batch batch("Shelve(s)");
     for (int s = 0; s < Sections(model); ++s) {
-        for (int i = 0; i < Count(model, s, SectionItem::Shelves, kMaxShelves); ++i)
+        const int shelves = ShelvesFit(model, in.layout(), s) ? Count(model, s, SectionItem::Shelves, kMaxShelves) : 0;
+        for (int i = 0; i < shelves; ++i)
             batch.add(CalcShelf(in.context, s, ShelfKind::Shelf));
     }
     for (int s = 0; s < Sections(model); ++s) {

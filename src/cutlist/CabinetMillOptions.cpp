@@ -74,8 +74,7 @@ void TopAndRails(MillOptionWriter& w)
 
 } // namespace
 
-void AddCabinetMillOptions(const CabinetModel& model, const LayoutResult& layout, Prompter& prompter,
-                           std::vector<std::string>& lines)
+Messages AddCabinetMillOptions(const CabinetModel& model, const LayoutResult& layout, std::vector<std::string>& lines)
 {
     MillOptionWriter w(model, layout, lines);
     w.title("Cabinet Mill Options:");
@@ -128,9 +127,12 @@ void AddCabinetMillOptions(const CabinetModel& model, const LayoutResult& layout
         AddShelfDadoLines(w);
     bool bottomRabbeted = false;
     if (w.opt(O::BottomDado) && w.inc(IncludeItem::Bottom))
-        bottomRabbeted = AddBottomLine(w, prompter);
+        bottomRabbeted = AddBottomLine(w);
     AddDividerDadoLines(w, bottomRabbeted);
     TopAndRails(w);
+    if (bottomRabbeted)
+        return {{MessageKind::Information, std::string(kBottomRabbitInformation)}};
+    return {};
 }
 
 } // namespace boxmill

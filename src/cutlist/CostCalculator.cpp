@@ -7,17 +7,20 @@
 
 namespace boxmill {
 
-void CostCalculator::update(const CabinetModel& model, Prompter& prompter)
+Messages CostCalculator::update(const CabinetModel& model)
 {
     m_cost = UpdateWoodCost(model);
-    jobTotalClicked(model, prompter);
+    return jobTotalClicked(model);
 }
 
-void CostCalculator::jobTotalClicked(const CabinetModel& model, Prompter& prompter)
+Messages CostCalculator::jobTotalClicked(const CabinetModel& model)
 {
     // A figure left from other hours or another list would pass for this one.
-    const auto job = JobTotal(model.record.hours(), model.record.cost(), m_cost.partsTotal, prompter);
+    const auto job = JobTotal(model.record.hours(), model.record.cost(), m_cost.partsTotal);
     m_jobTotalText = job ? FormatMoney(*job) : std::string();
+    if (!job)
+        return {{MessageKind::Error, job.error()}};
+    return {};
 }
 
 } // namespace boxmill

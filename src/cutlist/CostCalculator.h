@@ -3,12 +3,13 @@
 
 #include "WoodCost.h"
 
+#include "core/Messages.h"
+
 #include <string>
 
 namespace boxmill {
 
 class CabinetModel;
-class Prompter;
 
 // What the main window's cost calculator shows: the wood cost listing of
 // the last cut list and the job total. The hours and the labour rate are
@@ -19,11 +20,11 @@ public:
     // After every cut list build: the listing, then the job total with two
     // decimals. Hours or a rate that cannot be used leave no job total
     // (the message says why); the listing is shown all the same.
-    void update(const CabinetModel& model, Prompter& prompter);
+    [[nodiscard]] Messages update(const CabinetModel& model);
 
     // A click on the job total: the same sum with the current hours, rate
     // and parts total, with two decimals like every other sum.
-    void jobTotalClicked(const CabinetModel& model, Prompter& prompter);
+    [[nodiscard]] Messages jobTotalClicked(const CabinetModel& model);
 
     const WoodCost& cost() const { return m_cost; }
     const std::string& jobTotalText() const { return m_jobTotalText; }

@@ -6,24 +6,24 @@
 
 #include "core/CabinetModel.h"
 #include "core/IncludeParts.h"
-#include "core/Prompter.h"
 
 namespace boxmill {
 
-void StartCutListBuild(CabinetModel& model, Prompter& prompter)
+void StartCutListBuild(CabinetModel& model, Messages& told)
 {
     model.clearPartAreas();
     // Sleepers run to the back of the sides; a back laid over the sides
     // would hang below them.
     if (model.include(IncludeItem::Back) && cutlist::DetachedBase(model) && !model.options[CabinetOption::BackInside])
-        prompter.message(MessageKind::Warning, kBackInsideWarning);
+        told.push_back({MessageKind::Warning, std::string(kBackInsideWarning)});
 }
 
-CutList BuildCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout, Prompter& prompter)
+WithMessages<CutList> BuildCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout)
 {
-    StartCutListBuild(model, prompter);
-    const GroupInputs in {{model, layout, model.partArea}, prompter};
-    CutList list;
+    WithMessages<CutList> built;
+    StartCutListBuild(model, built.messages);
+    const GroupInputs in {{model, layout, model.partArea}, built.messages};
+    CutList& list = built.value;
     switch (kind) {
     case CutListKind::Complete:
         BuildFaceFrameList(in, list);
@@ -36,7 +36,7 @@ CutList BuildCutList(CutListKind kind, CabinetModel& model, const LayoutResult& 
     case CutListKind::Drawers: BuildDrawerList(in, list); break;
     case CutListKind::Doors: BuildDoorList(in, list); break;
     }
-    return list;
+    return built;
 }
 
 } // namespace boxmill

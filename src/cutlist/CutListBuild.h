@@ -3,10 +3,11 @@
 
 #include "Batch.h"
 
+#include "core/Messages.h"
+
 namespace boxmill {
 
 class CabinetModel;
-class Prompter;
 struct LayoutResult;
 
 // The five cut lists of the viewer and of the wood estimator's buttons.
@@ -14,7 +15,8 @@ enum class CutListKind { Complete, Cabinet, FaceFrame, Drawers, Doors };
 
 // A whole build: the model's part areas are cleared and refilled with the
 // wood of exactly these boards. The complete list runs the face frame
-// first, then the carcass, the drawers and the doors.
-CutList BuildCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout, Prompter& prompter);
+// first, then the carcass, the drawers and the doors. The messages point
+// out constructions that cannot be built as they stand.
+WithMessages<CutList> BuildCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout);
 
 } // namespace boxmill

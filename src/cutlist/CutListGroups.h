@@ -3,6 +3,7 @@
 
 #include "Batch.h"
 
+#include "core/Messages.h"
 #include "geometry/Calculators.h"
 
 #include <string_view>
@@ -10,7 +11,6 @@
 namespace boxmill {
 
 class CabinetModel;
-class Prompter;
 struct LayoutResult;
 
 inline constexpr std::string_view kBackInsideWarning =
@@ -19,11 +19,12 @@ inline constexpr std::string_view kBackInsideWarning =
 inline constexpr std::string_view kDrawerDepthMessage =
     "Drawer depth and cabinet depth error. Shorten \"Drawer Depth\" at least 1 inch less than Cabinet Depth.";
 
-// What a group builder reads and where it counts the wood: the calculators
-// add every board's area to `context.areas`.
+// What a group builder reads, where it counts the wood (the calculators
+// add every board's area to `context.areas`) and where it says what the
+// user should know.
 struct GroupInputs {
     CalcContext context;
-    Prompter& prompter;
+    Messages& told;
 
     const CabinetModel& model() const { return context.model; }
     const LayoutResult& layout() const { return context.layout; }
@@ -31,7 +32,7 @@ struct GroupInputs {
 
 // The start of every build: no areas yet, and the one construction that a
 // detached base cannot be built with is pointed out. The build goes on.
-void StartCutListBuild(CabinetModel& model, Prompter& prompter);
+void StartCutListBuild(CabinetModel& model, Messages& told);
 
 // The four groups of boards. Each appends its batches, in their fixed order,
 // to `list`; a batch that lists no board is left out.

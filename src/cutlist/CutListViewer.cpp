@@ -4,6 +4,7 @@
 #include "CostCalculator.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace boxmill {
 
@@ -33,12 +34,13 @@ ViewerGrid ViewerGridOf(const CutList& list)
     return grid;
 }
 
-ViewerGrid ShowCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout, CostCalculator& cost,
-                       Prompter& prompter)
+WithMessages<ViewerGrid> ShowCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout,
+                                     CostCalculator& cost)
 {
-    ViewerGrid grid = ViewerGridOf(BuildCutList(kind, model, layout, prompter));
-    cost.update(model, prompter);
-    return grid;
+    auto built = BuildCutList(kind, model, layout);
+    WithMessages<ViewerGrid> shown {ViewerGridOf(built.value), std::move(built.messages)};
+    Append(shown.messages, cost.update(model));
+    return shown;
 }
 
 } // namespace boxmill

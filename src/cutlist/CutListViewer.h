@@ -13,7 +13,6 @@ namespace boxmill {
 
 class CabinetModel;
 class CostCalculator;
-class Prompter;
 struct LayoutResult;
 
 inline constexpr int kViewerMinimumRows = 6;
@@ -42,7 +41,8 @@ struct ViewerGrid {
 ViewerGrid ViewerGridOf(const CutList& list);
 
 // A viewer command: the build, the grid, and then the wood cost listing and
-// job total of the boards just counted.
-ViewerGrid ShowCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout, CostCalculator& cost,
-                       Prompter& prompter);
+// job total of the boards just counted; the build's messages, then the
+// cost's.
+WithMessages<ViewerGrid> ShowCutList(CutListKind kind, CabinetModel& model, const LayoutResult& layout,
+                                     CostCalculator& cost);
 } // namespace boxmill

@@ -10,7 +10,6 @@
 #include "StockSizeCheck.h"
 
 #include "core/IncludeParts.h"
-#include "core/Prompter.h"
 
 #include <utility>
 
@@ -85,31 +84,34 @@ private:
     const std::string& m_cabinet;
 };
 
-void WriteWoodListing(ListingWriter& out, const CabinetModel& model, CostCalculator& cost, Prompter& prompter)
+[[nodiscard]] Messages WriteWoodListing(ListingWriter& out, const CabinetModel& model, CostCalculator& cost)
 {
-    cost.update(model, prompter);
+    Messages told = cost.update(model);
     out.line(WoodLine("Wood Type", WoodCostAreaTitle(model.units)));
     out.line({});
     for (const auto& row : cost.cost().rows)
         out.line(WoodLine(row.woodText, row.areaText));
     out.separator();
     out.line("Job Total: $" + cost.jobTotalText());
+    return told;
 }
 
 } // namespace
 
-Listing BuildListing(ListingBuild build, CabinetModel& model, const LayoutResult& layout, CostCalculator& cost,
-                     Prompter& prompter, std::string_view todaysDate)
+WithMessages<Listing> BuildListing(ListingBuild build, CabinetModel& model, const LayoutResult& layout,
+                                   CostCalculator& cost, std::string_view todaysDate)
 {
     const BuildPlan plan = PlanOf(build);
-    Listing listing;
+    WithMessages<Listing> built;
+    Messages& told = built.messages;
+    Listing& listing = built.value;
     listing.build = build;
     listing.showing = "Showing Cutlist: " + model.folders.cabinetStyle;
     listing.buildName = plan.buildName;
     listing.saveName = plan.saveName;
 
-    StartCutListBuild(model, prompter);
-    const GroupInputs in {{model, layout, model.partArea}, prompter};
+    StartCutListBuild(model, told);
+    const GroupInputs in {{model, layout, model.partArea}, told};
     ListingWriter out(listing, model);
 
     out.line("Todays Date " + std::string(todaysDate));
@@ -128,15 +130,15 @@ Listing BuildListing(ListingBuild build, CabinetModel& model, const LayoutResult
     if (plan.doors && HasDoors(model))
         out.group("Doors:", in, BuildDoorList);
 
-    WriteWoodListing(out, model, cost, prompter);
+    Append(told, WriteWoodListing(out, model, cost));
 
     if (plan.cabinet)
-        AddCabinetMillOptions(model, layout, prompter, listing.lines);
+        Append(told, AddCabinetMillOptions(model, layout, listing.lines));
     if (plan.drawers && boxes)
         AddDrawerMillOptions(model, layout, listing.lines);
     if (plan.doors)
         AddPanelMillOptions(model, layout, listing.lines);
-    return listing;
+    return built;
 }
 
 } // namespace boxmill

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Messages.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,7 +11,6 @@ namespace boxmill {
 
 class CabinetModel;
 class CostCalculator;
-class Prompter;
 struct LayoutResult;
 
 // The cutlist editor's buttons, and the main window's commands that open it.
@@ -32,7 +33,8 @@ struct Listing {
 // The listing of a build with `todaysDate` in its header (the system's
 // short date form; see TodaysShortDate). Like a viewer command it counts
 // the wood of its boards into the model's part areas and updates `cost`.
-Listing BuildListing(ListingBuild build, CabinetModel& model, const LayoutResult& layout, CostCalculator& cost,
-                     Prompter& prompter, std::string_view todaysDate);
+// The messages come in the order the listing's parts are made.
+WithMessages<Listing> BuildListing(ListingBuild build, CabinetModel& model, const LayoutResult& layout,
+                                   CostCalculator& cost, std::string_view todaysDate);
 
 } // namespace boxmill

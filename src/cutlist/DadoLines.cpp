@@ -3,8 +3,8 @@
 
 #include "core/IncludeParts.h"
 #include "core/ParameterIndex.h"
-#include "core/Prompter.h"
 #include "geometry/Calculators.h"
+#include "geometry/OpeningFit.h"
 
 #include <array>
 #include <string_view>
@@ -14,10 +14,6 @@ namespace boxmill::cutlist {
 using O = CabinetOption;
 
 namespace {
-
-inline constexpr std::string_view kBottomRabbitInformation =
-    "Bottom Dadoes/Rabbits are checked. Due to bottom placement, \"Rabbits\" will be generated instead of "
-    "\"Dadoes\" for the bottom and sides. Uncheck Bottom Dadoes/Rabbits if you want to remove bottom rabbits.";
 
 // The two faces a board of section s is dadoed into: the cabinet sides at
 // the ends, the dividers between sections.
@@ -154,7 +150,7 @@ void AddShelfDadoLines(MillOptionWriter& w)
     const double top = w.inc(IncludeItem::FaceFrame) ? w.P(Param::TopRail) : TopOffset(w);
     for (int s = 0; s < sections; ++s) {
         const auto i = static_cast<std::size_t>(s);
-        const int lowerShelves = Count(model, s, SectionItem::Shelves, kMaxShelves);
+        const int lowerShelves = ShelvesFit(model, layout, s) ? Count(model, s, SectionItem::Shelves, kMaxShelves) : 0;
         const int upperShelves = Count(model, s, SectionItem::PartitionShelves, kMaxShelves);
 
         // The opening below the drawers starts under the partition and the
@@ -186,7 +182,7 @@ void AddShelfDadoLines(MillOptionWriter& w)
     }
 }
 
-bool AddBottomLine(MillOptionWriter& w, Prompter& prompter)
+bool AddBottomLine(MillOptionWriter& w)
 {
     const bool detached = DetachedBase(w.model());
     const bool toekick = w.inc(IncludeItem::ToeKick);
@@ -209,7 +205,6 @@ bool AddBottomLine(MillOptionWriter& w, Prompter& prompter)
     }
     // Flush with the lower edge of the sides a dado would break out.
     w.line("Rabbit Sides For Bottom:", kBlankMark, w.P(Param::TopRabbit));
-    prompter.message(MessageKind::Information, kBottomRabbitInformation);
     return true;
 }
 

@@ -5,7 +5,6 @@
 
 #include "core/IncludeParts.h"
 #include "core/ParameterIndex.h"
-#include "core/Prompter.h"
 #include "geometry/DrawerCalculators.h"
 #include "geometry/OpeningFit.h"
 
@@ -50,7 +49,7 @@ void BuildDrawerList(const GroupInputs& in, CutList& list)
     // Only boxes are cut to the drawer depth: a cabinet without them has
     // nothing that could run into its back.
     if (ListsDrawerBoxes(model) && model.param(Param::DrawerDepth) + DepthAllowance(model) > model.param(Param::Depth))
-        in.prompter.message(MessageKind::Error, kDrawerDepthMessage);
+        in.told.push_back({MessageKind::Error, std::string(kDrawerDepthMessage)});
 
     if (model.include(IncludeItem::DrawerFaces)) {
         Batch faces("Dw Face(s)");

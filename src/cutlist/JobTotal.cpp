@@ -3,7 +3,6 @@
 
 #include "core/CabinetRecord.h"
 #include "core/NumberText.h"
-#include "core/Prompter.h"
 
 #include <cmath>
 
@@ -29,27 +28,21 @@ Result<Money> ReadLabourRate(std::string_view text)
     return static_cast<Money>(std::nearbyint(*rate * static_cast<double>(kMoneyScale)));
 }
 
-std::optional<Money> JobTotal(std::string_view hoursText, std::string_view costText, Money partsTotal,
-                              Prompter& prompter)
+Result<Money> JobTotal(std::string_view hoursText, std::string_view costText, Money partsTotal)
 {
-    if (!ParseDecimal(hoursText) || !ParseDecimal(costText)) {
-        prompter.message(MessageKind::Error, kJobTotalMessage);
-        return std::nullopt;
-    }
+    if (!ParseDecimal(hoursText) || !ParseDecimal(costText))
+        return Result<Money>::failure(std::string(kJobTotalMessage));
     const auto hours = ReadHours(hoursText);
     const auto rate = ReadLabourRate(costText);
-    if (!hours || !rate) {
-        prompter.message(MessageKind::Error, !hours ? hours.error() : rate.error());
-        return std::nullopt;
-    }
+    if (!hours || !rate)
+        return Result<Money>::failure(!hours ? hours.error() : rate.error());
     // Hours may be fractional, so the sum is taken in floating point and
     // rounded once; labour in range and the parts total are exact in a
     // double far beyond any real cabinet.
     const double job = std::nearbyint(*hours * static_cast<double>(*rate) + static_cast<double>(partsTotal));
     if (std::isfinite(job) && std::fabs(job) < 9.0e18)
         return static_cast<Money>(job);
-    prompter.message(MessageKind::Error, kJobTotalMessage);
-    return std::nullopt;
+    return Result<Money>::failure(std::string(kJobTotalMessage));
 }
 
 } // namespace boxmill

@@ -4,12 +4,9 @@
 #include "core/Money.h"
 #include "core/Result.h"
 
-#include <optional>
 #include <string_view>
 
 namespace boxmill {
-
-class Prompter;
 
 inline constexpr std::string_view kJobTotalMessage = "Hours and cost must contain a number to calculate \"JobTotal\".";
 
@@ -30,9 +27,8 @@ Result<Money> ReadLabourRate(std::string_view text);
 
 // Labour plus wood: hours times the rate (the rate rounded to a
 // ten-thousandth first), plus the parts total, rounded to a ten-thousandth.
-// When the hours or the rate is not a number, or is out of its range, the
-// message is shown and there is no total.
-std::optional<Money> JobTotal(std::string_view hoursText, std::string_view costText, Money partsTotal,
-                              Prompter& prompter);
+// When the hours or the rate is not a number, or is out of its range, there
+// is no total and the error says why.
+Result<Money> JobTotal(std::string_view hoursText, std::string_view costText, Money partsTotal);
 
 } // namespace boxmill

@@ -70,11 +70,16 @@ private:
 // thickness of the top or carcass rail, and the setdown of a dadoed one.
 double TopOffset(const MillOptionWriter& w);
 
+inline constexpr std::string_view kBottomRabbitInformation =
+    "Bottom Dadoes/Rabbits are checked. Due to bottom placement, \"Rabbits\" will be generated instead of "
+    "\"Dadoes\" for the bottom and sides. Uncheck Bottom Dadoes/Rabbits if you want to remove bottom rabbits.";
+
 // The dado lines of partitions, shelves, the bottom and the dividers.
-// AddBottomLine returns true when the bottom is rabbeted instead of dadoed.
+// AddBottomLine returns true when the bottom is rabbeted instead of dadoed,
+// which the user is to be told (kBottomRabbitInformation).
 void AddPartitionDadoLines(MillOptionWriter& w);
 void AddShelfDadoLines(MillOptionWriter& w);
-bool AddBottomLine(MillOptionWriter& w, Prompter& prompter);
+bool AddBottomLine(MillOptionWriter& w);
 void AddDividerDadoLines(MillOptionWriter& w, bool bottomRabbeted);
 
 } // namespace boxmill::cutlist

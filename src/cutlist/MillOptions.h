@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Messages.h"
+
 #include <string>
 #include <vector>
 
 namespace boxmill {
 
 class CabinetModel;
-class Prompter;
 struct LayoutResult;
 
 // The machining a cabinet maker sets up, with the measurements to set, as
@@ -17,8 +18,8 @@ struct LayoutResult;
 // Dividers, toekick notches, scribes, dadoes and rabbits of the carcass.
 // A bottom that sits too low for dadoes gets rabbits instead, and the user
 // is told so.
-void AddCabinetMillOptions(const CabinetModel& model, const LayoutResult& layout, Prompter& prompter,
-                           std::vector<std::string>& lines);
+[[nodiscard]] Messages AddCabinetMillOptions(const CabinetModel& model, const LayoutResult& layout,
+                                             std::vector<std::string>& lines);
 // The joints of the drawer boxes.
 void AddDrawerMillOptions(const CabinetModel& model, const LayoutResult& layout, std::vector<std::string>& lines);
 // Mortises and the double panels of the doors; nothing for a cabinet

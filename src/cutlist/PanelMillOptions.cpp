@@ -5,6 +5,7 @@
 
 #include "core/IncludeParts.h"
 #include "core/ParameterIndex.h"
+#include "geometry/OpeningFit.h"
 
 namespace boxmill {
 
@@ -38,7 +39,8 @@ void AddPanelMillOptions(const CabinetModel& model, const LayoutResult& layout, 
         const bool lower = opening == Opening::Lower;
         for (int s = 0; s < Sections(model); ++s) {
             const OpeningPanelStyle style = SectionPanelStyle(model.record, s, opening);
-            if (!style.doublePanel)
+            // The doors left out of the cut list are milled for nothing.
+            if (!style.doublePanel || !DoorsFit(model, layout, s, opening))
                 continue;
             const std::string label = std::string("Double Panel:") + (lower ? "Lower" : "Upper") + " Sec " +
                                       std::to_string(s + 1) + " " + (style.horizontal ? "Horizontal" : "Vertical  ");

@@ -73,7 +73,8 @@ void FaceDrawer::drawSection(int s)
         else if (!partition && !inc(IncludeItem::FaceFrame))
             shelfTop = underTop;
     }
-    const int shelves = std::clamp(item(s, SectionItem::Shelves), 0, kMaxShelves);
+    const int shelves =
+        ShelvesFit(m_model, m_layout, s) ? std::clamp(item(s, SectionItem::Shelves), 0, kMaxShelves) : 0;
     drawShelves(s, false, shelves, shelfTop, static_cast<double>(shelfRoom) / (shelves + 1));
 
     // Without a partition there is no opening above one, whatever counts

@@ -305,6 +305,21 @@ std::optional<std::string> DoorMisfit(const CabinetModel& model, const LayoutRes
     return DoorRules(model, layout, section, opening).misfit();
 }
 
+std::optional<std::string> ShelfMisfit(const CabinetModel& model, const LayoutResult& layout, int section)
+{
+    if (section < 0 || section >= kSections)
+        return std::nullopt;
+    const int shelves = std::clamp(model.sectionItem(section, SectionItem::Shelves), 0, kMaxShelves);
+    if (shelves == 0 || model.drawers(section) == 0 || model.banksInUse(section) > 0)
+        return std::nullopt;
+    if (!Check {DoorOpeningHeight(layout, section, Opening::Lower), 0.0}.fails())
+        return std::nullopt;
+    const std::string which =
+        shelves == 1 ? "the shelf, so it is" : "the " + std::to_string(shelves) + " shelves, so they are";
+    return Where(model, section, Opening::Lower) + ": the drawers leave no room for " + which +
+           " left out of the cut list and the drawing. Make " + HeightAdvice(model, section, Opening::Lower) + ".";
+}
+
 std::vector<std::string> OpeningMisfits(const CabinetModel& model, const LayoutResult& layout)
 {
     std::vector<std::string> misfits;
@@ -317,6 +332,8 @@ std::vector<std::string> OpeningMisfits(const CabinetModel& model, const LayoutR
             if (drawer && std::find(misfits.begin(), misfits.end(), *drawer) == misfits.end())
                 misfits.push_back(std::move(*drawer));
         }
+        if (auto shelves = ShelfMisfit(model, layout, s))
+            misfits.push_back(std::move(*shelves));
         for (const Opening opening : {Opening::Lower, Opening::Upper}) {
             if (auto doors = DoorMisfit(model, layout, s, opening))
                 misfits.push_back(std::move(*doors));

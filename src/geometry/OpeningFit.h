@@ -41,9 +41,19 @@ inline bool DrawerFits(const CabinetModel& model, const LayoutResult& layout, in
     return !DrawerMisfit(model, layout, section, drawer);
 }
 
+// Shelves share what the drawers leave of a section's main opening; where
+// the drawers fill it, the shelves have nowhere to stand and are left out.
+// A banked section is left to its own rule: it holds drawers only.
+std::optional<std::string> ShelfMisfit(const CabinetModel& model, const LayoutResult& layout, int section);
+
+inline bool ShelvesFit(const CabinetModel& model, const LayoutResult& layout, int section)
+{
+    return !ShelfMisfit(model, layout, section);
+}
+
 // Every opening of the cabinet that is too small for what it holds, in
 // section order, main opening first: drawers taller together than their
-// opening, drawers and doors that cannot be built.
+// opening, drawers, shelves and doors that cannot be built.
 std::vector<std::string> OpeningMisfits(const CabinetModel& model, const LayoutResult& layout);
 
 } // namespace boxmill

@@ -235,7 +235,7 @@ TEST_F(BusyCabinetTest, SectionalDimensions)
 TEST_F(BusyCabinetTest, CompleteListingLineByLine)
 {
     const std::vector<std::string> expected = ExpectedCompleteListing("Base\\Untitled.cab");
-    const Listing listing = BuildListing(ListingBuild::All, model, layout, cost, prompter, "03/14/26");
+    const Listing listing = told(BuildListing(ListingBuild::All, model, layout, cost, "03/14/26"));
     for (std::size_t i = 0; i < std::max(expected.size(), listing.lines.size()); ++i) {
         EXPECT_EQ(i < listing.lines.size() ? listing.lines[i] : "(missing)",
                   i < expected.size() ? expected[i] : "(none)")

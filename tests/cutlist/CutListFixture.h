@@ -5,6 +5,7 @@
 
 #include "core/CabinetModel.h"
 #include "core/FileIo.h"
+#include "core/Messages.h"
 #include "core/Vocabulary.h"
 #include "cutlist/CostCalculator.h"
 #include "cutlist/CutListBuild.h"
@@ -69,7 +70,13 @@ protected:
     CutList build(CutListKind kind)
     {
         RecalculateLayout(model, layout);
-        return BuildCutList(kind, model, layout, prompter);
+        return told(BuildCutList(kind, model, layout));
+    }
+    // The result, its messages shown as the windows show them.
+    template <typename T> T told(WithMessages<T> built)
+    {
+        Tell(prompter, built.messages);
+        return std::move(built.value);
     }
 
     // "quantity part | width | length" of every row, in order; of one part

@@ -20,7 +20,7 @@ TEST(ViewerGrid, AnEmptyListStillShowsTheHeaderAndFiveEmptyRows)
 
 TEST_F(CutListTest, ViewerCommandsFillTheGridThenTheWoodCost)
 {
-    const ViewerGrid complete = ShowCutList(CutListKind::Complete, model, layout, cost, prompter);
+    const ViewerGrid complete = told(ShowCutList(CutListKind::Complete, model, layout, cost));
     // Three face frame rows, seven carcass, five drawer and three door rows.
     EXPECT_EQ(complete.viewerRows(), 19);
     EXPECT_EQ(complete.rowCount(), 19);
@@ -31,7 +31,7 @@ TEST_F(CutListTest, ViewerCommandsFillTheGridThenTheWoodCost)
     EXPECT_FALSE(cost.jobTotalText().empty());
 
     // A shorter list replaces the grid whole: nothing of the long one stays.
-    const ViewerGrid face = ShowCutList(CutListKind::FaceFrame, model, layout, cost, prompter);
+    const ViewerGrid face = told(ShowCutList(CutListKind::FaceFrame, model, layout, cost));
     EXPECT_EQ(face.rowCount(), 6);
     EXPECT_EQ(face.cell(3, 1), "Mid Rail(s)");
     EXPECT_EQ(face.cell(4, 1), "");
@@ -39,7 +39,7 @@ TEST_F(CutListTest, ViewerCommandsFillTheGridThenTheWoodCost)
 
     include(IncludeItem::FaceFrame, false);
     include(IncludeItem::MidRails, false);
-    EXPECT_TRUE(ShowCutList(CutListKind::FaceFrame, model, layout, cost, prompter).rows.empty());
+    EXPECT_TRUE(told(ShowCutList(CutListKind::FaceFrame, model, layout, cost)).rows.empty());
     EXPECT_EQ(cost.cost().partsTotal, 0);
     EXPECT_TRUE(prompter.shown.empty());
 }

@@ -20,7 +20,7 @@ protected:
     Listing listing(ListingBuild which)
     {
         RecalculateLayout(model, layout);
-        return BuildListing(which, model, layout, cost, prompter, "03/14/26");
+        return told(BuildListing(which, model, layout, cost, "03/14/26"));
     }
     static bool Has(const Listing& l, std::string_view line)
     {

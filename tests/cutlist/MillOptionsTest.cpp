@@ -23,7 +23,7 @@ protected:
     {
         RecalculateLayout(model, layout);
         std::vector<std::string> lines;
-        AddCabinetMillOptions(model, layout, prompter, lines);
+        Tell(prompter, AddCabinetMillOptions(model, layout, lines));
         return lines;
     }
     std::vector<std::string> panelLines()
@@ -149,7 +149,10 @@ TEST_F(MillOptionsTest, DoublePanelsWithTheirOffsetDirection)
     item(0, S::NegativeOffset, 1);
     EXPECT_EQ(Find(panelLines(), "Double Panel:"),
               std::vector<std::string> {Line("Double Panel:Lower Sec 1 Horizontal", "OffSet Down", "2 ")});
+    // Two panels side by side fit a single door of the section, not two.
     item(0, S::Horizontal, 0);
+    item(0, S::DoorCount, 1);
+    RecalculateLayout(model, layout);
     EXPECT_EQ(Find(panelLines(), "Double Panel:"),
               std::vector<std::string> {Line("Double Panel:Lower Sec 1 Vertical  ", "OffSet Left", "2 ")});
 

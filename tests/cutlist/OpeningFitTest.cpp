@@ -8,7 +8,10 @@
 
 #include "core/ParameterIndex.h"
 #include "core/PartRows.h"
+#include "cutlist/MillOptions.h"
 #include "geometry/OpeningFit.h"
+
+#include <algorithm>
 
 using namespace boxmill;
 using namespace boxmill::test;
@@ -39,8 +42,18 @@ const Case kCases[] = {
      [](OpeningFitTest& t) {
          t.item(0, S::DrawerCount, 4);
          t.item(0, S::DoorCount, 0);
+         t.item(0, S::Shelves, 0);
      },
      {}},
+    // ... and leave no room for shelves.
+    {"ShelvesUnderFourDrawersThatFillTheOpening",
+     [](OpeningFitTest& t) {
+         t.item(0, S::DrawerCount, 4);
+         t.item(0, S::DoorCount, 0);
+         t.item(0, S::Shelves, 2);
+     },
+     {"Section 1: the drawers leave no room for the 2 shelves, so they are left out of the cut list and the "
+      "drawing. Make \"Drawer Face 1 Section A\" to \"Drawer Face 4 Section A\" smaller."}},
     // The door under two drawers would be sized to the whole 12 3/4 under
     // the partition, of which the drawers and their rails take 14.
     {"DrawersOverfillTheOpeningUnderAPartition",
@@ -49,7 +62,9 @@ const Case kCases[] = {
          f.item(0, S::DrawerCount, 2);
          f.item(0, S::DoorCount, 1);
      },
-     {"Section 1, below the partition: the drawers leave no room for the door, so it is left out of the cut list "
+     {"Section 1, below the partition: the drawers leave no room for the shelf, so it is left out of the cut list "
+      "and the drawing. Make \"Drawer Face 1 Section A\" to \"Drawer Face 2 Section A\" smaller.",
+      "Section 1, below the partition: the drawers leave no room for the door, so it is left out of the cut list "
       "and the drawing. Make \"Drawer Face 1 Section A\" to \"Drawer Face 2 Section A\" smaller."}},
     {"ThreeDrawersUnderAPartition",
      [](OpeningFitTest& f) {
@@ -58,7 +73,9 @@ const Case kCases[] = {
          f.item(0, S::DoorCount, 0);
      },
      {"Section 1, below the partition: the 3 drawers and the mid rails between them take 19 1/2\", more than the "
-      "12 3/4\" of the opening. Make \"Drawer Face 1 Section A\" to \"Drawer Face 3 Section A\" smaller."}},
+      "12 3/4\" of the opening. Make \"Drawer Face 1 Section A\" to \"Drawer Face 3 Section A\" smaller.",
+      "Section 1, below the partition: the drawers leave no room for the shelf, so it is left out of the cut list "
+      "and the drawing. Make \"Drawer Face 1 Section A\" to \"Drawer Face 3 Section A\" smaller."}},
     // Four drawers in a taller cabinet leave 1/4 inch for the pair.
     {"FourDrawersLeaveAQuarterInchForTwoDoors",
      [](OpeningFitTest& f) {
@@ -105,6 +122,9 @@ const Case kCases[] = {
 TEST_P(OpeningFitTest, NamesTheOpeningAndLeavesItsDoorsOutOfTheListAndTheCost)
 {
     const Case& c = GetParam();
+    // Dadoed shelves, so that the mill options name them.
+    flag(RecordOffset::AdjustableShelves, false);
+    option(CabinetOption::ShelveDadoes, true);
     c.change(*this);
     const CutList list = build(CutListKind::Complete);
     EXPECT_EQ(OpeningMisfits(model, layout), c.misfits);
@@ -118,6 +138,19 @@ TEST_P(OpeningFitTest, NamesTheOpeningAndLeavesItsDoorsOutOfTheListAndTheCost)
     for (const int row : {PartRow::DoorLeftStile, PartRow::DoorRightStile, PartRow::DoorTopRail,
                           PartRow::DoorBottomRail, PartRow::DoorPanel, PartRow::DoorMidRail})
         EXPECT_EQ(model.partArea[static_cast<std::size_t>(row)], 0.0) << "part row " << row;
+
+    // The mill options machine only what the cut list lists.
+    std::vector<std::string> mill;
+    Tell(prompter, AddCabinetMillOptions(model, layout, mill));
+    AddPanelMillOptions(model, layout, mill);
+    const auto named = [&](std::string_view label) {
+        return std::ranges::any_of(mill, [&](const std::string& line) { return line.find(label) != line.npos; });
+    };
+    EXPECT_FALSE(named("Double Panel:"));
+    const bool shelvesLeftOut =
+        std::ranges::any_of(c.misfits, [](const std::string& m) { return m.find(" shel") != m.npos; });
+    EXPECT_EQ(Rows(list, "Shelve(s)").empty(), shelvesLeftOut);
+    EXPECT_EQ(named("For Shelve(s) Lower"), !shelvesLeftOut);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OpeningFitTest, ::testing::ValuesIn(kCases),

@@ -54,8 +54,7 @@ TEST(UpdateWoodCost, WorkedExample)
     EXPECT_EQ(cost.gridRows(), 6);
 
     CostCalculator calculator;
-    test::ScriptedPrompter prompter;
-    calculator.update(WorkedExample(), prompter);
+    EXPECT_EQ(calculator.update(WorkedExample()), Messages {});
     EXPECT_EQ(calculator.jobTotalText(), "76.50");
 }
 
@@ -101,17 +100,13 @@ TEST(UpdateWoodCost, AnAbsurdAreaSaturatesInsteadOfWrapping)
 
 TEST(JobTotal, HoursTimesTheRoundedRatePlusTheParts)
 {
-    test::ScriptedPrompter prompter;
-    EXPECT_EQ(JobTotal("2", "25", 400000, prompter), 900000);
-    EXPECT_EQ(JobTotal("1.5", "33.33", 0, prompter), 499950);
+    EXPECT_EQ(JobTotal("2", "25", 400000).value(), 900000);
+    EXPECT_EQ(JobTotal("1.5", "33.33", 0).value(), 499950);
     // The rate is rounded to a ten-thousandth first: 0.00007 becomes 0.0001,
     // so ten hours cost 0.001, not 0.0007.
-    EXPECT_EQ(JobTotal("10", "7e-5", 0, prompter), 10);
-    EXPECT_EQ(JobTotal("2,5", "4", 0, prompter), 100000);
-    EXPECT_TRUE(prompter.shown.empty());
-
-    EXPECT_EQ(JobTotal("-0", "0", 400000, prompter), 400000);
-    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(JobTotal("10", "7e-5", 0).value(), 10);
+    EXPECT_EQ(JobTotal("2,5", "4", 0).value(), 100000);
+    EXPECT_EQ(JobTotal("-0", "0", 400000).value(), 400000);
 
     // Negative labour would make the job cheaper than its wood; a figure
     // too large is told its range, not that it is no number.
@@ -127,11 +122,9 @@ TEST(JobTotal, HoursTimesTheRoundedRatePlusTheParts)
         {"2", "123456", kLabourRateRangeMessage},
     };
     for (const auto& [hours, rate, message] : refused) {
-        prompter.shown.clear();
-        EXPECT_EQ(JobTotal(hours, rate, 400000, prompter), std::nullopt) << hours << " " << rate;
-        ASSERT_EQ(prompter.shown.size(), 1u) << hours << " " << rate;
-        EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
-        EXPECT_EQ(prompter.shown[0].text, message);
+        const auto total = JobTotal(hours, rate, 400000);
+        ASSERT_FALSE(total.ok()) << hours << " " << rate;
+        EXPECT_EQ(total.error(), message);
     }
 }
 
@@ -140,20 +133,20 @@ TEST(CostCalculator, ShowsNoJobTotalForHoursThatCannotBeUsed)
     auto model = WorkedExample();
     test::ScriptedPrompter prompter;
     CostCalculator calculator;
-    calculator.update(model, prompter);
+    Tell(prompter, calculator.update(model));
     EXPECT_EQ(calculator.jobTotalText(), "76.50");
 
     // The old total beside other hours would pass for theirs.
     model.record.setHours("x");
     model.partArea[26] = 0.0;
-    calculator.update(model, prompter);
+    Tell(prompter, calculator.update(model));
     EXPECT_EQ(prompter.shown.at(0).text, kJobTotalMessage);
     EXPECT_EQ(calculator.jobTotalText(), "");
     EXPECT_EQ(calculator.cost().partsTotal, 234000); // the listing is renewed all the same
 
     model.record.setHours("-2");
-    calculator.update(model, prompter);
-    calculator.jobTotalClicked(model, prompter);
+    Tell(prompter, calculator.update(model));
+    Tell(prompter, calculator.jobTotalClicked(model));
     EXPECT_EQ(prompter.shown.at(1).text, kHoursRangeMessage);
     EXPECT_EQ(prompter.shown.at(2).text, kHoursRangeMessage);
     EXPECT_EQ(calculator.jobTotalText(), "");
@@ -161,8 +154,8 @@ TEST(CostCalculator, ShowsNoJobTotalForHoursThatCannotBeUsed)
     // A click takes the current parts total, with two decimals as always.
     model.record.setHours("1.25");
     model.record.setCost("25.1");
-    calculator.jobTotalClicked(model, prompter);
+    Tell(prompter, calculator.jobTotalClicked(model));
     EXPECT_EQ(calculator.jobTotalText(), "54.77");
-    calculator.update(model, prompter);
+    Tell(prompter, calculator.update(model));
     EXPECT_EQ(calculator.jobTotalText(), "54.77");
 }

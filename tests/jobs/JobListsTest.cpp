@@ -10,6 +10,8 @@
 
 #include "core/CabinetFile.h"
 #include "core/FileIo.h"
+#include "core/ParameterIndex.h"
+#include "cutlist/CutListGroups.h"
 #include "sheets/Stock.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +51,20 @@ protected:
     CabinetSession session {prompter, dialogs};
     JobCabinet single;
 };
+
+// What each cabinet says while it is read and listed is kept with it, led
+// by its label, for the caller to show or not; nothing is shown meanwhile.
+TEST_F(JobListsTest, EachCabinetKeepsItsMessagesUnderItsLabel)
+{
+    auto record = ReadCabinetFile(folder.path() / "job" / "base" / "Busy.cab").value();
+    record.setParamText(Param::DrawerDepth, "30");
+    ASSERT_TRUE(WriteCabinetFile(folder.path() / "job" / "base" / "Deep.cab", record));
+    const auto cabinets = load(Job {{{"base/Busy.cab", 1, "Left"}, {"base/Deep.cab", 2, "Deep"}}});
+    ASSERT_TRUE(cabinets) << cabinets.error();
+    EXPECT_EQ(JobCabinetMessages(*cabinets),
+              (Messages {{MessageKind::Error, "Deep: " + std::string(kDrawerDepthMessage)}}));
+    EXPECT_TRUE(prompter.shown.empty());
+}
 
 TEST_F(JobListsTest, CombinedListKeepsLabelsAndMultipliesQuantities)
 {

@@ -93,13 +93,13 @@ TEST_P(FaceDoorDrawerViewRows, AreTheCutListsBoardsAndShowThemAll)
     test::Designer d(GetParam().build());
     d.draw();
     CabinetModel built = d.model;
-    test::ScriptedPrompter quiet;
     std::set<std::string> batches;
     for (const auto* batchOf : {&kFaceBatches, &kDoorBatches, &kDrawerBatches})
         for (const auto& [part, batch] : *batchOf)
             batches.insert(batch);
     std::set<Key> cut;
-    for (const EmittedBatch& batch : BuildCutList(CutListKind::Complete, built, d.layout, quiet)) {
+    const CutList list = BuildCutList(CutListKind::Complete, built, d.layout).value;
+    for (const EmittedBatch& batch : list) {
         for (const CutListRow& row : batch.rows)
             cut.insert({batch.partName, row.width, row.length, row.stock});
     }

@@ -68,7 +68,7 @@ TEST_P(ViewsAgreeWithCutList, EveryFilledRowIsACutListRow)
     test::Designer d(GetParam().build());
     d.draw();
     CabinetModel scratch = d.model;
-    const CutList list = BuildCutList(CutListKind::Complete, scratch, d.layout, d.prompter);
+    const CutList list = BuildCutList(CutListKind::Complete, scratch, d.layout).value;
 
     std::vector<ConstructionView> views;
     for (int s = 1; s <= d.model.sectionCount; ++s)
