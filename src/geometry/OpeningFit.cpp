@@ -332,11 +332,12 @@ std::vector<std::string> OpeningMisfits(const CabinetModel& model, const LayoutR
             if (drawer && std::find(misfits.begin(), misfits.end(), *drawer) == misfits.end())
                 misfits.push_back(std::move(*drawer));
         }
-        if (auto shelves = ShelfMisfit(model, layout, s))
-            misfits.push_back(std::move(*shelves));
         for (const Opening opening : {Opening::Lower, Opening::Upper}) {
             if (auto doors = DoorMisfit(model, layout, s, opening))
                 misfits.push_back(std::move(*doors));
+            // The shelves stand in the main opening, behind its doors.
+            if (auto shelves = opening == Opening::Lower ? ShelfMisfit(model, layout, s) : std::nullopt)
+                misfits.push_back(std::move(*shelves));
         }
     }
     return misfits;

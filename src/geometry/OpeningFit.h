@@ -53,7 +53,7 @@ inline bool ShelvesFit(const CabinetModel& model, const LayoutResult& layout, in
 
 // Every opening of the cabinet that is too small for what it holds, in
 // section order, main opening first: drawers taller together than their
-// opening, drawers, shelves and doors that cannot be built.
+// opening, drawers, doors and shelves that cannot be built.
 std::vector<std::string> OpeningMisfits(const CabinetModel& model, const LayoutResult& layout);
 
 } // namespace boxmill

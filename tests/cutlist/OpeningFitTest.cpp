@@ -62,9 +62,9 @@ const Case kCases[] = {
          f.item(0, S::DrawerCount, 2);
          f.item(0, S::DoorCount, 1);
      },
-     {"Section 1, below the partition: the drawers leave no room for the shelf, so it is left out of the cut list "
+     {"Section 1, below the partition: the drawers leave no room for the door, so it is left out of the cut list "
       "and the drawing. Make \"Drawer Face 1 Section A\" to \"Drawer Face 2 Section A\" smaller.",
-      "Section 1, below the partition: the drawers leave no room for the door, so it is left out of the cut list "
+      "Section 1, below the partition: the drawers leave no room for the shelf, so it is left out of the cut list "
       "and the drawing. Make \"Drawer Face 1 Section A\" to \"Drawer Face 2 Section A\" smaller."}},
     {"ThreeDrawersUnderAPartition",
      [](OpeningFitTest& f) {
