@@ -110,8 +110,8 @@ Kitchen KitchenGenerator::make(std::mt19937& random)
         cabinet(random, wall);
         const std::string label = (wall ? "Wall " : "Base ") + std::to_string(c) + ": ";
         m_session.recalculate();
-        for (auto batch :
-             BuildCutList(CutListKind::Complete, m_session.model, m_session.layout, m_session.prompter())) {
+        CutList built = BuildCutList(CutListKind::Complete, m_session.model, m_session.layout).value;
+        for (auto& batch : built) {
             batch.partName = label + batch.partName;
             kitchen.cutList.push_back(std::move(batch));
         }
