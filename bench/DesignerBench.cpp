@@ -5,12 +5,14 @@
 #include "core/CabinetModel.h"
 #include "core/FileDialogs.h"
 #include "core/Prompter.h"
+#include "designer/DesignerControls.h"
 #include "designer/DesignerState.h"
 #include "designer/FaceDrawing.h"
 #include "designer/FrontDimensions.h"
 #include "designer/SectionEditor.h"
 #include "geometry/Layout.h"
 #include "session/CabinetSession.h"
+#include "session/SessionAccess.h"
 
 #include <benchmark/benchmark.h>
 
@@ -82,12 +84,13 @@ void DesignerEditCycle(benchmark::State& state)
     SilentPrompter prompter;
     DesignerState designer;
     SectionEditor editor(model, layout, prompter, designer);
-    editor.chooseMode(ModeButton::AddShelves);
+    DesignerControls controls(model, designer);
+    controls.chooseMode(ModeButton::AddShelves);
     ShapeSet shapes;
     int shelves = 1;
     for (auto _ : state) {
         shelves = 3 - shelves;
-        editor.selectDataInput(shelves);
+        controls.selectDataInput(shelves);
         editor.enter();
         DrawCabinetFace(model, layout, shapes);
         auto rows = FillFrontDimensions(model, layout, designer.shownSection);
@@ -124,7 +127,7 @@ void UndoRedoThousandEdits(benchmark::State& state)
     SilentPrompter prompter;
     NoDialogs dialogs;
     CabinetSession session(prompter, dialogs);
-    session.model = BusyDesign();
+    SessionAccess::model(session) = BusyDesign();
     session.recalculate();
     for (int i = 0; i < 1000; ++i)
         session.edit("Hours", [i](CabinetModel& model, LayoutResult&) { model.record.setHours(std::to_string(i)); });

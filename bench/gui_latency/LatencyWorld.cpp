@@ -8,6 +8,7 @@
 #include "core/IncludeParts.h"
 #include "cutlist/WoodEditBoxes.h"
 #include "cutlist/ui/WoodSettingsPanel.h"
+#include "designer/DesignerControls.h"
 #include "designer/SectionEditor.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/EditingForm.h"
@@ -177,10 +178,10 @@ void LatencyWorld::defineKinds()
              designer->enterButton()->click();
          },
          [&core, coreState](int i) {
-             SectionEditor editor(core.model, core.layout, core.prompter(), *coreState);
+             DesignerControls controls(core.model(), *coreState);
              if (coreState->mode != ModeButton::AddDrawer)
-                 editor.chooseMode(ModeButton::AddDrawer);
-             editor.selectDataInput(1 + i % 2);
+                 controls.chooseMode(ModeButton::AddDrawer);
+             controls.selectDataInput(1 + i % 2);
              EditSection(core, *coreState, "Add Drawers", [](SectionEditor& e) { return e.enter(); });
          }},
         {"enable_switch", [&main](int) { Toggle(ListItem(main.editingWindow(), "Drawer", 0)); },

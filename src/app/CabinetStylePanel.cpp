@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CabinetStylePanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 
 #include "core/ParameterIndex.h"
@@ -53,10 +53,10 @@ CabinetStylePanel::CabinetStylePanel(SessionController& controller, QWidget* par
     for (const auto& [box, offset] : {std::pair {m_detachedBase, RecordOffset::DetachedBase},
                                       std::pair {m_adjustableShelves, RecordOffset::AdjustableShelves}})
         connect(box, &QCheckBox::clicked, this, [this, box = box, offset = offset](bool checked) {
-            EditRecordFlag(m_controller.session(), offset, checked, FromQt(box->text()));
+            EditRecordFlag(m_controller.commands(), offset, checked, FromQt(box->text()));
         });
     connect(m_blindCorner, &QCheckBox::clicked, this,
-            [this](bool checked) { EditBlindCorner(m_controller.session(), checked); });
+            [this](bool checked) { EditBlindCorner(m_controller.commands(), checked); });
     // The options window may clear "Blind Corner" through "Mate".
     connect(&m_controller, &SessionController::layoutChanged, this, &CabinetStylePanel::reload);
 }
@@ -76,7 +76,7 @@ bool CabinetStylePanel::eventFilter(QObject* watched, QEvent* event)
 
 void CabinetStylePanel::reload()
 {
-    const auto& record = m_controller.session().model.record;
+    const auto& record = m_controller.session().model().record;
     m_detachedBase->setChecked(record.flag(RecordOffset::DetachedBase));
     m_blindCorner->setChecked(record.flag(RecordOffset::BlindCorner));
     m_adjustableShelves->setChecked(record.flag(RecordOffset::AdjustableShelves));
@@ -84,7 +84,7 @@ void CabinetStylePanel::reload()
 
 void CabinetStylePanel::showCabinetName()
 {
-    m_cabinetStyle->setText(ToQt(m_controller.session().model.folders.cabinetStyle));
+    m_cabinetStyle->setText(ToQt(m_controller.session().model().folders.cabinetStyle));
 }
 
 } // namespace boxmill

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DimensionSettingsPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 
@@ -70,7 +70,7 @@ DimensionSettingsPanel::DimensionSettingsPanel(SessionController& controller, QW
 
 void DimensionSettingsPanel::applyUnitMode()
 {
-    const bool metric = m_controller.session().model.units == UnitMode::Metric;
+    const bool metric = m_controller.session().model().units == UnitMode::Metric;
     m_fraction->setVisible(!metric);
     m_millimetre->setVisible(metric);
     m_inches->setMaxLength(metric ? 4 : 3);
@@ -83,7 +83,7 @@ void DimensionSettingsPanel::reload()
     const int selected = m_parameterList->count() > 0 ? selectedParameter() : -1;
     // The names change with the data files only; most cabinets replaced
     // find the list as it was.
-    const auto& names = m_controller.session().data.vocabulary.sortedParameters();
+    const auto& names = m_controller.session().data().vocabulary.sortedParameters();
     if (!ListShows(m_parameterList, names)) {
         {
             const QSignalBlocker blocker(m_parameterList);
@@ -104,12 +104,12 @@ int DimensionSettingsPanel::selectedParameter() const
     const auto* item = m_parameterList->currentItem();
     if (!item)
         return -1;
-    return m_controller.session().data.vocabulary.parameterIndexOfName(FromQt(item->text())).value_or(-1);
+    return m_controller.session().data().vocabulary.parameterIndexOfName(FromQt(item->text())).value_or(-1);
 }
 
 void DimensionSettingsPanel::selectParameterByPosition(int index)
 {
-    if (const auto row = m_controller.session().data.vocabulary.sortedRowOfParameter(index)) {
+    if (const auto row = m_controller.session().data().vocabulary.sortedRowOfParameter(index)) {
         m_parameterList->setCurrentRow(*row);
         showSelectedParameter();
     }
@@ -122,7 +122,7 @@ void DimensionSettingsPanel::showSelectedParameter()
     const int index = selectedParameter();
     if (index < 0)
         return;
-    const auto text = ShowParameter(m_controller.session().model, index);
+    const auto text = ShowParameter(m_controller.session().model(), index);
     m_inches->setText(ToQt(text.inches));
     m_fraction->setText(ToQt(text.fraction));
 }
@@ -132,7 +132,7 @@ void DimensionSettingsPanel::enterParameter()
     const int index = selectedParameter();
     if (index < 0)
         return;
-    EditParameter(m_controller.session(), index, {FromQt(m_inches->text()), FromQt(m_fraction->text())});
+    EditParameter(m_controller.commands(), index, {FromQt(m_inches->text()), FromQt(m_fraction->text())});
     showSelectedParameter();
 }
 

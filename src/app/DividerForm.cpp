@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DividerForm.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 
@@ -105,7 +105,7 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     connect(m_nailers, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0)
             return;
-        EditNailerCount(m_controller.session(), row + 1);
+        EditNailerCount(m_controller.commands(), row + 1);
     });
 
     auto* exit = new QGroupBox(QStringLiteral("Exit Options"), this);
@@ -180,7 +180,7 @@ void TDividerForm::add(QAbstractButton* button, CabinetOption option)
 
 void TDividerForm::clicked(CabinetOption option, bool checked)
 {
-    EditOption(m_controller.session(), option, checked, FromQt(button(option)->text()));
+    EditOption(m_controller.commands(), option, checked, FromQt(button(option)->text()));
     if (option == O::SetDivider1 || option == O::SetDivider2)
         updateDividerControls();
     reload();
@@ -188,7 +188,7 @@ void TDividerForm::clicked(CabinetOption option, bool checked)
 
 void TDividerForm::reload()
 {
-    const auto& options = m_controller.session().model.options;
+    const auto& options = m_controller.session().model().options;
     for (int i = 0; i < kOptionCount; ++i) {
         auto* button = m_buttons[static_cast<std::size_t>(i)];
         const QSignalBlocker blocker(button);
@@ -207,7 +207,7 @@ void TDividerForm::reload()
 
 void TDividerForm::updateDividerControls()
 {
-    const auto enabled = UpdateDividerControls(m_controller.session().model.options);
+    const auto enabled = UpdateDividerControls(m_controller.session().model().options);
     for (auto option : {O::Center1, O::FlushRight1, O::FlushLeft1})
         button(option)->setEnabled(enabled.divider1Placement);
     for (auto option : {O::Center2, O::FlushRight2, O::FlushLeft2})

@@ -5,10 +5,10 @@
 #include "help/HelpKeys.h"
 #include "help/ui/HelpForm.h"
 #include "help/ui/ReadMeForm.h"
+#include "paint/QtText.h"
 #include "print/ui/PrintCommands.h"
 #include "session/CabinetSession.h"
 #include "ui/common/HelpRequests.h"
-#include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 
@@ -31,8 +31,8 @@ HelpCommands::HelpCommands(SessionController& controller, PrintCommands& print, 
     : QObject(mainWindow)
     , m_controller(controller)
 {
-    CabinetSession& session = controller.session();
-    const auto& programFolder = session.model.folders.programFolder;
+    const CabinetSession& session = controller.session();
+    const auto& programFolder = session.model().folders.programFolder;
     m_help = new THelpForm(programFolder, session.prompter(), mainWindow);
     m_readMe = new TReadMeForm(programFolder, session.prompter(), mainWindow);
     for (DocumentWindow* window : {static_cast<DocumentWindow*>(m_help), static_cast<DocumentWindow*>(m_readMe)}) {

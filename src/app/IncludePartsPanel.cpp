@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IncludePartsPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 
@@ -39,7 +39,7 @@ IncludePartsPanel::IncludePartsPanel(SessionController& controller, QWidget* par
 
 void IncludePartsPanel::reload()
 {
-    const auto& names = m_controller.session().data.vocabulary.includeNames();
+    const auto& names = m_controller.session().data().vocabulary.includeNames();
     if (!ListShows(m_list, names)) {
         const int row = m_list->currentRow();
         {
@@ -58,7 +58,7 @@ void IncludePartsPanel::reload()
 void IncludePartsPanel::showChecks()
 {
     const QSignalBlocker blocker(m_list);
-    const auto& model = m_controller.session().model;
+    const auto& model = m_controller.session().model();
     for (int i = 0; i < m_list->count(); ++i)
         m_list->item(i)->setCheckState(model.include(i) ? Qt::Checked : Qt::Unchecked);
 }
@@ -70,7 +70,7 @@ void IncludePartsPanel::checkChanged(QListWidgetItem* item)
     std::optional<int> parameter;
     // A check toggled with the keyboard brings no click: the top and the
     // carcass rail are kept apart here as well.
-    EditInclude(m_controller.session(), index, checked, &parameter);
+    EditInclude(m_controller.commands(), index, checked, &parameter);
     showChecks();
     if (parameter)
         m_controller.requestParameter(*parameter);
@@ -80,7 +80,7 @@ void IncludePartsPanel::clicked(QListWidgetItem* item)
 {
     if (OpensEditingWindow(m_list->row(item)) && m_openEditingWindow)
         m_openEditingWindow();
-    EditTopOrCarcassRail(m_controller.session(), m_list->row(item));
+    EditTopOrCarcassRail(m_controller.commands(), m_list->row(item));
     showChecks();
 }
 

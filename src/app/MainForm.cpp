@@ -8,9 +8,9 @@
 #include "HelpCommands.h"
 #include "IncludePartsPanel.h"
 #include "SectionalAreaPanel.h"
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/MisfitLabel.h"
-#include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolBars.h"
@@ -100,10 +100,10 @@ TMainForm::TMainForm(SessionController& controller, QWidget* parent)
     connect(&m_controller, &SessionController::cabinetReplaced, this, &TMainForm::refreshFromModel);
     // Closing the designer sets the scale back; the button follows.
     connect(&m_controller, &SessionController::layoutChanged, this,
-            [this] { m_zoom->setChecked(m_controller.session().model.drawScale == 2); });
+            [this] { m_zoom->setChecked(m_controller.session().model().drawScale == 2); });
     connect(&m_controller, &SessionController::cabinetFileChanged, this, [this] {
         m_cabinetStyle->showCabinetName();
-        m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
+        m_saveCabinet->setEnabled(m_controller.session().model().saveCabinetEnabled);
         showTitle();
     });
     refreshFromModel();
@@ -148,7 +148,7 @@ void TMainForm::createToolWindows()
     m_includeParts->setEditingWindowOpener([this] { m_editing->exec(); });
     m_estimator = new TCostForm(m_controller, this);
     m_print = new PrintCommands(m_controller, this);
-    m_print->setSectionSource([this] { return m_controller.session().designer.shownSection; });
+    m_print->setSectionSource([this] { return m_controller.session().designer().shownSection; });
     m_help = new HelpCommands(m_controller, *m_print, this);
     ViewCommands viewCommands;
     viewCommands.printDoorView = [this](const DoorViewState& state) { m_print->printDoorView(state); };
@@ -404,9 +404,9 @@ void TMainForm::refreshFromModel()
     m_woodSelection->reload();
     m_woodSettings->reload();
     m_costCalculator->reload();
-    m_saveCabinet->setEnabled(m_controller.session().model.saveCabinetEnabled);
-    m_zoom->setChecked(m_controller.session().model.drawScale == 2);
-    m_raisedPanelSides->setChecked(m_controller.session().model.options.raisedPanelSides);
+    m_saveCabinet->setEnabled(m_controller.session().model().saveCabinetEnabled);
+    m_zoom->setChecked(m_controller.session().model().drawScale == 2);
+    m_raisedPanelSides->setChecked(m_controller.session().model().options.raisedPanelSides);
     m_options->reload();
     m_editing->reload();
     showUnitChecks();
@@ -424,7 +424,7 @@ void TMainForm::showCabinetOptions(bool updateDividers)
 
 void TMainForm::sendToCutlistViewer(CutListKind list)
 {
-    ShowCutList(m_controller.session(), list);
+    ShowCutList(m_controller.commands(), list);
     m_controller.announceCutListChanged();
 }
 
@@ -436,7 +436,7 @@ void TMainForm::openCutlistEditor(ListingBuild build)
 void TMainForm::saveCutlistEditorToFile()
 {
     auto& session = m_controller.session();
-    SaveCutlistEditorToFile(session.model, session.cutList, session.dialogs(), session.prompter());
+    SaveCutlistEditorToFile(session.model(), session.cutList(), session.dialogs(), session.prompter());
 }
 
 void TMainForm::showCabinetDesigner()
@@ -456,7 +456,7 @@ void TMainForm::toggleRaisedPanelSides()
         MessageKind::Information,
         "Raised panel sides are not available yet: the sides are cut as plain panels. The setting is kept with "
         "the cabinet.");
-    EditRaisedPanelSides(m_controller.session(), !model.options.raisedPanelSides);
+    EditRaisedPanelSides(m_controller.commands(), !model.options.raisedPanelSides);
     m_raisedPanelSides->setChecked(model.options.raisedPanelSides);
 }
 
@@ -471,14 +471,14 @@ void TMainForm::showTitle()
 
 void TMainForm::showUnitChecks()
 {
-    const bool metric = m_controller.session().data.unitFlags.mode() == UnitMode::Metric;
+    const bool metric = m_controller.session().data().unitFlags.mode() == UnitMode::Metric;
     m_metric->setChecked(metric);
     m_inches->setChecked(!metric);
 }
 
 void TMainForm::newCabinet()
 {
-    if (m_controller.session().newCabinet())
+    if (m_controller.commands().newCabinet())
         m_controller.announceCabinetReplaced();
     else
         m_controller.announceCabinetFileChanged();
@@ -486,7 +486,7 @@ void TMainForm::newCabinet()
 
 void TMainForm::openCabinetLibrary()
 {
-    if (m_controller.session().openCabinetLibrary()) {
+    if (m_controller.commands().openCabinetLibrary()) {
         rememberCabinet();
         m_controller.announceCabinetReplaced();
     } else {
@@ -504,7 +504,7 @@ void TMainForm::openRecentCabinet(const QString& file)
                                                   "The cabinet \"" + FromQt(file) + "\" is no longer there.");
         return;
     }
-    if (m_controller.session().openRecentCabinet(path)) {
+    if (m_controller.commands().openRecentCabinet(path)) {
         rememberCabinet();
         m_controller.announceCabinetReplaced();
     } else {
@@ -531,19 +531,19 @@ void TMainForm::rememberCabinet()
 
 void TMainForm::saveCabinet()
 {
-    m_controller.session().saveCabinet();
+    m_controller.commands().saveCabinet();
     afterSave();
 }
 
 void TMainForm::saveCabinetAs()
 {
-    m_controller.session().saveCabinetAs();
+    m_controller.commands().saveCabinetAs();
     afterSave();
 }
 
 void TMainForm::saveToLibraryAs()
 {
-    m_controller.session().saveToLibraryAs();
+    m_controller.commands().saveToLibraryAs();
     afterSave();
 }
 
@@ -556,7 +556,7 @@ void TMainForm::afterSave()
 
 void TMainForm::exitBoxmill()
 {
-    if (m_controller.session().confirmExit(ExitRoute::Command)) {
+    if (m_controller.commands().confirmExit(ExitRoute::Command)) {
         m_closeConfirmed = true;
         close();
     }
@@ -566,11 +566,11 @@ void TMainForm::switchUnits(bool metric)
 {
     // Choosing the system already in use changes nothing, and must not
     // replace the cabinet on screen.
-    if ((m_controller.session().model.units == UnitMode::Metric) == metric) {
+    if ((m_controller.session().model().units == UnitMode::Metric) == metric) {
         showUnitChecks();
         return;
     }
-    const auto outcome = SwitchUnits(m_controller.session(), metric ? UnitMode::Metric : UnitMode::Inches);
+    const auto outcome = SwitchUnits(m_controller.commands(), metric ? UnitMode::Metric : UnitMode::Inches);
     if (outcome == StartUpOutcome::EndProgram) {
         QApplication::exit(1);
         return;
@@ -582,9 +582,8 @@ void TMainForm::switchUnits(bool metric)
 
 void TMainForm::toggleZoom()
 {
-    ToggleZoom(m_controller.session());
-    m_zoom->setChecked(m_controller.session().model.drawScale == 2);
-    m_controller.recalculate();
+    m_controller.commands().toggleZoom();
+    m_zoom->setChecked(m_controller.session().model().drawScale == 2);
 }
 
 void TMainForm::registerToolWindow(QWidget* window)
@@ -613,7 +612,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     // The cabinet is asked about first: its question only saves or not,
     // while closing the stock listing or the job acts on the answer, and a
     // Cancel after that would leave the program open without them.
-    if (!m_closeConfirmed && !m_controller.session().confirmExit(ExitRoute::WindowClose)) {
+    if (!m_closeConfirmed && !m_controller.commands().confirmExit(ExitRoute::WindowClose)) {
         event->ignore();
         return;
     }

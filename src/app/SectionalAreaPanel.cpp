@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SectionalAreaPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
@@ -96,7 +96,7 @@ SectionalAreaPanel::SectionalAreaPanel(SessionController& controller, QWidget* p
 
 void SectionalAreaPanel::refresh()
 {
-    const auto& grid = m_controller.session().layout.grid;
+    const auto& grid = m_controller.session().layout().grid;
     ShowTableText(
         m_grid, 9, 9,
         [&](int r, int c) { return ToQt(grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]); },

@@ -5,6 +5,7 @@
 #include "cutlist/ShortDate.h"
 #include "geometry/OpeningFit.h"
 #include "session/PanelDesigner.h"
+#include "session/SessionAccess.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -36,11 +37,11 @@ int CliSession::open(const std::optional<fs::path>& cabinetFile)
     }
     if (m_session.startUp(folder) != StartUpOutcome::Ready)
         return kFileError;
-    CabinetModel& model = m_session.model;
+    CabinetModel& model = SessionAccess::model(m_session);
     if (m_context.units && *m_context.units != model.units) {
         // For this run only: Standard.dat is left as it is.
         model.units = *m_context.units;
-        m_session.data.unitFlags = UnitFlags::forMode(model.units);
+        SessionAccess::data(m_session).unitFlags = UnitFlags::forMode(model.units);
     }
     if (cabinetFile) {
         if (!m_session.loadCabinetFile(*cabinetFile))
@@ -58,7 +59,7 @@ int CliSession::open(const std::optional<fs::path>& cabinetFile)
 
 void CliSession::warnOfMisfits()
 {
-    for (const auto& misfit : OpeningMisfits(m_session.model, m_session.layout))
+    for (const auto& misfit : OpeningMisfits(m_session.model(), m_session.layout()))
         m_prompter.message(MessageKind::Warning, misfit);
 }
 

@@ -11,7 +11,7 @@
 #include "designer/FaceDrawingSvg.h"
 #ifdef BOXMILL_CLI_PDF
 #include "OffscreenGui.h"
-#include "ui/common/ShopDrawing.h"
+#include "paint/ShopDrawing.h"
 #endif
 
 #include <ostream>
@@ -70,14 +70,14 @@ int RunDraw(CliContext& context, const CliVerb& verb, const DrawArgs& args)
     if (const int status = run.open(args.cabinet); status != kSuccess)
         return status;
     auto& session = run.session();
-    const ShownView shown = ShowView(args.kind, args.options, session.model, session.layout);
+    const ShownView shown = ShowView(args.kind, args.options, session.model(), session.layout());
     if (!shown.refusal.empty())
         return verb.usageError(context, shown.refusal);
     if (!args.svg.empty() && !Write(context, args.svg, ShapeSetSvg(shown.view.shapes)))
         return kFileError;
     if (!args.pdf.empty()) {
 #ifdef BOXMILL_CLI_PDF
-        const QByteArray pdf = ShopDrawingOf(args.kind, shown.view, session.model);
+        const QByteArray pdf = ShopDrawingOf(args.kind, shown.view, session.model());
         if (!Write(context, args.pdf, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
             return kFileError;
 #else

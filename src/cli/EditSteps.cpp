@@ -8,6 +8,7 @@
 #include "core/MessageText.h"
 #include "core/NumberText.h"
 #include "core/RecordFieldNames.h"
+#include "designer/DesignerControls.h"
 #include "designer/SectionEditor.h"
 #include "session/CabinetSession.h"
 #include "session/EditCommands.h"
@@ -152,18 +153,18 @@ std::optional<int> PositionOf(const std::vector<std::string>& names, const std::
 void Parameter(EditRun& run, const StepKind&, Words words)
 {
     auto& session = run.session();
-    const auto index = PositionOf(session.data.vocabulary.parameterBase(), words[0], kParamCount);
+    const auto index = PositionOf(session.data().vocabulary.parameterBase(), words[0], kParamCount);
     if (!index) {
         run.refuse("No dimension parameter is named " + QuoteFileText(words[0]) + ".");
         return;
     }
-    EditParameter(session, *index, TypedParameter(words[1], session.model.units));
+    EditParameter(session, *index, TypedParameter(words[1], session.model().units));
 }
 
 void Include(EditRun& run, const StepKind&, Words words)
 {
     auto& session = run.session();
-    const auto item = PositionOf(session.data.vocabulary.includeNames(), words[0], kIncludeItems);
+    const auto item = PositionOf(session.data().vocabulary.includeNames(), words[0], kIncludeItems);
     if (!item) {
         run.refuse("No part of the include list is named " + QuoteFileText(words[0]) + ".");
         return;
@@ -217,31 +218,31 @@ void ShowSection(EditRun& run, const StepKind&, Words words)
 {
     auto& session = run.session();
     const int wanted = Number(words[0]);
-    const int sections = session.model.sectionCount;
+    const int sections = session.model().sectionCount;
     if (wanted > sections) {
         run.refuse("Section " + std::to_string(wanted) + " cannot be shown: the cabinet has " +
                    std::to_string(sections) + (sections == 1 ? " section." : " sections."));
         return;
     }
     // "Next Section To Edit" until it shows: the designer has no other way.
-    SectionEditor editor(session.model, session.layout, session.prompter(), run.designer());
+    DesignerControls controls(session.model(), run.designer());
     for (int click = 0; click < kSections && run.designer().shownSection != wanted; ++click)
-        editor.nextSection();
+        controls.nextSection();
 }
 
 void Enter(EditRun& run, const StepKind& kind, Words words)
 {
     auto& session = run.session();
     DesignerState& state = run.designer();
-    SectionEditor editor(session.model, session.layout, session.prompter(), state);
+    DesignerControls controls(session.model(), state);
     // The buttons clicked as a user clicks them: AddPartition first, since
     // its click raises the other mode buttons.
     if (state.addPartition != kind.partition)
-        editor.chooseMode(ModeButton::AddPartition);
+        controls.chooseMode(ModeButton::AddPartition);
     if (state.mode != kind.mode)
-        editor.chooseMode(kind.mode ? *kind.mode : *state.mode);
+        controls.chooseMode(kind.mode ? *kind.mode : *state.mode);
     const int count = Number(words[0]);
-    if (!editor.selectDataInput(count))
+    if (!controls.selectDataInput(count))
         state.dataInput = count; // a typed count beyond the list: enter() holds every limit itself
     EditSection(session, state, EnterEditName(state), [](SectionEditor& e) { return e.enter(); });
 }
@@ -259,12 +260,12 @@ void Enable(EditRun& run, const StepKind&, Words words)
 void Wood(EditRun& run, const StepKind&, Words words)
 {
     auto& session = run.session();
-    const auto row = PositionOf(session.data.vocabulary.partNames(), words[0], kPartRows);
+    const auto row = PositionOf(session.data().vocabulary.partNames(), words[0], kPartRows);
     if (!row) {
         run.refuse("No part kind of the wood settings is named " + QuoteFileText(words[0]) + ".");
         return;
     }
-    EditPartWood(session, *row + 1, TypedWoodItem(words[1], session.model.units));
+    EditPartWood(session, *row + 1, TypedWoodItem(words[1], session.model().units));
 }
 
 void Hours(EditRun& run, const StepKind&, Words words)
@@ -387,7 +388,7 @@ bool EditRun::apply(const EditStep& step)
     // The designer's redraw keeps the shown section among the cabinet's
     // sections, which a mullion entry may have removed.
     m_designer.shownSection =
-        std::clamp(m_designer.shownSection, 1, std::clamp(m_session.model.sectionCount, 1, kSections));
+        std::clamp(m_designer.shownSection, 1, std::clamp(m_session.model().sectionCount, 1, kSections));
     return m_prompter.refusals() != before;
 }
 

@@ -29,7 +29,7 @@ int RunExport(CliContext& context, const std::filesystem::path& file)
         run.prompter().message(MessageKind::Error, image.error());
         return kFileError;
     }
-    const auto text = FormatCabinetText(*image, run.session().data.vocabulary);
+    const auto text = FormatCabinetText(*image, run.session().data().vocabulary);
     if (!text) {
         run.prompter().message(MessageKind::Error, text.error());
         return kFileError;
@@ -48,7 +48,7 @@ int RunImport(CliContext& context, const ImportArgs& args)
         run.prompter().message(MessageKind::Error, text.error());
         return kFileError;
     }
-    const auto image = ParseCabinetText(*text, run.session().data.vocabulary);
+    const auto image = ParseCabinetText(*text, run.session().data().vocabulary);
     if (!image) {
         run.prompter().message(MessageKind::Error, "\"" + args.text.filename().string() + "\": " + image.error());
         return kFileError;

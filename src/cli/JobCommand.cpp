@@ -50,7 +50,7 @@ int RunJob(CliContext& context, const CliVerb& verb, const JobArgs& args)
     CliCabinets loaded;
     if (const int status = LoadCliCabinets(context, run, args.file, loaded); status != kSuccess)
         return status;
-    const UnitMode units = run.session().model.units;
+    const UnitMode units = run.session().model().units;
     switch (args.list) {
     case JobList::Viewer:
         for (const auto& row : CombinedRows(loaded.cabinets)) {

@@ -15,7 +15,7 @@ int RunLayout(CliContext& context, const std::optional<std::filesystem::path>& f
     CliSession run(context);
     if (const int status = run.open(file); status != kSuccess)
         return status;
-    const LayoutResult& layout = run.session().layout;
+    const LayoutResult& layout = run.session().layout();
     for (std::size_t row = 0; row < kLayoutRowTitles.size(); ++row) {
         context.out << kLayoutRowTitles[row];
         for (const auto& cell : layout.grid[row])

@@ -36,7 +36,7 @@ int RunListing(CliContext& context, const ListingArgs& args)
     // door frame stock is unequal; the reason is already on standard error.
     if (!OpenCutlistEditor(run.session(), args.build, HeaderDate()))
         return kFileError;
-    for (const auto& line : run.session().cutList.listing->lines)
+    for (const auto& line : run.session().cutList().listing->lines)
         context.out << line << '\n';
     run.warnOfMisfits();
     return kSuccess;

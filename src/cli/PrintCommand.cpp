@@ -13,9 +13,9 @@
 #include "session/CutListCommands.h"
 #ifdef BOXMILL_CLI_PDF
 #include "OffscreenGui.h"
-#include "ui/common/ListingFont.h"
-#include "ui/common/PrintPainting.h"
-#include "ui/common/ShopDrawing.h"
+#include "paint/ListingFont.h"
+#include "paint/PrintPainting.h"
+#include "paint/ShopDrawing.h"
 #endif
 
 #include <ostream>
@@ -94,7 +94,7 @@ int RunPrint(CliContext& context, const CliVerb& verb, const PrintArgs& args)
     if (const int status = run.open(args.cabinet); status != kSuccess)
         return status;
     CabinetSession& session = run.session();
-    const auto settings = Settings(context, zoom, gap, session.model.folders.programFolder);
+    const auto settings = Settings(context, zoom, gap, session.model().folders.programFolder);
     if (!settings)
         return kFileError;
 
@@ -102,13 +102,15 @@ int RunPrint(CliContext& context, const CliVerb& verb, const PrintArgs& args)
     if (const auto build = ListingOf(args.kind)) {
         // Door frame members of unequal stock cannot be machined together:
         // the window prints no list of them, and neither does this.
-        if (!CheckStockSizes(session.model, session.prompter()))
+        const auto checked = CheckStockSizes(session.model());
+        Tell(session.prompter(), checked.messages);
+        if (!checked.value)
             return kFileError;
         if (!RunListingBuild(session, *build, HeaderDate()))
             return kFileError;
-        listing = session.cutList.listing->lines;
+        listing = session.cutList().listing->lines;
     }
-    const PrintCabinet cabinet = AtPrintScale(session.model, session.layout);
+    const PrintCabinet cabinet = AtPrintScale(session.model(), session.layout());
     const CabinetModel& model = cabinet.model;
     const LayoutResult& layout = cabinet.layout;
     const PrintKind kind = args.kind;

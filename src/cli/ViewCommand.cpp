@@ -26,7 +26,7 @@ int RunView(CliContext& context, const CliVerb& verb, const ViewArgs& args)
     CliSession run(context);
     if (const int status = run.open(args.cabinet); status != kSuccess)
         return status;
-    const ShownView shown = ShowView(args.kind, args.options, run.session().model, run.session().layout);
+    const ShownView shown = ShowView(args.kind, args.options, run.session().model(), run.session().layout());
     if (!shown.refusal.empty())
         return verb.usageError(context, shown.refusal);
     const auto& rows = shown.view.rows;

@@ -39,9 +39,9 @@ int RunViewer(CliContext& context, const ViewerArgs& args)
     for (const auto& row : grid.rows)
         context.out << row[0] << '\t' << row[1] << '\t' << row[2] << '\t' << row[3] << '\n';
     context.out << '\n';
-    for (const auto& row : session.cost.cost().rows)
+    for (const auto& row : session.cost().cost().rows)
         context.out << row.woodText << '\t' << row.areaText << '\n';
-    context.out << "Job Total: " << session.cost.jobTotalText() << '\n';
+    context.out << "Job Total: " << session.cost().jobTotalText() << '\n';
     run.warnOfMisfits();
     return kSuccess;
 }

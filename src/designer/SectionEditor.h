@@ -64,25 +64,20 @@ int DataInputItems(const DesignerState& state);
 // The section editing commands of the designer. Each acts on the shown
 // section of `state`, changes the cabinet record, recalculates the layout
 // and says what the window has to do; messages go through the prompter.
+// The model is the one an edit hands over (session/EditCommands.h
+// EditSection); the commands that change only what the designer shows are
+// DesignerControls'.
 class SectionEditor {
 public:
     SectionEditor(CabinetModel& model, LayoutResult& layout, Prompter& prompter, DesignerState& state);
 
-    // A click on a mode button: sets the prompt and preselects "1".
-    void chooseMode(ModeButton button);
-    // Refuses an item outside the count list of the mode.
-    bool selectDataInput(int item);
-
     DesignerEffect enter();
-    void clear();
     DesignerEffect addMullionOffset();
     DesignerEffect removeMullionOffsets();
     DesignerEffect movePartitionAboveCenter();
     DesignerEffect movePartitionBelowCenter();
     DesignerEffect centerPartition();
     DesignerEffect centerAllPartitions();
-    DesignerEffect nextSection();
-    DesignerEffect sizeCabinet();
 
     const DesignerState& state() const { return m_state; }
 

@@ -3,6 +3,7 @@
 
 #include "core/CabinetFile.h"
 #include "core/FileDialogs.h"
+#include "core/Messages.h"
 #include "core/Prompter.h"
 #include "cutlist/CutListViewer.h"
 #include "cutlist/CutlistEditor.h"
@@ -42,7 +43,7 @@ CabinetSession::CabinetSession(Prompter& prompter, FileDialogs& dialogs)
 
 StartUpOutcome CabinetSession::startUp(const fs::path& programFolder)
 {
-    const auto outcome = StartUp(programFolder, data, model, m_prompter);
+    const auto outcome = StartUp(programFolder, m_data, m_model, m_prompter);
     if (outcome == StartUpOutcome::Ready) {
         m_fileChosen = false;
         recalculateAfterLoad();
@@ -52,34 +53,34 @@ StartUpOutcome CabinetSession::startUp(const fs::path& programFolder)
 
 void CabinetSession::recalculate()
 {
-    model.rebuildDrawingUnits();
-    RecalculateLayout(model, layout);
-    ApplySectionOffsets(model, layout);
+    m_model.rebuildDrawingUnits();
+    RecalculateLayout(m_model, m_layout);
+    ApplySectionOffsets(m_model, m_layout);
 }
 
 StartUpOutcome CabinetSession::reloadData(const fs::path& programFolder)
 {
     // Lengths are held in inches whatever the units, so the cabinet on
     // screen goes on as it is: only the data files and what is shown change.
-    const CabinetRecord kept = model.recordForSave();
-    CabinetFolders folders = model.folders;
-    const bool saveEnabled = model.saveCabinetEnabled;
+    const CabinetRecord kept = m_model.recordForSave();
+    CabinetFolders folders = m_model.folders;
+    const bool saveEnabled = m_model.saveCabinetEnabled;
     const bool wasModified = modified();
     // The lists and the job total on screen are the same cabinet's: they
     // are made again in the new units, not thrown away.
-    CutListState lists = cutList;
-    CostCalculator figures = cost;
-    const auto outcome = StartUp(programFolder, data, model, m_prompter);
+    CutListState lists = m_cutList;
+    CostCalculator figures = m_cost;
+    const auto outcome = StartUp(programFolder, m_data, m_model, m_prompter);
     if (outcome != StartUpOutcome::Ready)
         return outcome;
-    model.adoptRecord(kept, data.vocabulary, m_prompter);
-    model.folders = std::move(folders);
-    model.saveCabinetEnabled = saveEnabled;
+    m_model.adoptRecord(kept, m_data.vocabulary, m_prompter);
+    m_model.folders = std::move(folders);
+    m_model.saveCabinetEnabled = saveEnabled;
     recalculateAfterLoad();
     if (wasModified)
         m_history.markUnsaved();
-    cutList = std::move(lists);
-    cost = std::move(figures);
+    m_cutList = std::move(lists);
+    m_cost = std::move(figures);
     refreshFigures();
     return outcome;
 }
@@ -87,11 +88,11 @@ StartUpOutcome CabinetSession::reloadData(const fs::path& programFolder)
 bool CabinetSession::edit(std::string name, const std::function<void(CabinetModel&, LayoutResult&)>& apply,
                           EditOptions options)
 {
-    const CabinetRecord before = model.recordForSave();
-    const int sectionsBefore = model.sectionCount;
-    apply(model, layout);
+    const CabinetRecord before = m_model.recordForSave();
+    const int sectionsBefore = m_model.sectionCount;
+    apply(m_model, m_layout);
     if (options.recalc != Recalc::Done) {
-        ApplyEditRules(model, sectionsBefore);
+        ApplyEditRules(m_model, sectionsBefore);
         if (options.recalc == Recalc::AfterEntry)
             recalculateAfterEntry();
         else
@@ -99,51 +100,51 @@ bool CabinetSession::edit(std::string name, const std::function<void(CabinetMode
     }
     // A refused entry, or one that gave back the value already there, is
     // no step to undo.
-    if (model.recordForSave() == before && model.sectionCount == sectionsBefore)
+    if (m_model.recordForSave() == before && m_model.sectionCount == sectionsBefore)
         return false;
-    m_history.record(std::move(name), CabinetSnapshot {model, layout}, options.merge);
+    m_history.record(std::move(name), CabinetSnapshot {m_model, m_layout}, options.merge);
     refreshFigures();
-    announce(SessionEvent::Edited);
+    announce(SessionChanges::edit());
     return true;
 }
 
 void CabinetSession::refreshFigures()
 {
     // Figures brought up to date behind the user's back must not pop up the
-    // messages that an explicit build shows.
-    KeptMessages quiet;
-    if (cutList.viewerKind)
-        cutList.viewer = ShowCutList(*cutList.viewerKind, model, layout, cost, quiet);
-    else if (cutList.listing)
-        cutList.listing = BuildListing(cutList.listing->build, model, layout, cost, quiet, cutList.listingDate);
-    else if (!cost.jobTotalText().empty() || !cost.cost().rows.empty())
-        cost.update(model, quiet);
+    // messages that an explicit build shows: theirs are dropped.
+    if (m_cutList.viewerKind)
+        m_cutList.viewer = ShowCutList(*m_cutList.viewerKind, m_model, m_layout, m_cost).value;
+    else if (m_cutList.listing)
+        m_cutList.listing =
+            BuildListing(m_cutList.listing->build, m_model, m_layout, m_cost, m_cutList.listingDate).value;
+    else if (!m_cost.jobTotalText().empty() || !m_cost.cost().rows.empty())
+        (void)m_cost.update(m_model);
 }
 
 void CabinetSession::startHistory()
 {
-    m_history.reset(CabinetSnapshot {model, layout});
+    m_history.reset(CabinetSnapshot {m_model, m_layout});
 }
 
 void CabinetSession::restore(const CabinetSnapshot& state)
 {
     // What the file is called, the units and the zoom belong to the
     // session, not to one state of the cabinet.
-    CabinetFolders folders = std::move(model.folders);
-    const UnitMode units = model.units;
-    const int drawScale = model.drawScale;
-    const bool saveEnabled = model.saveCabinetEnabled;
-    model = state.model;
-    layout = state.layout;
-    model.folders = std::move(folders);
-    model.units = units;
-    model.drawScale = drawScale;
-    model.saveCabinetEnabled = saveEnabled;
-    model.rebuildDrawingUnits();
-    ApplySectionOffsets(model, layout);
-    woodSettings = FillWoodSelectionColumn(model);
+    CabinetFolders folders = std::move(m_model.folders);
+    const UnitMode units = m_model.units;
+    const int drawScale = m_model.drawScale;
+    const bool saveEnabled = m_model.saveCabinetEnabled;
+    m_model = state.model;
+    m_layout = state.layout;
+    m_model.folders = std::move(folders);
+    m_model.units = units;
+    m_model.drawScale = drawScale;
+    m_model.saveCabinetEnabled = saveEnabled;
+    m_model.rebuildDrawingUnits();
+    ApplySectionOffsets(m_model, m_layout);
+    m_woodSettings = FillWoodSelectionColumn(m_model);
     refreshFigures();
-    announce(SessionEvent::Restored);
+    announce(SessionChanges::edit() | SessionChange::Replaced);
 }
 
 bool CabinetSession::undo()
@@ -162,29 +163,58 @@ bool CabinetSession::redo()
     return state != nullptr;
 }
 
-void CabinetSession::announce(SessionEvent event)
+void CabinetSession::announce(SessionChanges changes)
 {
-    if (m_listener)
-        m_listener(event);
+    if (m_listener && !changes.empty())
+        m_listener(changes);
+}
+
+void CabinetSession::toggleZoom()
+{
+    m_model.drawScale = m_model.drawScale == 1 ? 2 : 1;
+    recalculate();
+    announce(SessionChange::Layout);
+}
+
+void CabinetSession::priceJob()
+{
+    Tell(m_prompter, m_cost.jobTotalClicked(m_model));
+    announce(SessionChange::CutLists);
+}
+
+WoodListingEdit CabinetSession::editWoodListing(const std::function<WoodListingEdit(WoodListingEditor&)>& command)
+{
+    WoodListingEditor editor(m_data.woodItems, m_model.units, m_model.folders.programFolder / DataFile::Wood,
+                             m_prompter);
+    const WoodListingEdit result = command(editor);
+    if (result.outcome == WoodListingOutcome::Done)
+        announce(SessionChange::WoodListing);
+    return result;
+}
+
+void CabinetSession::showDesignerSection(int section)
+{
+    m_designer.shownSection = section;
+    announce(SessionChange::DesignerSection);
 }
 
 void CabinetSession::recalculateAfterLoad()
 {
     // Reading the record rebuilt the drawing units already.
-    LayoutAfterLoad(model, layout);
-    woodSettings = FillWoodSelectionColumn(model);
+    LayoutAfterLoad(m_model, m_layout);
+    m_woodSettings = FillWoodSelectionColumn(m_model);
     // The last cut list and its cost were the previous cabinet's.
-    cost = CostCalculator();
-    cutList = CutListState();
+    m_cost = CostCalculator();
+    m_cutList = CutListState();
     startHistory();
 }
 
 void CabinetSession::recalculateAfterEntry()
 {
-    model.rebuildDrawingUnits();
-    ReapplySectionOffsets(model, layout);
-    RecalculateLayout(model, layout);
-    ApplySectionOffsets(model, layout);
+    m_model.rebuildDrawingUnits();
+    ReapplySectionOffsets(m_model, m_layout);
+    RecalculateLayout(m_model, m_layout);
+    ApplySectionOffsets(m_model, m_layout);
 }
 
 bool CabinetSession::loadCabinetFile(const fs::path& path)
@@ -194,27 +224,27 @@ bool CabinetSession::loadCabinetFile(const fs::path& path)
         m_prompter.message(MessageKind::Error, record.error());
         return false;
     }
-    model.adoptRecord(*record, data.vocabulary, m_prompter);
+    m_model.adoptRecord(*record, m_data.vocabulary, m_prompter);
     return true;
 }
 
 void CabinetSession::nameCabinet(const fs::path& path)
 {
-    model.folders.cabinetPath = path;
-    model.folders.cabinetName = ExtractCabinetName(path);
-    model.folders.cabinetStyle = model.folders.cabinetName;
+    m_model.folders.cabinetPath = path;
+    m_model.folders.cabinetName = ExtractCabinetName(path);
+    m_model.folders.cabinetStyle = m_model.folders.cabinetName;
 }
 
 bool CabinetSession::saveCabinetFile(const fs::path& path)
 {
-    const auto status = WriteCabinetFile(path, model.recordForSave());
+    const auto status = WriteCabinetFile(path, m_model.recordForSave());
     if (!status) {
         m_prompter.message(MessageKind::Error, status.error());
         return false;
     }
     nameCabinet(path);
-    model.folders.cabinetFolder = path.parent_path();
-    model.saveCabinetEnabled = true;
+    m_model.folders.cabinetFolder = path.parent_path();
+    m_model.saveCabinetEnabled = true;
     m_history.markSaved();
     return true;
 }
@@ -230,7 +260,7 @@ bool CabinetSession::offerToSave(const std::string& question)
     }
     // A save dialog closed without saving keeps the edits, and with them
     // the cabinet on screen.
-    return saveThroughDialog("Save Cabinet As...", model.folders.cabinetFolder) == SaveOutcome::Saved;
+    return saveThroughDialog("Save Cabinet As...", m_model.folders.cabinetFolder) == SaveOutcome::Saved;
 }
 
 // New and Open leave the reminder to save alone until the cabinet on screen
@@ -240,11 +270,11 @@ bool CabinetSession::newCabinet()
 {
     if (!offerToSave(kSaveBeforeNewQuestion))
         return false;
-    if (!loadCabinetFile(model.folders.programFolder / DataFile::NewCabinet))
+    if (!loadCabinetFile(m_model.folders.programFolder / DataFile::NewCabinet))
         return false;
     recalculateAfterLoad();
-    nameCabinet(model.folders.cabinetFolder / kUntitled);
-    model.saveCabinetEnabled = false;
+    nameCabinet(m_model.folders.cabinetFolder / kUntitled);
+    m_model.saveCabinetEnabled = false;
     return true;
 }
 
@@ -257,7 +287,7 @@ bool CabinetSession::openCabinetLibrary()
     request.filter = kCabinetFilter;
     request.fileName = kUntitled;
     // Where Save As saves, so that a cabinet just saved is found at once.
-    request.initialFolder = model.folders.cabinetFolder;
+    request.initialFolder = m_model.folders.cabinetFolder;
     const auto chosen = m_dialogs.openFile(request);
     return chosen && openChosen(*chosen);
 }
@@ -273,22 +303,22 @@ bool CabinetSession::openChosen(const fs::path& chosen)
     if (!loadCabinetFile(chosen))
         return false;
     m_fileChosen = true;
-    model.folders.lastChosenFile = chosen;
+    m_model.folders.lastChosenFile = chosen;
     nameCabinet(chosen);
-    model.folders.cabinetFolder = chosen.parent_path();
+    m_model.folders.cabinetFolder = chosen.parent_path();
     // The cabinet has a file now: Ctrl+S writes it back there.
-    model.saveCabinetEnabled = true;
+    m_model.saveCabinetEnabled = true;
     recalculateAfterLoad();
     return true;
 }
 
 bool CabinetSession::saveCabinet()
 {
-    if (!model.saveCabinetEnabled)
+    if (!m_model.saveCabinetEnabled)
         return false;
-    fs::path target = model.folders.lastChosenFile;
+    fs::path target = m_model.folders.lastChosenFile;
     if (target.is_relative())
-        target = model.folders.cabinetFolder / target;
+        target = m_model.folders.cabinetFolder / target;
     return saveCabinetFile(target);
 }
 
@@ -299,7 +329,7 @@ CabinetSession::SaveOutcome CabinetSession::saveThroughDialog(const char* title,
     request.filter = kCabinetFilter;
     request.defaultExtension = "cab";
     request.initialFolder = startFolder;
-    request.fileName = m_fileChosen ? model.folders.lastChosenFile.filename().string() : std::string("Style1.cab");
+    request.fileName = m_fileChosen ? m_model.folders.lastChosenFile.filename().string() : std::string("Style1.cab");
     request.confirmOverwrite = true;
     const auto chosen = m_dialogs.saveFile(request);
     if (!chosen)
@@ -308,18 +338,18 @@ CabinetSession::SaveOutcome CabinetSession::saveThroughDialog(const char* title,
     if (!saveCabinetFile(*chosen))
         return SaveOutcome::Failed;
     m_fileChosen = true;
-    model.folders.lastChosenFile = *chosen;
+    m_model.folders.lastChosenFile = *chosen;
     return SaveOutcome::Saved;
 }
 
 bool CabinetSession::saveCabinetAs()
 {
-    return saveThroughDialog("Save Cabinet As...", model.folders.cabinetFolder) == SaveOutcome::Saved;
+    return saveThroughDialog("Save Cabinet As...", m_model.folders.cabinetFolder) == SaveOutcome::Saved;
 }
 
 bool CabinetSession::saveToLibraryAs()
 {
-    return saveThroughDialog("Save To Cabinet Library", model.folders.programFolder) == SaveOutcome::Saved;
+    return saveThroughDialog("Save To Cabinet Library", m_model.folders.programFolder) == SaveOutcome::Saved;
 }
 
 bool CabinetSession::confirmExit(ExitRoute route)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EditHistory.h"
+#include "SessionChanges.h"
 
 #include "core/CabinetModel.h"
 #include "core/ProgramData.h"
@@ -9,6 +10,7 @@
 #include "core/Version.h"
 #include "cutlist/CostCalculator.h"
 #include "cutlist/CutListState.h"
+#include "cutlist/WoodListingEditor.h"
 #include "cutlist/WoodSettings.h"
 #include "designer/DesignerState.h"
 #include "geometry/LayoutResult.h"
@@ -47,14 +49,6 @@ struct EditOptions {
     bool merge = false;
 };
 
-// What the session tells its listener (the windows' controller).
-enum class SessionEvent {
-    // An edit was applied: the layout and the history changed.
-    Edited,
-    // Undo or Redo put an earlier state back: every control reloads.
-    Restored,
-};
-
 // The running program's cabinet and data, with the commands that replace,
 // open and save the cabinet. Questions go through the prompter, file choices
 // through the dialogs; both are the caller's.
@@ -62,21 +56,18 @@ class CabinetSession {
 public:
     CabinetSession(Prompter& prompter, FileDialogs& dialogs);
 
-    ProgramData data;
-    CabinetModel model;
-    // Kept for the whole run: the mullion and partition shifts in it carry
-    // from one recalculation to the next.
-    LayoutResult layout;
-    // The wood cost of the last cut list and the job total.
-    CostCalculator cost;
-    // The wood-settings column as the main window shows it.
-    WoodSettingCells woodSettings;
-    // The last viewer grid and cutlist editor listing.
-    CutListState cutList;
-    // The cabinet designer's section and edit mode. They outlive its
-    // window, and the construction views start on its section even before
-    // it was ever opened.
-    DesignerState designer;
+    // What windows read. Every change goes through the commands below, so
+    // each is recorded where it must be and announced to the windows.
+    const ProgramData& data() const { return m_data; }
+    const CabinetModel& model() const { return m_model; }
+    const LayoutResult& layout() const { return m_layout; }
+    const CostCalculator& cost() const { return m_cost; }
+    const WoodSettingCells& woodSettings() const { return m_woodSettings; }
+    const CutListState& cutList() const { return m_cutList; }
+    const DesignerState& designer() const { return m_designer; }
+    // The designer's section and edit mode are what its window shows, not
+    // the cabinet: its window changes them freely (no Undo, no file).
+    DesignerState& designerView() { return m_designer; }
 
     StartUpOutcome startUp(const std::filesystem::path& programFolder);
 
@@ -117,7 +108,23 @@ public:
     bool modified() const { return m_history.modified(); }
     std::size_t historySize() const { return m_history.size(); }
 
-    void setListener(std::function<void(SessionEvent)> listener) { m_listener = std::move(listener); }
+    // The drawing scale: one drawing unit per quarter inch, or two. Not an
+    // edit of the cabinet (no Undo), but every drawing follows it.
+    void toggleZoom();
+    // A click on the job total: asks for the number of cabinets and prices
+    // the job.
+    void priceJob();
+    // A command of the wood listing editor on the listing of the data
+    // files; the windows that list the woods follow a change.
+    WoodListingEdit editWoodListing(const std::function<WoodListingEdit(WoodListingEditor&)>& command);
+    // Makes `section` the designer's, which the construction views show.
+    void showDesignerSection(int section);
+
+    // Told of every change, with what it touched.
+    void setListener(std::function<void(SessionChanges)> listener) { m_listener = std::move(listener); }
+    // For changes made through the designer's view state, which the
+    // session does not see being made.
+    void announce(SessionChanges changes);
 
     // The data files read again (after a unit switch) with the cabinet on
     // screen, its name, its unsaved edits and its lists and job total kept
@@ -132,8 +139,8 @@ public:
     // are dropped and the offsets recorded in this one applied first.
     void recalculateAfterLoad();
 
-    Prompter& prompter() { return m_prompter; }
-    FileDialogs& dialogs() { return m_dialogs; }
+    Prompter& prompter() const { return m_prompter; }
+    FileDialogs& dialogs() const { return m_dialogs; }
 
 private:
     enum class SaveOutcome { Saved, Cancelled, Failed };
@@ -151,14 +158,31 @@ private:
     // The viewer's list and the job total follow every edit, so that no
     // figure on screen belongs to an older design.
     void refreshFigures();
-    void announce(SessionEvent event);
     SaveOutcome saveThroughDialog(const char* title, const std::filesystem::path& startFolder);
+
+    friend class SessionAccess;
+
+    ProgramData m_data;
+    CabinetModel m_model;
+    // Kept for the whole run: the mullion and partition shifts in it carry
+    // from one recalculation to the next.
+    LayoutResult m_layout;
+    // The wood cost of the last cut list and the job total.
+    CostCalculator m_cost;
+    // The wood-settings column as the main window shows it.
+    WoodSettingCells m_woodSettings;
+    // The last viewer grid and cutlist editor listing.
+    CutListState m_cutList;
+    // The cabinet designer's section and edit mode. They outlive its
+    // window, and the construction views start on its section even before
+    // it was ever opened.
+    DesignerState m_designer;
 
     Prompter& m_prompter;
     FileDialogs& m_dialogs;
     bool m_fileChosen = false;
     EditHistory m_history;
-    std::function<void(SessionEvent)> m_listener;
+    std::function<void(SessionChanges)> m_listener;
 };
 
 // The file-name part of a cabinet path.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutListCommands.h"
 
-#include "CabinetSession.h"
+#include "SessionAccess.h"
 
-#include "core/Prompter.h"
+#include "core/Messages.h"
 #include "cutlist/CutlistFile.h"
 #include "cutlist/StockSizeCheck.h"
 
@@ -11,24 +11,30 @@ namespace boxmill {
 
 const ViewerGrid& ShowCutList(CabinetSession& session, CutListKind kind)
 {
-    session.cutList.viewer = ShowCutList(kind, session.model, session.layout, session.cost, session.prompter());
-    session.cutList.viewerKind = kind;
-    return session.cutList.viewer;
+    auto shown =
+        ShowCutList(kind, SessionAccess::model(session), SessionAccess::layout(session), SessionAccess::cost(session));
+    Tell(session.prompter(), shown.messages);
+    SessionAccess::cutList(session).viewer = std::move(shown.value);
+    SessionAccess::cutList(session).viewerKind = kind;
+    return SessionAccess::cutList(session).viewer;
 }
 
 bool RunListingBuild(CabinetSession& session, ListingBuild build, std::string_view todaysDate)
 {
-    session.cutList.viewer = ViewerGrid {};
-    session.cutList.viewerKind.reset();
-    Listing listing = BuildListing(build, session.model, session.layout, session.cost, session.prompter(), todaysDate);
-    const auto written = WriteCutlistFile(CutlistFilePath(session.model), listing.cutlistFile);
+    SessionAccess::cutList(session).viewer = ViewerGrid {};
+    SessionAccess::cutList(session).viewerKind.reset();
+    auto built = BuildListing(build, SessionAccess::model(session), SessionAccess::layout(session),
+                              SessionAccess::cost(session), todaysDate);
+    Tell(session.prompter(), built.messages);
+    Listing& listing = built.value;
+    const auto written = WriteCutlistFile(CutlistFilePath(session.model()), listing.cutlistFile);
     if (!written) {
         session.prompter().message(MessageKind::Error, written.error());
         return false;
     }
-    session.cutList.saveName = listing.saveName;
-    session.cutList.listingDate = std::string(todaysDate);
-    session.cutList.listing = std::move(listing);
+    SessionAccess::cutList(session).saveName = listing.saveName;
+    SessionAccess::cutList(session).listingDate = std::string(todaysDate);
+    SessionAccess::cutList(session).listing = std::move(listing);
     return true;
 }
 
@@ -37,7 +43,9 @@ bool OpenCutlistEditor(CabinetSession& session, ListingBuild build, std::string_
     session.recalculate();
     if (!RunListingBuild(session, build, todaysDate))
         return false;
-    return CheckStockSizes(session.model, session.prompter());
+    const auto checked = CheckStockSizes(session.model());
+    Tell(session.prompter(), checked.messages);
+    return checked.value;
 }
 
 } // namespace boxmill

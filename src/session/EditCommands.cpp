@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditCommands.h"
 
-#include "CabinetSession.h"
+#include "SessionAccess.h"
 
 #include "core/IncludeParts.h"
 #include "core/Prompter.h"
@@ -14,7 +14,7 @@ namespace {
 
 std::string IncludeName(const CabinetSession& session, int item)
 {
-    const auto& names = session.data.vocabulary.includeNames();
+    const auto& names = session.data().vocabulary.includeNames();
     return item >= 0 && static_cast<std::size_t>(item) < names.size() ? names[static_cast<std::size_t>(item)]
                                                                       : std::string("Include Parts");
 }
@@ -24,7 +24,7 @@ std::string IncludeName(const CabinetSession& session, int item)
 bool EditParameter(CabinetSession& session, int index, const ParameterEntryText& typed)
 {
     return session.edit(
-        session.data.vocabulary.parameterName(index),
+        session.data().vocabulary.parameterName(index),
         [&](CabinetModel& model, LayoutResult&) { EnterParameter(model, index, typed, session.prompter()); },
         {Recalc::AfterEntry});
 }
@@ -79,15 +79,15 @@ bool EditRaisedPanelSides(CabinetSession& session, bool on)
 
 bool EditPartWood(CabinetSession& session, int gridRow, const WoodEditBoxes& boxes, std::optional<std::string>* cell)
 {
-    const auto& names = session.data.vocabulary.partNames();
+    const auto& names = session.data().vocabulary.partNames();
     const auto row = static_cast<std::size_t>(gridRow - 1);
     const std::string name = gridRow >= 1 && row < names.size() ? "Wood Of " + names[row] : std::string("Wood");
     std::optional<std::string> accepted;
     const bool changed = session.edit(name, [&](CabinetModel& model, LayoutResult&) {
         accepted = ChangeWoodSettings(model, gridRow, boxes, session.prompter());
     });
-    if (accepted && gridRow >= 1 && row < session.woodSettings.size())
-        session.woodSettings[row] = *accepted;
+    if (accepted && gridRow >= 1 && row < session.woodSettings().size())
+        SessionAccess::woodSettings(session)[row] = *accepted;
     if (cell)
         *cell = std::move(accepted);
     return changed;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PanelDesigner.h"
 
-#include "CabinetSession.h"
+#include "SessionAccess.h"
 
 #include "core/FileDialogs.h"
 #include "core/Prompter.h"
@@ -29,7 +29,7 @@ PanelDesigner::PanelDesigner(CabinetSession& session)
 
 fs::path PanelDesigner::cabinetFolder() const
 {
-    return m_session.model.folders.cabinetFolder;
+    return m_session.model().folders.cabinetFolder;
 }
 
 std::string PanelDesigner::panelStyleName() const
@@ -48,7 +48,7 @@ bool PanelDesigner::change(const char* name, const PanelStyle& style)
 
 bool PanelDesigner::setPanelsOffset(Opening group, bool on)
 {
-    PanelStyle style = m_session.model.panelStyle;
+    PanelStyle style = m_session.model().panelStyle;
     style.setPanelsOffset(group, on);
     return change("Double Panels Offset", style);
 }
@@ -56,7 +56,7 @@ bool PanelDesigner::setPanelsOffset(Opening group, bool on)
 bool PanelDesigner::setControl(Opening group, int s, PanelControl control, bool on)
 {
     static constexpr const char* kNames[] = {"Double Panel", "Negative Offset", "Horizontal", "Vertical"};
-    PanelStyle style = m_session.model.panelStyle;
+    PanelStyle style = m_session.model().panelStyle;
     style.setControl(group, s, control, on);
     return change(kNames[static_cast<int>(control)], style);
 }
@@ -73,7 +73,7 @@ void PanelDesigner::offerToSave(const char* question)
 bool PanelDesigner::newPanel()
 {
     offerToSave(kSavePanelBeforeNewQuestion);
-    const auto style = ReadPanelStyleFile(m_session.model.folders.programFolder / kNewPanelFile);
+    const auto style = ReadPanelStyleFile(m_session.model().folders.programFolder / kNewPanelFile);
     if (!style) {
         m_session.prompter().message(MessageKind::Error, style.error());
         return false;
@@ -119,8 +119,9 @@ bool PanelDesigner::openPanelFile(const fs::path& path)
 
 void PanelDesigner::storeForSave()
 {
-    StorePanelStyle(m_session.model.panelStyle, m_session.model.record);
-    m_buffer = LoadPanelStyle(m_session.model.record);
+    CabinetModel& model = SessionAccess::model(m_session);
+    StorePanelStyle(model.panelStyle, model.record);
+    m_buffer = LoadPanelStyle(m_session.model().record);
 }
 
 bool PanelDesigner::write(const fs::path& path)

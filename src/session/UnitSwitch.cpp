@@ -13,19 +13,13 @@ std::optional<StartUpOutcome> SwitchUnits(CabinetSession& session, UnitMode targ
     const char* question = target == UnitMode::Metric ? kToMetricQuestion : kToInchesQuestion;
     if (!prompter.ask(MessageKind::Warning, question, QuestionButtons::OkCancel))
         return std::nullopt;
-    const auto folder = session.model.folders.programFolder;
+    const auto folder = session.model().folders.programFolder;
     const auto written = WriteUnitFlags(folder / kStandardFileName, target);
     if (!written) {
         prompter.message(MessageKind::Error, written.error());
         return std::nullopt;
     }
     return session.reloadData(folder);
-}
-
-void ToggleZoom(CabinetSession& session)
-{
-    session.model.drawScale = session.model.drawScale == 1 ? 2 : 1;
-    session.model.rebuildDrawingUnits();
 }
 
 } // namespace boxmill

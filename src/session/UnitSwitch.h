@@ -22,7 +22,4 @@ inline constexpr const char* kToInchesQuestion =
 // could not be written (reported; nothing changed).
 std::optional<StartUpOutcome> SwitchUnits(CabinetSession& session, UnitMode target);
 
-// The zoom toggle: one drawing unit per quarter inch, or two.
-void ToggleZoom(CabinetSession& session);
-
 } // namespace boxmill

@@ -11,6 +11,7 @@
 #include "geometry/Calculators.h"
 #include "session/CabinetSession.h"
 #include "session/CutListCommands.h"
+#include "session/SessionAccess.h"
 
 using namespace boxmill;
 using namespace boxmill::test;
@@ -38,7 +39,7 @@ protected:
 
     fs::path program() const { return temp.path() / "program"; }
     fs::path cutlistFile() const { return program() / "Cutlist.txt"; }
-    bool save() { return SaveCutlistEditorToFile(session.model, session.cutList, dialogs, prompter); }
+    bool save() { return SaveCutlistEditorToFile(session.model(), session.cutList(), dialogs, prompter); }
 
     TempFolder temp;
     ScriptedPrompter prompter;
@@ -51,16 +52,16 @@ protected:
 TEST_F(CutlistFileTest, EveryBuildRewritesCutlistTxtWithItsBoards)
 {
     ShowCutList(session, CutListKind::Complete);
-    ASSERT_FALSE(session.cutList.viewer.rows.empty());
+    ASSERT_FALSE(session.cutList().viewer.rows.empty());
 
     ASSERT_TRUE(OpenCutlistEditor(session, ListingBuild::Face, "03/14/26"));
     EXPECT_EQ(ReadAllBytes(cutlistFile()), "Stile(s),1 1/2,30 ,2,Red Oak-3/4,Base\\Untitled.cab\r\n"
                                            "Face Rail(s),1 1/2,21 ,2,Red Oak-3/4,Base\\Untitled.cab\r\n"
                                            "Mid Rail(s),1 1/2,21 ,1,Red Oak-3/4,Base\\Untitled.cab\r\n");
     // The editor's build resets the viewer: its boards go to the listing.
-    EXPECT_TRUE(session.cutList.viewer.rows.empty());
-    EXPECT_EQ(session.cutList.listing->lines[0], "Todays Date 03/14/26");
-    EXPECT_EQ(session.cutList.saveName, "Face.txt");
+    EXPECT_TRUE(session.cutList().viewer.rows.empty());
+    EXPECT_EQ(session.cutList().listing->lines[0], "Todays Date 03/14/26");
+    EXPECT_EQ(session.cutList().saveName, "Face.txt");
 
     ASSERT_TRUE(RunListingBuild(session, ListingBuild::Doors, "03/14/26"));
     EXPECT_EQ(SplitLines(ReadAllBytes(cutlistFile())).size(), 3u); // panels, stiles, rails
@@ -77,14 +78,14 @@ TEST_F(CutlistFileTest, AFailedWriteKeepsTheLastListing)
     EXPECT_FALSE(RunListingBuild(session, ListingBuild::All, "03/14/26"));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
-    EXPECT_EQ(session.cutList.listing->build, ListingBuild::Face);
-    EXPECT_EQ(session.cutList.saveName, "Face.txt");
+    EXPECT_EQ(session.cutList().listing->build, ListingBuild::Face);
+    EXPECT_EQ(session.cutList().saveName, "Face.txt");
     EXPECT_FALSE(OpenCutlistEditor(session, ListingBuild::All, "03/14/26"));
 }
 
 TEST_F(CutlistFileTest, UnequalDoorFrameStockKeepsTheEditorClosed)
 {
-    session.model.partStock[PartRow::DoorMidRail] = 1.0;
+    SessionAccess::model(session).partStock[PartRow::DoorMidRail] = 1.0;
     EXPECT_FALSE(OpenCutlistEditor(session, ListingBuild::Doors, "03/14/26"));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, kRaisedPanelStockMessage);

@@ -5,6 +5,7 @@
 #include "core/CabinetModel.h"
 #include "core/FileIo.h"
 #include "core/Vocabulary.h"
+#include "designer/DesignerControls.h"
 #include "designer/DesignerRefresh.h"
 #include "designer/DesignerState.h"
 #include "designer/DesignerWindow.h"
@@ -103,17 +104,18 @@ struct Designer {
         return shapes;
     }
     SectionEditor editor() { return SectionEditor(model, layout, prompter, state); }
+    DesignerControls controls() { return DesignerControls(model, state); }
     // Chooses the mode, picks the count and presses Enter. A count the
     // list does not offer is set as the command line types it: Enter holds
     // every limit itself.
     DesignerEffect enter(ModeButton button, int count)
     {
-        auto e = editor();
+        auto c = controls();
         if (!state.isDown(button))
-            e.chooseMode(button);
-        if (!e.selectDataInput(count))
+            c.chooseMode(button);
+        if (!c.selectDataInput(count))
             state.dataInput = count;
-        return e.enter();
+        return editor().enter();
     }
 
     const Shape& shape(const std::string& name) const

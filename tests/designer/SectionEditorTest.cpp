@@ -12,25 +12,25 @@ using Strings = std::vector<std::string>;
 TEST(DesignerModes, PromptPreselectionAndThePartitionToggle)
 {
     Designer d(FrameCabinet());
-    auto editor = d.editor();
-    editor.chooseMode(ModeButton::AddPartition);
-    editor.chooseMode(ModeButton::AddShelves);
+    auto controls = d.controls();
+    controls.chooseMode(ModeButton::AddPartition);
+    d.controls().chooseMode(ModeButton::AddShelves);
     EXPECT_TRUE(d.state.addPartition);
     EXPECT_EQ(d.state.functionName, "Shelve(s) enter, 0,1,2,3,4");
     EXPECT_EQ(d.state.dataInput, 1);
-    editor.chooseMode(ModeButton::AddDoor); // exclusive with the shelves
+    d.controls().chooseMode(ModeButton::AddDoor); // exclusive with the shelves
     EXPECT_FALSE(d.state.isDown(ModeButton::AddShelves));
     EXPECT_TRUE(d.state.addPartition);
-    editor.chooseMode(ModeButton::BankDrawers); // a count of the whole section
+    d.controls().chooseMode(ModeButton::BankDrawers); // a count of the whole section
     EXPECT_FALSE(d.state.addPartition);
 
     // Clicking the button that is down raises it, but still prompts.
-    editor.clear();
-    editor.chooseMode(ModeButton::BankDrawers);
+    d.controls().clear();
+    d.controls().chooseMode(ModeButton::BankDrawers);
     EXPECT_FALSE(d.state.mode.has_value());
     EXPECT_EQ(d.state.functionName, "Bank last 1,2,3,4");
     EXPECT_EQ(d.state.dataInput, 1);
-    EXPECT_FALSE(editor.selectDataInput(5));
+    EXPECT_FALSE(d.controls().selectDataInput(5));
 }
 
 TEST(DesignerModes, TheCountListHoldsWhatEachModeAllows)
@@ -51,12 +51,12 @@ TEST(DesignerModes, TheCountListHoldsWhatEachModeAllows)
     };
     for (const auto& c : cases) {
         Designer d(FrameCabinet());
-        auto editor = d.editor();
+        auto controls = d.controls();
         for (const ModeButton button : c.buttons)
-            editor.chooseMode(button);
+            controls.chooseMode(button);
         EXPECT_EQ(DataInputItems(d.state), c.items) << c.buttons.size();
-        EXPECT_TRUE(editor.selectDataInput(c.items - 1)) << c.items;
-        EXPECT_FALSE(editor.selectDataInput(c.items)) << c.items;
+        EXPECT_TRUE(d.controls().selectDataInput(c.items - 1)) << c.items;
+        EXPECT_FALSE(d.controls().selectDataInput(c.items)) << c.items;
         EXPECT_EQ(d.state.dataInput, c.items - 1);
     }
 }
@@ -125,7 +125,7 @@ TEST(DesignerEnter, CountsAboveTheirLimitAreRefusedAndKept)
         // The count list stops at 4, so shelves and drawers can only be
         // over their limit in a state set from elsewhere.
         auto editor = d.editor();
-        editor.chooseMode(c.button);
+        d.controls().chooseMode(c.button);
         d.state.dataInput = c.count;
         const DesignerEffect effect = editor.enter();
         EXPECT_EQ(d.messages(), Strings {c.message});
@@ -216,7 +216,7 @@ TEST(DesignerEnter, PartitionModeRoutesShelvesAndDoors)
     EXPECT_EQ(d.item(0, SectionItem::DoorCount), 0);
 
     // With the partition toggle up the same buttons fill the main opening.
-    d.editor().chooseMode(ModeButton::AddPartition);
+    d.controls().chooseMode(ModeButton::AddPartition);
     d.enter(ModeButton::AddDoor, 1);
     EXPECT_EQ(d.item(0, SectionItem::DoorCount), 1);
 
@@ -231,24 +231,23 @@ TEST(DesignerEnter, PartitionModeRoutesShelvesAndDoors)
 TEST(DesignerEnter, StoresIntoTheShownSection)
 {
     Designer d(FrameCabinet(2));
-    auto editor = d.editor();
-    editor.nextSection();
+    d.controls().nextSection();
     EXPECT_EQ(d.state.shownSection, 2);
     d.enter(ModeButton::AddShelves, 4);
     EXPECT_EQ(d.item(1, SectionItem::Shelves), 4);
     EXPECT_EQ(d.item(0, SectionItem::Shelves), 0);
     // Section toggling only refills the dimensions.
-    const DesignerEffect toggled = editor.nextSection();
+    const DesignerEffect toggled = d.controls().nextSection();
     EXPECT_EQ(d.state.shownSection, 1);
     EXPECT_FALSE(toggled.redraw);
     EXPECT_TRUE(toggled.refillFrontDimensions);
-    EXPECT_EQ(editor.sizeCabinet().selectParameter, 0);
+    EXPECT_EQ(d.controls().sizeCabinet().selectParameter, 0);
 }
 
 TEST(DesignerOffsets, MullionOffsetsAreLimitedByTheMullions)
 {
     Designer one(FrameCabinet(1));
-    one.editor().chooseMode(ModeButton::AddDoor);
+    one.controls().chooseMode(ModeButton::AddDoor);
     const DesignerEffect refused = one.editor().addMullionOffset();
     EXPECT_EQ(one.messages(), Strings {"Mullion offsets allowed in 0 of 1 sections only."});
     EXPECT_FALSE(refused.redraw);
@@ -259,11 +258,11 @@ TEST(DesignerOffsets, MullionOffsetsAreLimitedByTheMullions)
     auto editor = three.editor();
     EXPECT_TRUE(editor.addMullionOffset().redraw);
     EXPECT_DOUBLE_EQ(three.layout.SectionFaceWidth[0], 13.0);
-    editor.nextSection();
+    three.controls().nextSection();
     EXPECT_EQ(MullionOffsetParameter(three.state), 71);
     EXPECT_TRUE(editor.addMullionOffset().redraw);
     EXPECT_TRUE(three.prompter.shown.empty());
-    editor.nextSection();
+    three.controls().nextSection();
     editor.addMullionOffset();
     EXPECT_EQ(three.messages(), Strings {"Mullion offsets allowed in 2 of 3 sections only."});
     EXPECT_EQ(three.item(2, SectionItem::MullionOffset), 0);
@@ -291,9 +290,9 @@ TEST(DesignerOffsets, PartitionMovesRecordTheirDistance)
     cabinet.rebuildParamValues();
     Designer d(cabinet);
     auto editor = d.editor();
-    editor.nextSection();
+    d.controls().nextSection();
     EXPECT_EQ(PartitionOffsetParameter(d.state), 33);
-    editor.chooseMode(ModeButton::AddShelves);
+    d.controls().chooseMode(ModeButton::AddShelves);
 
     editor.movePartitionAboveCenter();
     EXPECT_FALSE(d.state.mode.has_value());
@@ -306,7 +305,7 @@ TEST(DesignerOffsets, PartitionMovesRecordTheirDistance)
     EXPECT_EQ(d.item(1, SectionItem::PartitionBelow), 9);
     EXPECT_DOUBLE_EQ(d.layout.UpperHeight[1], 13.0);
 
-    editor.chooseMode(ModeButton::AddDoor);
+    d.controls().chooseMode(ModeButton::AddDoor);
     editor.centerPartition();
     EXPECT_TRUE(d.state.isDown(ModeButton::AddDoor)); // centring keeps the mode
     EXPECT_EQ(d.item(1, SectionItem::PartitionBelow), 0);

@@ -7,6 +7,7 @@
 #include "core/CabinetFile.h"
 #include "core/ProgramData.h"
 #include "session/CabinetSession.h"
+#include "session/SessionAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +43,8 @@ protected:
     LayoutSession()
         : session(prompter, dialogs)
     {
-        session.model.folders.programFolder = folder.path();
-        session.model.folders.cabinetFolder = folder.path();
+        SessionAccess::model(session).folders.programFolder = folder.path();
+        SessionAccess::model(session).folders.cabinetFolder = folder.path();
     }
 
     std::filesystem::path write(const std::string& name, const CabinetModel& cabinet)
@@ -66,14 +67,14 @@ TEST_F(LayoutSession, OpeningACabinetLaysItOutWithItsOffsets)
     dialogs.choices.push_back(write("Offset.cab", OffsetCabinet()));
     ASSERT_TRUE(session.openCabinetLibrary());
 
-    const LayoutResult& layout = session.layout;
+    const LayoutResult& layout = session.layout();
     EXPECT_EQ(layout.cell(LayoutRow::Width, 0), "20 ");
     EXPECT_EQ(layout.cell(LayoutRow::Width, 1), "15 ");
     EXPECT_EQ(layout.cell(LayoutRow::Upper, 0), "9 ");
     EXPECT_EQ(layout.cell(LayoutRow::Lower, 0), "16 ");
     // The distance is written back into the section table for the drawing,
     // without counting as an unsaved edit.
-    EXPECT_EQ(session.model.sectionItem(0, SectionItem::PartitionAbove), 14);
+    EXPECT_EQ(session.model().sectionItem(0, SectionItem::PartitionAbove), 14);
     EXPECT_FALSE(session.modified());
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -82,21 +83,21 @@ TEST_F(LayoutSession, TheNextCabinetStartsWithoutTheOffsetsOfThePrevious)
 {
     dialogs.choices.push_back(write("Offset.cab", OffsetCabinet()));
     ASSERT_TRUE(session.openCabinetLibrary());
-    ASSERT_EQ(session.layout.MullionShift[0], 2.5);
+    ASSERT_EQ(session.layout().MullionShift[0], 2.5);
 
     CabinetModel plain = OffsetCabinet();
     SetItem(plain, 0, SectionItem::MullionOffset, 0);
     dialogs.choices.push_back(write("Plain.cab", plain));
     ASSERT_TRUE(session.openCabinetLibrary());
-    EXPECT_EQ(session.layout.cell(LayoutRow::Width, 0), "17 1/2");
-    EXPECT_EQ(session.layout.cell(LayoutRow::Width, 1), "17 1/2");
+    EXPECT_EQ(session.layout().cell(LayoutRow::Width, 0), "17 1/2");
+    EXPECT_EQ(session.layout().cell(LayoutRow::Width, 1), "17 1/2");
 
     // A new cabinet is a load like any other.
     write(DataFile::NewCabinet, plain);
-    session.layout.MullionShift = {4.0, -4.0, 0.0};
+    SessionAccess::layout(session).MullionShift = {4.0, -4.0, 0.0};
     ASSERT_TRUE(session.newCabinet());
-    EXPECT_EQ(session.layout.MullionShift, (std::array<double, 3> {}));
-    EXPECT_EQ(session.layout.cell(LayoutRow::Width, 0), "17 1/2");
+    EXPECT_EQ(session.layout().MullionShift, (std::array<double, 3> {}));
+    EXPECT_EQ(session.layout().cell(LayoutRow::Width, 0), "17 1/2");
 }
 
 TEST_F(LayoutSession, RecalculateFollowsAnEdit)
@@ -104,10 +105,10 @@ TEST_F(LayoutSession, RecalculateFollowsAnEdit)
     dialogs.choices.push_back(write("Offset.cab", OffsetCabinet()));
     ASSERT_TRUE(session.openCabinetLibrary());
 
-    SetItem(session.model, 1, SectionItem::DrawerCount, 1);
-    SetParams(session.model, {{p::DrawerB1, "6"}, {p::MidRail, "1"}});
+    SetItem(SessionAccess::model(session), 1, SectionItem::DrawerCount, 1);
+    SetParams(SessionAccess::model(session), {{p::DrawerB1, "6"}, {p::MidRail, "1"}});
     session.recalculate();
-    EXPECT_EQ(session.layout.cell(LayoutRow::Drawer1, 1), "6 ");
-    EXPECT_EQ(session.layout.cell(LayoutRow::Lower, 1), "19 1/2"); // 26.5 - 7
-    EXPECT_EQ(session.layout.cell(LayoutRow::Width, 0), "20 ");    // the offset carries over
+    EXPECT_EQ(session.layout().cell(LayoutRow::Drawer1, 1), "6 ");
+    EXPECT_EQ(session.layout().cell(LayoutRow::Lower, 1), "19 1/2"); // 26.5 - 7
+    EXPECT_EQ(session.layout().cell(LayoutRow::Width, 0), "20 ");    // the offset carries over
 }

@@ -49,7 +49,7 @@ private slots:
 
     void enteringThreeDrawersRedrawsTheSection()
     {
-        auto& model = m_fixture->session->model;
+        auto& model = m_fixture->session->model();
         QTest::mouseClick(m_designer->modeButton(ModeButton::AddDrawer), Qt::LeftButton);
         QCOMPARE(m_designer->functionName()->text(), QString::fromLatin1(kDrawersPrompt));
         pick(3);
@@ -59,8 +59,8 @@ private slots:
         QVERIFY(shapes.find("DrawerFace3A")->visible);
         QVERIFY(!shapes.find("DrawerFace4A")->visible);
         QCOMPARE(m_fixture->window->sectionalArea()->grid()->item(6, 0)->text().toStdString(),
-                 m_fixture->session->layout.grid[6][0]);
-        QVERIFY(!m_fixture->session->layout.grid[6][0].empty());
+                 m_fixture->session->layout().grid[6][0]);
+        QVERIFY(!m_fixture->session->layout().grid[6][0].empty());
         QVERIFY(rowLabels().contains(QStringLiteral("Mid Rails")));
     }
 
@@ -75,13 +75,13 @@ private slots:
         QTest::keyClick(m_designer, Qt::Key_Z, Qt::ControlModifier);
         test::GuiFixture::grab(m_designer, "designer-after-undo");
         QVERIFY(!m_designer->canvas()->shapes().find("DrawerFace3A")->visible);
-        QVERIFY(m_fixture->session->model.sectionItem(0, SectionItem::DrawerCount) != 3);
+        QVERIFY(m_fixture->session->model().sectionItem(0, SectionItem::DrawerCount) != 3);
         QCOMPARE(m_fixture->window->sectionalArea()->grid()->item(6, 0)->text().toStdString(),
-                 m_fixture->session->layout.grid[6][0]);
+                 m_fixture->session->layout().grid[6][0]);
 
         QTest::keyClick(m_designer, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(m_designer->canvas()->shapes().find("DrawerFace3A")->visible);
-        QCOMPARE(m_fixture->session->model.sectionItem(0, SectionItem::DrawerCount), 3);
+        QCOMPARE(m_fixture->session->model().sectionItem(0, SectionItem::DrawerCount), 3);
     }
 
     void refusedEntriesAreReportedAndTheDrawingStays()
@@ -91,7 +91,7 @@ private slots:
         pick(3);
         QTest::mouseClick(m_designer->enterButton(), Qt::LeftButton);
         QCOMPARE(m_fixture->prompter.shown.back().text, std::string(kBankTooLarge));
-        QCOMPARE(m_fixture->session->model.sectionItem(0, SectionItem::DrawerBanks), 2);
+        QCOMPARE(m_fixture->session->model().sectionItem(0, SectionItem::DrawerBanks), 2);
     }
 
     // The count list offers only what the chosen mode allows.
@@ -150,7 +150,7 @@ private slots:
         const int painted = paintedWidth("TopRail");
         const QSize window = m_designer->size();
         m_fixture->window->toggleZoom();
-        QCOMPARE(m_fixture->session->model.drawScale, 2);
+        QCOMPARE(m_fixture->session->model().drawScale, 2);
         QVERIFY(canvas->shapes().find("TopRail")->width > width + width / 2);
         // Twice the size on screen as well, in a window that stays as it
         // was and scrolls instead.
@@ -161,7 +161,7 @@ private slots:
         auto* zoom = m_fixture->window->findChild<QAction*>(QStringLiteral("CabinetZoom"));
         QVERIFY(zoom && zoom->isChecked());
         m_designer->close();
-        QCOMPARE(m_fixture->session->model.drawScale, 1);
+        QCOMPARE(m_fixture->session->model().drawScale, 1);
         QVERIFY(!zoom->isChecked());
     }
 
@@ -203,7 +203,7 @@ private slots:
         QTest::mouseClick(m_designer->modeButton(ModeButton::AddShelves), Qt::LeftButton);
         pick(1);
         QTest::mouseClick(m_designer->enterButton(), Qt::LeftButton);
-        const auto& model = m_fixture->session->model;
+        const auto& model = m_fixture->session->model();
         QCOMPARE(model.sectionItem(2, SectionItem::PartitionDoors), 2);
         QCOMPARE(model.sectionItem(2, SectionItem::PartitionShelves), 1);
         QVERIFY(m_designer->canvas()->shapes().find("Door2CP")->visible);

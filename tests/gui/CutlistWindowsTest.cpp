@@ -35,7 +35,7 @@ private slots:
         auto* window = m_fixture->window.get();
         window->sendToCutlistViewer(CutListKind::Complete);
         auto* grid = window->viewer()->grid();
-        const auto& rows = m_fixture->session->cutList.viewer.rows;
+        const auto& rows = m_fixture->session->cutList().viewer.rows;
         QVERIFY(rows.size() > 10);
         QCOMPARE(grid->rowCount(), static_cast<int>(rows.size()));
         QCOMPARE(grid->item(0, 1)->text().toStdString(), rows[0][1]);
@@ -49,8 +49,10 @@ private slots:
 
         // A smaller list afterwards leaves nothing of the longer one behind.
         window->sendToCutlistViewer(CutListKind::Doors);
-        QCOMPARE(grid->rowCount(), std::max<int>(5, static_cast<int>(m_fixture->session->cutList.viewer.rows.size())));
-        for (int row = static_cast<int>(m_fixture->session->cutList.viewer.rows.size()); row < grid->rowCount(); ++row)
+        QCOMPARE(grid->rowCount(),
+                 std::max<int>(5, static_cast<int>(m_fixture->session->cutList().viewer.rows.size())));
+        for (int row = static_cast<int>(m_fixture->session->cutList().viewer.rows.size()); row < grid->rowCount();
+             ++row)
             QVERIFY(!grid->item(row, 1) || grid->item(row, 1)->text().isEmpty());
     }
 
@@ -64,7 +66,7 @@ private slots:
         QVERIFY(empty(window->viewer()->grid()));
         QVERIFY(empty(window->costCalculator()->grid()));
         QVERIFY(window->costCalculator()->jobTotal()->text().isEmpty());
-        QVERIFY(m_fixture->session->cost.cost().rows.empty());
+        QVERIFY(m_fixture->session->cost().cost().rows.empty());
     }
 
     void labourThatCannotBeUsedIsRefusedAndNoTotalStandsBesideIt()
@@ -78,7 +80,7 @@ private slots:
             QTest::keyClicks(box, QString::fromLatin1(text));
         };
         type(cost->hours(), "8");
-        QCOMPARE(m_fixture->session->model.record.hours(), std::string("8"));
+        QCOMPARE(m_fixture->session->model().record.hours(), std::string("8"));
         const QString eightHours = cost->jobTotal()->text();
         QVERIFY(!eightHours.isEmpty());
 

@@ -28,7 +28,7 @@ private slots:
     {
         auto* form = m_fixture->window->optionsWindow();
         m_fixture->window->showCabinetOptions(true);
-        auto& options = m_fixture->session->model.options;
+        auto& options = m_fixture->session->model().options;
         QCOMPARE(form->button(O::TopRabbit)->isChecked(), options[O::TopRabbit]);
 
         test::GuiFixture::clickMark(form->button(O::TopDado));
@@ -42,7 +42,7 @@ private slots:
     {
         auto* form = m_fixture->window->optionsWindow();
         m_fixture->window->showCabinetOptions(true);
-        auto& options = m_fixture->session->model.options;
+        auto& options = m_fixture->session->model().options;
         if (!options[O::SetDivider1])
             test::GuiFixture::clickMark(form->button(O::SetDivider1));
         QVERIFY(form->button(O::Center1)->isEnabled());
@@ -62,8 +62,8 @@ private slots:
         QVERIFY(blindCorner->isChecked());
         m_fixture->window->showCabinetOptions(true);
         test::GuiFixture::clickMark(form->button(O::BlindMate));
-        QVERIFY(m_fixture->session->model.options[O::BlindMate]);
-        QVERIFY(!m_fixture->session->model.record.flag(RecordOffset::BlindCorner));
+        QVERIFY(m_fixture->session->model().options[O::BlindMate]);
+        QVERIFY(!m_fixture->session->model().record.flag(RecordOffset::BlindCorner));
         form->close();
         QVERIFY(!blindCorner->isChecked());
     }
@@ -83,11 +83,11 @@ private slots:
         m_fixture->window->showCabinetOptions(true);
         auto* list = form->nailerCount();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-        QCOMPARE(m_fixture->session->model.options.nailerCount, std::optional<int>(3));
+        QCOMPARE(m_fixture->session->model().options.nailerCount, std::optional<int>(3));
         // The keys move the choice as well as the mouse.
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(m_fixture->session->model.options.nailerCount, std::optional<int>(2));
+        QCOMPARE(m_fixture->session->model().options.nailerCount, std::optional<int>(2));
         test::GuiFixture::grab(form, "options-window");
     }
 

@@ -33,7 +33,7 @@ private slots:
     void uncheckingAFaceStoresItAndMarksTheCabinetModified()
     {
         auto* form = m_fixture->window->editingWindow();
-        auto& model = m_fixture->session->model;
+        auto& model = m_fixture->session->model();
         QVERIFY(model.record.flag(RecordOffset::FaceEnabled + 1));
         form->faceList()->item(1)->setCheckState(Qt::Unchecked);
         QVERIFY(!model.record.flag(RecordOffset::FaceEnabled + 1));

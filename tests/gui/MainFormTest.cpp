@@ -57,19 +57,19 @@ private slots:
         m_panel->inchesEdit()->setText(QStringLiteral("30"));
         m_panel->fractionEdit()->setText(QStringLiteral("1/2"));
         QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
-        QCOMPARE(m_fixture->session->model.param(1), 30.5);
+        QCOMPARE(m_fixture->session->model().param(1), 30.5);
         QVERIFY(m_fixture->session->modified());
         QVERIFY(grid->item(0, 0)->text() != before);
-        QCOMPARE(grid->item(0, 0)->text().toStdString(), m_fixture->session->layout.grid[0][0]);
+        QCOMPARE(grid->item(0, 0)->text().toStdString(), m_fixture->session->layout().grid[0][0]);
     }
 
     void refusedFractionKeepsTheOldValue()
     {
         m_panel->selectParameterByPosition(1);
-        const double before = m_fixture->session->model.param(1);
+        const double before = m_fixture->session->model().param(1);
         m_panel->fractionEdit()->setText(QStringLiteral("1/3"));
         QTest::mouseClick(m_panel->enterButton(), Qt::LeftButton);
-        QCOMPARE(m_fixture->session->model.param(1), before);
+        QCOMPARE(m_fixture->session->model().param(1), before);
         QCOMPARE(m_fixture->prompter.shown.size(), std::size_t {1});
         QCOMPARE(m_fixture->prompter.shown[0].text, std::string(kBadFractionMessage));
     }
@@ -77,7 +77,7 @@ private slots:
     void topAndCarcassRailExcludeEachOther()
     {
         auto* list = m_fixture->window->includeParts()->list();
-        auto& model = m_fixture->session->model;
+        auto& model = m_fixture->session->model();
         QVERIFY(model.include(IncludeItem::CarcassRails));
         m_fixture->prompter.answers = {true}; // Yes keeps the top
         clickCheck(list, IncludeItem::Top);
@@ -108,20 +108,20 @@ private slots:
         m_fixture->prompter.answers = {false};
         window->metricAction()->trigger();
         QVERIFY(window->inchesAction()->isChecked());
-        QCOMPARE(m_fixture->session->model.units, UnitMode::Inches);
+        QCOMPARE(m_fixture->session->model().units, UnitMode::Inches);
 
         m_fixture->prompter.answers = {true};
         window->metricAction()->trigger();
         QCOMPARE(m_fixture->prompter.asked.back().text, std::string(kToMetricQuestion));
         QVERIFY(window->metricAction()->isChecked());
-        QCOMPARE(m_fixture->session->model.units, UnitMode::Metric);
+        QCOMPARE(m_fixture->session->model().units, UnitMode::Metric);
         QVERIFY(!m_panel->fractionEdit()->isVisible());
         m_panel->selectParameterByPosition(0);
         QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("876"));
 
         m_fixture->prompter.answers = {true};
         window->inchesAction()->trigger();
-        QCOMPARE(m_fixture->session->model.units, UnitMode::Inches);
+        QCOMPARE(m_fixture->session->model().units, UnitMode::Inches);
         QVERIFY(m_panel->fractionEdit()->isVisible());
     }
 
@@ -138,14 +138,14 @@ private slots:
 
         test::GuiFixture::grab(window, "main-edited");
         QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(m_fixture->session->model.param(1), 24.0);
+        QCOMPARE(m_fixture->session->model().param(1), 24.0);
         QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("24"));
         QCOMPARE(m_panel->parameterList()->currentItem()->text(), name);
         QVERIFY(!window->isWindowModified());
         QVERIFY(!undo->isEnabled());
 
         QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(m_fixture->session->model.param(1), 30.0);
+        QCOMPARE(m_fixture->session->model().param(1), 30.0);
         QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("30"));
         QVERIFY(window->isWindowModified());
     }
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(recent->actions().size(), 1);
         window->newCabinet();
         recent->actions().at(0)->trigger();
-        QCOMPARE(m_fixture->session->model.param(1), 30.0);
+        QCOMPARE(m_fixture->session->model().param(1), 30.0);
         m_fixture->dialogs.choices = {std::nullopt};
         window->openCabinetLibrary();
         QCOMPARE(m_fixture->dialogs.requests.back().initialFolder, mine);
@@ -194,7 +194,7 @@ private slots:
         m_fixture->window->inchesAction()->trigger();
         QVERIFY(m_fixture->prompter.asked.empty());
         QVERIFY(m_fixture->window->inchesAction()->isChecked());
-        QCOMPARE(m_fixture->session->model.param(1), 30.0);
+        QCOMPARE(m_fixture->session->model().param(1), 30.0);
     }
 
     void newWithAModifiedCabinetUnderEachAnswer()
@@ -203,7 +203,7 @@ private slots:
         enterWidth("30");
         m_fixture->prompter.saveChoices = {SaveChoice::Discard};
         window->newCabinet();
-        QCOMPARE(m_fixture->session->model.param(1), 24.0);
+        QCOMPARE(m_fixture->session->model().param(1), 24.0);
         QVERIFY(!m_fixture->session->modified());
 
         enterWidth("31");
@@ -212,7 +212,7 @@ private slots:
         m_fixture->dialogs.choices = {saved};
         window->newCabinet();
         QVERIFY(std::filesystem::exists(saved));
-        QCOMPARE(m_fixture->session->model.param(1), 24.0);
+        QCOMPARE(m_fixture->session->model().param(1), 24.0);
         QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Untitled.cab"));
     }
 
@@ -228,11 +228,11 @@ private slots:
         QVERIFY(!m_fixture->session->modified());
 
         window->newCabinet();
-        QCOMPARE(m_fixture->session->model.param(1), 24.0);
+        QCOMPARE(m_fixture->session->model().param(1), 24.0);
 
         m_fixture->dialogs.choices = {file};
         window->openCabinetLibrary();
-        QCOMPARE(m_fixture->session->model.param(1), 33.0);
+        QCOMPARE(m_fixture->session->model().param(1), 33.0);
         m_panel->selectParameterByPosition(1);
         QCOMPARE(m_panel->inchesEdit()->text(), QStringLiteral("33"));
 
@@ -248,7 +248,7 @@ private slots:
         enterWidth("20");
         m_fixture->prompter.saveChoices = {SaveChoice::Cancel};
         window->openCabinetLibrary();
-        QCOMPARE(m_fixture->session->model.param(1), 20.0);
+        QCOMPARE(m_fixture->session->model().param(1), 20.0);
         QVERIFY(m_fixture->session->modified());
     }
 
@@ -266,7 +266,7 @@ private slots:
         window->openCabinetLibrary();
         QCOMPARE(m_fixture->prompter.asked.back().text, std::string("Save cabinet before opening another?"));
         QVERIFY(std::filesystem::exists(edited));
-        QCOMPARE(m_fixture->session->model.param(1), 28.0);
+        QCOMPARE(m_fixture->session->model().param(1), 28.0);
         QVERIFY(!m_fixture->session->modified());
         QCOMPARE(m_fixture->window->cabinetStyle()->cabinetStyle()->text(), QStringLiteral("Kept.cab"));
     }

@@ -62,6 +62,14 @@ private slots:
     void clicksOpenTheControlsAndTheMidRailsFollow()
     {
         auto* main = m_fixture->window.get();
+        // The default cabinet's doors are too narrow for the 2" panel offset:
+        // the second panel would show nothing and the door would be left
+        // out. A wider cabinet keeps both panels of each door.
+        auto* dimensions = main->dimensionSettings();
+        dimensions->selectParameterByPosition(Param::Width);
+        dimensions->inchesEdit()->setText(QStringLiteral("30"));
+        dimensions->fractionEdit()->clear();
+        dimensions->enterParameter();
         main->showCabinetDesigner();
         TCabinetForm* designer = main->designer();
         main->findChild<QAction*>(QStringLiteral("RaisedPanelDesigner"))->trigger();
@@ -104,7 +112,7 @@ private slots:
 
         // The offset moves an upright rail right by parameter 46, a negative
         // one left.
-        const int shift = m_fixture->session->model.paramUnits[Param::LowerPanelOffset];
+        const int shift = m_fixture->session->model().paramUnits[Param::LowerPanelOffset];
         QVERIFY(shift > 0);
         test::GuiFixture::clickMark(form->panelsOffset(L));
         QCOMPARE(main->dimensionSettings()->selectedParameter(), Param::LowerPanelOffset);

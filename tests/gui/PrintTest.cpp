@@ -143,7 +143,7 @@ private slots:
         // A listing of the busy cabinet takes several pages, all of them in
         // the one file.
         QVERIFY2(pages.size() >= 3, std::to_string(pages.size()).c_str());
-        const auto& listing = m_fixture->session->cutList.listing;
+        const auto& listing = m_fixture->session->cutList().listing;
         QVERIFY(listing);
         QCOMPARE(Joined(pages), Normalized(listing->lines));
         QCOMPARE(pages.front().front(), Normalized(listing->lines).front());
@@ -158,7 +158,7 @@ private slots:
         editor->findChild<QAction*>(QStringLiteral("PrintCutList"))->trigger();
         const QStringList lines = Joined(printed());
         QCOMPARE(lines.back(), QStringLiteral("Glue up Friday"));
-        QCOMPARE(lines.front(), Normalized(m_fixture->session->cutList.listing->lines).front());
+        QCOMPARE(lines.front(), Normalized(m_fixture->session->cutList().listing->lines).front());
     }
 
     void constructionViewsPrintAsShopDrawingsEachOnAPageUnderItsHeading()
@@ -294,7 +294,7 @@ private slots:
             QVERIFY(job.lineAdvance() > job.fontSize + job.gap / 2);
             QCOMPARE(job.gap, static_cast<int>(std::lround(20.0 * dpi / 96)));
 
-            const QByteArray pdf = PrintJobPdf(ListingFont(), settings, m_fixture->session->model.folders.cabinetName,
+            const QByteArray pdf = PrintJobPdf(ListingFont(), settings, m_fixture->session->model().folders.cabinetName,
                                                compose, QPageSize(QPageSize::Letter), dpi);
             QVERIFY(WriteFileAtomic(m_pdf.toStdString(), std::string_view(pdf.constData(), std::size_t(pdf.size()))));
             const auto pages = printed();
@@ -307,7 +307,7 @@ private slots:
 
 private:
     PrintCommands* commands() const { return m_fixture->window->printCommands(); }
-    QString cabinetName() const { return QString::fromStdString(m_fixture->session->model.folders.cabinetName); }
+    QString cabinetName() const { return QString::fromStdString(m_fixture->session->model().folders.cabinetName); }
 
     // The printed pages below their headers; every page must be headed by
     // the cabinet's name and its number of all.

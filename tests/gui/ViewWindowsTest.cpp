@@ -9,6 +9,7 @@
 #include "core/ParameterIndex.h"
 #include "designer/ui/CabinetForm.h"
 #include "session/EditCommands.h"
+#include "session/SessionAccess.h"
 #include "ui/common/ShapeCanvas.h"
 #include "views/ui/ConstructionViews.h"
 #include "views/ui/ViewForms.h"
@@ -73,7 +74,7 @@ private slots:
         m_fixture = std::make_unique<test::GuiFixture>();
         QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
         auto& session = *m_fixture->session;
-        QCOMPARE(session.model.sectionCount, 3);
+        QCOMPARE(session.model().sectionCount, 3);
         m_views = m_fixture->window->constructionViews();
     }
     void cleanup()
@@ -211,9 +212,9 @@ private slots:
                                                           {ViewKind::Door, CutListKind::Doors},
                                                           {ViewKind::Drawer, CutListKind::Drawers}};
         for (const auto& [kind, list] : lists) {
-            m_fixture->session->cutList.viewerKind.reset();
+            SessionAccess::cutList(*m_fixture->session).viewerKind.reset();
             open(kind)->command("CutListViewer")->trigger();
-            QCOMPARE(m_fixture->session->cutList.viewerKind, std::optional(list));
+            QCOMPARE(m_fixture->session->cutList().viewerKind, std::optional(list));
         }
         open(ViewKind::Side)->command("CabinetOptions")->trigger();
         QVERIFY(m_fixture->window->optionsWindow()->isVisible());

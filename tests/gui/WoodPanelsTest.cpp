@@ -61,7 +61,7 @@ private slots:
         fill(panel, "Walnut", "1", "0", "12");
         settings->grid()->setCurrentCell(2, 1); // left side
         QTest::mouseClick(panel->selectWoodButton(), Qt::LeftButton);
-        auto& model = m_fixture->session->model;
+        auto& model = m_fixture->session->model();
         QCOMPARE(model.partWoodName[2], std::string("Walnut"));
         QCOMPARE(model.partStock[2], 1.0);
         QCOMPARE(model.partPrice[2], Money {120000});
@@ -75,7 +75,7 @@ private slots:
         cost->hours()->clear();
         QTest::keyClicks(cost->hours(), QStringLiteral("12345"));
         QCOMPARE(cost->hours()->text(), QStringLiteral("1234"));
-        QCOMPARE(m_fixture->session->model.record.hours(), std::string("1234"));
+        QCOMPARE(m_fixture->session->model().record.hours(), std::string("1234"));
         test::GuiFixture::grab(m_fixture->window.get(), "main-window");
     }
 

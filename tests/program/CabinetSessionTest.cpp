@@ -4,6 +4,7 @@
 #include "RecordFixtures.h"
 #include "ScriptedPrompter.h"
 #include "core/CabinetFile.h"
+#include "session/SessionAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ protected:
     {
         ASSERT_EQ(session.startUp(folder.path()), StartUpOutcome::Ready);
         ASSERT_TRUE(prompter.shown.empty());
-        defaultCabinet = session.model.record;
+        defaultCabinet = session.model().record;
     }
 
     // An edit as the parameter list makes it.
@@ -85,10 +86,10 @@ protected:
 TEST_F(CabinetSessionTest, StartsWithAnUnmodifiedUntitledDefaultCabinet)
 {
     EXPECT_FALSE(session.modified());
-    EXPECT_FALSE(session.model.saveCabinetEnabled);
-    EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
-    EXPECT_EQ(session.model.folders.cabinetFolder, folder / "Base");
-    EXPECT_EQ(session.model.param(1), 24.0);
+    EXPECT_FALSE(session.model().saveCabinetEnabled);
+    EXPECT_EQ(session.model().folders.cabinetName, "Untitled.cab");
+    EXPECT_EQ(session.model().folders.cabinetFolder, folder / "Base");
+    EXPECT_EQ(session.model().param(1), 24.0);
 }
 
 TEST_F(CabinetSessionTest, RefusedFilesLeaveTheCabinetOnScreenAsItWas)
@@ -108,11 +109,11 @@ TEST_F(CabinetSessionTest, RefusedFilesLeaveTheCabinetOnScreenAsItWas)
         test::WriteAllBytes(userFile(*count != '\0' ? "Nailers7.cab" : "NoNailers.cab"), test::RecordBytes(record));
     }
 
-    const ModelSnapshot before(session.model);
+    const ModelSnapshot before(session.model());
     for (const char* name : {"Missing.cab", "Empty.cab", "Short.cab", "Nine.cab", "Nailers7.cab", "NoNailers.cab"}) {
         prompter.shown.clear();
         EXPECT_FALSE(session.loadCabinetFile(userFile(name))) << name;
-        EXPECT_TRUE(ModelSnapshot(session.model) == before) << name;
+        EXPECT_TRUE(ModelSnapshot(session.model()) == before) << name;
         ASSERT_EQ(prompter.shown.size(), 1u) << name;
         EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
         EXPECT_NE(prompter.shown[0].text.find(name), std::string::npos) << prompter.shown[0].text;
@@ -141,10 +142,10 @@ TEST_F(CabinetSessionTest, LoadingResetsTheSpareSlotsAndSavingKeepsOptionChoices
     record.setParamText(80, "12");
     test::WriteAllBytes(userFile("Spare.cab"), test::RecordBytes(record));
     ASSERT_TRUE(session.loadCabinetFile(userFile("Spare.cab")));
-    EXPECT_EQ(session.model.record.paramText(80), "0");
+    EXPECT_EQ(session.model().record.paramText(80), "0");
 
-    session.model.options.nailerCount = 2;
-    session.model.record.setHours("12345");
+    SessionAccess::model(session).options.nailerCount = 2;
+    SessionAccess::model(session).record.setHours("12345");
     ASSERT_TRUE(session.saveCabinetFile(userFile("Saved.cab")));
     auto saved = ReadCabinetFile(userFile("Saved.cab"));
     ASSERT_TRUE(saved);
@@ -152,7 +153,7 @@ TEST_F(CabinetSessionTest, LoadingResetsTheSpareSlotsAndSavingKeepsOptionChoices
     EXPECT_EQ(saved->nailerCount(), "2");
     EXPECT_EQ(saved->hours(), "1234");
     ASSERT_TRUE(session.loadCabinetFile(userFile("Saved.cab")));
-    EXPECT_EQ(session.model.options.nailerCount, 2);
+    EXPECT_EQ(session.model().options.nailerCount, 2);
 }
 
 TEST_F(CabinetSessionTest, NewWithUnsavedEditsSavesThemOnOk)
@@ -169,12 +170,12 @@ TEST_F(CabinetSessionTest, NewWithUnsavedEditsSavesThemOnOk)
     ASSERT_TRUE(saved) << saved.error();
     EXPECT_EQ(saved->paramText(1), "30");
 
-    EXPECT_EQ(session.model.record, defaultCabinet);
-    EXPECT_EQ(session.model.param(1), 24.0);
+    EXPECT_EQ(session.model().record, defaultCabinet);
+    EXPECT_EQ(session.model().param(1), 24.0);
     EXPECT_FALSE(session.modified());
-    EXPECT_FALSE(session.model.saveCabinetEnabled);
-    EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
-    EXPECT_EQ(session.model.folders.cabinetPath, folder.outside() / "Untitled.cab");
+    EXPECT_FALSE(session.model().saveCabinetEnabled);
+    EXPECT_EQ(session.model().folders.cabinetName, "Untitled.cab");
+    EXPECT_EQ(session.model().folders.cabinetPath, folder.outside() / "Untitled.cab");
 }
 
 TEST_F(CabinetSessionTest, NewDiscardsOnlyOnDiscardAndCancelKeepsEverything)
@@ -183,7 +184,7 @@ TEST_F(CabinetSessionTest, NewDiscardsOnlyOnDiscardAndCancelKeepsEverything)
     prompter.saveChoices = {SaveChoice::Discard};
     ASSERT_TRUE(session.newCabinet());
     EXPECT_TRUE(dialogs.requests.empty());
-    EXPECT_EQ(session.model.record, defaultCabinet);
+    EXPECT_EQ(session.model().record, defaultCabinet);
     EXPECT_FALSE(session.modified());
 
     // Cancel at the question, or in the save dialog, stops the command.
@@ -193,7 +194,7 @@ TEST_F(CabinetSessionTest, NewDiscardsOnlyOnDiscardAndCancelKeepsEverything)
         if (inDialog)
             dialogs.choices = {std::nullopt};
         EXPECT_FALSE(session.newCabinet());
-        EXPECT_EQ(session.model.param(1), 31.0);
+        EXPECT_EQ(session.model().param(1), 31.0);
         EXPECT_TRUE(session.modified());
         EXPECT_TRUE(fs::is_empty(folder / "Base"));
     }
@@ -202,14 +203,14 @@ TEST_F(CabinetSessionTest, NewDiscardsOnlyOnDiscardAndCancelKeepsEverything)
     prompter.saveChoices = {SaveChoice::Cancel};
     EXPECT_FALSE(session.openCabinetLibrary());
     EXPECT_EQ(dialogs.requests.size(), 1u) << "only the cancelled save dialog";
-    EXPECT_EQ(session.model.param(1), 31.0);
+    EXPECT_EQ(session.model().param(1), 31.0);
 }
 
 TEST_F(CabinetSessionTest, NewWithoutEditsAsksNothing)
 {
     ASSERT_TRUE(session.newCabinet());
     EXPECT_TRUE(prompter.asked.empty());
-    EXPECT_EQ(session.model.record, defaultCabinet);
+    EXPECT_EQ(session.model().record, defaultCabinet);
 }
 
 TEST_F(CabinetSessionTest, NewKeepsTheCabinetWhenTheAskedForSaveFails)
@@ -220,10 +221,10 @@ TEST_F(CabinetSessionTest, NewKeepsTheCabinetWhenTheAskedForSaveFails)
     EXPECT_FALSE(session.newCabinet());
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
-    EXPECT_EQ(session.model.param(1), 30.0);
-    EXPECT_EQ(session.model.record.paramText(1), "30");
+    EXPECT_EQ(session.model().param(1), 30.0);
+    EXPECT_EQ(session.model().record.paramText(1), "30");
     EXPECT_TRUE(session.modified());
-    EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
+    EXPECT_EQ(session.model().folders.cabinetName, "Untitled.cab");
 }
 
 TEST_F(CabinetSessionTest, OpenCancelledInTheDialogChangesNoCabinet)
@@ -239,8 +240,8 @@ TEST_F(CabinetSessionTest, OpenCancelledInTheDialogChangesNoCabinet)
     EXPECT_EQ(request.filter, "Boxmill cabinet|*.cab");
     EXPECT_EQ(request.fileName, "Untitled.cab");
     EXPECT_EQ(request.initialFolder, folder / "Base");
-    EXPECT_EQ(session.model.record.paramText(1), "30");
-    EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
+    EXPECT_EQ(session.model().record.paramText(1), "30");
+    EXPECT_EQ(session.model().folders.cabinetName, "Untitled.cab");
     // The cabinet on screen was not replaced: its unsaved edits must still
     // be offered for saving on exit.
     EXPECT_TRUE(session.modified());
@@ -252,7 +253,7 @@ TEST_F(CabinetSessionTest, NewWithoutADefaultCabinetKeepsTheReminderToSave)
     std::filesystem::remove(folder.path() / "Newcab.dat");
     prompter.saveChoices = {SaveChoice::Discard};
     EXPECT_FALSE(session.newCabinet());
-    EXPECT_EQ(session.model.record.paramText(1), "30");
+    EXPECT_EQ(session.model().record.paramText(1), "30");
     EXPECT_TRUE(session.modified());
     ASSERT_FALSE(prompter.shown.empty());
     EXPECT_EQ(prompter.shown.back().kind, MessageKind::Error);
@@ -272,12 +273,12 @@ TEST_F(CabinetSessionTest, OpenReadsTheChosenCabinet)
     dialogs.choices = {file};
     ASSERT_TRUE(session.openCabinetLibrary());
     EXPECT_TRUE(prompter.asked.empty());
-    EXPECT_EQ(session.model.record, record);
-    EXPECT_EQ(session.model.sectionCount, record.sectionCount());
-    EXPECT_EQ(session.model.folders.cabinetName, "Kitchen Left.cab");
-    EXPECT_EQ(session.model.folders.cabinetFolder, folder.outside() / "Shop");
+    EXPECT_EQ(session.model().record, record);
+    EXPECT_EQ(session.model().sectionCount, record.sectionCount());
+    EXPECT_EQ(session.model().folders.cabinetName, "Kitchen Left.cab");
+    EXPECT_EQ(session.model().folders.cabinetFolder, folder.outside() / "Shop");
     EXPECT_FALSE(session.modified());
-    EXPECT_TRUE(session.model.saveCabinetEnabled) << "an opened cabinet is saved back to its file";
+    EXPECT_TRUE(session.model().saveCabinetEnabled) << "an opened cabinet is saved back to its file";
 }
 
 TEST_F(CabinetSessionTest, OpenOfARefusedFileKeepsTheCabinetItsNameAndFolder)
@@ -288,12 +289,12 @@ TEST_F(CabinetSessionTest, OpenOfARefusedFileKeepsTheCabinetItsNameAndFolder)
     ASSERT_TRUE(session.saveCabinet());
     test::WriteAllBytes(userFile("Broken.cab"), std::string(100, 'x'));
 
-    const ModelSnapshot before(session.model);
+    const ModelSnapshot before(session.model());
     dialogs.choices = {userFile("Broken.cab")};
     EXPECT_FALSE(session.openCabinetLibrary());
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_NE(prompter.shown[0].text.find("Broken.cab"), std::string::npos) << prompter.shown[0].text;
-    const ModelSnapshot after(session.model);
+    const ModelSnapshot after(session.model());
     EXPECT_EQ(after.record, before.record);
     EXPECT_EQ(after.paramValue, before.paramValue);
     EXPECT_EQ(after.cabinetName, "Kitchen.cab");
@@ -331,10 +332,10 @@ TEST_F(CabinetSessionTest, SaveCabinetIsEnabledWhileTheCabinetHasAFile)
 
     dialogs.choices = {userFile("Kitchen.cab")};
     ASSERT_TRUE(session.saveCabinetAs());
-    EXPECT_TRUE(session.model.saveCabinetEnabled);
+    EXPECT_TRUE(session.model().saveCabinetEnabled);
     EXPECT_FALSE(session.modified());
-    EXPECT_EQ(session.model.folders.cabinetName, "Kitchen.cab");
-    EXPECT_EQ(session.model.folders.cabinetFolder, folder.outside());
+    EXPECT_EQ(session.model().folders.cabinetName, "Kitchen.cab");
+    EXPECT_EQ(session.model().folders.cabinetFolder, folder.outside());
 
     edit(1, "31");
     ASSERT_TRUE(session.saveCabinet());
@@ -344,7 +345,7 @@ TEST_F(CabinetSessionTest, SaveCabinetIsEnabledWhileTheCabinetHasAFile)
     EXPECT_EQ(saved->paramText(1), "31");
 
     ASSERT_TRUE(session.newCabinet());
-    EXPECT_FALSE(session.model.saveCabinetEnabled);
+    EXPECT_FALSE(session.model().saveCabinetEnabled);
     EXPECT_FALSE(session.saveCabinet());
 
     // Opened again, the cabinet has its file back, and Save writes there.
@@ -398,8 +399,8 @@ TEST_F(CabinetSessionTest, ACancelledOrFailedSaveAsKeepsTheEdits)
     EXPECT_TRUE(session.modified());
     EXPECT_FALSE(session.saveCabinetAs());
     EXPECT_TRUE(session.modified());
-    EXPECT_FALSE(session.model.saveCabinetEnabled);
-    EXPECT_EQ(session.model.folders.cabinetName, "Untitled.cab");
+    EXPECT_FALSE(session.model().saveCabinetEnabled);
+    EXPECT_EQ(session.model().folders.cabinetName, "Untitled.cab");
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].kind, MessageKind::Error);
 
@@ -418,7 +419,7 @@ TEST_F(CabinetSessionTest, ASavedCabinetStaysSavedWhenNewThenFails)
     EXPECT_FALSE(session.newCabinet());
     EXPECT_TRUE(std::filesystem::exists(userFile("Kept.cab")));
     EXPECT_FALSE(session.modified());
-    EXPECT_EQ(session.model.folders.cabinetName, "Kept.cab");
+    EXPECT_EQ(session.model().folders.cabinetName, "Kept.cab");
 }
 
 TEST_F(CabinetSessionTest, ExitWithoutChangesAsksOnlyWhetherToExit)

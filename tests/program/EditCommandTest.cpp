@@ -9,6 +9,7 @@
 #include "core/IncludeParts.h"
 #include "core/Measure.h"
 #include "cutlist/WoodEditBoxes.h"
+#include "designer/DesignerControls.h"
 #include "designer/DesignerRefresh.h"
 #include "designer/SectionEditor.h"
 #include "session/CabinetSession.h"
@@ -251,13 +252,13 @@ TEST_F(EditCommandTest, StepsMakeTheCabinetTheWindowsMake)
     test::ScriptedDialogs dialogs;
     CabinetSession session(prompter, dialogs);
     ASSERT_EQ(session.startUp(folder.path()), StartUpOutcome::Ready);
-    const auto& vocabulary = session.data.vocabulary;
+    const auto& vocabulary = session.data().vocabulary;
     DesignerState designer;
-    const auto editor = [&] { return SectionEditor(session.model, session.layout, session.prompter(), designer); };
+    const auto editor = [&] { return DesignerControls(session.model(), designer); };
     // The designer redraws after each of its edits, as the window does.
     const auto designerEdit = [&](const std::string& name, DesignerEffect (*command)(SectionEditor&)) {
         EditSection(session, designer, name, command);
-        DrawDesigner(session.model, session.layout, designer, 450);
+        DrawDesigner(session.model(), session.layout(), designer, 450);
     };
     const auto enter = [&](int count) {
         editor().selectDataInput(count);
@@ -290,7 +291,8 @@ TEST_F(EditCommandTest, StepsMakeTheCabinetTheWindowsMake)
     EditRecordFlag(session, RecordOffset::FaceEnabled + 4, false, "Face1B Enabled");
     const auto& parts = vocabulary.partNames();
     const auto side = std::find(parts.begin(), parts.end(), "Drawer Side") - parts.begin();
-    EditPartWood(session, static_cast<int>(side) + 1, EditBoxesFromItem("Hard Maple*0 5/8*7.25", session.model.units));
+    EditPartWood(session, static_cast<int>(side) + 1,
+                 EditBoxesFromItem("Hard Maple*0 5/8*7.25", session.model().units));
     EditHours(session, "8");
     EditCost(session, "62.5");
     editor().nextSection();

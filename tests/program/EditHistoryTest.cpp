@@ -6,6 +6,7 @@
 #include "core/ParameterIndex.h"
 #include "core/RecordFieldNames.h"
 #include "cutlist/WoodEditBoxes.h"
+#include "designer/DesignerControls.h"
 #include "session/CabinetSession.h"
 #include "session/EditCommands.h"
 
@@ -29,7 +30,7 @@ protected:
     void SetUp() override { ASSERT_EQ(session.startUp(folder.path()), StartUpOutcome::Ready); }
 
     bool enterWidth(const char* inches) { return EditParameter(session, Param::Width, {inches, "0"}); }
-    CabinetRecord saved() const { return session.model.recordForSave(); }
+    CabinetRecord saved() const { return session.model().recordForSave(); }
 
     test::ProgramFolderCopy folder;
     test::ScriptedPrompter prompter;
@@ -44,30 +45,28 @@ const EditCase kEdits[] = {
          return EditParameter(s, Param::Width, {"30", "1/2"});
      }},
     {"Toe Kick/Sleepers",
-     [](CabinetSession& s) { return EditInclude(s, IncludeItem::ToeKick, !s.model.include(IncludeItem::ToeKick)); }},
+     [](CabinetSession& s) { return EditInclude(s, IncludeItem::ToeKick, !s.model().include(IncludeItem::ToeKick)); }},
     {"Set Divider",
      [](CabinetSession& s) {
-         return EditOption(s, CabinetOption::SetDivider1, !s.model.options[CabinetOption::SetDivider1], "Set Divider");
+         return EditOption(s, CabinetOption::SetDivider1, !s.model().options[CabinetOption::SetDivider1],
+                           "Set Divider");
      }},
     {"Blind Corner", [](CabinetSession& s) { return EditBlindCorner(s, true); }},
     {"Nailer Count", [](CabinetSession& s) { return EditNailerCount(s, 3); }},
     {"Add Drawers",
      [](CabinetSession& s) {
          DesignerState state;
+         DesignerControls controls(s.model(), state);
+         controls.chooseMode(ModeButton::AddDrawer);
+         controls.selectDataInput(3);
          bool changed = false;
          EditSection(
-             s, state, "Add Drawers",
-             [](SectionEditor& e) {
-                 e.chooseMode(ModeButton::AddDrawer);
-                 e.selectDataInput(3);
-                 return e.enter();
-             },
-             &changed);
+             s, state, "Add Drawers", [](SectionEditor& e) { return e.enter(); }, &changed);
          return changed;
      }},
     {"FaceA1 Enabled",
      [](CabinetSession& s) {
-         return EditRecordFlag(s, RecordOffset::FaceEnabled, !s.model.record.flag(RecordOffset::FaceEnabled),
+         return EditRecordFlag(s, RecordOffset::FaceEnabled, !s.model().record.flag(RecordOffset::FaceEnabled),
                                "FaceA1 Enabled");
      }},
     {"Wood Of Top",
@@ -76,7 +75,7 @@ const EditCase kEdits[] = {
      }},
     {"Hours", [](CabinetSession& s) { return EditHours(s, "7.5"); }},
     {"Raised Panel Sides",
-     [](CabinetSession& s) { return EditRaisedPanelSides(s, !s.model.options.raisedPanelSides); }},
+     [](CabinetSession& s) { return EditRaisedPanelSides(s, !s.model().options.raisedPanelSides); }},
 };
 
 } // namespace
@@ -86,22 +85,22 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneWithItsLayout)
     for (const EditCase& edit : kEdits) {
         SCOPED_TRACE(edit.name);
         const CabinetRecord before = saved();
-        const LayoutResult layoutBefore = session.layout;
+        const LayoutResult layoutBefore = session.layout();
         ASSERT_TRUE(edit.apply(session));
         const CabinetRecord after = saved();
-        const std::string grid = session.layout.grid[0][0];
+        const std::string grid = session.layout().grid[0][0];
         EXPECT_NE(after, before);
         EXPECT_TRUE(session.modified());
         EXPECT_EQ(session.undoName(), edit.name);
 
         ASSERT_TRUE(session.undo());
         EXPECT_EQ(saved(), before);
-        EXPECT_EQ(session.layout.grid, layoutBefore.grid);
+        EXPECT_EQ(session.layout().grid, layoutBefore.grid);
         EXPECT_EQ(session.redoName(), edit.name);
 
         ASSERT_TRUE(session.redo());
         EXPECT_EQ(saved(), after);
-        EXPECT_EQ(session.layout.grid[0][0], grid);
+        EXPECT_EQ(session.layout().grid[0][0], grid);
     }
     // Back to the cabinet as it started, one edit at a time.
     while (session.undo()) { }
@@ -142,7 +141,7 @@ TEST_F(EditHistoryTest, ANewEditDropsTheRedoBranch)
     EXPECT_FALSE(session.canRedo());
     EXPECT_FALSE(session.redo());
     ASSERT_TRUE(session.undo());
-    EXPECT_EQ(session.model.param(Param::Width), 30.0);
+    EXPECT_EQ(session.model().param(Param::Width), 30.0);
 }
 
 TEST_F(EditHistoryTest, RefusedAndUnchangedEntriesAreNoStepAndTypingIsOne)
@@ -168,5 +167,5 @@ TEST_F(EditHistoryTest, NewAndOpenStartAFreshHistory)
     ASSERT_TRUE(session.newCabinet());
     EXPECT_FALSE(session.canUndo());
     EXPECT_FALSE(session.modified());
-    EXPECT_EQ(session.model.param(Param::Width), 24.0);
+    EXPECT_EQ(session.model().param(Param::Width), 24.0);
 }

@@ -43,7 +43,7 @@ protected:
         std::string name;
         bool operator==(const State&) const = default;
     };
-    State state() const { return {session.model.panelStyle, session.model.record, panels.panelStyleName()}; }
+    State state() const { return {session.model().panelStyle, session.model().record, panels.panelStyleName()}; }
 
     test::ProgramFolderCopy folder;
     test::ScriptedPrompter prompter;
@@ -68,9 +68,9 @@ TEST_F(PanelDesignerTest, SaveAsKeepsALongerFilesTailAndOpenRefusesAShortFile)
     EXPECT_EQ(dialogs.requests.back().defaultExtension, "rpl");
     EXPECT_TRUE(dialogs.requests.back().confirmOverwrite);
     const std::string saved = test::ReadAllBytes(userFile("Library.rpl"));
-    EXPECT_EQ(saved.substr(0, 26), StyleBytes(session.model.panelStyle));
+    EXPECT_EQ(saved.substr(0, 26), StyleBytes(session.model().panelStyle));
     EXPECT_EQ(saved.substr(26), library.substr(26)) << "the second record survives";
-    EXPECT_EQ(panels.buffer(), session.model.panelStyle);
+    EXPECT_EQ(panels.buffer(), session.model().panelStyle);
     EXPECT_EQ(panels.panelStyleName(), fs::path(folder.outside()).filename().string() + "\\Library.rpl");
     EXPECT_TRUE(panels.savePanelEnabled());
     EXPECT_FALSE(panels.panelModified());
@@ -89,13 +89,13 @@ TEST_F(PanelDesignerTest, SaveAsKeepsALongerFilesTailAndOpenRefusesAShortFile)
     }
     // Save still writes the file the window names.
     ASSERT_TRUE(panels.savePanel());
-    EXPECT_EQ(test::ReadAllBytes(userFile("Library.rpl")).substr(0, 26), StyleBytes(session.model.panelStyle));
+    EXPECT_EQ(test::ReadAllBytes(userFile("Library.rpl")).substr(0, 26), StyleBytes(session.model().panelStyle));
 
     dialogs.choices = {userFile("Library.rpl")};
     ASSERT_TRUE(panels.newPanel());
     ASSERT_TRUE(panels.openPanelLibrary());
-    EXPECT_TRUE(session.model.panelStyle.control(L, 0, C::DoublePanel));
-    EXPECT_TRUE(session.model.panelStyle.panelsOffset(L));
+    EXPECT_TRUE(session.model().panelStyle.control(L, 0, C::DoublePanel));
+    EXPECT_TRUE(session.model().panelStyle.panelsOffset(L));
 }
 
 TEST_F(PanelDesignerTest, CancelToEachQuestionGoesOnAndForgetsTheUnsavedPanel)
@@ -115,7 +115,7 @@ TEST_F(PanelDesignerTest, CancelToEachQuestionGoesOnAndForgetsTheUnsavedPanel)
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(
-            panels.setControl(L, 0, C::NegativeOffset, !session.model.panelStyle.control(L, 0, C::NegativeOffset)));
+            panels.setControl(L, 0, C::NegativeOffset, !session.model().panelStyle.control(L, 0, C::NegativeOffset)));
         prompter.asked.clear();
         prompter.answers = {false};
         const auto requests = dialogs.requests.size();
@@ -134,7 +134,7 @@ TEST_F(PanelDesignerTest, CancelToEachQuestionGoesOnAndForgetsTheUnsavedPanel)
     dialogs.choices = {userFile("First.rpl")};
     ASSERT_TRUE(panels.newPanel());
     EXPECT_EQ(test::ReadAllBytes(userFile("First.rpl")).at(2), 1);
-    EXPECT_EQ(StyleBytes(session.model.panelStyle), newPanel);
+    EXPECT_EQ(StyleBytes(session.model().panelStyle), newPanel);
     EXPECT_FALSE(panels.savePanelEnabled()) << "New disables Save";
 }
 
@@ -155,7 +155,7 @@ TEST_F(PanelDesignerTest, ClosingWithAnUnsavedPanelUnderEachAnswer)
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(
-            panels.setControl(L, 0, C::NegativeOffset, !session.model.panelStyle.control(L, 0, C::NegativeOffset)));
+            panels.setControl(L, 0, C::NegativeOffset, !session.model().panelStyle.control(L, 0, C::NegativeOffset)));
         prompter.asked.clear();
         prompter.saveChoices = {c.choice};
         if (c.choice == SaveChoice::Save)
@@ -186,12 +186,12 @@ TEST_F(PanelDesignerTest, AMissingNewpanelStopsNewWithTheCabinetAsItWas)
 
 TEST_F(PanelDesignerTest, AOneSectionCabinetKeepsAStoredSection3DoublePanelThroughItsSaves)
 {
-    ASSERT_EQ(session.model.sectionCount, 1);
+    ASSERT_EQ(session.model().sectionCount, 1);
     PanelStyle stored = PanelStyle::FormDefaults();
     stored.setControl(L, 2, C::DoublePanel, true);
     test::WriteAllBytes(userFile("ThirdSection.rpl"), StyleBytes(stored));
     ASSERT_TRUE(panels.openPanelFile(userFile("ThirdSection.rpl")));
-    const auto enabled = PanelControlStates(session.model.panelStyle, 1);
+    const auto enabled = PanelControlStates(session.model().panelStyle, 1);
     EXPECT_FALSE(enabled.at(L, 2).doublePanel);
     ASSERT_TRUE(panels.setControl(L, 0, C::DoublePanel, true));
 
@@ -223,13 +223,13 @@ TEST_F(PanelDesignerTest, PanelCommandsLeaveTheCabinetsFileAloneAndNewForgetsThe
     ASSERT_TRUE(session.saveCabinet());
     EXPECT_EQ(test::ReadAllBytes(userFile("Kitchen.cab")).size(), static_cast<std::size_t>(RecordOffset::Size));
     EXPECT_EQ(test::ReadAllBytes(userFile("SavedAs.rpl")).size(), 26u);
-    EXPECT_EQ(session.model.folders.cabinetName, "Kitchen.cab");
+    EXPECT_EQ(session.model().folders.cabinetName, "Kitchen.cab");
 
     ASSERT_TRUE(panels.newPanel());
     ASSERT_TRUE(panels.setPanelsOffset(L, true));
     ASSERT_TRUE(panels.savePanel());
     EXPECT_EQ(test::ReadAllBytes(userFile("Opened.rpl")), opened);
-    const fs::path untitled = session.model.folders.cabinetFolder / "Untitled.rpl";
-    EXPECT_EQ(test::ReadAllBytes(untitled), StyleBytes(session.model.panelStyle));
+    const fs::path untitled = session.model().folders.cabinetFolder / "Untitled.rpl";
+    EXPECT_EQ(test::ReadAllBytes(untitled), StyleBytes(session.model().panelStyle));
     EXPECT_EQ(panels.panelStyleName(), PanelShortName(untitled));
 }

@@ -37,46 +37,46 @@ TEST_F(WorkflowTest, AUnitSwitchKeepsTheCabinetItsNameAndItsUnsavedEdits)
     dialogs.choices = {folder.outside() / "Vanity.cab"};
     ASSERT_TRUE(session.saveCabinetAs());
     ASSERT_TRUE(EditParameter(session, Param::Width, {"30", "1/2"}));
-    const CabinetRecord edited = session.model.recordForSave();
+    const CabinetRecord edited = session.model().recordForSave();
 
     prompter.answers = {true};
     ASSERT_EQ(SwitchUnits(session, UnitMode::Metric), StartUpOutcome::Ready);
-    EXPECT_EQ(session.model.units, UnitMode::Metric);
-    EXPECT_EQ(session.model.recordForSave(), edited);
-    EXPECT_EQ(ShowParameter(session.model, Param::Width).inches, "775");
-    EXPECT_EQ(session.model.folders.cabinetName, "Vanity.cab");
+    EXPECT_EQ(session.model().units, UnitMode::Metric);
+    EXPECT_EQ(session.model().recordForSave(), edited);
+    EXPECT_EQ(ShowParameter(session.model(), Param::Width).inches, "775");
+    EXPECT_EQ(session.model().folders.cabinetName, "Vanity.cab");
     EXPECT_TRUE(session.modified());
-    EXPECT_TRUE(session.model.saveCabinetEnabled);
+    EXPECT_TRUE(session.model().saveCabinetEnabled);
 
     // Saved in metric, the same cabinet comes back in inches unchanged.
     ASSERT_TRUE(session.saveCabinet());
     prompter.answers = {true};
     ASSERT_EQ(SwitchUnits(session, UnitMode::Inches), StartUpOutcome::Ready);
     EXPECT_FALSE(session.modified());
-    EXPECT_EQ(session.model.param(Param::Width), 30.5);
+    EXPECT_EQ(session.model().param(Param::Width), 30.5);
 }
 
 TEST_F(WorkflowTest, TheViewerTheCostAndTheEditorFollowEveryEdit)
 {
     ShowCutList(session, CutListKind::Complete);
-    const auto before = session.cutList.viewer.rows;
-    const std::string totalBefore = session.cost.jobTotalText();
+    const auto before = session.cutList().viewer.rows;
+    const std::string totalBefore = session.cost().jobTotalText();
     ASSERT_TRUE(EditParameter(session, Param::Width, {"36", "0"}));
-    EXPECT_NE(session.cutList.viewer.rows, before);
-    EXPECT_NE(session.cost.jobTotalText(), totalBefore);
+    EXPECT_NE(session.cutList().viewer.rows, before);
+    EXPECT_NE(session.cost().jobTotalText(), totalBefore);
 
     // The same as a build made now, and back again with Undo.
-    const auto rebuilt = session.cutList.viewer.rows;
+    const auto rebuilt = session.cutList().viewer.rows;
     EXPECT_EQ(ShowCutList(session, CutListKind::Complete).rows, rebuilt);
     ASSERT_TRUE(session.undo());
-    EXPECT_EQ(session.cutList.viewer.rows, before);
-    EXPECT_EQ(session.cost.jobTotalText(), totalBefore);
+    EXPECT_EQ(session.cutList().viewer.rows, before);
+    EXPECT_EQ(session.cost().jobTotalText(), totalBefore);
 
     // Typing the labour updates the total with two decimals; labour that
     // cannot be used is refused with its range, and the last good value and
     // its total stay.
     ASSERT_TRUE(EditHours(session, "10"));
-    const std::string tenHours = session.cost.jobTotalText();
+    const std::string tenHours = session.cost().jobTotalText();
     EXPECT_NE(tenHours, totalBefore);
     EXPECT_EQ(tenHours.size() - tenHours.find('.'), 3u) << tenHours;
     EXPECT_TRUE(prompter.shown.empty());
@@ -93,8 +93,8 @@ TEST_F(WorkflowTest, TheViewerTheCostAndTheEditorFollowEveryEdit)
         ASSERT_EQ(prompter.shown.size(), 1u) << typed;
         EXPECT_EQ(prompter.shown[0].text, kLabourRateRangeMessage);
     }
-    EXPECT_EQ(session.model.record.hours(), "10");
-    EXPECT_EQ(session.cost.jobTotalText(), tenHours);
+    EXPECT_EQ(session.model().record.hours(), "10");
+    EXPECT_EQ(session.cost().jobTotalText(), tenHours);
     EXPECT_EQ(session.historySize(), steps);
 }
 
@@ -108,11 +108,12 @@ TEST_F(WorkflowTest, ACabinetCostsTheSameInBothUnitsAndAUnitSwitchKeepsItsFigure
                                  fs::path(BOXMILL_TEST_DATA_DIR) / "Busy.cab"};
     const auto figures = [&] {
         std::vector<std::string> shown;
-        for (const auto& row : session.cost.cost().rows)
+        for (const auto& row : session.cost().cost().rows)
             shown.push_back(row.wood + " " + MoneyText(row.price) + " " + MoneyText(row.cost));
-        const auto estimate = EstimateWood(session.model, session.data.vocabulary.partNames(), session.woodSettings);
+        const auto estimate =
+            EstimateWood(session.model(), session.data().vocabulary.partNames(), session.woodSettings());
         shown.push_back("estimate " + MoneyText(estimate.totalCost));
-        shown.push_back("job " + session.cost.jobTotalText());
+        shown.push_back("job " + session.cost().jobTotalText());
         return shown;
     };
     for (const auto& cabinet : cabinets) {
@@ -124,17 +125,17 @@ TEST_F(WorkflowTest, ACabinetCostsTheSameInBothUnitsAndAUnitSwitchKeepsItsFigure
         ASSERT_TRUE(EditHours(session, "7.5"));
         ShowCutList(session, CutListKind::Complete);
         const auto inches = figures();
-        const auto inchRows = session.cutList.viewer.rows;
+        const auto inchRows = session.cutList().viewer.rows;
         prompter.answers = {true};
         ASSERT_EQ(SwitchUnits(session, UnitMode::Metric), StartUpOutcome::Ready);
         EXPECT_EQ(figures(), inches);
         // The list on screen stays, in millimetres.
-        const auto kept = session.cutList.viewer.rows;
+        const auto kept = session.cutList().viewer.rows;
         EXPECT_NE(kept, inchRows);
         EXPECT_EQ(kept, ShowCutList(session, CutListKind::Complete).rows);
         prompter.answers = {true};
         ASSERT_EQ(SwitchUnits(session, UnitMode::Inches), StartUpOutcome::Ready);
-        EXPECT_EQ(session.cutList.viewer.rows, inchRows);
+        EXPECT_EQ(session.cutList().viewer.rows, inchRows);
     }
 }
 
@@ -142,9 +143,9 @@ TEST_F(WorkflowTest, SaveCutlistEditorToFileWritesTheListingOnScreen)
 {
     ASSERT_TRUE(OpenCutlistEditor(session, ListingBuild::All, "03/14/26"));
     ASSERT_TRUE(EditParameter(session, Param::Width, {"40", "0"}));
-    const auto shown = session.cutList.listing->cutlistFile;
+    const auto shown = session.cutList().listing->cutlistFile;
     dialogs.choices = {folder.outside() / "Export.txt"};
-    ASSERT_TRUE(SaveCutlistEditorToFile(session.model, session.cutList, dialogs, prompter));
+    ASSERT_TRUE(SaveCutlistEditorToFile(session.model(), session.cutList(), dialogs, prompter));
     EXPECT_EQ(ReadFileBytes(folder.outside() / "Export.txt").value(), JoinLinesCrLf(shown));
     EXPECT_NE(ReadFileBytes(folder / "Cutlist.txt").value(), JoinLinesCrLf(shown))
         << "the file keeps the last explicit build; the export follows the edit";

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CostCalculatorPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
@@ -95,21 +95,21 @@ void CostCalculatorPanel::labourTyped(const QString& text, bool usable, LabourEd
     // A half-typed "1." or an emptied box is no reason for a message yet:
     // the total waits, and Enter or leaving the box decides.
     if (usable)
-        edit(m_controller.session(), FromQt(text));
+        edit(m_controller.commands(), FromQt(text));
     showJobTotal();
 }
 
 void CostCalculatorPanel::labourFinished(QLineEdit* box, std::string (CabinetRecord::*stored)() const, LabourEdit edit)
 {
-    auto& session = m_controller.session();
+    const auto& session = m_controller.session();
     const std::string typed = FromQt(box->text());
-    if (typed == (session.model.record.*stored)())
+    if (typed == (session.model().record.*stored)())
         return;
     // The kept value is back in the box before the message takes the focus
     // and so finishes the editing a second time.
-    box->setText(ToQt((session.model.record.*stored)()));
-    edit(session, typed);
-    box->setText(ToQt((session.model.record.*stored)()));
+    box->setText(ToQt((session.model().record.*stored)()));
+    edit(m_controller.commands(), typed);
+    box->setText(ToQt((session.model().record.*stored)()));
     showJobTotal();
 }
 
@@ -118,17 +118,17 @@ void CostCalculatorPanel::showJobTotal()
     // The total belongs to the hours and rate of the cabinet; while a box
     // shows something else, no figure stands beside it.
     const auto& session = m_controller.session();
-    const bool boxesShowCabinet = FromQt(m_hours->text()) == session.model.record.hours() &&
-                                  FromQt(m_cost->text()) == session.model.record.cost();
-    m_jobTotal->setText(boxesShowCabinet ? ToQt(session.cost.jobTotalText()) : QString());
+    const bool boxesShowCabinet = FromQt(m_hours->text()) == session.model().record.hours() &&
+                                  FromQt(m_cost->text()) == session.model().record.cost();
+    m_jobTotal->setText(boxesShowCabinet ? ToQt(session.cost().jobTotalText()) : QString());
 }
 
 void CostCalculatorPanel::applyUnitMode()
 {
-    const bool metric = m_controller.session().model.units == UnitMode::Metric;
+    const bool metric = m_controller.session().model().units == UnitMode::Metric;
     setTitle(metric ? QStringLiteral("Cost/SqM Calculator") : QStringLiteral("Cost/SqFt Calculator"));
     m_grid->setHorizontalHeaderLabels(
-        {QStringLiteral("Wood"), ToQt(WoodCostAreaTitle(m_controller.session().model.units))});
+        {QStringLiteral("Wood"), ToQt(WoodCostAreaTitle(m_controller.session().model().units))});
     fitColumns();
 }
 
@@ -140,7 +140,7 @@ void CostCalculatorPanel::fitColumns()
 void CostCalculatorPanel::reload()
 {
     applyUnitMode();
-    const auto& record = m_controller.session().model.record;
+    const auto& record = m_controller.session().model().record;
     m_hours->setText(ToQt(record.hours()));
     m_cost->setText(ToQt(record.cost()));
     showCost();
@@ -148,7 +148,7 @@ void CostCalculatorPanel::reload()
 
 void CostCalculatorPanel::showCost()
 {
-    const auto& calculator = m_controller.session().cost;
+    const auto& calculator = m_controller.session().cost();
     const auto& rows = calculator.cost().rows;
     const bool changed =
         ShowTableText(m_grid, calculator.cost().gridRows() - 1, static_cast<int>(rows.size()), [&](int r, int c) {
@@ -163,8 +163,7 @@ void CostCalculatorPanel::showCost()
 bool CostCalculatorPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_jobTotal && event->type() == QEvent::MouseButtonRelease) {
-        auto& session = m_controller.session();
-        session.cost.jobTotalClicked(session.model, session.prompter());
+        m_controller.commands().priceJob();
         showJobTotal();
     }
     return QGroupBox::eventFilter(watched, event);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CostForm.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 #include "ui/common/ToolIcons.h"
@@ -87,7 +87,7 @@ TCostForm::TCostForm(SessionController& controller, QWidget* parent)
 
 void TCostForm::applyUnitMode()
 {
-    const bool metric = m_controller.session().model.units == UnitMode::Metric;
+    const bool metric = m_controller.session().model().units == UnitMode::Metric;
     m_costData->setHorizontalHeaderLabels({QStringLiteral("Cabinet Part"), QStringLiteral("Wood Type"),
                                            metric ? QStringLiteral("Square Meters") : QStringLiteral("Square Feet"),
                                            QStringLiteral("Part Cost")});
@@ -100,7 +100,7 @@ void TCostForm::refill()
 {
     applyUnitMode();
     const auto& session = m_controller.session();
-    const auto estimate = EstimateWood(session.model, session.data.vocabulary.partNames(), session.woodSettings);
+    const auto estimate = EstimateWood(session.model(), session.data().vocabulary.partNames(), session.woodSettings());
     const int count = static_cast<int>(estimate.rows.size());
     ShowTableText(m_costData, estimate.gridRows() - 1, count, [&](int r, int c) {
         const auto& row = estimate.rows[static_cast<std::size_t>(r)];

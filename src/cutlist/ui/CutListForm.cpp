@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutListForm.h"
 
+#include "paint/ListingFont.h"
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
-#include "ui/common/ListingFont.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 
@@ -91,7 +91,7 @@ TCutListForm::TCutListForm(SessionController& controller, QWidget* parent)
 
 bool TCutListForm::openWith(ListingBuild build)
 {
-    const bool passed = OpenCutlistEditor(m_controller.session(), build, TodaysShortDate());
+    const bool passed = OpenCutlistEditor(m_controller.commands(), build, TodaysShortDate());
     m_controller.announceCutListChanged();
     if (!passed)
         return false;
@@ -104,14 +104,14 @@ bool TCutListForm::openWith(ListingBuild build)
 
 void TCutListForm::rebuild(ListingBuild build)
 {
-    RunListingBuild(m_controller.session(), build, TodaysShortDate());
+    RunListingBuild(m_controller.commands(), build, TodaysShortDate());
     m_controller.announceCutListChanged();
     showListing();
 }
 
 void TCutListForm::showListing()
 {
-    const auto& listing = m_controller.session().cutList.listing;
+    const auto& listing = m_controller.session().cutList().listing;
     if (!listing)
         return;
     QStringList lines;

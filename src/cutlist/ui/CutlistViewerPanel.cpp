@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CutlistViewerPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
@@ -57,7 +57,7 @@ void CutlistViewerPanel::fitColumns()
 
 void CutlistViewerPanel::showGrid()
 {
-    const auto& viewer = m_controller.session().cutList.viewer;
+    const auto& viewer = m_controller.session().cutList().viewer;
     const bool changed = ShowTableText(
         m_grid, viewer.rowCount() - 1, static_cast<int>(viewer.rows.size()),
         [&](int r, int c) { return ToQt(viewer.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]); },

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSelectionPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 
@@ -91,12 +91,16 @@ WoodSelectionPanel::WoodSelectionPanel(SessionController& controller, QWidget* p
 
     connect(m_list, &QListWidget::currentRowChanged, this, [this] { fillBoxesFromSelection(); });
     connect(m_add, &QPushButton::clicked, this, [this] {
-        const auto result = editor().add(boxes(), selectedRow());
+        const auto typed = boxes();
+        const auto result = m_controller.commands().editWoodListing(
+            [&](WoodListingEditor& editor) { return editor.add(typed, selectedRow()); });
         if (result.outcome == WoodListingOutcome::Done)
             showList(result.selected);
     });
     connect(m_change, &QPushButton::clicked, this, [this] {
-        const auto result = editor().change(boxes(), selectedRow());
+        const auto typed = boxes();
+        const auto result = m_controller.commands().editWoodListing(
+            [&](WoodListingEditor& editor) { return editor.change(typed, selectedRow()); });
         if (result.outcome == WoodListingOutcome::Done)
             showList(result.selected);
     });
@@ -108,7 +112,7 @@ WoodSelectionPanel::WoodSelectionPanel(SessionController& controller, QWidget* p
 
 void WoodSelectionPanel::applyUnitMode()
 {
-    const bool metric = m_controller.session().model.units == UnitMode::Metric;
+    const bool metric = m_controller.session().model().units == UnitMode::Metric;
     m_fracThick->setVisible(!metric);
     m_millimetre->setVisible(metric);
     m_inchThick->setMaxLength(metric ? 4 : 1);
@@ -127,7 +131,7 @@ void WoodSelectionPanel::reload()
 
 void WoodSelectionPanel::showList(std::optional<int> selected)
 {
-    if (const auto& items = m_controller.session().data.woodItems; !ListShows(m_list, items)) {
+    if (const auto& items = m_controller.session().data().woodItems; !ListShows(m_list, items)) {
         const QSignalBlocker blocker(m_list);
         m_list->clear();
         for (const auto& item : items)
@@ -149,23 +153,16 @@ void WoodSelectionPanel::fillBoxesFromSelection()
     const auto* item = m_list->currentItem();
     if (!item)
         return;
-    const auto filled = EditBoxesFromItem(FromQt(item->text()), m_controller.session().model.units);
+    const auto filled = EditBoxesFromItem(FromQt(item->text()), m_controller.session().model().units);
     m_woodType->setText(ToQt(filled.woodType));
     m_inchThick->setText(ToQt(filled.inchThick));
     m_fracThick->setText(ToQt(filled.fracThick));
     m_costSft->setText(ToQt(filled.costSft));
 }
 
-WoodListingEditor WoodSelectionPanel::editor()
-{
-    auto& session = m_controller.session();
-    return WoodListingEditor(session.data.woodItems, session.model.units,
-                             session.model.folders.programFolder / DataFile::Wood, session.prompter());
-}
-
 WoodEditBoxes WoodSelectionPanel::boxes() const
 {
-    const bool metric = m_controller.session().model.units == UnitMode::Metric;
+    const bool metric = m_controller.session().model().units == UnitMode::Metric;
     // In metric the hidden fraction box holds "0", as the listing expects.
     return {FromQt(m_woodType->text()), FromQt(m_inchThick->text()),
             metric ? std::string("0") : FromQt(m_fracThick->text()), FromQt(m_costSft->text())};
@@ -173,7 +170,8 @@ WoodEditBoxes WoodSelectionPanel::boxes() const
 
 void WoodSelectionPanel::deleteSelected()
 {
-    const auto result = editor().remove(selectedRow());
+    const auto result = m_controller.commands().editWoodListing(
+        [&](WoodListingEditor& editor) { return editor.remove(selectedRow()); });
     if (result.outcome == WoodListingOutcome::Done)
         showList(result.selected);
 }

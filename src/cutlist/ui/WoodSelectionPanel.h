@@ -44,8 +44,6 @@ public:
     void setSelectWoodCommand(std::function<void()> command) { m_selectWoodCommand = std::move(command); }
 
 private:
-    // The listing commands, over the listing the session holds.
-    WoodListingEditor editor();
     void fillBoxesFromSelection();
     void showList(std::optional<int> selected);
     std::optional<int> selectedRow() const;

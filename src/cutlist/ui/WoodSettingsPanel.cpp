@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WoodSettingsPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 
@@ -43,12 +43,12 @@ WoodSettingsPanel::WoodSettingsPanel(SessionController& controller, QWidget* par
 void WoodSettingsPanel::reload()
 {
     const auto& session = m_controller.session();
-    const auto& names = session.data.vocabulary.partNames();
+    const auto& names = session.data().vocabulary.partNames();
     ShowTableText(m_grid, kPartRows, kPartRows, [&](int row, int column) {
         const auto r = static_cast<std::size_t>(row);
         if (column == 0)
             return r < names.size() ? ToQt(names[r]) : QString();
-        return ToQt(session.woodSettings[r]);
+        return ToQt(session.woodSettings()[r]);
     });
 }
 
@@ -57,7 +57,7 @@ void WoodSettingsPanel::assignWood(const WoodEditBoxes& boxes)
     // Grid rows count from 1 below the title row, as the command expects.
     const int row = m_grid->currentRow();
     std::optional<std::string> cell;
-    EditPartWood(m_controller.session(), row >= 0 ? row + 1 : 0, boxes, &cell);
+    EditPartWood(m_controller.commands(), row >= 0 ? row + 1 : 0, boxes, &cell);
     if (!cell)
         return;
     m_grid->item(row, 1)->setText(ToQt(*cell));

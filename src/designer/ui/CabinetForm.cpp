@@ -3,24 +3,24 @@
 
 #include "FaceCanvas.h"
 
+#include "paint/QtText.h"
+#include "ui/common/DrawingExport.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/MisfitLabel.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
-#include "ui/common/ShopDrawing.h"
 #include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
 #include "ui/common/ToolBars.h"
 #include "ui/common/ToolIcons.h"
 #include "ui/common/UndoActions.h"
 
+#include "designer/DesignerControls.h"
 #include "designer/DesignerRefresh.h"
 #include "designer/SectionEditor.h"
 #include "session/CabinetSession.h"
 #include "session/EditCommands.h"
-#include "session/UnitSwitch.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -74,7 +74,7 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
     : QMainWindow(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint)
     , m_controller(controller)
     , m_commands(std::move(commands))
-    , m_state(controller.session().designer)
+    , m_state(controller.designerView())
 {
     setWindowTitle(QStringLiteral("Cabinet Designer"));
     setObjectName(QStringLiteral("CabinetForm"));
@@ -107,7 +107,7 @@ TCabinetForm::TCabinetForm(SessionController& controller, DesignerCommands comma
     // Whoever announces a new layout has recalculated it already.
     connect(&m_controller, &SessionController::layoutChanged, this, [this] {
         if (isVisible())
-            showView(DrawDesigner(m_controller.session().model, m_controller.session().layout, m_state, width()));
+            showView(DrawDesigner(m_controller.session().model(), m_controller.session().layout(), m_state, width()));
     });
     // The front/shell view's "Next Section" moves the designer too.
     connect(&m_controller, &SessionController::designerSectionChanged, this, [this] {
@@ -197,10 +197,10 @@ QWidget* TCabinetForm::buildSectionEditor(QWidget* parent)
     grid->addWidget(m_dataInput, 5, 0);
     grid->addWidget(m_enter, 5, 1);
     grid->addWidget(clear, 5, 2);
-    connect(m_dataInput, &QComboBox::activated, this, [this](int item) { editor().selectDataInput(item); });
+    connect(m_dataInput, &QComboBox::activated, this, [this](int item) { controls().selectDataInput(item); });
     connect(m_enter, &QPushButton::clicked, this, &TCabinetForm::enter);
     connect(clear, &QPushButton::clicked, this, [this] {
-        editor().clear();
+        controls().clear();
         showEditState();
     });
 
@@ -229,8 +229,8 @@ QWidget* TCabinetForm::buildSectionEditor(QWidget* parent)
         runEdit("Move Partition Below Center", [](SectionEditor& e) { return e.movePartitionBelowCenter(); });
     });
     // Neither changes the cabinet: they move the window's own state.
-    connect(toggle, &QPushButton::clicked, this, [this] { apply(editor().nextSection()); });
-    connect(size, &QPushButton::clicked, this, [this] { apply(editor().sizeCabinet()); });
+    connect(toggle, &QPushButton::clicked, this, [this] { apply(controls().nextSection()); });
+    connect(size, &QPushButton::clicked, this, [this] { apply(controls().sizeCabinet()); });
     return box;
 }
 
@@ -292,13 +292,12 @@ void TCabinetForm::fitToDrawing()
 void TCabinetForm::refreshDesigner()
 {
     const auto& session = m_controller.session();
-    showView(DrawDesigner(session.model, session.layout, m_state, width()));
+    showView(DrawDesigner(session.model(), session.layout(), m_state, width()));
 }
 
-SectionEditor TCabinetForm::editor()
+DesignerControls TCabinetForm::controls()
 {
-    auto& session = m_controller.session();
-    return SectionEditor(session.model, session.layout, session.prompter(), m_state);
+    return DesignerControls(m_controller.model(), m_state);
 }
 
 void TCabinetForm::showView(const DesignerView& view)
@@ -312,7 +311,7 @@ void TCabinetForm::showView(const DesignerView& view)
 
 void TCabinetForm::exportDrawing()
 {
-    const auto& model = m_controller.session().model;
+    const auto& model = m_controller.session().model();
     // The designer draws in quarter inches, each `drawScale` units.
     ShopDrawingContent content = MakeShopDrawing(m_canvas->shapes(), 4 * std::max(model.drawScale, 1), model,
                                                  "Cabinet Designer", "Width", "Height");
@@ -355,7 +354,7 @@ void TCabinetForm::showEditState()
 
 void TCabinetForm::chooseMode(ModeButton button)
 {
-    editor().chooseMode(button);
+    controls().chooseMode(button);
     showEditState();
 }
 
@@ -367,7 +366,7 @@ void TCabinetForm::enter()
 void TCabinetForm::runEdit(const std::string& name, DesignerEffect (*command)(SectionEditor&))
 {
     bool changed = false;
-    DesignerEffect effect = EditSection(m_controller.session(), m_state, name, command, &changed);
+    DesignerEffect effect = EditSection(m_controller.commands(), m_state, name, command, &changed);
     // A changed cabinet was announced, and this window redrew with everyone
     // else; a refused one only shows the edit state again.
     if (changed)
@@ -385,7 +384,7 @@ void TCabinetForm::apply(const DesignerEffect& effect)
     }
     if (effect.refillFrontDimensions) {
         const auto& session = m_controller.session();
-        showFrontDimensions(FillFrontDimensions(session.model, session.layout, m_state.shownSection));
+        showFrontDimensions(FillFrontDimensions(session.model(), session.layout(), m_state.shownSection));
     }
     showEditState();
 }
@@ -405,10 +404,8 @@ bool TCabinetForm::eventFilter(QObject* watched, QEvent* event)
 void TCabinetForm::closeEvent(QCloseEvent* event)
 {
     // The zoom is the designer's; the next opening starts at full size.
-    if (m_controller.model().drawScale != 1) {
-        ToggleZoom(m_controller.session());
-        m_controller.recalculate();
-    }
+    if (m_controller.model().drawScale != 1)
+        m_controller.commands().toggleZoom();
     event->accept();
 }
 

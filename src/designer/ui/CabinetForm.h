@@ -80,7 +80,7 @@ private:
     QWidget* buildSectionEditor(QWidget* parent);
     QWidget* buildFrontDimensions(QWidget* parent);
     void apply(const DesignerEffect& effect);
-    class SectionEditor editor();
+    class DesignerControls controls();
     void showView(const DesignerView& view);
     void fitToDrawing();
     void showEditState();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditingForm.h"
 
+#include "paint/QtText.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ToolIcons.h"
 
@@ -122,14 +122,14 @@ QListWidget* TEditingForm::makeList(const char* name, int firstOffset, int count
     connect(list, &QListWidget::itemChanged, this, [this, list, firstOffset](QListWidgetItem* item) {
         const bool checked = item->checkState() == Qt::Checked;
         const int offset = firstOffset + list->row(item);
-        EditRecordFlag(m_controller.session(), offset, checked, FromQt(item->text().simplified()));
+        EditRecordFlag(m_controller.commands(), offset, checked, FromQt(item->text().simplified()));
     });
     return list;
 }
 
 void TEditingForm::reload()
 {
-    const auto& record = m_controller.session().model.record;
+    const auto& record = m_controller.session().model().record;
     const std::pair<QListWidget*, int> lists[] = {{m_drawer, RecordOffset::DrawerEnabled},
                                                   {m_face, RecordOffset::FaceEnabled},
                                                   {m_panel, RecordOffset::PanelEnabled}};

@@ -4,9 +4,9 @@
 #include "CuttingDiagramForm.h"
 #include "JobFiguresPanel.h"
 
+#include "paint/QtText.h"
 #include "ui/common/OpenEditors.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
@@ -264,11 +264,11 @@ void TJobForm::addCabinets()
 
 void TJobForm::addCabinetOnScreen()
 {
-    CabinetSession& session = m_controller.session();
-    const fs::path& file = session.model.folders.cabinetPath;
+    const CabinetSession& session = m_controller.session();
+    const fs::path& file = session.model().folders.cabinetPath;
     std::error_code error;
     // A new cabinet is named Untitled.cab before it has a file of its own.
-    const bool untitled = !session.model.saveCabinetEnabled && file.filename() == "Untitled.cab";
+    const bool untitled = !session.model().saveCabinetEnabled && file.filename() == "Untitled.cab";
     if (file.empty() || untitled || !fs::is_regular_file(file, error)) {
         session.prompter().message(MessageKind::Information,
                                    "The cabinet on screen has not been saved yet: save it, then add it to the job.");

@@ -13,7 +13,7 @@ RaisedPanelDesigner::RaisedPanelDesigner(SessionController& controller, PanelDes
     , m_controller(controller)
     , m_commands(std::move(commands))
     , m_mainWindow(mainWindow)
-    , m_designer(std::make_unique<PanelDesigner>(controller.session()))
+    , m_designer(std::make_unique<PanelDesigner>(controller.commands()))
 {
 }
 

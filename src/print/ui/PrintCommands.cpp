@@ -6,11 +6,11 @@
 #include "core/Prompter.h"
 #include "cutlist/ShortDate.h"
 #include "cutlist/StockSizeCheck.h"
+#include "paint/RichTextPrinting.h"
 #include "print/PrintDocuments.h"
 #include "session/CabinetSession.h"
 #include "session/CutListCommands.h"
 #include "ui/common/PrinterChoice.h"
-#include "ui/common/RichTextPrinting.h"
 #include "ui/common/SessionController.h"
 
 #include <QMenu>
@@ -24,8 +24,8 @@ PrintCommands::PrintCommands(SessionController& controller, QWidget* parent)
     , m_parent(parent)
     , m_choosePrinter(AskForPrinter)
 {
-    CabinetSession& session = m_controller.session();
-    m_options = new TPrintForm(session.model.folders.programFolder, session.prompter(), parent);
+    const CabinetSession& session = m_controller.session();
+    m_options = new TPrintForm(session.model().folders.programFolder, session.prompter(), parent);
 }
 
 void PrintCommands::addMenuEntries(QMenu& menu)
@@ -52,8 +52,8 @@ bool PrintCommands::begin(QPrinter& printer, PrintSettings& settings)
 {
     if (!m_choosePrinter(printer, m_parent))
         return false;
-    CabinetSession& session = m_controller.session();
-    const auto saved = ReadPrintOptions(session.model.folders.programFolder);
+    const CabinetSession& session = m_controller.session();
+    const auto saved = ReadPrintOptions(session.model().folders.programFolder);
     if (!saved) {
         session.prompter().message(MessageKind::Error, saved.error());
         return false;
@@ -68,20 +68,27 @@ void PrintCommands::finish(QPrinter& printer, const PrintSettings& settings, con
         m_controller.session().prompter().message(MessageKind::Error, kPrinterFailed);
 }
 
+bool PrintCommands::stockSizesAllowPrinting()
+{
+    const auto checked = CheckStockSizes(m_controller.model());
+    Tell(m_controller.session().prompter(), checked.messages);
+    return checked.value;
+}
+
 bool PrintCommands::buildListing(ListingBuild build)
 {
-    CabinetSession& session = m_controller.session();
+    CabinetSession& session = m_controller.commands();
     session.recalculate();
     const bool built = RunListingBuild(session, build, TodaysShortDate());
     m_controller.announceCutListChanged();
-    return built && session.cutList.listing;
+    return built && session.cutList().listing;
 }
 
 void PrintCommands::printCutlist(ListingBuild build)
 {
-    if (!CheckStockSizes(m_controller.model(), m_controller.session().prompter()) || !buildListing(build))
+    if (!stockSizesAllowPrinting() || !buildListing(build))
         return;
-    printListing(m_controller.session().cutList.listing->lines);
+    printListing(m_controller.session().cutList().listing->lines);
 }
 
 void PrintCommands::printListing(const std::vector<std::string>& lines)
@@ -95,8 +102,8 @@ void PrintCommands::printListing(const std::vector<std::string>& lines)
 
 void PrintCommands::printConstructionViews(bool withCutlist)
 {
-    CabinetSession& session = m_controller.session();
-    if (withCutlist && !CheckStockSizes(session.model, session.prompter()))
+    const CabinetSession& session = m_controller.session();
+    if (withCutlist && !stockSizesAllowPrinting())
         return;
     QPrinter printer(QPrinter::HighResolution);
     PrintSettings settings;
@@ -106,13 +113,13 @@ void PrintCommands::printConstructionViews(bool withCutlist)
     if (withCutlist) {
         if (!buildListing(ListingBuild::All))
             return;
-        listing = session.cutList.listing->lines;
+        listing = session.cutList().listing->lines;
     }
     // The last chance to change the zoom and the space for these drawings.
     m_options->execWithSavedSettings();
     settings = m_options->settings();
     const int section = m_section ? m_section() : 1;
-    const PrintCabinet cabinet = AtPrintScale(session.model, session.layout);
+    const PrintCabinet cabinet = AtPrintScale(session.model(), session.layout());
     finish(printer, settings, [&](PageComposer& pages) {
         pages.lines(listing);
         ComposeConstructionViews(pages, cabinet.model, cabinet.layout, section);
@@ -126,7 +133,7 @@ void PrintCommands::printDrawings(const std::function<void(PageComposer&, const 
     if (!begin(printer, settings))
         return;
     const CabinetSession& session = m_controller.session();
-    const PrintCabinet cabinet = AtPrintScale(session.model, session.layout);
+    const PrintCabinet cabinet = AtPrintScale(session.model(), session.layout());
     finish(printer, settings, [&](PageComposer& pages) { compose(pages, cabinet); });
 }
 

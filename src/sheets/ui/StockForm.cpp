@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StockForm.h"
 
+#include "paint/QtText.h"
 #include "ui/common/OpenEditors.h"
-#include "ui/common/QtText.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/TableFit.h"
 
@@ -171,7 +171,7 @@ TStockForm::~TStockForm()
 QStringList TStockForm::listedWoodNames() const
 {
     QStringList names;
-    const auto& items = m_controller.session().data.woodItems;
+    const auto& items = m_controller.session().data().woodItems;
     for (const auto& name : ListedWoodNames(ListedWoods(items, m_controller.model().units)))
         names << ToQt(name);
     return names;
@@ -291,7 +291,7 @@ void TStockForm::showNotes()
                                          : QStringLiteral("Left out of ") + ToQt(kStockFileName) +
                                                QStringLiteral(" (Save removes these lines):");
     m_problems->setText(heading + QLatin1Char('\n') + ToQt(Joined(m_unread, "\n")));
-    const auto& items = m_controller.session().data.woodItems;
+    const auto& items = m_controller.session().data().woodItems;
     const auto missing = WoodsWithoutStock(ListedWoods(items, m_controller.model().units), m_entries);
     m_withoutStock->setText(missing.empty() ? QStringLiteral("Every wood of the wood listing has stock.")
                                             : QStringLiteral("No stock for: ") + ToQt(Joined(missing, ", ")));
@@ -331,7 +331,7 @@ void TStockForm::cellEdited(QTableWidgetItem* item)
 
 void TStockForm::addEntry(StockKind kind)
 {
-    const auto& items = m_controller.session().data.woodItems;
+    const auto& items = m_controller.session().data().woodItems;
     m_entries.push_back(NewStockEntry(kind, ListedWoods(items, m_controller.model().units), m_entries));
     showEntries();
     m_grid->setCurrentCell(m_grid->rowCount() - 1, kWood);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MisfitLabel.h"
 
-#include "QtText.h"
 #include "SessionController.h"
+#include "paint/QtText.h"
 
 #include "geometry/OpeningFit.h"
 
@@ -29,7 +29,7 @@ void MisfitLabel::refresh()
 {
     const auto& session = m_controller.session();
     QStringList lines;
-    for (const auto& misfit : OpeningMisfits(session.model, session.layout))
+    for (const auto& misfit : OpeningMisfits(session.model(), session.layout()))
         lines.append(ToQt(misfit));
     const QString text = lines.join(QLatin1Char('\n'));
     if (text != this->text())

@@ -7,15 +7,22 @@ SessionController::SessionController(CabinetSession& session, QObject* parent)
     : QObject(parent)
     , m_session(session)
 {
-    m_session.setListener([this](SessionEvent event) {
-        if (event == SessionEvent::Restored)
-            emit cabinetReplaced();
+    m_session.setListener([this](SessionChanges changes) { follow(changes); });
+}
+
+void SessionController::follow(SessionChanges changes)
+{
+    if (changes.has(SessionChange::Replaced))
+        emit cabinetReplaced();
+    if (changes.has(SessionChange::Layout))
         emit layoutChanged();
+    if (changes.has(SessionChange::History))
         emit cabinetFileChanged();
-        // The session rebuilt the figures the viewer, the cost and the
-        // editor show.
+    if (changes.has(SessionChange::CutLists))
         emit cutListChanged();
-    });
+    if (changes.has(SessionChange::DesignerSection))
+        announceDesignerSection();
+    emit changed(changes);
 }
 
 SessionController::~SessionController()
@@ -35,16 +42,13 @@ void SessionController::redo()
 
 void SessionController::announceCabinetReplaced()
 {
-    emit cabinetReplaced();
-    emit layoutChanged();
-    emit cabinetFileChanged();
-    emit cutListChanged();
+    follow(SessionChanges::all());
 }
 
 void SessionController::recalculate()
 {
     m_session.recalculate();
-    emit layoutChanged();
+    follow(SessionChange::Layout);
 }
 
 void SessionController::requestParameter(int index)
@@ -54,30 +58,29 @@ void SessionController::requestParameter(int index)
 
 void SessionController::announceCabinetFileChanged()
 {
-    emit cabinetFileChanged();
+    follow(SessionChange::History);
 }
 
 void SessionController::announceLayoutChanged()
 {
-    emit layoutChanged();
+    follow(SessionChange::Layout);
 }
 
 void SessionController::announceCutListChanged()
 {
-    emit cutListChanged();
+    follow(SessionChange::CutLists);
 }
 
 void SessionController::showDesignerSection(int section)
 {
-    m_session.designer.shownSection = section;
-    announceDesignerSection();
+    m_session.showDesignerSection(section);
 }
 
 void SessionController::announceDesignerSection()
 {
-    if (m_session.designer.shownSection == m_announcedSection)
+    if (m_session.designer().shownSection == m_announcedSection)
         return;
-    m_announcedSection = m_session.designer.shownSection;
+    m_announcedSection = m_session.designer().shownSection;
     emit designerSectionChanged();
 }
 

@@ -18,8 +18,15 @@ public:
     explicit SessionController(CabinetSession& session, QObject* parent = nullptr);
     ~SessionController() override;
 
-    CabinetSession& session() { return m_session; }
-    const CabinetModel& model() const { return m_session.model; }
+    // What windows read.
+    const CabinetSession& session() const { return m_session; }
+    const CabinetModel& model() const { return m_session.model(); }
+    // The session handed to a command (session/EditCommands.h and the
+    // session's own): its state is private, so a command is the only way
+    // to change it.
+    CabinetSession& commands() { return m_session; }
+    // The designer's view state, which its window changes freely.
+    DesignerState& designerView() { return m_session.designerView(); }
 
     void undo();
     void redo();
@@ -44,6 +51,9 @@ public:
     void announceDesignerSection();
 
 signals:
+    // Every change of the session, with what it touched; the signals below
+    // follow from it, for windows that follow one kind of change.
+    void changed(SessionChanges changes);
     // Every control reloads from the model (a new cabinet, Undo, Redo).
     void cabinetReplaced();
     void layoutChanged();
@@ -54,6 +64,8 @@ signals:
     void designerSectionChanged();
 
 private:
+    void follow(SessionChanges changes);
+
     CabinetSession& m_session;
     int m_announcedSection = 1;
 };

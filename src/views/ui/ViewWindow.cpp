@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ViewWindow.h"
 
+#include "paint/QtText.h"
+#include "ui/common/DrawingExport.h"
 #include "ui/common/HelpRequests.h"
 #include "ui/common/PlainCellDelegate.h"
-#include "ui/common/QtText.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/common/SessionController.h"
 #include "ui/common/ShapeCanvas.h"
-#include "ui/common/ShopDrawing.h"
 #include "ui/common/ShownTexts.h"
 #include "ui/common/TableFit.h"
 #include "ui/common/ToolBars.h"
@@ -107,17 +107,17 @@ ViewWindow::ViewWindow(SessionController& controller, const ViewCommands& comman
 
 const CabinetModel& ViewWindow::model() const
 {
-    return m_controller.session().model;
+    return m_controller.session().model();
 }
 
 const LayoutResult& ViewWindow::layout() const
 {
-    return m_controller.session().layout;
+    return m_controller.session().layout();
 }
 
 int ViewWindow::designerSection() const
 {
-    return m_controller.session().designer.shownSection;
+    return m_controller.session().designer().shownSection;
 }
 
 QAction* ViewWindow::command(const char* name) const
