@@ -2,7 +2,6 @@
 #include "StockSizeCheck.h"
 
 #include "core/CabinetModel.h"
-#include "core/Prompter.h"
 #include "geometry/Calculators.h"
 
 #include <initializer_list>
@@ -25,19 +24,20 @@ bool AllEqual(const CabinetModel& model, int reference, std::initializer_list<in
 
 } // namespace
 
-bool CheckStockSizes(const CabinetModel& model, Prompter& prompter)
+WithMessages<bool> CheckStockSizes(const CabinetModel& model)
 {
+    WithMessages<bool> checked {true, {}};
     if (!AllEqual(model, PartRow::PartitionRail,
                   {PartRow::LeftStile, PartRow::RightStile, PartRow::TopRail, PartRow::BottomRail, PartRow::Mullion,
                    PartRow::MidRail, PartRow::DoorMullion}))
-        prompter.message(MessageKind::Error, kFaceFrameStockMessage);
+        checked.messages.push_back({MessageKind::Error, std::string(kFaceFrameStockMessage)});
 
     if (!AllEqual(model, PartRow::DoorMidRail,
                   {PartRow::DoorLeftStile, PartRow::DoorRightStile, PartRow::DoorTopRail, PartRow::DoorBottomRail})) {
-        prompter.message(MessageKind::Error, kRaisedPanelStockMessage);
-        return false;
+        checked.messages.push_back({MessageKind::Error, std::string(kRaisedPanelStockMessage)});
+        checked.value = false;
     }
-    return true;
+    return checked;
 }
 
 } // namespace boxmill

@@ -64,6 +64,8 @@ private:
     // The listing of `build` built as the cutlist editor builds it; false
     // when it could not be.
     bool buildListing(ListingBuild build);
+    // The stock size check before a cut list is printed, its messages shown.
+    bool stockSizesAllowPrinting();
     // The door and drawer drawings of the cabinet at print scale.
     void printDrawings(const std::function<void(PageComposer&, const PrintCabinet&)>& compose);
 
