@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LatencyWorld.h"
 
+#include "app/CabinetStylePanel.h"
 #include "app/DimensionSettingsPanel.h"
 #include "app/DividerForm.h"
 #include "app/IncludePartsPanel.h"
 #include "app/MainForm.h"
 #include "core/IncludeParts.h"
 #include "cutlist/WoodEditBoxes.h"
+#include "cutlist/ui/WoodSelectionPanel.h"
 #include "cutlist/ui/WoodSettingsPanel.h"
 #include "designer/DesignerControls.h"
 #include "designer/SectionEditor.h"
@@ -15,11 +17,13 @@
 #include "panels/ui/RaisedPanelDesigner.h"
 #include "session/EditCommands.h"
 #include "session/UnitSwitch.h"
+#include "sheets/ui/StockForm.h"
 #include "ui/common/SessionController.h"
 #include "views/ui/ConstructionViews.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
@@ -46,6 +50,8 @@ bool CopyProgramFolder(const QTemporaryDir& to)
 }
 
 const WoodEditBoxes kWoods[] = {{"Red Oak", "0", "3/4", "2.50"}, {"Maple", "0", "3/4", "3.10"}};
+// A wood the listing does not hold, added and deleted again in turn.
+const WoodEditBoxes kListedWood = {"Zebrawood", "0", "3/4", "9.10"};
 
 QListWidgetItem* ListItem(QWidget* window, const char* list, int row)
 {
@@ -109,6 +115,7 @@ std::unique_ptr<TMainForm> LatencyWorld::openEveryWindow()
     // The editing window is modal in use; shown beside the others here so
     // that its switches can be timed with everything else open.
     window->editingWindow()->show();
+    window->stockListing()->show();
     // The parameter edits change the width, which the main window shows.
     m_controller->requestParameter(Param::Width);
     settle();
@@ -188,6 +195,42 @@ void LatencyWorld::defineKinds()
          [&core](int i) { EditRecordFlag(core, RecordOffset::DrawerEnabled, i % 2 == 0, "Drawer 1"); }},
         {"wood_assignment", [&main](int i) { main.woodSettings()->assignWood(kWoods[i % 2]); },
          [&core](int i) { EditPartWood(core, 1, kWoods[i % 2]); }},
+        {"blind_corner",
+         [&main](int) { main.cabinetStyle()->findChild<QCheckBox*>(QStringLiteral("BlindCorner"))->click(); },
+         [&core](int) { EditBlindCorner(core, true); },
+         // Mate is ticked first (which clears Blind Corner), so that the
+         // click sets Blind Corner and clears Mate behind the options window.
+         [&main, &core](bool screen) {
+             if (!screen) {
+                 EditOption(core, CabinetOption::BlindMate, true, "Mate");
+                 return;
+             }
+             QAbstractButton* mate = main.optionsWindow()->button(CabinetOption::BlindMate);
+             if (!mate->isChecked())
+                 mate->click();
+         }},
+        {"wood_listing",
+         [&main](int i) {
+             WoodSelectionPanel* panel = main.woodSelection();
+             if (i % 2 != 0) {
+                 panel->deleteSelected();
+                 return;
+             }
+             const auto fill = [panel](const char* name, const std::string& text) {
+                 panel->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromStdString(text));
+             };
+             fill("WoodType", kListedWood.woodType);
+             fill("InchThick", kListedWood.inchThick);
+             fill("FracThick", kListedWood.fracThick);
+             fill("CostSft", kListedWood.costSft);
+             panel->addButton()->click();
+         },
+         [&core, added = std::make_shared<std::optional<int>>()](int i) {
+             const auto edit = core.editWoodListing([&](WoodListingEditor& editor) {
+                 return i % 2 == 0 ? editor.add(kListedWood, std::nullopt) : editor.remove(*added);
+             });
+             *added = edit.selected;
+         }},
         {"unit_switch", [&main](int i) { main.switchUnits(i % 2 == 0); },
          [&core](int i) { SwitchUnits(core, i % 2 == 0 ? UnitMode::Metric : UnitMode::Inches); }},
         {"new_cabinet", [&main](int) { main.newCabinet(); }, [&core](int) { core.newCabinet(); },

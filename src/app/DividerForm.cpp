@@ -149,6 +149,14 @@ TDividerForm::TDividerForm(SessionController& controller, QWidget* parent)
     for (const auto& [name, key] : helpKeys)
         SetHelpKey(findChild<QWidget*>(QString::fromLatin1(name)), key);
 
+    // A check in the main window (Blind Corner clears Mate), Undo or another
+    // cabinet changes the options behind this window.
+    connect(&m_controller, &SessionController::changed, this, [this](SessionChanges changes) {
+        if (changes.has(SessionChange::Cabinet) || changes.has(SessionChange::Replaced)) {
+            updateDividerControls();
+            reload();
+        }
+    });
     reload();
 }
 

@@ -148,17 +148,17 @@ TStockForm::TStockForm(SessionController& controller, QWidget* parent)
     connect(m_save, &QPushButton::clicked, this, &TStockForm::save);
     connect(m_revert, &QPushButton::clicked, this, &TStockForm::revert);
     connect(m_grid, &QTableWidget::itemChanged, this, &TStockForm::cellEdited);
-    // The lengths follow a switch of units; the wood listing may have
-    // changed in the main window.
-    for (auto signal : {&SessionController::cabinetReplaced, &SessionController::layoutChanged})
-        connect(&m_controller, signal, this, [this] {
-            if (!isVisible())
-                return;
-            if (m_shownUnits != m_controller.model().units)
-                showEntries();
-            else
-                showNotes();
-        });
+    // The lengths follow a switch of units; the notes name the woods of the
+    // wood listing, which the main window edits.
+    connect(&m_controller, &SessionController::changed, this, [this](SessionChanges changes) {
+        if (!isVisible() || !(changes.has(SessionChange::Replaced) || changes.has(SessionChange::Layout) ||
+                              changes.has(SessionChange::WoodListing)))
+            return;
+        if (m_shownUnits != m_controller.model().units)
+            showEntries();
+        else
+            showNotes();
+    });
 }
 
 // An editor still open commits its text when the window goes, after the
