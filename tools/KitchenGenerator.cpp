@@ -4,6 +4,7 @@
 #include "core/IncludeParts.h"
 #include "core/ParameterIndex.h"
 #include "cutlist/CutListBuild.h"
+#include "designer/DesignerControls.h"
 #include "session/EditCommands.h"
 
 #include <string>
@@ -39,14 +40,14 @@ KitchenGenerator::KitchenGenerator(const std::filesystem::path& programFolder)
 
 void KitchenGenerator::enter(std::optional<ModeButton> mode, bool partition, int count)
 {
-    SectionEditor editor(m_session.model, m_session.layout, m_session.prompter(), m_designer);
+    DesignerControls controls(m_session.model(), m_designer);
     // Clicked as a user clicks: the partition button first, since it raises
     // the other mode buttons.
     if (m_designer.addPartition != partition)
-        editor.chooseMode(ModeButton::AddPartition);
+        controls.chooseMode(ModeButton::AddPartition);
     if (mode && m_designer.mode != mode)
-        editor.chooseMode(*mode);
-    if (!editor.selectDataInput(count))
+        controls.chooseMode(*mode);
+    if (!controls.selectDataInput(count))
         m_designer.dataInput = count;
     EditSection(m_session, m_designer, EnterEditName(m_designer), [](SectionEditor& e) { return e.enter(); });
 }
@@ -70,10 +71,10 @@ void KitchenGenerator::cabinet(std::mt19937& random, bool wall)
     const int sections = width < 24 ? 1 : Between(random, 1, width < 36 ? 2 : 3);
     if (sections > 1)
         enter(ModeButton::AddMullion, false, sections - 1);
-    for (int s = 1; s <= m_session.model.sectionCount; ++s) {
-        SectionEditor editor(m_session.model, m_session.layout, m_session.prompter(), m_designer);
+    for (int s = 1; s <= m_session.model().sectionCount; ++s) {
+        DesignerControls controls(m_session.model(), m_designer);
         for (int click = 0; click < kSections && m_designer.shownSection != s; ++click)
-            editor.nextSection();
+            controls.nextSection();
         switch (random() % (wall ? 3 : 5)) {
         case 0: // doors over adjustable or fixed shelves
             enter(ModeButton::AddShelves, false, Between(random, 0, 3));
@@ -104,13 +105,15 @@ Kitchen KitchenGenerator::make(std::mt19937& random)
 {
     Kitchen kitchen;
     kitchen.cabinets = Between(random, 5, 30);
-    kitchen.units = m_session.model.units;
+    kitchen.units = m_session.model().units;
     for (int c = 1; c <= kitchen.cabinets; ++c) {
         const bool wall = random() % 5 < 2;
         cabinet(random, wall);
         const std::string label = (wall ? "Wall " : "Base ") + std::to_string(c) + ": ";
         m_session.recalculate();
-        CutList built = BuildCutList(CutListKind::Complete, m_session.model, m_session.layout).value;
+        // The list counts its wood into a model of its own.
+        CabinetModel model = m_session.model();
+        CutList built = BuildCutList(CutListKind::Complete, model, m_session.layout()).value;
         for (auto& batch : built) {
             batch.partName = label + batch.partName;
             kitchen.cutList.push_back(std::move(batch));
