@@ -14,6 +14,8 @@
 #include "designer/SectionEditor.h"
 #include "designer/ui/CabinetForm.h"
 #include "designer/ui/EditingForm.h"
+#include "jobs/ui/CuttingDiagramForm.h"
+#include "jobs/ui/JobForm.h"
 #include "panels/ui/RaisedPanelDesigner.h"
 #include "session/EditCommands.h"
 #include "session/UnitSwitch.h"
@@ -116,8 +118,13 @@ std::unique_ptr<TMainForm> LatencyWorld::openEveryWindow()
     // that its switches can be timed with everything else open.
     window->editingWindow()->show();
     window->stockListing()->show();
+    window->jobWindow()->show();
+    window->cuttingDiagrams()->showCabinet();
+    window->cuttingDiagrams()->show();
     // The parameter edits change the width, which the main window shows.
     m_controller->requestParameter(Param::Width);
+    settle();
+    window->cuttingDiagrams()->waitForPlan();
     settle();
     return window;
 }
@@ -134,6 +141,12 @@ void LatencyWorld::settle()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+}
+
+void LatencyWorld::finishPlans()
+{
+    m_window->cuttingDiagrams()->waitForPlan();
+    settle();
 }
 
 long LatencyWorld::takePaints()

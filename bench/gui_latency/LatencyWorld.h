@@ -69,6 +69,9 @@ public:
     // Lets every posted layout and paint run, as the event loop would
     // before the next input.
     void settle();
+    // Waits for the cutting diagrams, which are planned off the window's
+    // thread, to show the plan of the cabinet as it is now.
+    void finishPlans();
     // Widget paints since the last call.
     long takePaints();
 

@@ -139,7 +139,7 @@ private slots:
     {
         bench::LatencyWorld world;
         QVERIFY2(world.ready(), world.failure().c_str());
-        QCOMPARE(world.openWindows(), 12);
+        QCOMPARE(world.openWindows(), 14);
         for (const auto& kind : world.kinds()) {
             for (int i = 0; i < 2; ++i) {
                 if (kind.prepare) {
@@ -149,6 +149,7 @@ private slots:
                 const Screen before = ReadScreen(&world.mainWindow());
                 kind.window(i);
                 world.settle();
+                world.finishPlans();
                 const Screen shown = ReadScreen(&world.mainWindow());
                 QVERIFY2(shown != before, kind.name);
                 const auto fresh = world.openEveryWindow();
