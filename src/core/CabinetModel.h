@@ -36,11 +36,9 @@ struct CabinetFolders {
     std::filesystem::path lastChosenFile = "Untitled.cab";
 };
 
-// The one cabinet being designed: its record, the numbers derived from it,
-// and the state around it. The windows mirror this object; every command
-// changes it and then asks for a recalculation.
-class CabinetModel {
-public:
+// What is saved with the cabinet and what Undo puts back: its record, the
+// live options and panel style, and the numbers derived from them.
+struct CabinetDocument {
     CabinetRecord record;
     // The live options; written into the record only when it is saved.
     CabinetOptionSet options = CabinetOptionSet::FormDefaults();
@@ -54,14 +52,26 @@ public:
     std::array<double, kPartSlots> partStock {};
     std::array<Money, kPartSlots> partPrice {};
     std::array<double, kPartSlots> partArea {};
+    // In drawing units of the drawing scale: rebuilt whenever the scale
+    // changes or a document is put back.
     std::array<std::int32_t, kParamSlots> paramUnits {};
     std::array<std::int32_t, kPartSlots> partStockUnits {};
 
     int sectionCount = 1;
+};
+
+// The one cabinet being designed: its document and the settings around it,
+// which are neither saved with it nor undone. The windows mirror this
+// object; every command changes it and then asks for a recalculation.
+class CabinetModel : public CabinetDocument {
+public:
     bool saveCabinetEnabled = false;
     UnitMode units = UnitMode::Inches;
     int drawScale = 1;
     CabinetFolders folders;
+
+    CabinetDocument& document() { return *this; }
+    const CabinetDocument& document() const { return *this; }
 
     // Puts a freshly read record in place and rebuilds what derives from it.
     // Texts that are not numbers are read as 0 and reported once, by name.

@@ -102,7 +102,7 @@ bool CabinetSession::edit(std::string name, const std::function<void(CabinetMode
     // no step to undo.
     if (m_model.recordForSave() == before && m_model.sectionCount == sectionsBefore)
         return false;
-    m_history.record(std::move(name), CabinetSnapshot {m_model, m_layout}, options.merge);
+    m_history.record(std::move(name), CabinetSnapshot {m_model.document(), m_layout}, options.merge);
     refreshFigures();
     announce(SessionChanges::edit());
     return true;
@@ -123,23 +123,15 @@ void CabinetSession::refreshFigures()
 
 void CabinetSession::startHistory()
 {
-    m_history.reset(CabinetSnapshot {m_model, m_layout});
+    m_history.reset(CabinetSnapshot {m_model.document(), m_layout});
 }
 
 void CabinetSession::restore(const CabinetSnapshot& state)
 {
-    // What the file is called, the units and the zoom belong to the
-    // session, not to one state of the cabinet.
-    CabinetFolders folders = std::move(m_model.folders);
-    const UnitMode units = m_model.units;
-    const int drawScale = m_model.drawScale;
-    const bool saveEnabled = m_model.saveCabinetEnabled;
-    m_model = state.model;
+    // The file's name, the units and the zoom are the session's settings:
+    // only the document goes back.
+    m_model.document() = state.document;
     m_layout = state.layout;
-    m_model.folders = std::move(folders);
-    m_model.units = units;
-    m_model.drawScale = drawScale;
-    m_model.saveCabinetEnabled = saveEnabled;
     m_model.rebuildDrawingUnits();
     ApplySectionOffsets(m_model, m_layout);
     m_woodSettings = FillWoodSelectionColumn(m_model);

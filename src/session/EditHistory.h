@@ -15,7 +15,7 @@ namespace boxmill {
 // a few kilobytes, so a whole copy per edit is cheaper than working out the
 // inverse of each command, and it cannot drift from what the edit did.
 struct CabinetSnapshot {
-    CabinetModel model;
+    CabinetDocument document;
     // The mullion and partition shifts carry from one recalculation to the
     // next, so they belong to the cabinet's state too.
     LayoutResult layout;

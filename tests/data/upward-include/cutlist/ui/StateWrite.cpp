@@ -1,0 +1,2 @@
+// A window that writes the session past its commands.
+#include "session/SessionAccess.h"
