@@ -131,6 +131,26 @@ TEST_F(EditHistoryTest, TheModifiedMarkFollowsTheSavedStateThroughUndoAndRedo)
     EXPECT_TRUE(session.modified());
 }
 
+TEST_F(EditHistoryTest, UndoKeepsTheFileNameZoomAndTheirDrawingUnits)
+{
+    ASSERT_TRUE(enterWidth("30"));
+    dialogs.choices = {folder.outside() / "Kitchen.cab"};
+    ASSERT_TRUE(session.saveCabinetAs());
+    session.toggleZoom();
+    ASSERT_EQ(session.model().drawScale, 2);
+    const auto zoomedUnits = session.model().paramUnits;
+
+    ASSERT_TRUE(session.undo());
+    EXPECT_EQ(session.model().param(Param::Width), 24.0);
+    EXPECT_EQ(session.model().folders.cabinetName, "Kitchen.cab");
+    EXPECT_TRUE(session.model().saveCabinetEnabled);
+    EXPECT_EQ(session.model().drawScale, 2);
+    // The widths differ, the rest of the drawing units are still the zoomed ones.
+    EXPECT_EQ(session.model().paramUnits[Param::Height], zoomedUnits[Param::Height]);
+    ASSERT_TRUE(session.redo());
+    EXPECT_EQ(session.model().paramUnits, zoomedUnits);
+}
+
 TEST_F(EditHistoryTest, ANewEditDropsTheRedoBranch)
 {
     ASSERT_TRUE(enterWidth("30"));
