@@ -3,6 +3,8 @@
 
 #include "core/FileIo.h"
 
+#include "WindowsEditorText.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -142,3 +144,14 @@ TEST(RtfReader, FileErrorsNameTheFile)
 }
 
 } // namespace
+
+TEST(RtfReader, ReadsWhatAWindowsEditorSaves)
+{
+    test::ExpectReadsWhatAWindowsEditorSaves({"RTF", "{\\rtf1\\ansi Help text}",
+                                              [](const std::string& bytes) {
+                                                  const auto document = ReadRtf(bytes);
+                                                  return document ? RtfPlainText(*document)
+                                                                  : test::ReadError(document.error());
+                                              },
+                                              nullptr});
+}

@@ -2,6 +2,7 @@
 #include "jobs/JobFile.h"
 
 #include "TempFolder.h"
+#include "WindowsEditorText.h"
 
 #include "core/FileIo.h"
 
@@ -73,4 +74,15 @@ TEST(JobFile, RefusesToWriteWhatItCouldNotReadAndKeepsTheOldFile)
 }
 
 } // namespace
+
+TEST(JobFile, ReadsWhatAWindowsEditorSaves)
+{
+    test::ExpectReadsWhatAWindowsEditorSaves({"job", "Base/Sink.cab | 2 | Sink\n",
+                                              [](const std::string& bytes) {
+                                                  const auto job = ParseJobText(bytes, "Kitchen.job");
+                                                  return job ? job->cabinets.at(0).path : test::ReadError(job.error());
+                                              },
+                                              "Kitchen.job"});
+}
+
 } // namespace boxmill

@@ -2,6 +2,7 @@
 #include "print/PrintSettings.h"
 
 #include "TempFolder.h"
+#include "WindowsEditorText.h"
 
 #include "core/FileIo.h"
 
@@ -68,4 +69,16 @@ TEST(PrintSettings, WritesWhatItReadsAndRefusesAMissingFile)
 }
 
 } // namespace
+
+TEST(PrintSettings, ReadsWhatAWindowsEditorSaves)
+{
+    test::ExpectReadsWhatAWindowsEditorSaves({"Printopt.dat", "4\r\n3\r\n",
+                                              [](const std::string& bytes) {
+                                                  const auto settings = ParsePrintOptions(bytes);
+                                                  return settings ? std::to_string(settings->zoomIndex)
+                                                                  : test::ReadError(settings.error());
+                                              },
+                                              "Printopt.dat"});
+}
+
 } // namespace boxmill

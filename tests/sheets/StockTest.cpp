@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "RecordFixtures.h"
 #include "TempFolder.h"
+#include "WindowsEditorText.h"
 
 #include "core/FileIo.h"
 #include "sheets/Stock.h"
@@ -120,4 +122,28 @@ TEST(StockFile, ShippedFileCoversEveryWood)
 }
 
 } // namespace
+
+TEST(StockFile, ReadsWhatAWindowsEditorSaves)
+{
+    test::TempFolder folder;
+    const std::string line = "sheet Birch Plywood | 0.75 | 96 x 48 | grain | 62\n";
+    const test::TextReader readers[] = {
+        {"stock", line,
+         [](const std::string& bytes) {
+             const auto stock = ParseStockText(bytes);
+             return stock.problems.empty() ? stock.entries.at(0).wood : test::ReadError(stock.problems[0]);
+         },
+         "Stock.txt"},
+        {"stock file", line,
+         [&](const std::string& bytes) {
+             test::WriteAllBytes(folder / "Stock.txt", bytes);
+             const auto stock = ReadStockFile(folder / "Stock.txt");
+             return stock ? stock->entries.at(0).wood : test::ReadError(stock.error());
+         },
+         "Stock.txt"},
+    };
+    for (const test::TextReader& reader : readers)
+        test::ExpectReadsWhatAWindowsEditorSaves(reader);
+}
+
 } // namespace boxmill::test

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The session runs the layout whenever it replaces or changes the cabinet.
-#include "LayoutTestCabinet.h"
+#include "geometry/LayoutTestCabinet.h"
 
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"

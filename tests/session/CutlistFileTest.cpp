@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cutlist.txt and "Save Cutlist Editor To File" on a running program.
-#include "CutListFixture.h"
+#include "cutlist/CutListFixture.h"
 #include "RecordFixtures.h"
 #include "TempFolder.h"
 

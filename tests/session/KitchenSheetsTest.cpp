@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DataProgramFolder.h"
-#include "SheetCheck.h"
+#include "sheets/SheetCheck.h"
 #include "TempFolder.h"
 
 #include "sheets/CutListSheets.h"
