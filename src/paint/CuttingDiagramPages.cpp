@@ -36,6 +36,13 @@ constexpr double kLargestLabelPoints = 11.0;
 // Below this a label cannot be read at arm's length on the saw.
 constexpr double kSmallestLabelPoints = 4.0;
 
+// Font sizes are tried in half points, counted whole so that every size
+// tried is exact.
+constexpr int HalfPoints(double points)
+{
+    return static_cast<int>(points * 2.0);
+}
+
 QRectF Mapped(const Shape& shape, const ShapeMapping& mapping)
 {
     return QRectF(QPointF(mapping.x(shape.left), mapping.y(shape.top)),
@@ -50,19 +57,20 @@ void PaintLabel(QPainter& painter, const Page& page, const QRectF& box, const Di
 {
     const QSizeF room = label.turned ? QSizeF(box.height(), box.width()) : box.size();
     std::vector<std::string> lines = label.lines;
-    double points = kLargestLabelPoints;
+    double points = 0.0;
     while (!lines.empty()) {
-        points = kLargestLabelPoints;
-        for (; points >= kSmallestLabelPoints; points -= 0.5) {
-            const QFontMetricsF metrics(page.font(points));
+        for (int half = HalfPoints(kLargestLabelPoints); half >= HalfPoints(kSmallestLabelPoints); --half) {
+            const QFontMetricsF metrics(page.font(half / 2.0));
             double widest = 0.0;
             for (const auto& line : lines)
                 widest = std::max(widest, metrics.horizontalAdvance(ToQt(line)));
             const double tall = metrics.height() * static_cast<double>(lines.size());
-            if (widest <= room.width() * 0.92 && tall <= room.height() * 0.92)
+            if (widest <= room.width() * 0.92 && tall <= room.height() * 0.92) {
+                points = half / 2.0;
                 break;
+            }
         }
-        if (points >= kSmallestLabelPoints)
+        if (points > 0.0)
             break;
         lines.erase(lines.size() == 3 ? lines.begin() + 2 : lines.size() == 2 ? lines.begin() : lines.end() - 1);
     }
@@ -157,7 +165,8 @@ struct ListFit {
 // The largest size, then the fewest columns, at which every line fits.
 ListFit FitList(const Page& page, const QSizeF& area, const ListLines& lines)
 {
-    for (double points = kTextPoints; points > kSmallestPoints; points -= 0.5) {
+    for (int half = HalfPoints(kTextPoints); half > HalfPoints(kSmallestPoints); --half) {
+        const double points = half / 2.0;
         const QFontMetricsF metrics(page.font(points, true));
         double widest = 0.0;
         for (const auto& line : lines)
@@ -183,7 +192,8 @@ void PaintList(QPainter& painter, const Page& page, const QRectF& area, const Li
     for (std::size_t i = 0; i < lines.size(); ++i) {
         painter.setFont(page.font(fit.points, lines[i].second));
         const QFontMetricsF metrics(painter.font());
-        const double x = area.left() + static_cast<double>(i / rows) * (columnWidth + page(12));
+        const std::size_t column = i / rows;
+        const double x = area.left() + static_cast<double>(column) * (columnWidth + page(12));
         const double y = area.top() + static_cast<double>(i % rows) * metrics.lineSpacing();
         const QString shown = metrics.elidedText(ToQt(lines[i].first), Qt::ElideRight, columnWidth);
         painter.drawText(QPointF(x, y + metrics.ascent()), shown);

@@ -14,7 +14,7 @@ QString ToQt(std::string_view text)
     // else as Latin-1, so both show as they were written.
     const auto size = static_cast<qsizetype>(text.size());
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(QByteArrayView(text.data(), size));
+    QString decoded = utf8.decode(QByteArrayView(text.data(), size));
     if (!utf8.hasError())
         return decoded;
     return QString::fromLatin1(text.data(), size);
