@@ -8,38 +8,7 @@ cli=$1
 program=$2
 data=$3
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# A private program folder: the listing rewrites its Cutlist.txt.
-cp -R "$program" "$work/program"
-folder="$work/program"
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# run NAME ARGS...: stdout to NAME.out, stderr to NAME.err, status to $status.
-run() {
-    name=$1
-    shift
-    "$cli" "$@" >"$work/$name.out" 2>"$work/$name.err"
-    status=$?
-}
-
-expect_status() {
-    [ "$status" -eq "$2" ] || fail "$1: exit status $status, expected $2; stderr: $(cat "$work/$1.err")"
-}
-
-same_as() {
-    diff -u "$2" "$work/$1.out" >"$work/$1.diff" || fail "$1: output differs from $2: $(cat "$work/$1.diff")"
-}
-
-# The listing's date is the day of SOURCE_DATE_EPOCH (2026-03-14) in the C
-# locale's short form.
-export SOURCE_DATE_EPOCH=1773446400
-export LC_ALL=C
+. "$(dirname "$0")/../support/cli-checks.sh"
 
 run listing --program-folder "$folder" listing all "$data/Busy.cab"
 expect_status listing 0

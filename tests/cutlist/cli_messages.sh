@@ -10,28 +10,7 @@ cli=$1
 program=$2
 data=$3
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp -R "$program" "$work/program"
-folder="$work/program"
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# run NAME ARGS...: stdout to NAME.out, stderr to NAME.err, status to $status.
-run() {
-    name=$1
-    shift
-    "$cli" "$@" >"$work/$name.out" 2>"$work/$name.err"
-    status=$?
-}
-
-expect_status() {
-    [ "$status" -eq "$2" ] || fail "$1: exit status $status, expected $2; stderr: $(cat "$work/$1.err")"
-}
+. "$(dirname "$0")/../support/cli-checks.sh"
 
 # No escape, bell, carriage return or direction override in a file: only
 # tabs and line breaks among the controls.

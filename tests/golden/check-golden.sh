@@ -19,13 +19,8 @@ program=$2
 golden=$3
 kitchen=$4
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# The listing rewrites Cutlist.txt in its program folder.
-cp -R "$program" "$work/program"
-export SOURCE_DATE_EPOCH=1773446400 LC_ALL=C
+. "$(dirname "$0")/../support/cli-checks.sh"
 update=${BOXMILL_UPDATE_GOLDEN:-0}
-failures=0
 cases=0
 # The arguments are split on blanks on purpose; a "*" in them stays a "*".
 set -f
@@ -36,7 +31,7 @@ while read -r name args; do
     printf '%s\n' "$name" >>"$work/names"
     # shellcheck disable=SC2046 # the arguments are split on purpose
     set -- $(printf '%s\n' "$args" | sed "s|@KITCHEN@|$kitchen|g; s|@OUT@|$work/$name.file|g")
-    "$cli" --program-folder "$work/program" "$@" >"$work/$name.txt" 2>"$work/$name.err"
+    "$cli" --program-folder "$folder" "$@" >"$work/$name.txt" 2>"$work/$name.err"
     status=$?
     [ -f "$work/$name.file" ] && mv "$work/$name.file" "$work/$name.txt"
     if [ "$status" -ne 0 ] || [ -s "$work/$name.err" ]; then

@@ -2,6 +2,7 @@
 // The windows on a 1280x800 screen with a desktop's usual font, and the
 // designer with a drawing far too large for any screen.
 #include "GuiFixture.h"
+#include "ToolWindows.h"
 
 #include "app/DimensionSettingsPanel.h"
 #include "app/DividerForm.h"
@@ -147,24 +148,8 @@ private slots:
     {
         auto* main = m_fixture->window.get();
         QVERIFY(m_fixture->openTestCabinet("Busy.cab"));
-        const auto view = [main](ViewKind kind) { return main->constructionViews()->window(kind); };
-        const std::pair<const char*, std::function<QWidget*()>> windows[] = {
-            {"Cabinet Designer", [main] { return main->designer(); }},
-            {"Front/Shell Construction", [view] { return view(ViewKind::Shell); }},
-            {"Side Construction", [view] { return view(ViewKind::Side); }},
-            {"Top Construction", [view] { return view(ViewKind::Top); }},
-            {"Face Construction", [view] { return view(ViewKind::Face); }},
-            {"Door Construction", [view] { return view(ViewKind::Door); }},
-            {"Drawer Construction", [view] { return view(ViewKind::Drawer); }},
-            {"Cabinet Cut/Options Settings", [main] { return main->optionsWindow(); }},
-            {"Cutlist Editor", [main] { return main->cutListEditor(); }},
-            {"Raised Panel Designer", [main] { return main->raisedPanelDesigner()->window(); }},
-            {"Cutting Diagrams", [main] { return main->cuttingDiagrams(); }},
-            {"Wood Estimator ", [main] { return main->woodEstimator(); }},
-            {"Job...", [main] { return main->jobWindow(); }},
-            {"Stock Listing...", [main] { return main->stockListing(); }},
-            {"Read Me First (Boxguide)", [main] { return main->help()->readMeForm(); }},
-        };
+        std::vector<test::ToolWindow> windows = test::MenuToolWindows(main);
+        windows.push_back({"Read Me First (Boxguide)", [main] { return main->help()->readMeForm(); }});
         for (const auto& [entry, opened] : windows) {
             QAction* action = nullptr;
             for (QAction* candidate : main->menuBar()->findChildren<QAction*>())

@@ -5,6 +5,7 @@
 // X under a real window manager, whose late activations the offscreen
 // platform never makes.
 #include "GuiFixture.h"
+#include "ToolWindows.h"
 
 #include "app/DimensionSettingsPanel.h"
 #include "app/DividerForm.h"
@@ -49,25 +50,7 @@ private slots:
     void everyToolWindowStaysOpenWhenTheUserComesBack()
     {
         auto* main = m_fixture->window.get();
-        const struct {
-            const char* menuEntry;
-            std::function<QWidget*()> window;
-        } windows[] = {
-            {"Cabinet Designer", [main] { return main->designer(); }},
-            {"Front/Shell Construction", [main] { return view(main, ViewKind::Shell); }},
-            {"Side Construction", [main] { return view(main, ViewKind::Side); }},
-            {"Top Construction", [main] { return view(main, ViewKind::Top); }},
-            {"Face Construction", [main] { return view(main, ViewKind::Face); }},
-            {"Door Construction", [main] { return view(main, ViewKind::Door); }},
-            {"Drawer Construction", [main] { return view(main, ViewKind::Drawer); }},
-            {"Cabinet Cut/Options Settings", [main] { return main->optionsWindow(); }},
-            {"Cutlist Editor", [main] { return main->cutListEditor(); }},
-            {"Raised Panel Designer", [main] { return main->raisedPanelDesigner()->window(); }},
-            {"Cutting Diagrams", [main] { return main->cuttingDiagrams(); }},
-            {"Wood Estimator ", [main] { return main->woodEstimator(); }},
-            {"Job...", [main] { return main->jobWindow(); }},
-            {"Stock Listing...", [main] { return main->stockListing(); }},
-        };
+        const std::vector<test::ToolWindow> windows = test::MenuToolWindows(main);
         auto* parameters = main->dimensionSettings()->parameterList();
         for (const auto& entry : windows) {
             QAction* action = menuEntry(entry.menuEntry);
@@ -161,8 +144,6 @@ private slots:
     }
 
 private:
-    static QWidget* view(TMainForm* main, ViewKind kind) { return main->constructionViews()->window(kind); }
-
     // The window itself has the focus, not one of the windows it owns (a
     // main window counts as active for Qt while its tool window is).
     static bool isActive(const QWidget* window)
