@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cutlist.txt and "Save Cutlist Editor To File" on a running program.
-#include "cutlist/CutListFixture.h"
 #include "RecordFixtures.h"
 #include "TempFolder.h"
+#include "cutlist/CutListFixture.h"
 
 #include "core/CabinetFile.h"
 #include "cutlist/CutlistEditor.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DataProgramFolder.h"
-#include "sheets/SheetCheck.h"
 #include "TempFolder.h"
+#include "sheets/SheetCheck.h"
 
 #include "sheets/CutListSheets.h"
 #include "sheets/Stock.h"
