@@ -39,7 +39,8 @@ TEST(AreaPrice, EveryPriceShownInMetricAndTypedBackIsStoredUnchanged)
         const std::string stored = MoneyText(price);
         const std::string shown = ShownPriceText(stored, UnitMode::Metric);
         ASSERT_EQ(ParseMoney(StoredPriceText(shown, UnitMode::Metric).value_or("")), price) << stored << " " << shown;
-        if (stored.size() <= 5)
+        if (stored.size() <= 5) {
             ASSERT_EQ(ParseMoney(StoredPriceText(shown, UnitMode::Metric, 5).value_or("")), price) << stored;
+        }
     }
 }
