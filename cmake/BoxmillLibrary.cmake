@@ -20,5 +20,22 @@ function(boxmill_library layer)
     if(ARG_QT)
         target_compile_definitions(${name} PUBLIC QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
                                    QT_NO_URL_CAST_FROM_STRING QT_NO_CAST_FROM_BYTEARRAY QT_USE_QSTRINGBUILDER)
+        boxmill_precompile_qt(${name})
+    endif()
+endfunction()
+
+# Qt's widget headers are most of what a window's file costs to compile:
+# they are read once, for ui/common, and every window library above it
+# reuses that (same flags, same definitions). The painting library stays
+# without them, so a widget there still fails to compile.
+option(BOXMILL_PRECOMPILE_QT "Precompile Qt's headers for the windows" ON)
+function(boxmill_precompile_qt target)
+    if(NOT BOXMILL_PRECOMPILE_QT OR target STREQUAL "boxmill_paint")
+        return()
+    endif()
+    if(target STREQUAL "boxmill_ui_common")
+        target_precompile_headers(${target} PRIVATE <QtWidgets/QtWidgets>)
+    else()
+        target_precompile_headers(${target} REUSE_FROM boxmill_ui_common)
     endif()
 endfunction()
