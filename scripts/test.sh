@@ -14,5 +14,7 @@ cd "$root"
 "$root/scripts/check-style.sh" --format-only
 
 cmake --preset dev-asan >/dev/null
-cmake --build --preset dev-asan -j"$jobs"
+# One job more than cores keeps both busy while another waits on the disk
+# or the linker.
+cmake --build --preset dev-asan -j"$((jobs + 1))"
 ctest --preset dev-asan -j"$jobs"

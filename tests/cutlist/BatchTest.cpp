@@ -12,7 +12,9 @@ namespace {
 PartSize Board(const char* width, const char* length, const char* stock = "3/4", const char* wood = "Red Oak")
 {
     // Any size above nothing: the batch merges by the texts.
-    PartSize part {1.0, 1.0};
+    PartSize part;
+    part.length = 1.0;
+    part.width = 1.0;
     part.widthText = width;
     part.lengthText = length;
     part.stockText = stock;
