@@ -14,7 +14,5 @@ cd "$root"
 "$root/scripts/check-style.sh" --format-only
 
 cmake --preset dev-asan >/dev/null
-# One job more than cores keeps both busy while another waits on the disk
-# or the linker.
-cmake --build --preset dev-asan -j"$((jobs + 1))"
+cmake --build --preset dev-asan -j"$jobs"
 ctest --preset dev-asan -j"$jobs"
